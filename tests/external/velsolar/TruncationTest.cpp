@@ -1,0 +1,41 @@
+// The truncated theories stay within a small part of their accuracy budget of the
+// complete series, over a thousand years either side of J2000.0.
+#include "SolarTheory.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using velsolar::TSolarTheory;
+using velsolar::TTruncation;
+
+constexpr double kRadToArcsec = 206264.806;
+
+TEST(Truncation, DroppedTermsStayFarBelowTheAccuracyBudget) {
+  const TSolarTheory full(velsolar::InstalledSeriesPath(), TTruncation::kNone);
+  const TSolarTheory cut(velsolar::InstalledSeriesPath(), TTruncation::kAccuracyBudget);
+  ASSERT_TRUE(full.Valid() && cut.Valid());
+  EXPECT_LT(cut.TermCount(), full.TermCount());
+
+  // Budget of the accuracy tests: 0.1" inner planets, 0.5" Jupiter, Saturn, 3" beyond.
+  const double budget[] = {0, 0, 0.1, 0.1, 0.1, 0.1, 0.5, 0.5, 3.0, 3.0};
+  for (double t = -10.0; t <= 10.0; t += 0.37) {
+    for (int body = 2; body <= 9; ++body) {
+      const auto a = full.Planet(body, t / 10.0);
+      const auto b = cut.Planet(body, t / 10.0);
+      SCOPED_TRACE("body " + std::to_string(body) + " T " + std::to_string(t));
+      EXPECT_LT(std::fabs(a.longitude - b.longitude) * kRadToArcsec, budget[body] / 5);
+      EXPECT_LT(std::fabs(a.latitude - b.latitude) * kRadToArcsec, budget[body] / 5);
+      EXPECT_LT(std::fabs(a.radius - b.radius) / a.radius * kRadToArcsec, budget[body] / 5);
+    }
+    const auto a = full.MoonWithoutPrecession(t);
+    const auto b = cut.MoonWithoutPrecession(t);
+    EXPECT_LT(std::fabs(a.longitude - b.longitude) * kRadToArcsec, 0.1) << t;
+    EXPECT_LT(std::fabs(a.latitude - b.latitude) * kRadToArcsec, 0.1) << t;
+    EXPECT_LT(std::fabs(a.radius - b.radius), 0.002) << t;
+  }
+}
+
+}  // namespace
