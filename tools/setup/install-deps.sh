@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config ccache
+  build-essential cmake ninja-build pkg-config ccache python3
   libgtest-dev libgmock-dev libbenchmark-dev
   liberfa-dev
   "$@"

@@ -1,0 +1,32 @@
+// The program's settings file "Velarion.ini" as groups and plug-ins reach it.
+#ifndef VELARION_APP_SKY_INIACCESS_H
+#define VELARION_APP_SKY_INIACCESS_H
+
+#include <string>
+#include <string_view>
+
+#define VELARION_HOST_EXPORT extern "C" __attribute__((visibility("default")))
+
+namespace velarion::sky {
+
+inline constexpr std::size_t kMaxIniValueLength = 511;
+
+// The settings file the exports use: "Velarion.ini" in the settings folder, set at start.
+void SetSettingsFile(std::string path);
+const std::string& SettingsFile();
+
+// The value of a key (at most 511 characters), or `defaultValue` when absent.
+std::string ReadIniValue(std::string_view section, std::string_view key,
+                         std::string_view defaultValue, const std::string& file);
+
+}  // namespace velarion::sky
+
+// Host exports, CP1251 zero-terminated texts. A null text counts as empty.
+VELARION_HOST_EXPORT void SaveIniString(const char* section, const char* key, const char* value);
+// Copies at most size - 1 characters and a terminating zero; returns the characters
+// copied, 0 (nothing written) for a null buffer or a size of 0 or less.
+VELARION_HOST_EXPORT int32_t RestoreIniString(const char* section, const char* key,
+                                              const char* defaultValue, char* buffer,
+                                              int32_t size);
+
+#endif
