@@ -1,6 +1,7 @@
 #include "IniDocument.h"
 
 #include "Blanks.h"
+#include "Concat.h"
 #include "Cp1251.h"
 
 namespace velplatform {
@@ -127,12 +128,12 @@ void TIniDocument::Set(std::string_view section, std::string_view key, std::stri
   if (!header) {
     // A last line without a line end gets one before the new section follows it.
     if (!lines_.empty() && lines_.back().lineEnd.empty()) lines_.back().lineEnd = NewLineEnd();
-    lines_.push_back(Classify("[" + std::string(TrimBlanks(section)) + "]", NewLineEnd()));
+    lines_.push_back(Classify(Concat({"[", TrimBlanks(section), "]"}), NewLineEnd()));
     header = lines_.size() - 1;
   }
   if (const auto index = FindKey(*header, keyText)) {
     TLine& line = lines_[*index];
-    line = Classify(line.name + "=" + std::string(value), line.lineEnd);
+    line = Classify(Concat({line.name, "=", value}), line.lineEnd);
     return;
   }
   // After the section's last key, so that blank lines and comments closing the section
@@ -145,7 +146,7 @@ void TIniDocument::Set(std::string_view section, std::string_view key, std::stri
     lines_.back().lineEnd = NewLineEnd();
   }
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                Classify(keyText + "=" + std::string(value), NewLineEnd()));
+                Classify(Concat({keyText, "=", value}), NewLineEnd()));
 }
 
 void TIniDocument::RemoveKey(std::string_view section, std::string_view key) {

@@ -1,6 +1,7 @@
 #include "ValueFormat.h"
 
 #include "AngleUtils.h"
+#include "Concat.h"
 #include "Cp1251.h"
 #include "Numbers.h"
 #include "velastro.h"
@@ -9,6 +10,8 @@
 #include <cmath>
 
 namespace velarion::sky {
+
+using velplatform::Concat;
 
 namespace {
 
@@ -24,12 +27,11 @@ std::string_view ListItem(std::string_view text, int n) {
 
 // The last field of an angle: integer part and, with decimals, the zero-padded fraction.
 std::string LastField(int64_t part, int64_t scale, int decimals) {
-  std::string text = std::to_string(part / scale);
-  if (decimals > 0) {
-    std::string fraction = std::to_string(part % scale);
-    text += "." + std::string(static_cast<std::size_t>(decimals) - fraction.size(), '0') + fraction;
-  }
-  return text;
+  const std::string whole = std::to_string(part / scale);
+  if (decimals == 0) return whole;
+  const std::string fraction = std::to_string(part % scale);
+  const std::string zeros(static_cast<std::size_t>(decimals) - fraction.size(), '0');
+  return Concat({whole, ".", zeros, fraction});
 }
 
 }  // namespace
@@ -81,11 +83,11 @@ std::string FormatAngle(TAngleUnit unit, TAngleResolution resolution, int decima
       seconds ? std::to_string(minutes) : LastField(minutes, scale, decimals);
   if (unit == TAngleUnit::kHours) {
     const TUnitLetters& letters = UnitLetters(language);
-    text += std::to_string(whole) + letters.hour + " " + minuteField + letters.minute;
-    if (seconds) text += " " + LastField(secondPart, scale, decimals) + letters.second;
+    text += Concat({std::to_string(whole), letters.hour, " ", minuteField, letters.minute});
+    if (seconds) text += Concat({" ", LastField(secondPart, scale, decimals), letters.second});
   } else {
-    text += std::to_string(whole) + velplatform::Cp1251("° ") + minuteField + "'";
-    if (seconds) text += " " + LastField(secondPart, scale, decimals) + "\"";
+    text += Concat({std::to_string(whole), velplatform::Cp1251("° "), minuteField, "'"});
+    if (seconds) text += Concat({" ", LastField(secondPart, scale, decimals), "\""});
   }
   return text;
 }
@@ -99,12 +101,12 @@ std::string FormatDate(bool withTime, double mjd, TLanguage language) {
   const bool beforeChrist = year <= 0;
   const int64_t shownYear = beforeChrist ? 1 - static_cast<int64_t>(year) : year;
   const TEraNames& eras = EraNames(language);
-  std::string text = std::to_string(day) + " " + MonthNames()[std::clamp(month, 1, 12) - 1] + " " +
-                     std::to_string(shownYear) + " " +
-                     (beforeChrist ? eras.beforeChrist : eras.afterChrist);
+  std::string text = Concat({std::to_string(day), " ", MonthNames()[std::clamp(month, 1, 12) - 1],
+                             " ", std::to_string(shownYear), " ",
+                             beforeChrist ? eras.beforeChrist : eras.afterChrist});
   if (withTime) {
-    text += " " + FormatAngle(TAngleUnit::kHours, TAngleResolution::kSeconds, 0, false, hour,
-                              language);
+    text += Concat({" ", FormatAngle(TAngleUnit::kHours, TAngleResolution::kSeconds, 0, false,
+                                     hour, language)});
   }
   return text;
 }
