@@ -1,0 +1,115 @@
+#include "CityFile.h"
+
+#include <array>
+#include <charconv>
+#include <fstream>
+
+#include "FileBytes.h"
+#include "TextLines.h"
+
+namespace velarion::catalogues {
+namespace {
+
+// Byte ranges of the columns (from 0). Latitude and time zone are read one column after
+// the start of their fields: the blank before them belongs to the field.
+struct TColumn {
+  std::size_t at;
+  std::size_t width;
+};
+constexpr TColumn kName = {0, 33};
+constexpr TColumn kLongitude = {34, 9};
+constexpr TColumn kLatitudeField = {43, 9};
+constexpr TColumn kLatitudeRead = {44, 8};
+constexpr TColumn kTimeZoneField = {52, 6};
+constexpr std::size_t kTimeZoneReadAt = 53;
+constexpr std::size_t kLongitudeDecimals = 4;
+constexpr std::size_t kLatitudeDecimals = 4;
+constexpr std::size_t kTimeZoneDecimals = 1;
+
+std::string_view TrimEnd(std::string_view text) {
+  const std::size_t last = text.find_last_not_of(' ');
+  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+std::optional<TCityRecord> ParseLine(std::string_view line) {
+  if (line.size() <= kTimeZoneReadAt) {
+    return std::nullopt;
+  }
+  const auto longitude = ParseDecimal(line.substr(kLongitude.at, kLongitude.width));
+  const auto latitude = ParseDecimal(line.substr(kLatitudeRead.at, kLatitudeRead.width));
+  const auto timeZone = ParseDecimal(line.substr(kTimeZoneReadAt));
+  if (!longitude || !latitude || !timeZone) {
+    return std::nullopt;
+  }
+  return TCityRecord{std::string(TrimEnd(line.substr(kName.at, kName.width))), *longitude,
+                     *latitude, *timeZone};
+}
+
+// value with the given decimals, right-aligned in width; zero is written without a sign.
+void AppendNumber(std::string& out, double value, std::size_t decimals, std::size_t width) {
+  std::array<char, 64> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value == 0.0 ? 0.0 : value,
+                    std::chars_format::fixed, static_cast<int>(decimals));
+  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  if (text.size() < width) {
+    out.append(width - text.size(), ' ');
+  }
+  out.append(text);
+}
+
+} // namespace
+
+TReadResult<TCityFile> TCityFile::FromBytes(std::span<const std::byte> bytes) {
+  TCityFile file;
+  const std::vector<std::string_view> lines = SplitLines(AsText(bytes));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (TrimBlanks(lines[i]).empty()) {
+      continue;
+    }
+    std::optional<TCityRecord> city = ParseLine(lines[i]);
+    if (!city) {
+      return TReadError{"city.dat line " + std::to_string(i + 1) + " is malformed"};
+    }
+    file.cities_.push_back(std::move(*city));
+  }
+  return file;
+}
+
+TReadResult<TCityFile> TCityFile::FromPath(const std::filesystem::path& path) {
+  const TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
+  if (!bytes) {
+    return TReadError{bytes.Error()};
+  }
+  return FromBytes(bytes.Value());
+}
+
+std::optional<TCityRecord> TCityFile::Record(std::size_t index) const {
+  if (index >= cities_.size()) {
+    return std::nullopt;
+  }
+  return cities_[index];
+}
+
+std::string TCityFile::Format(std::span<const TCityRecord> cities) {
+  std::string out;
+  for (const TCityRecord& city : cities) {
+    const std::string_view name = std::string_view(city.name).substr(0, kName.width);
+    out.append(name);
+    out.append(kLongitude.at - name.size(), ' ');
+    AppendNumber(out, city.longitudeDeg, kLongitudeDecimals, kLongitude.width);
+    AppendNumber(out, city.latitudeDeg, kLatitudeDecimals, kLatitudeField.width);
+    AppendNumber(out, city.timeZoneHours, kTimeZoneDecimals, kTimeZoneField.width);
+    out.append("\r\n");
+  }
+  return out;
+}
+
+bool TCityFile::Write(const std::filesystem::path& path, std::span<const TCityRecord> cities) {
+  const std::string text = Format(cities);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  return static_cast<bool>(out.flush());
+}
+
+} // namespace velarion::catalogues

@@ -1,0 +1,85 @@
+#include "DeepSkyFile.h"
+
+#include <cmath>
+
+#include "FileBytes.h"
+#include "LittleEndian.h"
+#include "TextLines.h"
+
+namespace velarion::catalogues {
+namespace {
+
+constexpr std::size_t kMessier = 0;
+constexpr std::size_t kNgc = 2;
+constexpr std::size_t kName = 4; // length byte, then the text
+constexpr std::size_t kNameSize = 20;
+constexpr std::size_t kRa = 25;
+constexpr std::size_t kDec = 31;
+constexpr std::size_t kPositionSize = 5;
+constexpr std::size_t kType = 37;
+constexpr std::size_t kReserved = 38;
+constexpr std::size_t kMagnitude = 39;
+constexpr std::size_t kSize = 41;
+static_assert(kSize + 2 == TDeepSkyFile::kRecordSize);
+
+struct TTextField {
+  std::size_t at;
+  std::size_t size;
+  const char* what;
+};
+constexpr TTextField kTextFields[] = {
+    {kName, kNameSize, "name"}, {kRa, kPositionSize, "RA"}, {kDec, kPositionSize, "Dec"}};
+
+std::string ReadPrefixed(std::span<const std::byte> record, std::size_t at) {
+  return ReadText(record, at + 1, ReadU8(record, at));
+}
+
+double DegreesOrZero(const std::string& text) {
+  return ParseDecimal(text).value_or(0.0);
+}
+
+} // namespace
+
+double TDeepSkyRecord::RaDeg() const {
+  const double ra = std::fmod(DegreesOrZero(raText), 360.0);
+  return ra < 0.0 ? ra + 360.0 : ra;
+}
+
+double TDeepSkyRecord::DecDeg() const {
+  return DegreesOrZero(decText);
+}
+
+TReadResult<TDeepSkyFile> TDeepSkyFile::FromBytes(std::span<const std::byte> bytes) {
+  TDeepSkyFile file(std::vector<std::byte>(bytes.begin(), bytes.end()));
+  for (std::size_t i = 0; i < file.Count(); ++i) {
+    const std::span<const std::byte> record = *file.file_.RecordBytes(i);
+    for (const TTextField& field : kTextFields) {
+      if (ReadU8(record, field.at) > field.size) {
+        return TReadError{"DEEPSKY.DAT record " + std::to_string(i + 1) + ": " + field.what +
+                          " longer than its field"};
+      }
+    }
+  }
+  return file;
+}
+
+TReadResult<TDeepSkyFile> TDeepSkyFile::FromPath(const std::filesystem::path& path) {
+  TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
+  if (!bytes) {
+    return TReadError{bytes.Error()};
+  }
+  return FromBytes(bytes.Value());
+}
+
+std::optional<TDeepSkyRecord> TDeepSkyFile::Record(std::size_t index) const {
+  const std::optional<std::span<const std::byte>> bytes = file_.RecordBytes(index);
+  if (!bytes) {
+    return std::nullopt;
+  }
+  const std::span<const std::byte> r = *bytes;
+  return TDeepSkyRecord{ReadI16(r, kMessier), ReadI16(r, kNgc),       ReadPrefixed(r, kName),
+                        ReadPrefixed(r, kRa), ReadPrefixed(r, kDec),  ReadU8(r, kType),
+                        ReadU8(r, kReserved), ReadI16(r, kMagnitude), ReadI16(r, kSize)};
+}
+
+} // namespace velarion::catalogues

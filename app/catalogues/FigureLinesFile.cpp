@@ -1,0 +1,45 @@
+#include "FigureLinesFile.h"
+
+#include "FileBytes.h"
+#include "LittleEndian.h"
+
+namespace velarion::catalogues {
+namespace {
+
+constexpr std::size_t kRa1 = 0;
+constexpr std::size_t kDec1 = 4;
+constexpr std::size_t kRa2 = 8;
+constexpr std::size_t kDec2 = 12;
+constexpr std::size_t kPmRa1 = 16;
+constexpr std::size_t kPmDec1 = 18;
+constexpr std::size_t kPmRa2 = 20;
+constexpr std::size_t kPmDec2 = 22;
+constexpr std::size_t kConstellation = 24;
+static_assert(kConstellation + 1 == TFigureLinesFile::kRecordSize);
+
+} // namespace
+
+TReadResult<TFigureLinesFile> TFigureLinesFile::FromBytes(std::span<const std::byte> bytes) {
+  return TFigureLinesFile(std::vector<std::byte>(bytes.begin(), bytes.end()));
+}
+
+TReadResult<TFigureLinesFile> TFigureLinesFile::FromPath(const std::filesystem::path& path) {
+  TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
+  if (!bytes) {
+    return TReadError{bytes.Error()};
+  }
+  return TFigureLinesFile(std::move(bytes).Value());
+}
+
+std::optional<TFigureLine> TFigureLinesFile::Record(std::size_t index) const {
+  const std::optional<std::span<const std::byte>> bytes = file_.RecordBytes(index);
+  if (!bytes) {
+    return std::nullopt;
+  }
+  const std::span<const std::byte> r = *bytes;
+  return TFigureLine{ReadI32(r, kRa1),   ReadI32(r, kDec1),   ReadI32(r, kRa2),
+                     ReadI32(r, kDec2),  ReadI16(r, kPmRa1),  ReadI16(r, kPmDec1),
+                     ReadI16(r, kPmRa2), ReadI16(r, kPmDec2), ReadU8(r, kConstellation)};
+}
+
+} // namespace velarion::catalogues

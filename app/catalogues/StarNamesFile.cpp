@@ -1,0 +1,67 @@
+#include "StarNamesFile.h"
+
+#include <algorithm>
+
+#include "FileBytes.h"
+#include "TextLines.h"
+
+namespace velarion::catalogues {
+namespace {
+
+std::optional<TStarName> ParseLine(std::string_view line) {
+  line = TrimBlanks(line);
+  const std::size_t digits = line.find_first_not_of("0123456789");
+  if (digits == 0 || digits == std::string_view::npos || line[digits] != ' ') {
+    return std::nullopt;
+  }
+  const std::optional<long> hr = ParseInteger(line.substr(0, digits));
+  const std::string_view name = TrimBlanks(line.substr(digits));
+  if (!hr || *hr > INT32_MAX) {
+    return std::nullopt;
+  }
+  return TStarName{static_cast<int32_t>(*hr), std::string(name)};
+}
+
+} // namespace
+
+TReadResult<TStarNamesFile> TStarNamesFile::FromBytes(std::span<const std::byte> bytes) {
+  TStarNamesFile file;
+  const std::vector<std::string_view> lines = SplitLines(AsText(bytes));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (TrimBlanks(lines[i]).empty()) {
+      continue;
+    }
+    std::optional<TStarName> name = ParseLine(lines[i]);
+    if (!name || (!file.names_.empty() && name->hr < file.names_.back().hr)) {
+      return TReadError{"STARNAME.DAT line " + std::to_string(i + 1) + " is malformed"};
+    }
+    file.names_.push_back(std::move(*name));
+  }
+  return file;
+}
+
+TReadResult<TStarNamesFile> TStarNamesFile::FromPath(const std::filesystem::path& path) {
+  const TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
+  if (!bytes) {
+    return TReadError{bytes.Error()};
+  }
+  return FromBytes(bytes.Value());
+}
+
+std::optional<TStarName> TStarNamesFile::Record(std::size_t index) const {
+  if (index >= names_.size()) {
+    return std::nullopt;
+  }
+  return names_[index];
+}
+
+std::optional<std::string> TStarNamesFile::Find(int32_t hr) const {
+  const auto found = std::lower_bound(names_.begin(), names_.end(), hr,
+                                      [](const TStarName& n, int32_t key) { return n.hr < key; });
+  if (found == names_.end() || found->hr != hr) {
+    return std::nullopt;
+  }
+  return found->name;
+}
+
+} // namespace velarion::catalogues
