@@ -1,7 +1,7 @@
 #include "BoundaryFile.h"
 
 #include "FileBytes.h"
-#include "LittleEndian.h"
+#include "ByteFields.h"
 
 namespace velarion::catalogues {
 namespace {
@@ -34,8 +34,8 @@ std::optional<TBoundarySegment> TBoundaryFile::Record(std::size_t index) const {
     return std::nullopt;
   }
   const std::span<const std::byte> r = *bytes;
-  return TBoundarySegment{ReadI16(r, kRa1),  ReadI16(r, kDec1), ReadI16(r, kRa2),
-                          ReadI16(r, kDec2), ReadU8(r, kFirst), ReadU8(r, kSecond)};
+  return TBoundarySegment{velplatform::GetField<int16_t>(r, kRa1),  velplatform::GetField<int16_t>(r, kDec1), velplatform::GetField<int16_t>(r, kRa2),
+                          velplatform::GetField<int16_t>(r, kDec2), velplatform::GetField<uint8_t>(r, kFirst), velplatform::GetField<uint8_t>(r, kSecond)};
 }
 
 } // namespace velarion::catalogues

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "FileBytes.h"
-#include "LittleEndian.h"
+#include "ByteFields.h"
 #include "TextLines.h"
 
 namespace velarion::catalogues {
@@ -31,7 +31,7 @@ constexpr TTextField kTextFields[] = {
     {kName, kNameSize, "name"}, {kRa, kPositionSize, "RA"}, {kDec, kPositionSize, "Dec"}};
 
 std::string ReadPrefixed(std::span<const std::byte> record, std::size_t at) {
-  return ReadText(record, at + 1, ReadU8(record, at));
+  return velplatform::GetRawText(record, at + 1, velplatform::GetField<uint8_t>(record, at));
 }
 
 double DegreesOrZero(const std::string& text) {
@@ -54,7 +54,7 @@ TReadResult<TDeepSkyFile> TDeepSkyFile::FromBytes(std::span<const std::byte> byt
   for (std::size_t i = 0; i < file.Count(); ++i) {
     const std::span<const std::byte> record = *file.file_.RecordBytes(i);
     for (const TTextField& field : kTextFields) {
-      if (ReadU8(record, field.at) > field.size) {
+      if (velplatform::GetField<uint8_t>(record, field.at) > field.size) {
         return TReadError{"DEEPSKY.DAT record " + std::to_string(i + 1) + ": " + field.what +
                           " longer than its field"};
       }
@@ -77,9 +77,9 @@ std::optional<TDeepSkyRecord> TDeepSkyFile::Record(std::size_t index) const {
     return std::nullopt;
   }
   const std::span<const std::byte> r = *bytes;
-  return TDeepSkyRecord{ReadI16(r, kMessier), ReadI16(r, kNgc),       ReadPrefixed(r, kName),
-                        ReadPrefixed(r, kRa), ReadPrefixed(r, kDec),  ReadU8(r, kType),
-                        ReadU8(r, kReserved), ReadI16(r, kMagnitude), ReadI16(r, kSize)};
+  return TDeepSkyRecord{velplatform::GetField<int16_t>(r, kMessier), velplatform::GetField<int16_t>(r, kNgc),       ReadPrefixed(r, kName),
+                        ReadPrefixed(r, kRa), ReadPrefixed(r, kDec),  velplatform::GetField<uint8_t>(r, kType),
+                        velplatform::GetField<uint8_t>(r, kReserved), velplatform::GetField<int16_t>(r, kMagnitude), velplatform::GetField<int16_t>(r, kSize)};
 }
 
 } // namespace velarion::catalogues

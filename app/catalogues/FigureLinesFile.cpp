@@ -1,7 +1,7 @@
 #include "FigureLinesFile.h"
 
 #include "FileBytes.h"
-#include "LittleEndian.h"
+#include "ByteFields.h"
 
 namespace velarion::catalogues {
 namespace {
@@ -37,9 +37,9 @@ std::optional<TFigureLine> TFigureLinesFile::Record(std::size_t index) const {
     return std::nullopt;
   }
   const std::span<const std::byte> r = *bytes;
-  return TFigureLine{ReadI32(r, kRa1),   ReadI32(r, kDec1),   ReadI32(r, kRa2),
-                     ReadI32(r, kDec2),  ReadI16(r, kPmRa1),  ReadI16(r, kPmDec1),
-                     ReadI16(r, kPmRa2), ReadI16(r, kPmDec2), ReadU8(r, kConstellation)};
+  return TFigureLine{velplatform::GetField<int32_t>(r, kRa1),   velplatform::GetField<int32_t>(r, kDec1),   velplatform::GetField<int32_t>(r, kRa2),
+                     velplatform::GetField<int32_t>(r, kDec2),  velplatform::GetField<int16_t>(r, kPmRa1),  velplatform::GetField<int16_t>(r, kPmDec1),
+                     velplatform::GetField<int16_t>(r, kPmRa2), velplatform::GetField<int16_t>(r, kPmDec2), velplatform::GetField<uint8_t>(r, kConstellation)};
 }
 
 } // namespace velarion::catalogues

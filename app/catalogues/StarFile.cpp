@@ -1,7 +1,7 @@
 #include "StarFile.h"
 
 #include "FileBytes.h"
-#include "LittleEndian.h"
+#include "ByteFields.h"
 
 namespace velarion::catalogues {
 namespace {
@@ -30,7 +30,7 @@ constexpr std::size_t kSpectroscopicBinary = 54;
 static_assert(kSpectroscopicBinary + 1 == TStarFile::kRecordSize);
 
 char ReadChar(std::span<const std::byte> record, std::size_t at) {
-  return static_cast<char>(ReadU8(record, at));
+  return static_cast<char>(velplatform::GetField<uint8_t>(record, at));
 }
 
 } // namespace
@@ -54,24 +54,24 @@ std::optional<TStarRecord> TStarFile::Record(std::size_t index) const {
   }
   const std::span<const std::byte> r = *bytes;
   TStarRecord star;
-  star.hr = ReadU16(r, kHr);
-  star.raArcsec = ReadI32(r, kRa);
-  star.decArcsec = ReadI32(r, kDec);
-  star.pmRaMasPerYear = ReadI16(r, kPmRa);
-  star.pmDecMasPerYear = ReadI16(r, kPmDec);
-  star.magnitudeCenti = ReadI16(r, kMagnitude);
-  star.colourIndexCenti = ReadI16(r, kColourIndex);
-  star.constellation = ReadU8(r, kConstellation);
-  star.flamsteed = ReadU8(r, kFlamsteed);
+  star.hr = velplatform::GetField<uint16_t>(r, kHr);
+  star.raArcsec = velplatform::GetField<int32_t>(r, kRa);
+  star.decArcsec = velplatform::GetField<int32_t>(r, kDec);
+  star.pmRaMasPerYear = velplatform::GetField<int16_t>(r, kPmRa);
+  star.pmDecMasPerYear = velplatform::GetField<int16_t>(r, kPmDec);
+  star.magnitudeCenti = velplatform::GetField<int16_t>(r, kMagnitude);
+  star.colourIndexCenti = velplatform::GetField<int16_t>(r, kColourIndex);
+  star.constellation = velplatform::GetField<uint8_t>(r, kConstellation);
+  star.flamsteed = velplatform::GetField<uint8_t>(r, kFlamsteed);
   star.bayerLetter = ReadChar(r, kBayerLetter);
   star.bayerIndex = ReadChar(r, kBayerIndex);
-  star.designation = ReadText(r, kDesignation, kDesignationSize);
+  star.designation = velplatform::GetRawText(r, kDesignation, kDesignationSize);
   star.magnitudeRemark = ReadChar(r, kMagnitudeRemark);
-  star.spectralClass = ReadText(r, kSpectralClass, kSpectralClassSize);
-  star.parallaxMas = ReadI16(r, kParallax);
+  star.spectralClass = velplatform::GetRawText(r, kSpectralClass, kSpectralClassSize);
+  star.parallaxMas = velplatform::GetField<int16_t>(r, kParallax);
   star.colourIndexRemark = ReadChar(r, kColourIndexRemark);
-  star.isDouble = ReadU8(r, kDouble) != 0;
-  star.isSpectroscopicBinary = ReadU8(r, kSpectroscopicBinary) != 0;
+  star.isDouble = velplatform::GetField<uint8_t>(r, kDouble) != 0;
+  star.isSpectroscopicBinary = velplatform::GetField<uint8_t>(r, kSpectroscopicBinary) != 0;
   return star;
 }
 

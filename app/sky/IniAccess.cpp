@@ -33,6 +33,8 @@ std::string ReadIniValue(std::string_view section, std::string_view key,
 
 using velarion::sky::SettingsFile;
 
+extern "C" {
+
 VELARION_HOST_EXPORT void SaveIniString(const char* section, const char* key, const char* value) {
   if (section == nullptr || key == nullptr || *key == '\0') return;
   velplatform::TIniFile(SettingsFile()).Write(section, key, velarion::sky::TextOrEmpty(value));
@@ -50,3 +52,5 @@ VELARION_HOST_EXPORT int32_t RestoreIniString(const char* section, const char* k
   buffer[count] = '\0';
   return count;
 }
+
+}  // extern "C"

@@ -2,10 +2,11 @@
 #ifndef VELARION_APP_SKY_INIACCESS_H
 #define VELARION_APP_SKY_INIACCESS_H
 
+#include "HostExport.h"
+
+#include <cstdint>
 #include <string>
 #include <string_view>
-
-#define VELARION_HOST_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace velarion::sky {
 
@@ -21,6 +22,8 @@ std::string ReadIniValue(std::string_view section, std::string_view key,
 
 }  // namespace velarion::sky
 
+extern "C" {
+
 // Host exports, CP1251 zero-terminated texts. A null text counts as empty.
 VELARION_HOST_EXPORT void SaveIniString(const char* section, const char* key, const char* value);
 // Copies at most size - 1 characters and a terminating zero; returns the characters
@@ -28,5 +31,6 @@ VELARION_HOST_EXPORT void SaveIniString(const char* section, const char* key, co
 VELARION_HOST_EXPORT int32_t RestoreIniString(const char* section, const char* key,
                                               const char* defaultValue, char* buffer,
                                               int32_t size);
+}
 
 #endif

@@ -6,9 +6,8 @@
 
 #include <cstdint>
 
+#include "HostExport.h"
 #include "Projection.h"
-
-#define VELARION_HOST_EXPORT __attribute__((visibility("default")))
 
 extern "C" {
 
