@@ -1,0 +1,84 @@
+// TSkyOutputDevice: the drawing surface groups write labels and symbols to through the
+// exports DrawString, DrawSymbol, GetSymbolSize, SetDrawColor and GetDrawDeviceBitDepth.
+#ifndef VELARION_APP_SKY_SKYOUTPUTDEVICE_H
+#define VELARION_APP_SKY_SKYOUTPUTDEVICE_H
+
+#include "DrawDevice.h"
+#include "MarkupText.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace velarion::sky {
+
+using velplatform::TColor;
+using velplatform::TDrawDevice;
+using velplatform::TFontSpec;
+using velplatform::TMonoImage;
+
+inline constexpr int32_t kSymbolCount = 100;        // images 1 .. 100
+inline constexpr int32_t kLastStarSymbol = 24;      // star discs 1 .. 24
+inline constexpr int32_t kFirstSpecialSymbol = 25;  // symbol-font signs 25 .. 28
+inline constexpr int32_t kLastSpecialSymbol = 28;
+inline constexpr char kSymbolFontFamily[] = "Ravar Oder";
+inline constexpr std::size_t kMaxFontNameLength = 31;
+
+// The prepared symbol images, index 0 unused.
+using TSymbolImages = std::array<TMonoImage, kSymbolCount + 1>;
+
+class TSkyOutputDevice {
+ public:
+  // The canvas drawn on; none: drawing does nothing and measuring still works through
+  // `measure`, a device kept for text sizes.
+  void Bind(TDrawDevice* device);
+  TDrawDevice* Device() const { return device_; }
+
+  // Fonts: normal and Greek by family name, the symbol font "Ravar Oder", with heights.
+  void SetFonts(std::string_view normal, std::string_view greek, int32_t normalHeight,
+                int32_t greekHeight, int32_t symbolHeight);
+  int32_t LargestFontHeight() const;
+  const std::string& NormalFont() const { return normal_; }
+  const std::string& GreekFont() const { return greek_; }
+
+  // Symbols come from the prepared images (image mode) or are drawn as shapes.
+  void SetSymbolImages(const TSymbolImages* images) { images_ = images; }
+  void SetSymbolFontInstalled(bool installed) { symbolFontInstalled_ = installed; }
+  bool SymbolFontInstalled() const { return symbolFontInstalled_; }
+  void SetBackground(TColor color) { background_ = color; }
+
+  // Draws (when `draw`) marked-up text from (x, y) and returns its width in pixels.
+  int32_t DrawString(std::string_view text, int32_t x, int32_t y, bool draw);
+  // Symbol `index` with its top-left corner at (x, y); indices outside 1 .. 100 are ignored.
+  void DrawSymbol(int32_t index, int32_t x, int32_t y, TColor color);
+  // The symbol's image size; false (outputs untouched) outside 1 .. 100 or without image.
+  bool GetSymbolSize(int32_t index, int32_t& width, int32_t& height) const;
+  // Kind 1 pen, 2 text, 3 fill: sets the colour and returns the previous one; 0 otherwise.
+  TColor SetDrawColor(int32_t kind, TColor color);
+  int32_t BitDepth() const { return device_ != nullptr ? device_->BitDepth() : 0; }
+
+  // Draws symbol `index` as a shape of the given size (how the images are made).
+  void DrawSymbolShape(TDrawDevice& target, int32_t index, int32_t x, int32_t y, int32_t width,
+                       int32_t height, TColor color) const;
+
+ private:
+  struct TRun;
+  TFontSpec FontOf(TMarkupFont font, int32_t size, bool italic, bool bold) const;
+  int32_t FullSize(TMarkupFont font) const;
+  int32_t DrawRun(const TRun& run, int32_t x, int32_t y, bool draw);
+
+  TDrawDevice* device_ = nullptr;
+  std::string normal_ = "Arial";
+  std::string greek_ = "Symbol";
+  int32_t normalHeight_ = 12;
+  int32_t greekHeight_ = 12;
+  int32_t symbolHeight_ = 12;
+  const TSymbolImages* images_ = nullptr;
+  bool symbolFontInstalled_ = true;
+  TColor background_ = 0;
+};
+
+}  // namespace velarion::sky
+
+#endif
