@@ -1,7 +1,10 @@
 #include "GuiSession.h"
 
 #include <QGuiApplication>
+#include <QString>
+#include <QtGlobal>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -31,6 +34,20 @@ struct TSharedApplication {
   }
 };
 
+// Without a login session (CI, a service) Qt warns on every start that it falls back to a
+// runtime folder of its own; that is harmless and only hides real messages.
+QtMessageHandler gPreviousHandler = nullptr;
+bool gFilterInstalled = false;
+
+void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+  if (gPreviousHandler != nullptr) {
+    gPreviousHandler(type, context, message);
+  } else {
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+  }
+}
+
 TSharedApplication& Shared() {
   static TSharedApplication shared;
   return shared;
@@ -51,6 +68,10 @@ TGuiSession::TGuiSession() {
   TSharedApplication& shared = Shared();
   ++shared.sessions;
   if (QCoreApplication::instance() != nullptr) return;
+  if (!gFilterInstalled) {
+    gPreviousHandler = qInstallMessageHandler(FilterMessages);
+    gFilterInstalled = true;
+  }
   shared.MakeApplication(Offscreen());
 }
 

@@ -123,8 +123,10 @@ void TSkyImage::SetLongitude(double degreesEast) {
 void TSkyImage::SetLatitude(double degrees) { Assign(latitude_, std::clamp(degrees, -90.0, 90.0)); }
 
 void TSkyImage::SetLocalTimeNow() {
-  if (!clock_.localNow) return;
-  const TLocalDateTime t = clock_.localNow();
+  if (clock_.localNow) SetLocalTime(clock_.localNow());
+}
+
+void TSkyImage::SetLocalTime(const TLocalDateTime& t) {
   const double hour = t.hour + t.minute / 60.0 + t.second / 3600.0;
   SetMjd(MJD(t.day, t.month, t.year, hour) - timeZone_ / 24.0);
 }

@@ -105,6 +105,8 @@ class TSkyImage {
   double Longitude() const { return longitude_; }
   double Latitude() const { return latitude_; }
   void SetLocalTimeNow();
+  // The moment given in the local time of the current zone.
+  void SetLocalTime(const TLocalDateTime& local);
   // CalDat of the local moment rounded to 1e-6 day.
   TLocalDateTime GetLocalDate(double& hour) const;
 

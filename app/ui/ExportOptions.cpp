@@ -1,0 +1,140 @@
+#include "ExportOptions.h"
+
+#include "Numbers.h"
+#include "velastro.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace velarion::ui {
+
+namespace {
+
+using TResult = std::variant<TExportOptions, std::string>;
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(separator, start);
+    parts.push_back(text.substr(start, end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+std::optional<int32_t> WholeNumber(std::string_view text, int64_t low, int64_t high) {
+  if (text.empty() || text.front() == '+' || text.front() == ' ') return std::nullopt;
+  const std::optional<int64_t> n = velplatform::ParseInteger(text);
+  if (!n || *n < low || *n > high) return std::nullopt;
+  return static_cast<int32_t>(*n);
+}
+
+std::optional<double> Number(std::string_view text, double low, double high) {
+  const std::optional<double> x = velplatform::ParseDouble(text);
+  if (!x || !std::isfinite(*x) || *x < low || *x > high) return std::nullopt;
+  return x;
+}
+
+bool ParseSize(std::string_view text, TExportOptions& options) {
+  const std::vector<std::string_view> parts = Split(text, 'x');
+  if (parts.size() != 2) return false;
+  const auto w = WholeNumber(parts[0], 1, kMaxExportSide);
+  const auto h = WholeNumber(parts[1], 1, kMaxExportSide);
+  if (!w || !h) return false;
+  options.width = *w;
+  options.height = *h;
+  return true;
+}
+
+// A real calendar day: the date survives the trip to MJD and back.
+bool IsCalendarDay(const sky::TLocalDateTime& t) {
+  if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31) return false;
+  int32_t day = 0, month = 0, year = 0;
+  double hour = 0.0;
+  CalDat(MJD(t.day, t.month, t.year, 12.0), &day, &month, &year, &hour);
+  return day == t.day && month == t.month && year == t.year;
+}
+
+std::optional<sky::TLocalDateTime> ParseTime(std::string_view text) {
+  const std::vector<std::string_view> dateAndTime = Split(text, ' ');
+  if (dateAndTime.size() != 2) return std::nullopt;
+  std::string_view date = dateAndTime[0];
+  const bool negativeYear = !date.empty() && date.front() == '-';
+  if (negativeYear) date.remove_prefix(1);
+  const std::vector<std::string_view> ymd = Split(date, '-');
+  const std::vector<std::string_view> hms = Split(dateAndTime[1], ':');
+  if (ymd.size() != 3 || hms.size() < 2 || hms.size() > 3) return std::nullopt;
+  const auto year = WholeNumber(ymd[0], 0, 9999);
+  const auto month = WholeNumber(ymd[1], 1, 12);
+  const auto day = WholeNumber(ymd[2], 1, 31);
+  const auto hour = WholeNumber(hms[0], 0, 23);
+  const auto minute = WholeNumber(hms[1], 0, 59);
+  const auto second = hms.size() == 3 ? WholeNumber(hms[2], 0, 59) : std::optional<int32_t>(0);
+  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
+  const sky::TLocalDateTime t{*day, *month, negativeYear ? -*year : *year, *hour, *minute, *second};
+  if (t.year < -9998 || !IsCalendarDay(t)) return std::nullopt;
+  return t;
+}
+
+std::optional<TExportPlace> ParsePlace(std::string_view text) {
+  const std::vector<std::string_view> parts = Split(text, ',');
+  if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
+  const auto latitude = Number(parts[0], -90.0, 90.0);
+  const auto longitude = Number(parts[1], -180.0, 180.0);
+  if (!latitude || !longitude) return std::nullopt;
+  TExportPlace place{*latitude, *longitude, std::nullopt};
+  if (parts.size() == 3) {
+    place.timeZone = Number(parts[2], -12.0, 14.0);
+    if (!place.timeZone) return std::nullopt;
+  }
+  return place;
+}
+
+}  // namespace
+
+bool AsksForExport(std::span<const std::string_view> arguments) {
+  return std::find(arguments.begin(), arguments.end(), "--export") != arguments.end();
+}
+
+TResult ParseExportOptions(std::span<const std::string_view> arguments) {
+  TExportOptions options;
+  bool haveFile = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view option = arguments[i];
+    if (i + 1 >= arguments.size()) {
+      return std::string(option.starts_with("--") ? "missing value after " : "unknown option ")
+          .append(option);
+    }
+    const std::string_view value = arguments[++i];
+    if (option == "--export") {
+      if (value.empty()) return std::string("--export needs a file name");
+      options.file = value;
+      haveFile = true;
+    } else if (option == "--size") {
+      if (!ParseSize(value, options)) {
+        return "--size wants WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxExportSide);
+      }
+    } else if (option == "--time") {
+      options.time = ParseTime(value);
+      if (!options.time) return std::string("--time wants \"YYYY-MM-DD HH:MM[:SS]\", a real date");
+    } else if (option == "--location") {
+      options.place = ParsePlace(value);
+      if (!options.place) {
+        return std::string("--location wants LAT,LON[,ZONE]: -90..90, -180..180, -12..14");
+      }
+    } else if (option == "--zoom") {
+      options.zoom = WholeNumber(value, sky::TSkyImage::kMinZoom, sky::TSkyImage::kMaxZoom);
+      if (!options.zoom) {
+        return "--zoom wants a whole percentage from " + std::to_string(sky::TSkyImage::kMinZoom) +
+               " to " + std::to_string(sky::TSkyImage::kMaxZoom);
+      }
+    } else {
+      return std::string("unknown option ").append(option);
+    }
+  }
+  if (!haveFile) return std::string("--export FILE is missing");
+  return options;
+}
+
+}  // namespace velarion::ui

@@ -1,0 +1,48 @@
+// The command line of a picture export:
+//   velarion --export FILE [--size WxH] [--time "YYYY-MM-DD HH:MM[:SS]"]
+//            [--location LAT,LON[,ZONE]] [--zoom PERCENT]
+// The time is local time of the place's zone; years are astronomical (0 is 1 BC, a leading
+// "-" before it), on the program's calendar (Julian before 15 October 1582).
+#ifndef VELARION_APP_UI_EXPORTOPTIONS_H
+#define VELARION_APP_UI_EXPORTOPTIONS_H
+
+#include "SkyImage.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace velarion::ui {
+
+inline constexpr int32_t kDefaultExportWidth = 1600;
+inline constexpr int32_t kDefaultExportHeight = 1200;
+inline constexpr int32_t kMaxExportSide = 16384;
+
+struct TExportPlace {
+  double latitude = 0.0;
+  double longitude = 0.0;  // east positive
+  std::optional<double> timeZone;
+};
+
+struct TExportOptions {
+  std::string file;
+  int32_t width = kDefaultExportWidth;
+  int32_t height = kDefaultExportHeight;
+  std::optional<sky::TLocalDateTime> time;  // none: now
+  std::optional<TExportPlace> place;        // none: the configured place
+  std::optional<int32_t> zoom;              // none: 100
+};
+
+// True when the arguments ask for an export at all.
+bool AsksForExport(std::span<const std::string_view> arguments);
+
+// The options, or the one-line message that says what is wrong.
+std::variant<TExportOptions, std::string> ParseExportOptions(
+    std::span<const std::string_view> arguments);
+
+}  // namespace velarion::ui
+
+#endif

@@ -1,0 +1,77 @@
+#include "SkySession.h"
+
+#include "Fonts.h"
+#include "GroupListExports.h"
+#include "IniAccess.h"
+#include "Language.h"
+#include "IniFile.h"
+#include "ProgramFolder.h"
+#include "ProjectionExports.h"
+#include "SkyImageExports.h"
+#include "SkySettings.h"
+#include "VersionExport.h"
+
+namespace velarion::ui {
+
+namespace {
+
+constexpr std::string_view kSymbolFontFile = "astrof.ttf";
+constexpr std::string_view kSettingsFileName = "Velarion.ini";
+constexpr std::string_view kPluginFolder = "Plugins/";
+
+}  // namespace
+
+TSkySession::TSkySession(std::string programFolder, sky::TScreenMetrics screen,
+                         sky::TClockSource clock)
+    : programFolder_(std::move(programFolder)),
+      settingsFolder_(velplatform::SettingsFolder(programFolder_)),
+      image_(screen, std::move(clock)) {
+  sky::SetInterfaceLanguage(sky::LanguageForVersion(kVersionText));
+  sky::SetSettingsFile(SettingsFile());
+  sky::InitProjectionTables();
+  symbolFontInstalled_ =
+      velplatform::RegisterSymbolFont(programFolder_ + std::string(kSymbolFontFile));
+  image_.SetSymbolFontInstalled(symbolFontInstalled_);
+  schemes_.Load(settingsFolder_);
+  configuration_ = ReadConfiguration(velplatform::TIniFile(SettingsFile()).Load());
+  ApplySkySettings(configuration_, schemes_, image_);
+  image_.SetGroupLists(&groups_, &paths_);
+  groups::SetMainGroupList(&groups_);
+  sky::SetHostSkyImage(&image_);
+}
+
+TSkySession::~TSkySession() {
+  sky::SetHostSkyImage(nullptr);
+  groups::SetMainGroupList(nullptr);
+  // Groups go before the tables and the font they use.
+  paths_.FreeAll();
+  groups_.FreeAll();
+  if (symbolFontInstalled_) velplatform::UnregisterSymbolFont();
+  sky::FreeProjectionTables();
+}
+
+std::string TSkySession::SettingsFile() const {
+  return settingsFolder_ + std::string(kSettingsFileName);
+}
+
+int32_t TSkySession::LoadGroups(groups::TLoadLog& log, bool paced,
+                                const std::atomic<bool>& terminated) {
+  groups::TGroupLoader loader(groups_, log, paced);
+  loader.ScanPluginFolder(programFolder_ + std::string(kPluginFolder), terminated);
+  const int32_t placed = groups_.RestoreOrderFromIniFile(SettingsFile());
+  image_.MarkViewChanged();
+  return placed;
+}
+
+bool TSkySession::SaveSettings() {
+  StoreSkySettings(image_, schemes_, configuration_);
+  const velplatform::TIniFile file(SettingsFile());
+  bool saved = file.Update([this](velplatform::TIniDocument& document) {
+    WriteConfiguration(configuration_, document);
+  });
+  saved = groups_.SaveOrderToIniFile(SettingsFile()) && saved;
+  if (schemes_.changed) saved = schemes_.Save(settingsFolder_) && saved;
+  return saved;
+}
+
+}  // namespace velarion::ui

@@ -1,0 +1,62 @@
+// What the window and the picture export share from start to end of a run: the program
+// and settings folders, the colour schemes, the configuration applied to the one sky image,
+// the group lists with every group loaded, and the host exports pointed at them.
+#ifndef VELARION_APP_UI_SKYSESSION_H
+#define VELARION_APP_UI_SKYSESSION_H
+
+#include "ColorSchemes.h"
+#include "Configuration.h"
+#include "GroupLoader.h"
+#include "GuiSession.h"
+#include "SkyImage.h"
+#include "SkyObj.h"
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+namespace velarion::ui {
+
+class TSkySession {
+ public:
+  // Registers the symbol font "astrof.ttf" of the program folder, reads "colors.dat" and
+  // "Velarion.ini" from the settings folder and applies the configuration to the sky image.
+  TSkySession(std::string programFolder, sky::TScreenMetrics screen, sky::TClockSource clock);
+  TSkySession(const TSkySession&) = delete;
+  TSkySession& operator=(const TSkySession&) = delete;
+  ~TSkySession();
+
+  const std::string& ProgramFolder() const { return programFolder_; }
+  const std::string& SettingsFolder() const { return settingsFolder_; }
+  std::string SettingsFile() const;
+  bool SymbolFontInstalled() const { return symbolFontInstalled_; }
+
+  TConfiguration& Configuration() { return configuration_; }
+  sky::TColorSchemes& Schemes() { return schemes_; }
+  sky::TSkyImage& Image() { return image_; }
+  groups::TGroupList& Groups() { return groups_; }
+  groups::TGroupList& Paths() { return paths_; }
+
+  // Every plug-in under Plugins/ through the loader, then the saved group order; the
+  // number of groups the order placed.
+  int32_t LoadGroups(groups::TLoadLog& log, bool paced, const std::atomic<bool>& terminated);
+
+  // The configuration as the sky image now has it, and the group order, into the
+  // settings file; "colors.dat" when the schemes changed. False when a file failed.
+  bool SaveSettings();
+
+ private:
+  velplatform::TGuiSession gui_;
+  std::string programFolder_;
+  std::string settingsFolder_;
+  bool symbolFontInstalled_ = false;
+  TConfiguration configuration_;
+  sky::TColorSchemes schemes_;
+  groups::TGroupList groups_;
+  groups::TGroupList paths_;
+  sky::TSkyImage image_;
+};
+
+}  // namespace velarion::ui
+
+#endif

@@ -1,0 +1,68 @@
+// One full redraw of the sky (prepare, calculate, draw) at 1920 × 1080 with every group the
+// program loads, in the quick view (zoom 100) and the detailed view (zoom 2000), at a fixed
+// moment and place; and one whole `velarion --export` run. The build folder is the program
+// folder: its plug-ins are loaded, and its "Velarion.ini" when there is one (a fresh build
+// has none, so the configuration is the default).
+#include "ProgramFolder.h"
+#include "SkySession.h"
+
+#include "Devices.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+constexpr int32_t kWidth = 1920;
+constexpr int32_t kHeight = 1080;
+const velarion::sky::TLocalDateTime kMoment{10, 12, 2026, 22, 0, 0};
+
+class TNullLog final : public velarion::groups::TLoadLog {
+ public:
+  void BeginLine(std::string_view) override {}
+  void AppendSegment(std::string_view, uint32_t) override {}
+};
+
+void Redraw(benchmark::State& state) {
+  const auto zoom = static_cast<int32_t>(state.range(0));
+  velarion::ui::TSkySession session(velplatform::ProgramFolder(), {96.0, 96.0, kHeight - 3, 16},
+                                    velarion::sky::SystemClock());
+  TNullLog log;
+  const std::atomic<bool> terminated{false};
+  session.LoadGroups(log, false, terminated);
+  velarion::sky::TSkyImage& image = session.Image();
+  image.SetLocalTime(kMoment);
+  image.SetAlwaysCentred(true);
+  image.SetViewRect(kWidth, kHeight, -kWidth / 2, -kHeight / 2, false, false);
+  image.SetZoom(zoom);
+  const auto device = velplatform::CreateImageDevice(kWidth, kHeight);
+  for (auto _ : state) {
+    image.MarkViewChanged();
+    image.PaintSky(*device, true);
+    benchmark::ClobberMemory();
+  }
+  state.counters["groups"] = session.Groups().Count();
+}
+BENCHMARK(Redraw)->Arg(100)->Arg(2000)->Unit(benchmark::kMillisecond)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void ExportRun(benchmark::State& state) {
+  const std::string command = velplatform::ProgramFolder() +
+                              "velarion --export /tmp/velarion-bench.png --size 1920x1080 "
+                              "--time \"2026-12-10 22:00\" 2>/dev/null";
+  for (auto _ : state) {
+    if (std::system(command.c_str()) != 0) {
+      state.SkipWithError("velarion --export failed");
+      return;
+    }
+  }
+}
+BENCHMARK(ExportRun)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)
+    ->Repetitions(3)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
