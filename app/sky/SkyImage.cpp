@@ -445,6 +445,16 @@ void TSkyImage::DrawGroups(TDrawDevice& device) {
   }
 }
 
+void TSkyImage::SetShowAsBitmap(bool on) {
+  showAsBitmap_ = on;
+  if (!on) offscreen_.Release();
+}
+
+TDrawDevice* TSkyImage::OffscreenCanvas() {
+  if (!showAsBitmap_) return nullptr;
+  return &offscreen_.Canvas(clientWidth_, clientHeight_, screen_.dpiX, screen_.dpiY);
+}
+
 void TSkyImage::PaintSky(TDrawDevice& device, bool paint, bool keepCentre) {
   output_.Bind(&device);
   // Keeping the centre: the selection's sky point in the frame of the date, before the

@@ -8,6 +8,7 @@
 #include "BoundaryRecords.h"
 #include "ColorSchemes.h"
 #include "DrawDevice.h"
+#include "SkyBitmapCanvas.h"
 #include "SkyOutputDevice.h"
 #include "Projection.h"
 #include "SkyObj.h"
@@ -183,6 +184,12 @@ class TSkyImage {
   double YScale() const { return yScale_; }
 
   // ---- The redraw ----
+  // Composing off screen ("ShowAsBitmap"); switching it off releases the canvas.
+  void SetShowAsBitmap(bool on);
+  bool ShowAsBitmap() const { return showAsBitmap_; }
+  // The off-screen canvas at the client's size, or none when the picture is drawn straight
+  // onto the window.
+  TDrawDevice* OffscreenCanvas();
   bool ViewChanged() const { return viewChanged_; }
   void MarkViewChanged() { viewChanged_ = true; }
   // Prepares the view when it changed, then (with `paint`) draws the picture onto the device.
@@ -293,6 +300,8 @@ class TSkyImage {
   int32_t fontHeight_ = 0;
   int32_t letterWidth_ = 0;
   TSymbolImages images_;
+  bool showAsBitmap_ = true;
+  TSkyBitmapCanvas offscreen_;
   TSkyOutputDevice output_;
   std::vector<TSelectedObject> selection_;
   TStatusTexts status_;

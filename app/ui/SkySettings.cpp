@@ -106,6 +106,7 @@ void ApplySkySettings(const TConfiguration& configuration, const sky::TColorSche
   image.SetSkyBrightnessLimit(s.limitBySkyState);
   image.SetGridSettings(ImageGrid(configuration.grid));
   image.SetPathOrder(s.pathsBeforeGroups);
+  image.SetShowAsBitmap(s.showAsBitmap);
 }
 
 void StoreSkySettings(const sky::TSkyImage& image, const sky::TColorSchemes& schemes,
@@ -136,6 +137,7 @@ void StoreSkySettings(const sky::TSkyImage& image, const sky::TColorSchemes& sch
   s.limitBySkyState = image.SkyBrightnessLimit();
   configuration.grid = StoredGrid(image.GridSettings());
   s.pathsBeforeGroups = image.PathsFirst();
+  s.showAsBitmap = image.ShowAsBitmap();
 }
 
 }  // namespace velarion::ui

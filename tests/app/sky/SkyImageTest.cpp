@@ -111,6 +111,19 @@ TEST_F(SkyImage, DiscThatDoesNotFitSitsAtItsMarginFromTheCorner) {
   EXPECT_EQ(image.CentreY(), 458);
 }
 
+TEST_F(SkyImage, OffscreenCanvasIsKeptPerSizeAndReleasedWhenSwitchedOff) {
+  image.SetViewRect(320, 200, 0, 0, false, false);
+  TDrawDevice* first = image.OffscreenCanvas();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->Width(), 320);
+  EXPECT_EQ(first->Height(), 200);
+  EXPECT_EQ(image.OffscreenCanvas(), first);
+  image.SetViewRect(330, 200, 0, 0, false, false);
+  EXPECT_EQ(image.OffscreenCanvas()->Width(), 330);
+  image.SetShowAsBitmap(false);
+  EXPECT_EQ(image.OffscreenCanvas(), nullptr);
+}
+
 class SkyImageWithGroups : public SkyImage {
  protected:
   void SetUp() override {

@@ -44,6 +44,7 @@ TConfiguration Unusual() {
   c.sky.alwaysHighPrecision = false;
   c.sky.limitBySkyState = true;
   c.sky.pathsBeforeGroups = true;
+  c.sky.showAsBitmap = false;
   c.grid = {{true, false, true, false}, {300, 900, 7200, 60}, false, true, false, true};
   return c;
 }
