@@ -1,0 +1,48 @@
+#include "Dialogs.h"
+
+#include "Cp1251.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace velplatform {
+
+namespace {
+
+TDialogRunner& DialogRunner() {
+  static TDialogRunner runner;
+  return runner;
+}
+
+TMessageBoxRunner& MessageBoxRunner() {
+  static TMessageBoxRunner runner;
+  return runner;
+}
+
+}  // namespace
+
+bool RunDialog(TWindowHandle owner, const TDialogLayout& layout, TDialogLogic& logic) {
+  const TDialogRunner& runner = DialogRunner();
+  return runner ? runner(owner, layout, logic) : false;
+}
+
+void SetDialogRunner(TDialogRunner runner) { DialogRunner() = std::move(runner); }
+
+TMessageAnswer ShowMessageBox(TWindowHandle owner, const TMessageBoxRequest& request) {
+  const TMessageBoxRunner& runner = MessageBoxRunner();
+  if (runner) return runner(owner, request);
+  std::fprintf(stderr, "%s: %s\n", Cp1251ToUtf8(request.title).c_str(),
+               Cp1251ToUtf8(request.text).c_str());
+  return request.buttons == TMessageButtons::kYesNo || request.buttons == TMessageButtons::kYesNoCancel
+             ? TMessageAnswer::kYes
+             : TMessageAnswer::kOk;
+}
+
+void SetMessageBoxRunner(TMessageBoxRunner runner) { MessageBoxRunner() = std::move(runner); }
+
+void Beep() {
+  // The terminal's bell when there is no window; the Qt runner rings the desktop's.
+  if (!MessageBoxRunner()) std::fputc('\a', stderr);
+}
+
+}  // namespace velplatform

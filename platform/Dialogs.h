@@ -1,0 +1,130 @@
+// Dialogs without Qt in sight: a dialog is a layout table (control id, kind, rectangle in
+// dialog units, text) and a logic object that reads and sets its controls by id. The
+// program runs it as a Qt dialog; tests install a runner that plays the user against the
+// same controls, so every dialog's behaviour is tested without a display.
+//
+// Texts are CP1251, as everywhere inside the program. Dialog units: a quarter of the average
+// character width horizontally, an eighth of the character height vertically.
+#ifndef VELARION_PLATFORM_DIALOGS_H
+#define VELARION_PLATFORM_DIALOGS_H
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velplatform {
+
+using TWindowHandle = std::uintptr_t;
+
+enum class TControlKind : uint8_t {
+  kLabel,
+  kEdit,
+  kCheckBox,
+  kRadioButton,  // radio buttons in a row of the table form one group up to the next non-radio
+  kGroupBox,
+  kButton,       // runs TDialogLogic::Command
+  kOkButton,     // default button: TDialogLogic::Accept, closes with OK when it agrees
+  kCancelButton, // closes with cancel
+  kList,         // single selection list
+  kComboBox,     // drop-down list to choose from
+};
+
+struct TDialogRect {
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+struct TControlLayout {
+  int32_t id = 0;
+  TControlKind kind = TControlKind::kLabel;
+  TDialogRect rect;
+  std::string text;
+};
+
+struct TDialogLayout {
+  std::string caption;
+  int32_t width = 0;  // client size, dialog units
+  int32_t height = 0;
+  std::vector<TControlLayout> controls;
+  bool centredOnScreen = false;  // else centred over the owner
+};
+
+// The controls of a shown dialog, by id. Unknown ids read as empty, 0 or false and are
+// ignored when set.
+class TDialogControls {
+ public:
+  virtual ~TDialogControls() = default;
+  virtual std::string Text(int32_t id) const = 0;
+  virtual void SetText(int32_t id, std::string_view text) = 0;
+  virtual bool Checked(int32_t id) const = 0;
+  virtual void SetChecked(int32_t id, bool checked) = 0;
+  virtual void SetEnabled(int32_t id, bool enabled) = 0;
+  virtual bool Enabled(int32_t id) const = 0;
+  virtual void Focus(int32_t id) = 0;
+  // Lists and combo boxes.
+  virtual void ClearItems(int32_t id) = 0;
+  virtual void AddItem(int32_t id, std::string_view text) = 0;  // sorted when set so
+  virtual void SetSorted(int32_t id, bool sorted) = 0;
+  virtual int32_t ItemCount(int32_t id) const = 0;
+  virtual std::string Item(int32_t id, int32_t index) const = 0;
+  virtual int32_t Selected(int32_t id) const = 0;  // -1: none
+  virtual void Select(int32_t id, int32_t index) = 0;  // -1 removes the selection
+};
+
+// What a dialog does. Every handler gets the controls; the runner calls them as the user acts.
+class TDialogLogic {
+ public:
+  virtual ~TDialogLogic() = default;
+  // Before the dialog shows: fill the controls.
+  virtual void Init(TDialogControls& /*controls*/) {}
+  // The user changed an edit's text, a check box, a radio button or a list's selection.
+  virtual void Changed(TDialogControls& /*controls*/, int32_t /*id*/) {}
+  // A double click on a list entry; true closes the dialog with OK (Accept is not asked).
+  virtual bool DoubleClicked(TDialogControls& /*controls*/, int32_t /*id*/) { return false; }
+  // A plain button was pressed; true closes the dialog with OK.
+  virtual bool Command(TDialogControls& /*controls*/, int32_t /*id*/) { return false; }
+  // The OK button: true lets the dialog close with OK (read the controls here).
+  virtual bool Accept(TDialogControls& /*controls*/) { return true; }
+};
+
+// Shows the dialog modally; true when it closed with OK.
+bool RunDialog(TWindowHandle owner, const TDialogLayout& layout, TDialogLogic& logic);
+
+// Who shows dialogs: the program installs the Qt runner at start; tests install their own.
+// Without one, RunDialog answers cancel at once.
+using TDialogRunner =
+    std::function<bool(TWindowHandle owner, const TDialogLayout& layout, TDialogLogic& logic)>;
+void SetDialogRunner(TDialogRunner runner);
+
+// ---- Message boxes ----
+
+enum class TMessageButtons : uint8_t { kOk, kOkCancel, kYesNo, kYesNoCancel };
+enum class TMessageIcon : uint8_t { kNone, kInformation, kWarning, kError, kQuestion };
+enum class TMessageAnswer : uint8_t { kOk, kCancel, kYes, kNo };
+
+struct TMessageBoxRequest {
+  std::string text;   // CP1251; "\n" breaks lines
+  std::string title;  // CP1251
+  TMessageButtons buttons = TMessageButtons::kOk;
+  TMessageIcon icon = TMessageIcon::kNone;
+};
+
+TMessageAnswer ShowMessageBox(TWindowHandle owner, const TMessageBoxRequest& request);
+
+// Without a runner (no window: the picture export, tests that install none) the text goes
+// to standard error and the answer is the first button's (OK or yes).
+using TMessageBoxRunner = std::function<TMessageAnswer(TWindowHandle, const TMessageBoxRequest&)>;
+void SetMessageBoxRunner(TMessageBoxRunner runner);
+
+// Sounds the default system beep.
+void Beep();
+
+}  // namespace velplatform
+
+#endif

@@ -1,0 +1,160 @@
+// Dialogs and message boxes in tests: the controls of a dialog held in memory, and runners
+// that play the user through a script against them.
+//
+//   veltest::TDialogScript script = [](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
+//     c.Type(l, kNameEdit, "ори");     // sets the text and reports the change
+//     return c.PressOk(l);             // Accept(); the dialog's result
+//   };
+//   veltest::TFakeDialogs dialogs(script);  // installed for the scope
+//   ... code that calls RunDialog ...
+//   dialogs.Shown()  // the layouts shown, in order
+#ifndef VELARION_TESTS_SUPPORT_FAKEDIALOGS_H
+#define VELARION_TESTS_SUPPORT_FAKEDIALOGS_H
+
+#include "Dialogs.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace veltest {
+
+class TFakeControls final : public velplatform::TDialogControls {
+ public:
+  struct TControl {
+    velplatform::TControlKind kind = velplatform::TControlKind::kLabel;
+    std::string text;
+    bool checked = false;
+    bool enabled = true;
+    bool sorted = false;
+    std::vector<std::string> items;
+    int32_t selected = -1;
+  };
+
+  explicit TFakeControls(const velplatform::TDialogLayout& layout) {
+    for (const velplatform::TControlLayout& c : layout.controls) {
+      controls_[c.id] = TControl{c.kind, c.text};
+    }
+  }
+
+  std::string Text(int32_t id) const override { return Find(id) ? Find(id)->text : ""; }
+  void SetText(int32_t id, std::string_view text) override {
+    if (TControl* c = Find(id)) c->text = text;
+  }
+  bool Checked(int32_t id) const override { return Find(id) && Find(id)->checked; }
+  void SetChecked(int32_t id, bool checked) override {
+    if (TControl* c = Find(id)) c->checked = checked;
+  }
+  void SetEnabled(int32_t id, bool enabled) override {
+    if (TControl* c = Find(id)) c->enabled = enabled;
+  }
+  bool Enabled(int32_t id) const override { return Find(id) && Find(id)->enabled; }
+  void Focus(int32_t id) override { focused = id; }
+  void ClearItems(int32_t id) override {
+    if (TControl* c = Find(id)) {
+      c->items.clear();
+      c->selected = -1;
+    }
+  }
+  void AddItem(int32_t id, std::string_view text) override {
+    TControl* c = Find(id);
+    if (c == nullptr) return;
+    auto at = c->items.end();
+    if (c->sorted) at = std::upper_bound(c->items.begin(), c->items.end(), std::string(text));
+    c->items.insert(at, std::string(text));
+  }
+  void SetSorted(int32_t id, bool sorted) override {
+    if (TControl* c = Find(id)) c->sorted = sorted;
+  }
+  int32_t ItemCount(int32_t id) const override {
+    return Find(id) ? static_cast<int32_t>(Find(id)->items.size()) : 0;
+  }
+  std::string Item(int32_t id, int32_t index) const override {
+    const TControl* c = Find(id);
+    if (c == nullptr || index < 0 || index >= static_cast<int32_t>(c->items.size())) return "";
+    return c->items[static_cast<std::size_t>(index)];
+  }
+  int32_t Selected(int32_t id) const override { return Find(id) ? Find(id)->selected : -1; }
+  void Select(int32_t id, int32_t index) override {
+    if (TControl* c = Find(id)) c->selected = index < ItemCount(id) ? std::max(index, -1) : -1;
+  }
+
+  // ---- The user ----
+  void Type(velplatform::TDialogLogic& logic, int32_t id, std::string_view text) {
+    SetText(id, text);
+    logic.Changed(*this, id);
+  }
+  void Click(velplatform::TDialogLogic& logic, int32_t id, bool checked) {
+    SetChecked(id, checked);
+    logic.Changed(*this, id);
+  }
+  void Choose(velplatform::TDialogLogic& logic, int32_t id, int32_t index) {
+    Select(id, index);
+    logic.Changed(*this, id);
+  }
+  bool PressOk(velplatform::TDialogLogic& logic) { return logic.Accept(*this); }
+  bool Press(velplatform::TDialogLogic& logic, int32_t id) { return logic.Command(*this, id); }
+
+  const TControl* Control(int32_t id) const { return Find(id); }
+  int32_t focused = 0;
+
+ private:
+  TControl* Find(int32_t id) {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : &it->second;
+  }
+  const TControl* Find(int32_t id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : &it->second;
+  }
+  std::map<int32_t, TControl> controls_;
+};
+
+// The user's part in one dialog; returns the dialog's result (true: OK).
+using TDialogScript = std::function<bool(TFakeControls&, velplatform::TDialogLogic&)>;
+
+// Installs a dialog runner for its lifetime: each shown dialog gets Init, then the next
+// script (or cancel when the scripts are used up). Message boxes are recorded and answered
+// with `answer`.
+class TFakeDialogs {
+ public:
+  explicit TFakeDialogs(std::vector<TDialogScript> scripts = {},
+                        velplatform::TMessageAnswer answer = velplatform::TMessageAnswer::kOk)
+      : scripts_(std::move(scripts)), answer_(answer) {
+    velplatform::SetDialogRunner([this](velplatform::TWindowHandle, const velplatform::TDialogLayout& layout,
+                                        velplatform::TDialogLogic& logic) {
+      shown_.push_back(layout);
+      TFakeControls controls(layout);
+      logic.Init(controls);
+      if (next_ >= scripts_.size()) return false;
+      return scripts_[next_++](controls, logic);
+    });
+    velplatform::SetMessageBoxRunner(
+        [this](velplatform::TWindowHandle, const velplatform::TMessageBoxRequest& request) {
+          messages_.push_back(request);
+          return answer_;
+        });
+  }
+  ~TFakeDialogs() {
+    velplatform::SetDialogRunner(nullptr);
+    velplatform::SetMessageBoxRunner(nullptr);
+  }
+  TFakeDialogs(const TFakeDialogs&) = delete;
+  TFakeDialogs& operator=(const TFakeDialogs&) = delete;
+
+  const std::vector<velplatform::TDialogLayout>& Shown() const { return shown_; }
+  const std::vector<velplatform::TMessageBoxRequest>& Messages() const { return messages_; }
+
+ private:
+  std::vector<TDialogScript> scripts_;
+  std::size_t next_ = 0;
+  velplatform::TMessageAnswer answer_;
+  std::vector<velplatform::TDialogLayout> shown_;
+  std::vector<velplatform::TMessageBoxRequest> messages_;
+};
+
+}  // namespace veltest
+
+#endif
