@@ -1,0 +1,314 @@
+#include "QtDialogs.h"
+
+#include "Cp1251.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace velplatform {
+
+namespace {
+
+QString ToQt(std::string_view cp1251) {
+  const std::u16string text = Cp1251ToUtf16(cp1251);
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string FromQt(const QString& text) {
+  return Utf16ToCp1251(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                           static_cast<std::size_t>(text.size())));
+}
+
+// Dialog units: a quarter of the average character width, an eighth of the line height.
+struct TDialogUnits {
+  double x;
+  double y;
+  QRect Rect(const TDialogRect& r) const {
+    return {qRound(r.x * x), qRound(r.y * y), qRound(r.width * x), qRound(r.height * y)};
+  }
+};
+
+TDialogUnits UnitsOf(const QWidget& widget) {
+  const QFontMetrics metrics(widget.font());
+  return {metrics.averageCharWidth() / 4.0, metrics.height() / 8.0};
+}
+
+QWidget* OwnerWidget(TWindowHandle owner) { return reinterpret_cast<QWidget*>(owner); }
+
+}  // namespace
+
+TQtDialog::TQtDialog(QWidget* parent, const TDialogLayout& layout, TDialogLogic& logic)
+    : QDialog(parent), logic_(logic) {
+  setWindowTitle(ToQt(layout.caption));
+  const TDialogUnits units = UnitsOf(*this);
+  setFixedSize(units.Rect({0, 0, layout.width, layout.height}).size());
+  QWidget* radioGroup = nullptr;
+  for (const TControlLayout& control : layout.controls) {
+    QWidget* widget = MakeControl(control, radioGroup);
+    widget->setGeometry(units.Rect(control.rect));
+    controls_[control.id] = widget;
+    Connect(control, widget);
+  }
+  // Group boxes are frames drawn under the controls they surround.
+  for (QGroupBox* box : findChildren<QGroupBox*>()) box->lower();
+  if (layout.centredOnScreen && screen() != nullptr) {
+    move(screen()->availableGeometry().center() - rect().center());
+  }
+  logic_.Init(*this);
+  initialising_ = false;
+}
+
+QWidget* TQtDialog::MakeControl(const TControlLayout& control, QWidget*& lastRadioGroup) {
+  const QString text = ToQt(control.text);
+  if (control.kind != TControlKind::kRadioButton) lastRadioGroup = nullptr;
+  switch (control.kind) {
+    case TControlKind::kLabel:
+      return new QLabel(text, this);
+    case TControlKind::kEdit: {
+      auto* edit = new QLineEdit(text, this);
+      return edit;
+    }
+    case TControlKind::kCheckBox:
+      return new QCheckBox(text, this);
+    case TControlKind::kRadioButton: {
+      auto* radio = new QRadioButton(text, this);
+      // Each run of radio buttons is one exclusive group.
+      if (lastRadioGroup == nullptr) lastRadioGroup = radio;
+      auto* group = lastRadioGroup->findChild<QButtonGroup*>();
+      if (group == nullptr) group = new QButtonGroup(lastRadioGroup);
+      group->addButton(radio);
+      return radio;
+    }
+    case TControlKind::kGroupBox:
+      return new QGroupBox(text, this);
+    case TControlKind::kButton:
+    case TControlKind::kOkButton:
+    case TControlKind::kCancelButton: {
+      auto* button = new QPushButton(text, this);
+      button->setAutoDefault(false);
+      button->setDefault(control.kind == TControlKind::kOkButton);
+      return button;
+    }
+    case TControlKind::kList:
+      return new QListWidget(this);
+    case TControlKind::kComboBox:
+      return new QComboBox(this);
+  }
+  return new QWidget(this);
+}
+
+void TQtDialog::Connect(const TControlLayout& control, QWidget* widget) {
+  const int32_t id = control.id;
+  const auto changed = [this, id] {
+    if (!initialising_) logic_.Changed(*this, id);
+  };
+  switch (control.kind) {
+    case TControlKind::kEdit:
+      connect(static_cast<QLineEdit*>(widget), &QLineEdit::textChanged, this, changed);
+      break;
+    case TControlKind::kCheckBox:
+    case TControlKind::kRadioButton:
+      connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::toggled, this, changed);
+      break;
+    case TControlKind::kList: {
+      auto* list = static_cast<QListWidget*>(widget);
+      connect(list, &QListWidget::currentRowChanged, this, changed);
+      connect(list, &QListWidget::itemDoubleClicked, this, [this, id] {
+        if (logic_.DoubleClicked(*this, id)) accept();
+      });
+      break;
+    }
+    case TControlKind::kComboBox:
+      connect(static_cast<QComboBox*>(widget), &QComboBox::currentIndexChanged, this, changed);
+      break;
+    case TControlKind::kButton:
+      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, [this, id] {
+        if (logic_.Command(*this, id)) accept();
+      });
+      break;
+    case TControlKind::kOkButton:
+      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, [this] {
+        if (logic_.Accept(*this)) accept();
+      });
+      break;
+    case TControlKind::kCancelButton:
+      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, &QDialog::reject);
+      break;
+    case TControlKind::kLabel:
+    case TControlKind::kGroupBox:
+      break;
+  }
+}
+
+QWidget* TQtDialog::Control(int32_t id) const {
+  const auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+std::string TQtDialog::Text(int32_t id) const {
+  QWidget* w = Control(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) return FromQt(edit->text());
+  if (auto* label = qobject_cast<QLabel*>(w)) return FromQt(label->text());
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) return FromQt(button->text());
+  if (auto* box = qobject_cast<QGroupBox*>(w)) return FromQt(box->title());
+  if (auto* combo = qobject_cast<QComboBox*>(w)) return FromQt(combo->currentText());
+  if (auto* list = qobject_cast<QListWidget*>(w)) {
+    return list->currentItem() != nullptr ? FromQt(list->currentItem()->text()) : "";
+  }
+  return "";
+}
+
+void TQtDialog::SetText(int32_t id, std::string_view text) {
+  QWidget* w = Control(id);
+  const QString qt = ToQt(text);
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(qt);
+  else if (auto* label = qobject_cast<QLabel*>(w)) label->setText(qt);
+  else if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(qt);
+  else if (auto* box = qobject_cast<QGroupBox*>(w)) box->setTitle(qt);
+}
+
+bool TQtDialog::Checked(int32_t id) const {
+  auto* button = qobject_cast<QAbstractButton*>(Control(id));
+  return button != nullptr && button->isChecked();
+}
+
+void TQtDialog::SetChecked(int32_t id, bool checked) {
+  if (auto* button = qobject_cast<QAbstractButton*>(Control(id))) button->setChecked(checked);
+}
+
+void TQtDialog::SetEnabled(int32_t id, bool enabled) {
+  if (QWidget* w = Control(id)) w->setEnabled(enabled);
+}
+
+bool TQtDialog::Enabled(int32_t id) const {
+  QWidget* w = Control(id);
+  return w != nullptr && w->isEnabled();
+}
+
+void TQtDialog::Focus(int32_t id) {
+  if (QWidget* w = Control(id)) w->setFocus();
+}
+
+void TQtDialog::ClearItems(int32_t id) {
+  QWidget* w = Control(id);
+  if (auto* list = qobject_cast<QListWidget*>(w)) list->clear();
+  else if (auto* combo = qobject_cast<QComboBox*>(w)) combo->clear();
+}
+
+void TQtDialog::AddItem(int32_t id, std::string_view text) {
+  QWidget* w = Control(id);
+  if (auto* list = qobject_cast<QListWidget*>(w)) {
+    list->addItem(ToQt(text));
+    if (list->isSortingEnabled()) list->sortItems();
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    combo->addItem(ToQt(text));
+  }
+}
+
+void TQtDialog::SetSorted(int32_t id, bool sorted) {
+  if (auto* list = qobject_cast<QListWidget*>(Control(id))) list->setSortingEnabled(sorted);
+}
+
+int32_t TQtDialog::ItemCount(int32_t id) const {
+  QWidget* w = Control(id);
+  if (auto* list = qobject_cast<QListWidget*>(w)) return list->count();
+  if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->count();
+  return 0;
+}
+
+std::string TQtDialog::Item(int32_t id, int32_t index) const {
+  QWidget* w = Control(id);
+  if (auto* list = qobject_cast<QListWidget*>(w)) {
+    const QListWidgetItem* item = list->item(index);
+    return item != nullptr ? FromQt(item->text()) : "";
+  }
+  if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    return index >= 0 && index < combo->count() ? FromQt(combo->itemText(index)) : "";
+  }
+  return "";
+}
+
+int32_t TQtDialog::Selected(int32_t id) const {
+  QWidget* w = Control(id);
+  if (auto* list = qobject_cast<QListWidget*>(w)) {
+    return list->currentItem() != nullptr && list->currentItem()->isSelected() ? list->currentRow()
+                                                                                : -1;
+  }
+  if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentIndex();
+  return -1;
+}
+
+void TQtDialog::Select(int32_t id, int32_t index) {
+  QWidget* w = Control(id);
+  if (auto* list = qobject_cast<QListWidget*>(w)) {
+    if (index < 0 || index >= list->count()) {
+      list->setCurrentRow(-1);
+      list->clearSelection();
+    } else {
+      list->setCurrentRow(index);
+      list->scrollToItem(list->item(index));
+    }
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    combo->setCurrentIndex(index < combo->count() ? index : -1);
+  }
+}
+
+namespace {
+
+QMessageBox::StandardButtons ButtonsOf(TMessageButtons buttons) {
+  switch (buttons) {
+    case TMessageButtons::kOk: return QMessageBox::Ok;
+    case TMessageButtons::kOkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case TMessageButtons::kYesNo: return QMessageBox::Yes | QMessageBox::No;
+    case TMessageButtons::kYesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::Icon IconOf(TMessageIcon icon) {
+  switch (icon) {
+    case TMessageIcon::kNone: return QMessageBox::NoIcon;
+    case TMessageIcon::kInformation: return QMessageBox::Information;
+    case TMessageIcon::kWarning: return QMessageBox::Warning;
+    case TMessageIcon::kError: return QMessageBox::Critical;
+    case TMessageIcon::kQuestion: return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+TMessageAnswer AnswerOf(int button) {
+  switch (button) {
+    case QMessageBox::Yes: return TMessageAnswer::kYes;
+    case QMessageBox::No: return TMessageAnswer::kNo;
+    case QMessageBox::Cancel: return TMessageAnswer::kCancel;
+    default: return TMessageAnswer::kOk;
+  }
+}
+
+}  // namespace
+
+void InstallQtDialogRunners() {
+  SetDialogRunner([](TWindowHandle owner, const TDialogLayout& layout, TDialogLogic& logic) {
+    TQtDialog dialog(OwnerWidget(owner), layout, logic);
+    return dialog.exec() == QDialog::Accepted;
+  });
+  SetMessageBoxRunner([](TWindowHandle owner, const TMessageBoxRequest& request) {
+    QMessageBox box(IconOf(request.icon), ToQt(request.title), ToQt(request.text),
+                    ButtonsOf(request.buttons), OwnerWidget(owner));
+    return AnswerOf(box.exec());
+  });
+}
+
+}  // namespace velplatform

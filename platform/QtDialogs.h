@@ -1,0 +1,54 @@
+// The Qt side of the dialogs: a dialog built from its layout table, and the runners the
+// program installs once it has a widget application.
+#ifndef VELARION_PLATFORM_QTDIALOGS_H
+#define VELARION_PLATFORM_QTDIALOGS_H
+
+#include "Dialogs.h"
+
+#include <QDialog>
+
+#include <map>
+
+class QWidget;
+
+namespace velplatform {
+
+// A QDialog made from the layout, its controls reached by id; the logic's handlers run as
+// the user acts. Init runs on construction.
+class TQtDialog final : public QDialog, public TDialogControls {
+ public:
+  TQtDialog(QWidget* parent, const TDialogLayout& layout, TDialogLogic& logic);
+
+  QWidget* Control(int32_t id) const;
+
+  std::string Text(int32_t id) const override;
+  void SetText(int32_t id, std::string_view text) override;
+  bool Checked(int32_t id) const override;
+  void SetChecked(int32_t id, bool checked) override;
+  void SetEnabled(int32_t id, bool enabled) override;
+  bool Enabled(int32_t id) const override;
+  void Focus(int32_t id) override;
+  void ClearItems(int32_t id) override;
+  void AddItem(int32_t id, std::string_view text) override;
+  void SetSorted(int32_t id, bool sorted) override;
+  int32_t ItemCount(int32_t id) const override;
+  std::string Item(int32_t id, int32_t index) const override;
+  int32_t Selected(int32_t id) const override;
+  void Select(int32_t id, int32_t index) override;
+
+ private:
+  QWidget* MakeControl(const TControlLayout& control, QWidget*& lastRadioGroup);
+  void Connect(const TControlLayout& control, QWidget* widget);
+
+  TDialogLogic& logic_;
+  std::map<int32_t, QWidget*> controls_;
+  bool initialising_ = true;
+};
+
+// Installs the dialog and message-box runners that show Qt windows (a QApplication must
+// run); the owner handle, when not 0, is the QWidget* of the owning window.
+void InstallQtDialogRunners();
+
+}  // namespace velplatform
+
+#endif
