@@ -9,6 +9,8 @@
 #include "ProjectionExports.h"
 #include "SkyImageExports.h"
 #include "SkySettings.h"
+#include "BuiltInGroups.h"
+#include "StdGroup.h"
 #include "VersionExport.h"
 
 namespace velarion::ui {
@@ -57,6 +59,8 @@ std::string TSkySession::SettingsFile() const {
 int32_t TSkySession::LoadGroups(groups::TLoadLog& log, bool paced,
                                 const std::atomic<bool>& terminated) {
   groups::TGroupLoader loader(groups_, log, paced);
+  builtIn_ = MakeBuiltInGroups(programFolder_);
+  for (kit::TGroupPtr& group : builtIn_) loader.LoadGroup(std::make_unique<groups::TStdGroup>(*group));
   loader.ScanPluginFolder(programFolder_ + std::string(kPluginFolder), terminated);
   const int32_t placed = groups_.RestoreOrderFromIniFile(SettingsFile());
   image_.MarkViewChanged();

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace velarion::ui {
 
@@ -37,8 +38,8 @@ class TSkySession {
   groups::TGroupList& Groups() { return groups_; }
   groups::TGroupList& Paths() { return paths_; }
 
-  // Every plug-in under Plugins/ through the loader, then the saved group order; the
-  // number of groups the order placed.
+  // The built-in groups in their order, then every plug-in under Plugins/, through the
+  // loader, then the saved group order; the number of groups the order placed.
   int32_t LoadGroups(groups::TLoadLog& log, bool paced, const std::atomic<bool>& terminated);
 
   // The configuration as the sky image now has it, and the group order, into the
@@ -52,6 +53,7 @@ class TSkySession {
   bool symbolFontInstalled_ = false;
   TConfiguration configuration_;
   sky::TColorSchemes schemes_;
+  std::vector<kit::TGroupPtr> builtIn_;  // outlive the lists, whose wrappers lend them
   groups::TGroupList groups_;
   groups::TGroupList paths_;
   sky::TSkyImage image_;
