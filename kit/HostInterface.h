@@ -1,4 +1,5 @@
-// The host functions a plug-in may import by name from the program. They are declared
+// The host functions a plug-in may import by name from the program (only plug-ins include
+// this: in the program the declarations would turn the definitions weak). They are declared
 // weak, so that a library still loads when a host lacks one; a plug-in tests an import
 // for null before it calls it.
 #ifndef VELARION_KIT_HOSTINTERFACE_H
@@ -23,6 +24,9 @@ VELARION_HOST_IMPORT void SaveIniString(const char* section, const char* key, co
 VELARION_HOST_IMPORT int32_t RestoreIniString(const char* section, const char* key,
                                               const char* defaultValue, char* buffer,
                                               int32_t size);
+
+// Bits per pixel of the device the group is drawing on.
+VELARION_HOST_IMPORT int32_t GetDrawDeviceBitDepth();
 
 VELARION_HOST_IMPORT bool GetAnotherGroupInfo(const char* code, void* groupInfo);
 VELARION_HOST_IMPORT int32_t GetAnotherGroupObject(const char* code, int32_t number, void* buffer,

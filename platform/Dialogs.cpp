@@ -19,6 +19,11 @@ TMessageBoxRunner& MessageBoxRunner() {
   return runner;
 }
 
+TColourRunner& ColourRunner() {
+  static TColourRunner runner;
+  return runner;
+}
+
 }  // namespace
 
 bool RunDialog(TWindowHandle owner, const TDialogLayout& layout, TDialogLogic& logic) {
@@ -39,6 +44,13 @@ TMessageAnswer ShowMessageBox(TWindowHandle owner, const TMessageBoxRequest& req
 }
 
 void SetMessageBoxRunner(TMessageBoxRunner runner) { MessageBoxRunner() = std::move(runner); }
+
+std::optional<uint32_t> ChooseColour(TWindowHandle owner, uint32_t initial) {
+  const TColourRunner& runner = ColourRunner();
+  return runner ? runner(owner, initial) : std::nullopt;
+}
+
+void SetColourRunner(TColourRunner runner) { ColourRunner() = std::move(runner); }
 
 void Beep() {
   // The terminal's bell when there is no window; the Qt runner rings the desktop's.

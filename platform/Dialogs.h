@@ -122,6 +122,14 @@ TMessageAnswer ShowMessageBox(TWindowHandle owner, const TMessageBoxRequest& req
 using TMessageBoxRunner = std::function<TMessageAnswer(TWindowHandle, const TMessageBoxRequest&)>;
 void SetMessageBoxRunner(TMessageBoxRunner runner);
 
+// ---- Colour chooser ----
+
+// The platform's colour chooser preset to `initial` (0x00BBGGRR): the chosen colour, or
+// none when the user cancels. Without a runner: none.
+std::optional<uint32_t> ChooseColour(TWindowHandle owner, uint32_t initial);
+using TColourRunner = std::function<std::optional<uint32_t>(TWindowHandle, uint32_t initial)>;
+void SetColourRunner(TColourRunner runner);
+
 // Sounds the default system beep.
 void Beep();
 

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -89,6 +90,8 @@ class TDrawDevice {
   // Drawing is limited to the rectangle (bounds inclusive); ClearClip lifts the limit.
   virtual void SetClipRect(const TRect& rect) = 0;
   virtual void ClearClip() = 0;
+  // The clip rectangle in force, none when drawing is not clipped (to restore it later).
+  virtual std::optional<TRect> ClipRect() const = 0;
 
   virtual void MoveTo(int32_t x, int32_t y) = 0;
   virtual void LineTo(int32_t x, int32_t y) = 0;  // the end point itself is not drawn

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -308,6 +309,13 @@ void InstallQtDialogRunners() {
     QMessageBox box(IconOf(request.icon), ToQt(request.title), ToQt(request.text),
                     ButtonsOf(request.buttons), OwnerWidget(owner));
     return AnswerOf(box.exec());
+  });
+  SetColourRunner([](TWindowHandle owner, uint32_t initial) -> std::optional<uint32_t> {
+    const QColor chosen = QColorDialog::getColor(
+        QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF), OwnerWidget(owner));
+    if (!chosen.isValid()) return std::nullopt;
+    return static_cast<uint32_t>(chosen.red()) | (static_cast<uint32_t>(chosen.green()) << 8) |
+           (static_cast<uint32_t>(chosen.blue()) << 16);
   });
 }
 

@@ -45,7 +45,7 @@ class TQtDialog final : public QDialog, public TDialogControls {
   bool initialising_ = true;
 };
 
-// Installs the dialog and message-box runners that show Qt windows (a QApplication must
+// Installs the dialog, message-box and colour-chooser runners that show Qt windows (a QApplication must
 // run); the owner handle, when not 0, is the QWidget* of the owning window.
 void InstallQtDialogRunners();
 

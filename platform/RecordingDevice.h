@@ -61,6 +61,7 @@ class TRecordingDevice final : public TDrawDevice {
   void SetRasterOp(TRasterOp op) override;
   void SetClipRect(const TRect& rect) override;
   void ClearClip() override;
+  std::optional<TRect> ClipRect() const override { return clip_; }
 
   void MoveTo(int32_t x, int32_t y) override;
   void LineTo(int32_t x, int32_t y) override;

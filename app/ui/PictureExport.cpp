@@ -95,7 +95,7 @@ int RunPictureExport(const TExportOptions& options, const std::string& programFo
   {
     TStreamLoadLog loadLog(log);
     const std::atomic<bool> terminated{false};
-    session.LoadGroups(loadLog, false, terminated);
+    session.ShowInOfferedModes(session.LoadGroups(loadLog, false, terminated));
   }
   sky::TSkyImage& image = session.Image();
   ApplyView(options, image);

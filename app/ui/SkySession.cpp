@@ -13,6 +13,8 @@
 #include "StdGroup.h"
 #include "VersionExport.h"
 
+#include <algorithm>
+
 namespace velarion::ui {
 
 namespace {
@@ -65,6 +67,15 @@ int32_t TSkySession::LoadGroups(groups::TLoadLog& log, bool paced,
   const int32_t placed = groups_.RestoreOrderFromIniFile(SettingsFile());
   image_.MarkViewChanged();
   return placed;
+}
+
+void TSkySession::ShowInOfferedModes(int32_t firstNew) {
+  for (int32_t i = std::max(firstNew, 0); i < groups_.Count(); ++i) {
+    groups::TGroupListElement& element = groups_.Element(i);
+    element.SetVisibleInQuickView(true);  // kept only where the group offers the view
+    element.SetVisibleInDetailedView(true);
+  }
+  image_.MarkViewChanged();
 }
 
 bool TSkySession::SaveSettings() {

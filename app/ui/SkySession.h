@@ -42,6 +42,10 @@ class TSkySession {
   // loader, then the saved group order; the number of groups the order placed.
   int32_t LoadGroups(groups::TLoadLog& log, bool paced, const std::atomic<bool>& terminated);
 
+  // Shows each group from list position `firstNew` on (those without a saved order) in
+  // every view it offers: the choice the window's question presets, taken unasked.
+  void ShowInOfferedModes(int32_t firstNew);
+
   // The configuration as the sky image now has it, and the group order, into the
   // settings file; "colors.dat" when the schemes changed. False when a file failed.
   bool SaveSettings();

@@ -32,7 +32,7 @@ void Redraw(benchmark::State& state) {
                                     velarion::sky::SystemClock());
   TNullLog log;
   const std::atomic<bool> terminated{false};
-  session.LoadGroups(log, false, terminated);
+  session.ShowInOfferedModes(session.LoadGroups(log, false, terminated));
   velarion::sky::TSkyImage& image = session.Image();
   image.SetLocalTime(kMoment);
   image.SetAlwaysCentred(true);

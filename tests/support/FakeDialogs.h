@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -140,7 +141,18 @@ class TFakeDialogs {
   ~TFakeDialogs() {
     velplatform::SetDialogRunner(nullptr);
     velplatform::SetMessageBoxRunner(nullptr);
+    velplatform::SetColourRunner(nullptr);
   }
+
+  // The colour chooser answers with `colour` (none: the user cancels) and records the
+  // colours it was preset to.
+  void AnswerColour(std::optional<uint32_t> colour) {
+    velplatform::SetColourRunner([this, colour](velplatform::TWindowHandle, uint32_t initial) {
+      colourPresets_.push_back(initial);
+      return colour;
+    });
+  }
+  const std::vector<uint32_t>& ColourPresets() const { return colourPresets_; }
   TFakeDialogs(const TFakeDialogs&) = delete;
   TFakeDialogs& operator=(const TFakeDialogs&) = delete;
 
@@ -153,6 +165,7 @@ class TFakeDialogs {
   velplatform::TMessageAnswer answer_;
   std::vector<velplatform::TDialogLayout> shown_;
   std::vector<velplatform::TMessageBoxRequest> messages_;
+  std::vector<uint32_t> colourPresets_;
 };
 
 }  // namespace veltest

@@ -27,6 +27,11 @@ endfunction()
 
 expect_status(0 --export ${OUT}/default.png)
 expect_png(${OUT}/default.png 1600 1200)
+# The plug-ins of Plugins/ are loaded, each with its line in the log.
+string(FIND "${last_errors}" "Эклиптика...OK" found)
+if(found EQUAL -1)
+  message(FATAL_ERROR "the ecliptic plug-in did not load:\n${last_errors}")
+endif()
 
 expect_status(0 --export ${OUT}/wide.png --size 640x360 --time "2026-12-10 22:30"
               --location "55.75,37.62,3" --zoom 2000)
