@@ -100,14 +100,15 @@ void TEclipticLine::StartSweep() {
 }
 
 void TEclipticLine::QuickModeCalculate(const kit::TVisibleObjectReport& report) {
-  report(1);
-  visible_ = true;
   table_.Update(CurrentObliquity());
-  const int32_t radius = std::max(View.radius, 1);
-  const int32_t step = std::max<int32_t>(static_cast<int32_t>(std::lround(30000.0 / radius)), 1);
+  StartSweep();
+  visible_ = View.radius > 0;  // a disc of no size shows no line
+  if (!visible_) return;
+  report(1);
+  const int32_t step =
+      std::max<int32_t>(static_cast<int32_t>(std::lround(30000.0 / View.radius)), 1);
   const int32_t samples = 21600 / step + 1;
   ReservePoints(static_cast<std::size_t>(samples));
-  StartSweep();
   // From the lower meridian once round the sky.
   int32_t ra = static_cast<int32_t>(std::lround(View.siderealHours * 900.0)) + 10800;
   ra = ((ra % 21600) + 21600) % 21600;
@@ -128,11 +129,12 @@ void TEclipticLine::DetailedModeCalculate(const kit::TVisibleObjectReport& repor
   table_.Update(CurrentObliquity());
   visible_ = false;
   const double obliquity = table_.Obliquity();
+  StartSweep();
+  if (View.radius <= 0) return;
   if (RaDecWindow.decMin > obliquity || RaDecWindow.decMax < -obliquity) return;
-  const double step = 500.0 / std::max(View.radius, 1);
+  const double step = 500.0 / View.radius;
   const auto n = static_cast<std::size_t>(std::max(0.0, (RaDecWindow.raMax - RaDecWindow.raMin) / step));
   ReservePoints(n);
-  StartSweep();
   double ra = std::fmod(RaDecWindow.raMin, 360.0);
   if (ra < 0.0) ra += 360.0;
   // A fifth beyond the window; a larger buffer kept from the quick view must not make the

@@ -39,6 +39,7 @@ bool TEclipticTable::Update(double obliquity) {
 }
 
 int32_t TEclipticTable::QuickDeclination(int32_t ra) const {
+  ra = ((ra % 21600) + 21600) % 21600;  // 21600 itself would read past the table
   const int b = ra / 40;
   const int f = ra % 40;
   const int quadrant = ra < 5400 ? 0 : ra <= 10799 ? 1 : ra <= 16199 ? 2 : 3;
@@ -49,6 +50,8 @@ int32_t TEclipticTable::QuickDeclination(int32_t ra) const {
 }
 
 double TEclipticTable::DetailedDeclination(double ra) const {
+  ra = std::fmod(ra, 360.0);  // 360 itself would read entry -1
+  if (ra < 0.0) ra += 360.0;
   const int b = static_cast<int>(1.5 * ra);
   const int quadrant = ra < 90.0 ? 0 : ra < 180.0 ? 1 : ra < 270.0 ? 2 : 3;
   const TIndices i = QuadrantIndices(b, quadrant);

@@ -6,10 +6,14 @@
 #include "FakeDialogs.h"
 #include "IniAccess.h"
 #include "IniFile.h"
+#include "RecordingDevice.h"
+#include "SkyImage.h"
+#include "SkyImageExports.h"
 #include "velastro.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -103,6 +107,39 @@ TEST_F(EclipticLine, DetailedViewOutsideTheBandShowsNothing) {
     EXPECT_FALSE(line_.Visible());
     velarion::kit::TObjectRect rect;
     EXPECT_FALSE(line_.GetObjectRect(1, rect));
+  }
+}
+
+TEST_F(EclipticLine, NoDiscNoLine) {
+  line_.View.radius = 0;
+  EXPECT_EQ(Calculate(0), 0);
+  EXPECT_FALSE(line_.Visible());
+  line_.ViewRect = {0, 360, 0, 100};
+  line_.RaDecWindow = {10.0, 20.0, -30.0, 30.0};
+  EXPECT_EQ(Calculate(1), 0);
+  velarion::kit::TObjectRect rect;
+  EXPECT_FALSE(line_.GetObjectRect(1, rect));
+}
+
+// Drawn through the host onto devices of 32 and 1 bit per pixel.
+TEST_F(EclipticLine, DrawnMagentaDottedAndBlackOnAOneBitDevice) {
+  for (const int32_t depth : {32, 1}) {
+    velplatform::TRecordingDevice device(400, 100, 96, 96, depth);
+    velarion::sky::TSkyImage image;
+    velarion::sky::SetHostSkyImage(&image);
+    image.OutputDevice().Bind(&device);
+    line_.InitResources(0);
+    Calculate(0);
+    line_.ViewRect = {0, 400, 0, 100};
+    line_.DrawDevice = velplatform::HandleOf(device);
+    int asked = 0;
+    line_.DrawObjects([&] { return asked++ == 0 ? 1 : -1; });
+    velarion::sky::SetHostSkyImage(nullptr);
+    const std::string pen = depth == 1 ? "pen 0 1 dot" : "pen 16711935 1 dot";
+    EXPECT_NE(std::find(device.Log().begin(), device.Log().end(), pen), device.Log().end()) << depth;
+    EXPECT_NE(std::find_if(device.Log().begin(), device.Log().end(),
+                           [](const std::string& l) { return l.starts_with("polyline"); }),
+              device.Log().end());
   }
 }
 

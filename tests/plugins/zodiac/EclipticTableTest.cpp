@@ -36,6 +36,9 @@ TEST(EclipticTable, QuickReadingAtTheQuadrantBoundaries) {
   EXPECT_LT(table.QuickDeclination(10900), 0);
   EXPECT_GT(table.QuickDeclination(10700), 0);
   EXPECT_GT(table.QuickDeclination(21599), -2);
+  // The full circle reads as 0h, never before the table.
+  EXPECT_EQ(table.QuickDeclination(21600), 0);
+  EXPECT_DOUBLE_EQ(table.DetailedDeclination(360.0), table.DetailedDeclination(0.0));
 }
 
 // Points of the ecliptic from its longitude: sin δ = sin ε sin λ, tan α = cos ε tan λ.
