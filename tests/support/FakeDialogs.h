@@ -36,7 +36,7 @@ class TFakeControls final : public velplatform::TDialogControls {
 
   explicit TFakeControls(const velplatform::TDialogLayout& layout) {
     for (const velplatform::TControlLayout& c : layout.controls) {
-      controls_[c.id] = TControl{c.kind, c.text};
+      controls_[c.id] = TControl{c.kind, c.text, false, true, false, {}, -1};
     }
   }
 
