@@ -3,18 +3,26 @@
 #include "ConBounds.h"
 #include "ConLines.h"
 #include "ConNames.h"
+#include "DeepSkyGroup.h"
+#include "GridGroups.h"
 #include "StarNames.h"
 #include "Stars.h"
 
 namespace velarion::ui {
 
+// The order in which they are loaded, and so drawn until the user reorders them; the Sun,
+// the Moon and the planets take their places before and after the horizon.
 std::vector<kit::TGroupPtr> MakeBuiltInGroups(const std::string& programFolder) {
   std::vector<kit::TGroupPtr> groups;
+  groups.push_back(catalogues::MakeHorizonGroup(programFolder));
   groups.push_back(catalogues::MakeStarsGroup(programFolder));
   groups.push_back(catalogues::MakeConstellationNamesGroup(programFolder));
   groups.push_back(catalogues::MakeStarNamesGroup(programFolder));
   groups.push_back(catalogues::MakeConstellationLinesGroup(programFolder));
   groups.push_back(catalogues::MakeConstellationBoundsGroup(programFolder));
+  groups.push_back(catalogues::MakeEquatorialGridGroup(programFolder));
+  groups.push_back(catalogues::MakeHorizonGridGroup(programFolder));
+  groups.push_back(catalogues::MakeDeepSkyGroup(programFolder));
   return groups;
 }
 
