@@ -104,17 +104,7 @@ void TEquatorialGrid::CalculateLines(const kit::TVisibleObjectReport& report) {
 }
 
 void TEquatorialGrid::DrawObjects(const kit::TNextObject& next) {
-  velplatform::TDrawDevice* device = velplatform::DeviceOf(DrawDevice);
-  if (device == nullptr) return;
-  SetDrawColor(1, static_cast<int32_t>(View.colours[kLineColour]));
-  SetDrawColor(2, static_cast<int32_t>(View.colours[kLabelColour]));
-  for (int32_t n = next(); n != -1; n = next()) {
-    const TGridLine* line = Line(n);
-    if (line == nullptr || !line->visible || !IsRectInView(ToObjectRect(line->rect.Rect()))) {
-      continue;
-    }
-    DrawGridLine(*device, *line, ViewRect, View.fontHeight);
-  }
+  DrawRequestedGridLines(*this, next, [this](int32_t n) { return Line(n); });
 }
 
 const TGridLine* TEquatorialGrid::Line(int32_t index) const {

@@ -14,8 +14,6 @@ namespace velarion::catalogues {
 
 class TEquatorialGrid : public kit::TObjectGroup {
  public:
-  static constexpr int kLineColour = 9;
-  static constexpr int kLabelColour = 5;
   static constexpr std::size_t kDataSize = 9;
 
   void Init() override;

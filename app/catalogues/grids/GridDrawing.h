@@ -7,6 +7,7 @@
 #include "GridLine.h"
 #include "ObjectGroup.h"
 
+#include <functional>
 #include <span>
 
 namespace velarion::catalogues {
@@ -20,6 +21,12 @@ void DrawClippedPolyline(velplatform::TDrawDevice& device, std::span<const TPoin
 
 void DrawGridLine(velplatform::TDrawDevice& device, const TGridLine& line,
                   const kit::TViewRect& view, int32_t fontHeight);
+
+// Both grids' drawing pass: lines in colour 9 and labels in colour 5 of the view's table,
+// each line the host asks for drawn when it is visible and meets the view.
+using TGridLineLookup = std::function<const TGridLine*(int32_t number)>;
+void DrawRequestedGridLines(const kit::TObjectGroup& group, const kit::TNextObject& next,
+                            const TGridLineLookup& line);
 
 }  // namespace velarion::catalogues
 

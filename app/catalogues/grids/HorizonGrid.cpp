@@ -138,17 +138,7 @@ void THorizonGrid::CalculateAltitudeCircles(const THorizontalView& v,
 }
 
 void THorizonGrid::DrawObjects(const kit::TNextObject& next) {
-  velplatform::TDrawDevice* device = velplatform::DeviceOf(DrawDevice);
-  if (device == nullptr) return;
-  SetDrawColor(1, static_cast<int32_t>(View.colours[kLineColour]));
-  SetDrawColor(2, static_cast<int32_t>(View.colours[kLabelColour]));
-  for (int32_t n = next(); n != -1; n = next()) {
-    const TGridLine* line = Line(n);
-    if (line == nullptr || !line->visible || !IsRectInView(ToObjectRect(line->rect.Rect()))) {
-      continue;
-    }
-    DrawGridLine(*device, *line, ViewRect, View.fontHeight);
-  }
+  DrawRequestedGridLines(*this, next, [this](int32_t n) { return Line(n); });
 }
 
 const TGridLine* THorizonGrid::Line(int32_t index) const {
