@@ -68,12 +68,16 @@ bool TObjectGroup::IsRaDecRectInView(double raLow, double decLow, double raHigh,
   return raLow <= w.raMax && raHigh >= w.raMin;
 }
 
-int32_t TObjectGroup::SymbolSizeForMagnitude(int32_t magnitude) const {
-  const int64_t limit = int64_t{View.magnitudeLimitObjects} + 150;
-  const int64_t sizes = View.symbolSizes;
+int32_t SymbolSizeFor(int32_t magnitude100, int32_t limit100, int32_t sizes) {
+  const auto limit = static_cast<int32_t>(static_cast<uint32_t>(limit100) + 150U);
   if (limit <= 0) return 1;
-  const int64_t s = sizes - ((int64_t{magnitude} + 150) * (sizes - 1) + limit / 2) / limit;
-  return static_cast<int32_t>(std::clamp<int64_t>(s, 1, std::max<int64_t>(sizes, 1)));
+  const int64_t n = sizes;
+  const int64_t s = n - ((int64_t{magnitude100} + 150) * (n - 1) + limit / 2) / limit;
+  return static_cast<int32_t>(std::clamp<int64_t>(s, 1, std::max<int64_t>(n, 1)));
+}
+
+int32_t TObjectGroup::SymbolSizeForMagnitude(int32_t magnitude) const {
+  return SymbolSizeFor(magnitude, View.magnitudeLimitObjects, View.symbolSizes);
 }
 
 TGroupInfo TObjectGroup::Info() {

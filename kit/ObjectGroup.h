@@ -126,6 +126,12 @@ class TObjectGroup17 : public TObjectGroup {
   bool GetFObjectData(int32_t, TCommonObject&) final { return false; }
 };
 
+// Size index (1 .. sizes) of a star-like symbol: the brightest magnitude (-1.5) gets the
+// largest, the limit the smallest. "limit + 150" is taken in 32 bits as every group has
+// always taken it, so the limit meaning no stars wraps to a negative value (size 1); done
+// unsigned, the wrap is defined.
+int32_t SymbolSizeFor(int32_t magnitude100, int32_t limit100, int32_t sizes);
+
 // Destroys a group the way its life ends: resources released first when they are held.
 struct TGroupDeleter {
   void operator()(TObjectGroup* group) const;

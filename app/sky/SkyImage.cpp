@@ -289,13 +289,7 @@ int32_t TSkyImage::EffectiveStarLimit() const {
 }
 
 int32_t TSkyImage::SymbolSizeForMagnitude(int32_t magnitude100) const {
-  // "limit + 150" in 32 bits, as every group has always computed it: the limit meaning no
-  // stars wraps to a negative value. Done unsigned, the wrap is defined.
-  const auto limit = static_cast<int32_t>(static_cast<uint32_t>(EffectiveStarLimit()) + 150U);
-  const int64_t n = StarSizes(DetailedView());
-  if (limit <= 0) return 1;
-  const int64_t s = n - ((int64_t{magnitude100} + 150) * (n - 1) + limit / 2) / limit;
-  return static_cast<int32_t>(std::clamp<int64_t>(s, 1, n));
+  return kit::SymbolSizeFor(magnitude100, EffectiveStarLimit(), StarSizes(DetailedView()));
 }
 
 // ---- The redraw --------------------------------------------------------------------------
