@@ -7,6 +7,7 @@ set(VELARION_HOST_EXPORTS
   GetCommonParameters GetAdditionalParam
   SaveIniString RestoreIniString
   GetAnotherGroupInfo GetAnotherGroupObject GetAnotherCatalogInfo GetAnotherCatalogObject
+  CalcRiseSettTime ShowRiseSettDialog
   GetVelarionVersion
 )
 

@@ -5,16 +5,19 @@
 #include "ConNames.h"
 #include "DeepSkyGroup.h"
 #include "GridGroups.h"
+#include "MoonGroup.h"
 #include "StarNames.h"
 #include "Stars.h"
+#include "SunGroup.h"
 
 namespace velarion::ui {
 
-// The order in which they are loaded, and so drawn until the user reorders them; the Sun,
-// the Moon and the planets take their places before and after the horizon.
+// The order in which they are loaded, and so drawn until the user reorders them.
 std::vector<kit::TGroupPtr> MakeBuiltInGroups(const std::string& programFolder) {
   std::vector<kit::TGroupPtr> groups;
+  groups.push_back(solar::MakeSunGroup(programFolder));
   groups.push_back(catalogues::MakeHorizonGroup(programFolder));
+  groups.push_back(solar::MakeMoonGroup(programFolder));
   groups.push_back(catalogues::MakeStarsGroup(programFolder));
   groups.push_back(catalogues::MakeConstellationNamesGroup(programFolder));
   groups.push_back(catalogues::MakeStarNamesGroup(programFolder));

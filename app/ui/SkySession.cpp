@@ -7,6 +7,7 @@
 #include "IniFile.h"
 #include "ProgramFolder.h"
 #include "ProjectionExports.h"
+#include "RiseSet.h"
 #include "SkyImageExports.h"
 #include "SkySettings.h"
 #include "BuiltInGroups.h"
@@ -42,9 +43,17 @@ TSkySession::TSkySession(std::string programFolder, sky::TScreenMetrics screen,
   image_.SetGroupLists(&groups_, &paths_);
   groups::SetMainGroupList(&groups_);
   sky::SetHostSkyImage(&image_);
+  solar::SetRiseSetViewSource([this] { return RiseSetObserver(); });
+}
+
+solar::TRiseSetObserver TSkySession::RiseSetObserver() const {
+  return {image_.Latitude(),    image_.Longitude(),   image_.Mjd(),
+          image_.TimeZone(),    image_.SiderealTime(), image_.Refraction(),
+          image_.Pressure(),    image_.Temperature(), image_.AzimuthFromSouth() ? uint8_t{1} : uint8_t{0}};
 }
 
 TSkySession::~TSkySession() {
+  solar::SetRiseSetViewSource(nullptr);
   sky::SetHostSkyImage(nullptr);
   groups::SetMainGroupList(nullptr);
   // Groups go before the tables and the font they use.

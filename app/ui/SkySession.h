@@ -8,6 +8,7 @@
 #include "Configuration.h"
 #include "GroupLoader.h"
 #include "GuiSession.h"
+#include "RiseSet.h"
 #include "SkyImage.h"
 #include "SkyObj.h"
 
@@ -51,6 +52,9 @@ class TSkySession {
   bool SaveSettings();
 
  private:
+  // The place and moment the rise and set exports work for: the sky image's.
+  solar::TRiseSetObserver RiseSetObserver() const;
+
   velplatform::TGuiSession gui_;
   std::string programFolder_;
   std::string settingsFolder_;

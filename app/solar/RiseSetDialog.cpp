@@ -1,0 +1,100 @@
+#include "RiseSetDialog.h"
+
+#include "Cp1251.h"
+#include "ValueFormat.h"
+
+#include <utility>
+
+namespace velarion::solar {
+
+namespace {
+
+using velplatform::Cp1251;
+using velplatform::TControlKind;
+
+TRiseSetOutputs gOutputs;
+
+// The time shown for an event that does not fall on this day.
+constexpr std::string_view kNoTime = "     -";
+
+std::string HoursText(double hours) {
+  return sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kMinutes, 0, false, hours);
+}
+
+}  // namespace
+
+velplatform::TDialogLayout RiseSetDialogLayout() {
+  velplatform::TDialogLayout layout;
+  layout.caption = Cp1251(" Период видимости");
+  layout.width = 150;
+  layout.height = 78;
+  layout.controls = {
+      {kRiseLabel, TControlKind::kLabel, {8, 8, 60, 10}, Cp1251("Восход:")},
+      {kRiseTime, TControlKind::kLabel, {80, 8, 60, 10}, Cp1251("00ч 00м")},
+      {kCulminationLabel, TControlKind::kLabel, {8, 22, 60, 10}, Cp1251("Кульминация:")},
+      {kCulminationTime, TControlKind::kLabel, {80, 22, 60, 10}, Cp1251("11ч 11м")},
+      {kSetLabel, TControlKind::kLabel, {8, 36, 60, 10}, Cp1251("Заход:")},
+      {kSetTime, TControlKind::kLabel, {80, 36, 60, 10}, Cp1251("22ч 22м")},
+      {kCopyButton, TControlKind::kButton, {8, 56, 30, 14}, Cp1251("Скопировать")},
+      {kConsoleButton, TControlKind::kButton, {42, 56, 30, 14},
+       Cp1251("Скопировать в консоль вывода")},
+      {kExitButton, TControlKind::kCancelButton, {96, 56, 46, 14}, Cp1251("&Выход")},
+  };
+  return layout;
+}
+
+void SetRiseSetOutputs(TRiseSetOutputs outputs) { gOutputs = std::move(outputs); }
+
+bool TRiseSetDialogLogic::Circumpolar() const {
+  return times_.status == kNeverRises || times_.status == kNeverSets;
+}
+
+void TRiseSetDialogLogic::Init(velplatform::TDialogControls& controls) {
+  controls.SetText(kCulminationTime, HoursText(times_.upperCulminationHours));
+  if (Circumpolar()) {
+    controls.SetText(kRiseLabel,
+                     Cp1251(times_.status == kNeverSets ? "Не заходит" : "Не восходит"));
+    for (int32_t id : {kRiseTime, kSetLabel, kSetTime}) controls.SetText(id, "");
+    return;
+  }
+  controls.SetText(kRiseTime, (times_.status & kRisesToday) != 0 ? HoursText(times_.riseHours)
+                                                                  : std::string(kNoTime));
+  controls.SetText(kSetTime, (times_.status & kSetsToday) != 0 ? HoursText(times_.setHours)
+                                                                : std::string(kNoTime));
+}
+
+std::string TRiseSetDialogLogic::CopiedLines() const {
+  const std::string culmination =
+      Cp1251("Кульминация:") + " " + HoursText(times_.upperCulminationHours) + "\r\n";
+  if (Circumpolar()) {
+    return Cp1251(times_.status == kNeverSets ? "Не заходит" : "Не восходит") + "\r\n" +
+           culmination;
+  }
+  std::string lines = Cp1251("Восход:");
+  if ((times_.status & kRisesToday) != 0) lines += " " + HoursText(times_.riseHours);
+  lines += "\r\n" + culmination;
+  if ((times_.status & kSetsToday) != 0) {
+    lines += Cp1251("Заход:") + " " + HoursText(times_.setHours) + "\r\n";
+  }
+  return lines;
+}
+
+bool TRiseSetDialogLogic::Command(velplatform::TDialogControls&, int32_t id) {
+  const auto& sink = id == kCopyButton ? gOutputs.clipboard : gOutputs.console;
+  if ((id == kCopyButton || id == kConsoleButton) && sink) sink(CopiedLines());
+  return false;
+}
+
+void ShowRiseSetTimes(velplatform::TWindowHandle owner, const TRiseSetTimes& times) {
+  TRiseSetDialogLogic logic(times);
+  velplatform::RunDialog(owner, RiseSetDialogLayout(), logic);
+}
+
+}  // namespace velarion::solar
+
+extern "C" VELARION_HOST_EXPORT void ShowRiseSettDialog(double h0, double epoch,
+                                                        TRaDecAtMoment callback) {
+  if (const auto times = velarion::solar::RiseSetForSkyView(h0, epoch, callback)) {
+    velarion::solar::ShowRiseSetTimes(0, *times);
+  }
+}

@@ -1,0 +1,26 @@
+#include "Twilight.h"
+
+namespace velarion::solar {
+
+TTwilightClass TwilightClass(double sunAltitudeDeg) {
+  if (sunAltitudeDeg > -0.85) return kDay;
+  if (sunAltitudeDeg > -6.0) return kCivilTwilight;
+  if (sunAltitudeDeg > -12.0) return kNauticalTwilight;
+  if (sunAltitudeDeg > -18.0) return kAstronomicalTwilight;
+  return kNight;
+}
+
+uint32_t SkyColour(TTwilightClass twilight, uint8_t skyColourMode, const kit::TColourTable& colours) {
+  int entry = kNightBackgroundColour;
+  if (twilight == kDay && skyColourMode >= 1) {
+    entry = kDayBackgroundColour;
+  } else if (twilight == kCivilTwilight && skyColourMode >= 2) {
+    entry = kCivilBackgroundColour;
+  } else if ((twilight == kNauticalTwilight || twilight == kAstronomicalTwilight) &&
+             skyColourMode >= 3) {
+    entry = kAstronomicalBackgroundColour;
+  }
+  return colours[entry];
+}
+
+}  // namespace velarion::solar
