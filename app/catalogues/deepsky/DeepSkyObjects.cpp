@@ -1,5 +1,6 @@
 #include "DeepSkyObjects.h"
 
+#include "FixedPlaceRiseSet.h"
 #include "AngleUtils.h"
 #include "Cp1251.h"
 #include "DeepFindForm.h"
@@ -43,6 +44,16 @@ void TDeepSkyObjects::Init() {
   EpochKind = 1;
   Epoch = 0.0;
   SearchCaption = Cp1251("галактику, туманность, зв.скопление");
+  InfoItems.Add(Cp1251("Восход/Заход"));
+}
+
+// The one extra command: rise, culmination and set of the object (the number is not asked).
+bool TDeepSkyObjects::AdvancedInfo(kit::TWindowHandle /*owner*/, int32_t index, int32_t /*command*/) {
+  double ra = 0.0;
+  double dec = 0.0;
+  if (!GetObjectRaDec(index, ra, dec)) return false;
+  solar::ShowRiseSetOfFixedPlace(ra, dec, Epoch);
+  return true;
 }
 
 bool TDeepSkyObjects::InitResources(kit::TWindowHandle owner) {

@@ -1,5 +1,6 @@
 #include "Stars.h"
 
+#include "FixedPlaceRiseSet.h"
 #include "ApparentPlaces.h"
 #include "Cp1251.h"
 #include "Dialogs.h"
@@ -68,6 +69,16 @@ void TStars::Init() {
   // The Latin K in the caption is as the menus have always shown it.
   SearchCaption = Cp1251("звезду в 'Kаталоге ярких звезд'");
   HasOptions = true;
+  InfoItems.Add(Cp1251("Восход/Заход"));
+}
+
+// The one extra command: rise, culmination and set of the object (the number is not asked).
+bool TStars::AdvancedInfo(kit::TWindowHandle /*owner*/, int32_t index, int32_t /*command*/) {
+  double ra = 0.0;
+  double dec = 0.0;
+  if (!GetObjectRaDec(index, ra, dec)) return false;
+  solar::ShowRiseSetOfFixedPlace(ra, dec, Epoch);
+  return true;
 }
 
 bool TStars::InitResources(kit::TWindowHandle owner) {

@@ -29,6 +29,7 @@ class TStars final : public kit::TObjectGroup {
   void DrawObjects(const kit::TNextObject& next) override;
   bool GetObjectRect(int32_t index, kit::TObjectRect& rect) override;
   bool GetObjectRaDec(int32_t index, double& ra, double& dec) override;
+  bool AdvancedInfo(kit::TWindowHandle owner, int32_t index, int32_t command) override;
   int32_t GetObjectData(int32_t index, std::span<std::byte> buffer) override;
   bool GetFObjectData(int32_t index, kit::TCommonObject& record) override;
   void GetObjectStrings(int32_t index, kit::TZStrings& lines) override;

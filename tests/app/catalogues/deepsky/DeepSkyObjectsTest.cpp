@@ -14,6 +14,8 @@
 #include "StdGroup.h"
 #include "ValueFormat.h"
 
+#include "RiseSet.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,6 +55,7 @@ TEST(DeepSkyLoading, IdentityOfTheGroup) {
   EXPECT_EQ(group->Epoch, 0.0);
   EXPECT_EQ(group->SearchCaption, Cp1251("галактику, туманность, зв.скопление"));
   EXPECT_FALSE(group->HasOptions);
+  EXPECT_EQ(group->InfoItems.Entries(), std::vector<std::string>{Cp1251("Восход/Заход")});
 }
 
 class DeepSkyLoaded : public testing::Test {
@@ -66,6 +69,18 @@ class DeepSkyLoaded : public testing::Test {
   std::string folder;
   velarion::kit::TGroupPtr group;
 };
+
+TEST_F(DeepSkyLoaded, RiseSetCommandShowsTheVisibilityPeriod) {
+  velarion::solar::SetRiseSetViewSource([] {
+    return velarion::solar::TRiseSetObserver{55.75, 37.62, 61384.0, 3.0, 6.0};
+  });
+  veltest::TFakeDialogs dialogs;
+  EXPECT_FALSE(group->AdvancedInfo(0, 0, 1));
+  EXPECT_TRUE(group->AdvancedInfo(0, 1, 1));
+  ASSERT_EQ(dialogs.Shown().size(), 1U);
+  EXPECT_EQ(dialogs.Shown()[0].caption, Cp1251(" Период видимости"));
+  velarion::solar::SetRiseSetViewSource(nullptr);
+}
 
 TEST_F(DeepSkyLoaded, ObjectCountAndPositions) {
   EXPECT_EQ(group->GetObjectCount(), 4);

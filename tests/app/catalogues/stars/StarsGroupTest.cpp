@@ -13,6 +13,8 @@
 #include "StarSearchDialog.h"
 #include "StarsTestSupport.h"
 
+#include "RiseSet.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -183,6 +185,20 @@ TEST_F(StarsGroup, IdentityOfTheGroup) {
   EXPECT_EQ(stars->SearchCaption, Cp1251("звезду в 'K") + Cp1251("аталоге ярких звезд'"));
   EXPECT_EQ(static_cast<unsigned char>(stars->SearchCaption[10]), 'K');  // the Latin letter
   EXPECT_TRUE(stars->HasOptions);
+  EXPECT_EQ(stars->InfoItems.Entries(), std::vector<std::string>{Cp1251("Восход/Заход")});
+}
+
+TEST_F(StarsGroup, RiseSetCommandShowsTheVisibilityPeriodOfAValidStar) {
+  velarion::solar::SetRiseSetViewSource([] {
+    return velarion::solar::TRiseSetObserver{55.75, 37.62, 61384.0, 3.0, 6.0};
+  });
+  veltest::TFakeDialogs dialogs;
+  EXPECT_FALSE(stars->AdvancedInfo(0, 0, 1));
+  EXPECT_TRUE(dialogs.Shown().empty());
+  EXPECT_TRUE(stars->AdvancedInfo(0, 1, 1));
+  ASSERT_EQ(dialogs.Shown().size(), 1U);
+  EXPECT_EQ(dialogs.Shown()[0].caption, Cp1251(" Период видимости"));
+  velarion::solar::SetRiseSetViewSource(nullptr);
 }
 
 TEST_F(StarsGroup, RecordForOtherGroupsHoldsTheFileFields) {
