@@ -8,6 +8,7 @@ set(VELARION_HOST_EXPORTS
   SaveIniString RestoreIniString
   GetAnotherGroupInfo GetAnotherGroupObject GetAnotherCatalogInfo GetAnotherCatalogObject
   CalcRiseSettTime ShowRiseSettDialog
+  RefreshSkyImage
   GetVelarionVersion
 )
 

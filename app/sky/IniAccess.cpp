@@ -16,9 +16,15 @@ std::string& SettingsFilePath() {
 
 std::string_view TextOrEmpty(const char* text) { return text != nullptr ? text : ""; }
 
+bool& SettingsWritable() {
+  static bool writable = true;
+  return writable;
+}
+
 }  // namespace
 
 void SetSettingsFile(std::string path) { SettingsFilePath() = std::move(path); }
+void SetSettingsWritable(bool writable) { SettingsWritable() = writable; }
 const std::string& SettingsFile() { return SettingsFilePath(); }
 
 std::string ReadIniValue(std::string_view section, std::string_view key,
@@ -36,7 +42,9 @@ using velarion::sky::SettingsFile;
 extern "C" {
 
 VELARION_HOST_EXPORT void SaveIniString(const char* section, const char* key, const char* value) {
-  if (section == nullptr || key == nullptr || *key == '\0') return;
+  if (section == nullptr || key == nullptr || *key == '\0' || !velarion::sky::SettingsWritable()) {
+    return;
+  }
   velplatform::TIniFile(SettingsFile()).Write(section, key, velarion::sky::TextOrEmpty(value));
 }
 

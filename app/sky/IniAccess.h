@@ -15,6 +15,9 @@ inline constexpr std::size_t kMaxIniValueLength = 511;
 // The settings file the exports use: "Velarion.ini" in the settings folder, set at start.
 void SetSettingsFile(std::string path);
 const std::string& SettingsFile();
+// A run that must leave the settings as they are (the picture export) makes SaveIniString
+// write nothing.
+void SetSettingsWritable(bool writable);
 
 // The value of a key (at most 511 characters), or `defaultValue` when absent.
 std::string ReadIniValue(std::string_view section, std::string_view key,

@@ -2,6 +2,7 @@
 
 #include "Cp1251.h"
 #include "Devices.h"
+#include "IniAccess.h"
 #include "SkySession.h"
 
 #include <atomic>
@@ -43,6 +44,14 @@ bool NamesPng(const std::string& file) {
   for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return extension == ".png";
 }
+
+// Groups keep their own keys when they are freed; an export changes no setting.
+struct TSettingsLeftAlone {
+  TSettingsLeftAlone() { sky::SetSettingsWritable(false); }
+  ~TSettingsLeftAlone() { sky::SetSettingsWritable(true); }
+  TSettingsLeftAlone(const TSettingsLeftAlone&) = delete;
+  TSettingsLeftAlone& operator=(const TSettingsLeftAlone&) = delete;
+};
 
 // Asked before anything is loaded, so that a wrong name costs no time.
 bool CanWrite(const std::string& file) {
@@ -91,6 +100,7 @@ int RunPictureExport(const TExportOptions& options, const std::string& programFo
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   // At zoom 100 the horizon disc is as high as the picture.
   const sky::TScreenMetrics screen{96.0, 96.0, options.height - 3, 16};
+  const TSettingsLeftAlone unchanged;  // outlives the session, whose groups write at the end
   TSkySession session(programFolder, screen, sky::SystemClock());
   {
     TStreamLoadLog loadLog(log);

@@ -1,0 +1,102 @@
+#include "MainRequests.h"
+
+namespace velarion::ui {
+
+namespace {
+
+template <typename... T>
+struct TOverloaded : T... {
+  using T::operator()...;
+};
+template <typename... T>
+TOverloaded(T...) -> TOverloaded<T...>;
+
+void HandleDialogClosed(const TDialogClosedRequest& r, TRequestTarget& target) {
+  switch (r.command) {
+    case 1:
+      if (r.apply) target.SetViewTime(r.mjd);
+      break;
+    case 2:
+      target.RepaintIfChanged();
+      break;
+    case 3:
+      target.ZoomAtCentre(r.zoom);
+      break;
+    case 5:
+      if (r.apply) target.ResetAutoRotationInterval();
+      break;
+    default:  // 0: the dialog stored its value itself; 4: the information window
+      break;
+  }
+  target.DestroyDialog(r.dialogId);
+}
+
+void HandleRefresh(const TRefreshRequest& r, TRequestTarget& target) {
+  if (r.recalculate) {
+    if (r.groupCode.empty()) {
+      target.MarkViewChanged();
+    } else {
+      // A code that names no shown group recalculates nothing and only repaints.
+      target.RecalculateGroup(r.groupCode);
+    }
+  }
+  target.Repaint();
+}
+
+}  // namespace
+
+void TRequestQueue::Post(TMainRequest request) {
+  bool first = false;
+  {
+    const std::lock_guard lock(mutex_);
+    first = pending_.empty();
+    pending_.push_back(std::move(request));
+  }
+  if (first && wake_) wake_();
+}
+
+std::vector<TMainRequest> TRequestQueue::TakeAll() {
+  const std::lock_guard lock(mutex_);
+  std::vector<TMainRequest> taken(std::make_move_iterator(pending_.begin()),
+                                  std::make_move_iterator(pending_.end()));
+  pending_.clear();
+  return taken;
+}
+
+bool TRequestQueue::Empty() const {
+  const std::lock_guard lock(mutex_);
+  return pending_.empty();
+}
+
+bool TDialogClosing::Post(TRequestQueue& queue, const TDialogClosedRequest& request) {
+  if (posted_) return false;
+  posted_ = true;
+  queue.Post(request);
+  return true;
+}
+
+void HandleRequest(const TMainRequest& request, TRequestTarget& target) {
+  std::visit(
+      TOverloaded{
+          [&](const TDialogClosedRequest& r) { HandleDialogClosed(r, target); },
+          [&](const TRefreshRequest& r) { HandleRefresh(r, target); },
+          [&](const TShowSelectionRequest& r) {
+            if (r.repaint) target.Repaint();
+          },
+          [&](const TZoomRequest& r) { target.ZoomAround(r); },
+          [&](const TToolBarRequest&) { target.UpdateToolBar(); },
+          [&](const TConsoleToggleRequest&) {
+            target.ToggleConsole();
+            target.ResetConsoleShowRequest();
+          },
+          [&](const TMessageRequest& r) { target.ShowMessage(r.text, r.repaintStatusBar); },
+          [&](const TPathsRequest&) {},
+          [&](const TEphemerisRequest&) {},
+          [&](const TAutoRotationOnRequest&) { target.SetAutoRotation(true); },
+          [&](const TRepaintRequest&) { target.Repaint(); },
+          [&](const TTrackingRequest& r) { target.SetTracking(r.on); },
+      },
+      request);
+}
+
+}  // namespace velarion::ui

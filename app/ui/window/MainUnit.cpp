@@ -1,0 +1,1277 @@
+#include "MainUnit.h"
+
+#include "Concat.h"
+#include "Cp1251.h"
+#include "ExchangeServer.h"
+#include "GroupModesDialog.h"
+#include "HorizontalCoordinates.h"
+#include "LoadCat.h"
+#include "ObjectSearch.h"
+#include "ProgramFolder.h"
+#include "ProjectionExports.h"
+#include "QtDialogs.h"
+#include "RefreshExport.h"
+#include "ValueFormat.h"
+#include "ZoomSteps.h"
+#include "velastro.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <filesystem>
+#include <iostream>
+
+namespace velarion::ui {
+
+namespace {
+
+using velplatform::Concat;
+using velplatform::Cp1251;
+
+constexpr int32_t kPanStep = 20;
+constexpr double kRotationStep = 10.0;
+constexpr int32_t kSpeedTestFrames = 288;
+constexpr int kHintlessToolBarMs = 400;
+constexpr const char* kProgramTitle = "Velarion";
+constexpr std::string_view kConsoleFile = "console.def";
+
+// Positions of "ObjectsVis" behind the visibility buttons.
+constexpr int kStars = 1;
+constexpr int kBoundaries = 2;
+constexpr int kNames = 3;
+constexpr int kFigures = 4;
+constexpr int kDeepSky = 15;
+constexpr int kSolarSystem = 16;
+
+QString Q(std::string_view cp1251) {
+  return QString::fromStdU16String(velplatform::Cp1251ToUtf16(cp1251));
+}
+QString Ru(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+void Inform(velplatform::TWindowHandle owner, std::string_view utf8Text, std::string_view utf8Title,
+            velplatform::TMessageIcon icon) {
+  velplatform::ShowMessageBox(owner, {Cp1251(utf8Text), Cp1251(utf8Title),
+                                      velplatform::TMessageButtons::kOk, icon});
+}
+
+}  // namespace
+
+// ---- Creation ---------------------------------------------------------------------------
+
+TVelarionMainForm::TVelarionMainForm(TMainFormOptions options)
+    : options_(std::move(options)),
+      requests_([this] {
+        QMetaObject::invokeMethod(this, [this] { HandleRequests(); }, Qt::QueuedConnection);
+      }) {
+  if (!options_.exchangeName.isEmpty()) {
+    exchange_ = std::make_unique<TExchangeServer>(options_.exchangeName, [this](const std::string& text) {
+      if (isMinimized()) showNormal();
+      raise();
+      activateWindow();
+      ReceiveStateFile(text);
+    });
+  }
+  setMinimumSize(300, 450);
+  CreateStatusBar();
+  toolBar_ = new QToolBar(this);
+  addToolBar(Qt::BottomToolBarArea, toolBar_);
+  toolBar_->setMovable(false);
+  session_ = std::make_unique<TSkySession>(options_.programFolder, ScreenMetrics(), options_.clock);
+  if (!session_->SymbolFontInstalled()) {
+    Inform(Handle(), "Ошибка присоединения шрифта astrof.ttf\nФайл шрифта не найден или повреждён",
+           "Ошибка", velplatform::TMessageIcon::kError);
+  }
+  splitter_ = new QSplitter(Qt::Vertical, this);
+  CreateConsole();
+  skyArea_ = new TSkyArea(splitter_, Image(), *this);
+  splitter_->addWidget(skyArea_);
+  splitter_->setStretchFactor(1, 1);
+  setCentralWidget(splitter_);
+  connect(skyArea_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { SkyScrolled(); });
+  connect(skyArea_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { SkyScrolled(); });
+
+  CreateMenus();
+  CreateToolBar();
+  autoRotationTimer_ = new QTimer(this);
+  connect(autoRotationTimer_, &QTimer::timeout, this, [this] { AutoRotationTick(); });
+  blinkTimer_ = new QTimer(this);
+  blinkTimer_->setInterval(TSelectionBlink::kIntervalMs);
+  connect(blinkTimer_, &QTimer::timeout, this, [this] { BlinkTick(); });
+  toolBarTimer_ = new QTimer(this);
+  toolBarTimer_->setInterval(kHintlessToolBarMs);
+  connect(toolBarTimer_, &QTimer::timeout, this, [this] {
+    if (!toolBar_->underMouse() && !statusBar()->underMouse()) {
+      toolBar_->hide();
+      toolBarTimer_->stop();
+    }
+  });
+  statusBar()->installEventFilter(this);
+  qApp->installEventFilter(this);  // modal dialogs closing release waiting state files
+
+  ApplyWindowSettings();
+  SetRefreshRequestQueue(&requests_);
+  Image().SetLocalTimeNow();
+  SetZoomAround(100, false, false, true, 0, 0);
+  skyArea_->viewport()->setCursor(Qt::CrossCursor);
+  UpdateToolBar();
+  UpdateCaption();
+  UpdateCommandStates();
+}
+
+TVelarionMainForm::~TVelarionMainForm() {
+  Shutdown();
+  qApp->removeEventFilter(this);
+  SetRefreshRequestQueue(nullptr);
+}
+
+sky::TScreenMetrics TVelarionMainForm::ScreenMetrics() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  sky::TScreenMetrics metrics;
+  metrics.scrollBarSize = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (screen == nullptr) return metrics;
+  metrics.dpiX = screen->logicalDotsPerInchX();
+  metrics.dpiY = screen->logicalDotsPerInchY();
+  metrics.usableHeight = screen->availableGeometry().height() - menuBar()->sizeHint().height() -
+                         statusBar()->sizeHint().height() - toolBar_->sizeHint().height();
+  return metrics;
+}
+
+void TVelarionMainForm::CreateStatusBar() {
+  static constexpr std::array<int, 5> kWidths{60, 190, 190, 170, 0};  // at 96 dots per inch
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const double scale = screen != nullptr ? screen->logicalDotsPerInchX() / 96.0 : 1.0;
+  for (std::size_t i = 0; i < panels_.size(); ++i) {
+    panels_[i] = new QLabel(this);
+    panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+    if (kWidths[i] > 0) {
+      panels_[i]->setMinimumWidth(static_cast<int>(kWidths[i] * scale));
+      statusBar()->addWidget(panels_[i]);
+    } else {
+      statusBar()->addWidget(panels_[i], 1);
+    }
+  }
+}
+
+void TVelarionMainForm::CreateConsole() {
+  consolePane_ = new QWidget(splitter_);
+  auto* layout = new QHBoxLayout(consolePane_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(3);
+  consoleText_ = new QPlainTextEdit(consolePane_);
+  consoleText_->setReadOnly(true);
+  consoleText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  layout->addWidget(consoleText_, 1);
+  auto* buttons = new QVBoxLayout;
+  const auto button = [&](std::string_view hint, std::string_view text, auto handler) {
+    auto* b = new QToolButton(consolePane_);
+    b->setText(Ru(text));
+    b->setToolTip(Ru(hint));
+    connect(b, &QToolButton::clicked, this, handler);
+    buttons->addWidget(b);
+  };
+  button("Закрыть консоль", "×", [this] { ShowConsoleMIClick(); });
+  button("Сохранить консоль в файле", "С", [this] { ConsoleSaveClick(); });
+  button("Очистить консоль", "О", [this] { ConsoleClearClick(); });
+  buttons->addStretch();
+  layout->addLayout(buttons);
+  splitter_->addWidget(consolePane_);
+  consolePane_->hide();
+  console_ = std::make_unique<TVelarionConsole>(*consoleText_, *consolePane_,
+                                                [this] { requests_.Post(TConsoleToggleRequest{}); });
+  connect(splitter_, &QSplitter::splitterMoved, this, [this](int position) {
+    const int available = splitter_->height();
+    if (const auto share = ConsoleShareForSplitter(position, available)) {
+      session_->Configuration().window.consoleSizePercent = *share;
+      return;
+    }
+    const int console = static_cast<int>(available * session_->Configuration().window.consoleSizePercent / 100.0);
+    splitter_->setSizes({console, available - console});
+  });
+}
+
+void TVelarionMainForm::CreateMenus() {
+  const auto item = [this](QMenu* menu, std::string_view text, QKeySequence key, auto handler,
+                           bool checkable = false) {
+    QAction* action = menu->addAction(Ru(text));
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setCheckable(checkable);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  QMenu* view = menuBar()->addMenu(Ru("П&росмотр"));
+  rotateForward_ = item(view, "В&ращать вперед", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { RotateFClick(); });
+  rotateBackward_ = item(view, "Вр&ащать назад", QKeySequence(Qt::CTRL | Qt::Key_B), [this] { RotateBClick(); });
+  rotateNow_ = item(view, "Т&екущее время", QKeySequence(Qt::CTRL | Qt::Key_N), [this] { RotateNowClick(); });
+  view->addSeparator();
+  autoRotationItem_ = item(view, "Режим автовра&щения", QKeySequence(Qt::CTRL | Qt::Key_G),
+                           [this] { AutorotationMenuItemClick(); }, true);
+  trackingItem_ = item(view, "Ре&жим отслеживания объектов", QKeySequence(Qt::CTRL | Qt::Key_L),
+                       [this] { TrackMenuItemClick(); }, true);
+  view->addSeparator();
+  item(view, "Тест скорости", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F1), [this] { N22Click(); });
+  item(view, "В&ыход", QKeySequence(), [this] { N7Click(); });
+
+  operationsMenu_ = menuBar()->addMenu(Ru("Опера&ции"));
+  searchMenu_ = operationsMenu_->addMenu(Ru("&Найти..."));
+  searchMenu_->addAction(QStringLiteral("..."))->setEnabled(false);
+
+  QMenu* parameters = menuBar()->addMenu(Ru("П&араметры"));
+  popToolBarItem_ = item(parameters, "&Всплывающая панель настроек", QKeySequence(), [this] { N24Click(); }, true);
+  QMenu* grids = parameters->addMenu(Ru("&Координатные сетки"));
+  horizontalGridItem_ = item(grids, "&Горизонтальная", QKeySequence(Qt::CTRL | Qt::Key_H), [this] { N26Click(); }, true);
+  equatorialGridItem_ = item(grids, "&Экваториальная", QKeySequence(Qt::CTRL | Qt::Key_E), [this] { N27Click(); }, true);
+
+  QMenu* console = menuBar()->addMenu(Ru("К&онсоль"));
+  showConsoleItem_ = item(console, "Показать &консоль вывода", QKeySequence(Qt::Key_F4),
+                          [this] { ShowConsoleMIClick(); }, true);
+  item(console, "Со&хранить как файл", QKeySequence(), [this] { ConsoleSaveClick(); });
+  item(console, "&Очистить", QKeySequence(), [this] { ConsoleClearClick(); });
+
+  groupOptionsMenu_ = new QMenu(this);
+}
+
+void TVelarionMainForm::CreateToolBar() {
+  const auto button = [this](std::string_view hint, std::string_view text, auto handler,
+                             bool checkable = false) {
+    QAction* action = toolBar_->addAction(Ru(text));
+    action->setToolTip(Ru(hint));
+    action->setCheckable(checkable);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  const auto tool = [&](TSkyTool t, std::string_view hint, std::string_view text) {
+    toolActions_[t] = button(hint, text, [this, t] { SelectTool(t); }, true);
+  };
+  tool(TSkyTool::kZoom, "Увеличить/Уменьшить", "±");
+  button("Вращать назад", "◀", [this] { RotateBClick(); });
+  button("Вращать вперёд", "▶", [this] { RotateFClick(); });
+  button("Текущее время", "●", [this] { RotateNowClick(); });
+  tool(TSkyTool::kRegionZoom, "Увеличить область", "▭");
+  tool(TSkyTool::kRotation, "Вращение по азимуту", "↻");
+  tool(TSkyTool::kSelection, "Выделение объектов", "↖");
+  toolBar_->addAction(trackingItem_);
+  trackingItem_->setToolTip(Ru("Отслеживание объектов"));
+  tool(TSkyTool::kAngle, "Угловое расстояние\nмежду точками", "∠");
+  toolBar_->addAction(autoRotationItem_);
+  autoRotationItem_->setToolTip(Ru("Автовращение изображения"));
+  toolBar_->addSeparator();
+  toolBar_->addAction(equatorialGridItem_);
+  equatorialGridItem_->setIconText(QStringLiteral("E"));
+  toolBar_->addAction(horizontalGridItem_);
+  horizontalGridItem_->setIconText(QStringLiteral("H"));
+  const auto visibility = [&](int position, std::string_view hint, std::string_view text) {
+    visibilityActions_[position] =
+        button(hint, text, [this, position](bool on) { SetVisibility(position, on); }, true);
+  };
+  visibility(kStars, "Звёзды", "★");
+  visibility(kBoundaries, "Границы созвездий", "⌗");
+  visibility(kNames, "Наименования созвездий", "A");
+  visibility(kSolarSystem, "Объекты солнечной системы", "☉");
+  visibility(kFigures, "Фигуры созвездий", "⋰");
+  visibility(kDeepSky, "Галактики, туманности, зв.скопления", "✺");
+  QAction* options = button("Параметры групп объектов", "⚙", [this] {
+    groupOptionsMenu_->popup(QCursor::pos());
+  });
+  options->setObjectName(QStringLiteral("GroupOptionsButton"));
+  toolBar_->addSeparator();
+
+  const auto slider = [&](std::string_view hint, int low, int high, QLabel** value) {
+    auto* s = new QSlider(Qt::Horizontal, toolBar_);
+    s->setToolTip(Ru(hint));
+    s->setRange(low, high);
+    s->setMaximumWidth(90);
+    toolBar_->addWidget(s);
+    if (value != nullptr) {
+      *value = new QLabel(toolBar_);
+      (*value)->setMinimumWidth(30);
+      toolBar_->addWidget(*value);
+    }
+    connect(s, &QSlider::valueChanged, this, [this] { StarSliderChanged(); });
+    return s;
+  };
+  starSlider_ = slider("Яркость видимых звёзд", -20, 70, &starValue_);
+  labelSlider_ = slider("Яркость подписанных звёзд", -20, 70, &labelValue_);
+  for (QSlider* s : {starSlider_, labelSlider_}) {
+    s->setSingleStep(5);
+    s->setPageStep(5);
+  }
+  sizeSlider_ = slider("Размер подписей", 1, 10, nullptr);
+  levelsSlider_ = slider("Число градаций яркости", 1, 24, nullptr);
+
+  arrowPad_ = new QWidget(toolBar_);
+  auto* pad = new QGridLayout(arrowPad_);
+  pad->setContentsMargins(0, 0, 0, 0);
+  pad->setSpacing(0);
+  const auto arrow = [&](const char* text, int row, int column, int dx, int dy) {
+    auto* b = new QToolButton(arrowPad_);
+    b->setText(QString::fromUtf8(text));
+    b->setAutoRepeat(true);
+    connect(b, &QToolButton::clicked, this, [this, dx, dy] { Pan(dx, dy); });
+    pad->addWidget(b, row, column);
+  };
+  arrow("▲", 0, 1, 0, -kPanStep);
+  arrow("◀", 1, 0, -kPanStep, 0);
+  arrow("▶", 1, 2, kPanStep, 0);
+  arrow("▼", 2, 1, 0, kPanStep);
+  toolBar_->addWidget(arrowPad_);
+}
+
+void TVelarionMainForm::ApplyWindowSettings() {
+  const TConfiguration& c = session_->Configuration();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+  const int width = std::clamp(c.window.main.width, minimumWidth(), std::max(minimumWidth(), available.width() - 4));
+  const int height = std::clamp(c.window.main.height, minimumHeight(), std::max(minimumHeight(), available.height() - 4));
+  resize(width, height);
+  move(std::clamp(c.window.main.left, available.left(), std::max(available.left(), available.right() - width)),
+       std::clamp(c.window.main.top, available.top(), std::max(available.top(), available.bottom() - height)));
+  console_->AutoSaveConsole = c.console.autoSave;
+  console_->AutoFontSize = c.console.autoFontSize;
+  console_->SetFont(c.console.font);
+  if (console_->AutoSaveConsole) {
+    console_->AutoShowConsole = false;  // read from the settings only afterwards
+    console_->LoadFromFile(session_->SettingsFolder() + std::string(kConsoleFile));
+  }
+  console_->AutoShowConsole = c.console.autoShow;
+  if (c.window.showConsole) ShowConsoleMIClick();
+  popToolBarItem_->setChecked(c.window.popToolBar);
+  toolBar_->setVisible(!c.window.popToolBar);
+}
+
+void TVelarionMainForm::ShowAsConfigured() {
+  if (session_->Configuration().window.main.maximised) {
+    showMaximized();
+  } else {
+    show();
+  }
+}
+
+// ---- Start-up and shutdown --------------------------------------------------------------
+
+void TVelarionMainForm::StartUp() {
+  {
+    TSkySession& session = *session_;
+    const bool paced = options_.paced;
+    TLoadCatForm form(
+        skyArea_,
+        [&session, paced](groups::TLoadLog& log, const std::atomic<bool>& terminated) {
+          return session.LoadGroups(log, paced, terminated);
+        },
+        paced);
+    form.exec();
+    groups::TGroupList& list = session_->Groups();
+    for (int32_t i = form.PlacedGroupCount(); i < list.Count(); ++i) {
+      groups::TGroupListElement& element = list.Element(i);
+      const groups::TSkyObjectGroup* group = element.Group();
+      if (group != nullptr && (group->ShowInQuickView || group->ShowInDetailedView)) {
+        ChooseGroupModes(Handle(), element);
+      }
+    }
+  }
+  BuildGroupMenus();
+  started_ = true;
+  starting_ = false;
+  UpdateCommandStates();
+  ReceiveStateFile(options_.stateFile);
+  Image().MarkViewChanged();
+  Redraw(false);
+  HandleRequests();
+}
+
+void TVelarionMainForm::BuildGroupMenus() {
+  searchMenu_->clear();
+  groupOptionsMenu_->clear();
+  for (QAction* action : groupActionItems_) operationsMenu_->removeAction(action);
+  groupActionItems_.clear();
+  searchableGroups_ = false;
+  const groups::TGroupList& list = session_->Groups();
+  for (int32_t i = 0; i < list.Count(); ++i) {
+    groups::TSkyObjectGroup* group = list.Element(i).Group();
+    if (group == nullptr) continue;
+    const std::string code = group->Code;  // a value: the menus outlive no group, but say so
+    if (group->HasSearch) {
+      searchableGroups_ = true;
+      connect(searchMenu_->addAction(Q(group->Name)), &QAction::triggered, this,
+              [this, code] { SearchGroup(code); });
+    }
+    if (group->HasOptions) {
+      connect(groupOptionsMenu_->addAction(Q(group->Name)), &QAction::triggered, this,
+              [this, code] { EditGroupOptions(code); });
+    }
+    if (group->HasAction) {
+      if (groupActionItems_.empty()) groupActionItems_.push_back(operationsMenu_->addSeparator());
+      QAction* action = operationsMenu_->addAction(Q(group->GetActionCaption()));
+      connect(action, &QAction::triggered, this, [this, code] { RunGroupAction(code); });
+      groupActionItems_.push_back(action);
+    }
+  }
+  if (!searchableGroups_) searchMenu_->addAction(QStringLiteral("..."))->setEnabled(false);
+}
+
+void TVelarionMainForm::closeEvent(QCloseEvent* event) {
+  if (starting_) {
+    event->ignore();  // the loading window is closed by the loading alone
+    return;
+  }
+  Shutdown();
+  event->accept();
+}
+
+void TVelarionMainForm::Shutdown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  SetAutoRotation(false);
+  exchange_.reset();
+  TConfiguration& c = session_->Configuration();
+  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+  c.window.main = {normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()};
+  c.window.showConsole = !consolePane_->isHidden();
+  c.window.popToolBar = popToolBarItem_->isChecked();
+  c.console = {console_->AutoSaveConsole, console_->AutoShowConsole, console_->Font(),
+               console_->AutoFontSize};
+  if (console_->AutoSaveConsole) {
+    console_->SaveToFile(session_->SettingsFolder() + std::string(kConsoleFile));
+  }
+  if (!session_->SaveSettings() && !settingsFailureReported_) {
+    settingsFailureReported_ = true;
+    velplatform::ShowMessageBox(
+        Handle(), {Concat({Cp1251("Не удалось записать файл настроек "), session_->SettingsFile()}),
+                   Cp1251("Ошибка"), velplatform::TMessageButtons::kOk,
+                   velplatform::TMessageIcon::kError});
+  }
+}
+
+// ---- The redraw cycle -------------------------------------------------------------------
+
+QPoint TVelarionMainForm::ScrollPosition() const {
+  if (session_->Image().DetailedView()) return {0, 0};
+  return {skyArea_->horizontalScrollBar()->value(), skyArea_->verticalScrollBar()->value()};
+}
+
+QPoint TVelarionMainForm::PicturePoint(QPoint areaPoint) const { return areaPoint + ScrollPosition(); }
+
+velplatform::TDrawDevice& TVelarionMainForm::Canvas() {
+  const QPoint scroll = ScrollPosition();
+  return skyArea_->Canvas(scroll.x(), scroll.y());
+}
+
+void TVelarionMainForm::PrepareSky() {
+  if (!started_) return;
+  Image().PaintSky(Canvas(), false, tracking_);
+  if (tracking_) TrackInQuickView();
+}
+
+void TVelarionMainForm::TrackInQuickView() {
+  sky::TSkyImage& image = Image();
+  int32_t x = 0;
+  int32_t y = 0;
+  if (image.DetailedView() || !image.GetSelectionCentre(x, y)) return;
+  const double dx = x - image.CentreX();
+  const double dy = (y - image.CentreY()) / image.YScale();
+  if (std::hypot(dx, dy) > image.Radius() * 1.1) return;
+  const QSize size = skyArea_->viewport()->size();
+  ScrollTo({x - size.width() / 2, y - size.height() / 2});
+}
+
+void TVelarionMainForm::Redraw(bool immediate) {
+  PrepareSky();
+  composeNeeded_ = true;
+  if (immediate) {
+    skyArea_->viewport()->repaint();
+  } else {
+    skyArea_->viewport()->update();
+  }
+  UpdateStatusPanels();
+}
+
+void TVelarionMainForm::ComposeSky() {
+  Image().PaintSky(Canvas(), true, tracking_);
+  composeNeeded_ = false;
+  ++composeCount_;
+}
+
+void TVelarionMainForm::UpdateStatusPanels() {
+  const sky::TStatusTexts& texts = Image().StatusTexts();
+  panels_[0]->setText(Q(texts.zoom));
+  panels_[1]->setText(Q(texts.localMoment));
+  panels_[2]->setText(Q(texts.place));
+}
+
+QString TVelarionMainForm::StatusPanelText(int panel) const {
+  return panel >= 0 && panel < static_cast<int>(panels_.size()) ? panels_[static_cast<std::size_t>(panel)]->text()
+                                                               : QString();
+}
+
+void TVelarionMainForm::SyncViewRect() {
+  sky::TSkyImage& image = Image();
+  const QSize size = skyArea_->viewport()->size();
+  if (image.DetailedView()) {
+    image.SetViewRect(size.width(), size.height(), -image.CentreX(), -image.CentreY(), false, false);
+  } else {
+    image.SetViewRect(size.width(), size.height(), skyArea_->horizontalScrollBar()->value(),
+                      skyArea_->verticalScrollBar()->value(),
+                      skyArea_->horizontalScrollBar()->isVisible(),
+                      skyArea_->verticalScrollBar()->isVisible());
+  }
+}
+
+void TVelarionMainForm::UpdateScrollRanges() {
+  const sky::TSkyImage& image = Image();
+  adjustingScroll_ = true;
+  QScrollBar* h = skyArea_->horizontalScrollBar();
+  QScrollBar* v = skyArea_->verticalScrollBar();
+  if (image.DetailedView()) {
+    skyArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    skyArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    h->setRange(0, 0);
+    v->setRange(0, 0);
+  } else {
+    skyArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    skyArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    const TImageSize picture = QuickImageSize(image.Radius(), image.YScale());
+    const QSize size = skyArea_->viewport()->size();
+    h->setRange(0, std::max(0, picture.width - size.width()));
+    v->setRange(0, std::max(0, picture.height - size.height()));
+    h->setPageStep(size.width());
+    v->setPageStep(size.height());
+  }
+  adjustingScroll_ = false;
+}
+
+void TVelarionMainForm::ScrollTo(QPoint position) {
+  adjustingScroll_ = true;
+  skyArea_->horizontalScrollBar()->setValue(position.x());
+  skyArea_->verticalScrollBar()->setValue(position.y());
+  adjustingScroll_ = false;
+  SyncViewRect();
+}
+
+void TVelarionMainForm::SetViewTime(bool repaintOnly, double mjd) {
+  sky::TSkyImage& image = Image();
+  image.SetMjd(mjd);
+  if (image.ViewChanged()) Redraw(repaintOnly);
+  ShowReadOut(skyArea_->viewport()->mapFromGlobal(QCursor::pos()));
+}
+
+void TVelarionMainForm::SetZoomAround(int32_t zoom, bool keepScroll, bool redraw, bool fromCentre,
+                                      int32_t y, int32_t x) {
+  const QSize size = skyArea_->viewport()->size();
+  const QPoint centre(size.width() / 2, size.height() / 2);
+  const QPoint picture = fromCentre ? PicturePoint(centre) : QPoint(x, y);
+  const QPoint area = fromCentre ? centre : picture - ScrollPosition();
+  ZoomKeeping(zoom, keepScroll, picture, area);
+  if (redraw) Redraw(false);
+}
+
+void TVelarionMainForm::ZoomKeeping(int32_t zoom, bool keepScroll, QPoint picturePoint,
+                                    QPoint areaPoint) {
+  sky::TSkyImage& image = Image();
+  SyncViewRect();
+  image.UpdateLayout(image.Zoom());
+  const TDiscLayout before{image.CentreX(), image.CentreY(), std::max(1, image.Radius())};
+  image.UpdateLayout(zoom);
+  UpdateScrollRanges();
+  const QSize size = skyArea_->viewport()->size();
+  if (image.DetailedView()) {
+    const TScrollOffset offset = ScrollKeepingPoint(before, {0, 0, std::max(1, image.Radius())},
+                                                    picturePoint.x(), picturePoint.y(),
+                                                    areaPoint.x(), areaPoint.y());
+    image.SetViewRect(size.width(), size.height(), offset.x, offset.y, false, false);
+  } else {
+    SyncViewRect();
+    image.UpdateLayout(zoom);  // the disc placed for the scroll bars now shown
+    if (!keepScroll) {
+      const TScrollOffset offset = ScrollKeepingPoint(
+          before, {image.CentreX(), image.CentreY(), std::max(1, image.Radius())},
+          picturePoint.x(), picturePoint.y(), areaPoint.x(), areaPoint.y());
+      ScrollTo({offset.x, offset.y});
+    }
+    SyncViewRect();
+  }
+  if (image.DetailedView() != detailedShown_) ModeChanged();
+  UpdateCaption();
+  arrowPad_->setVisible(image.DetailedView());
+}
+
+void TVelarionMainForm::ModeChanged() {
+  detailedShown_ = Image().DetailedView();
+  tools_.SetDetailedView(detailedShown_);
+  const int high = detailedShown_ ? 200 : 70;
+  starSlider_->setMaximum(high);
+  labelSlider_->setMaximum(high);
+  UpdateToolBar();
+  UpdateCommandStates();
+}
+
+void TVelarionMainForm::UpdateCaption() {
+  setWindowTitle(Ru(Concat({kProgramTitle, Image().DetailedView() ? " (Детальный просмотр)"
+                                                                   : " (Быстрый просмотр)"})));
+}
+
+void TVelarionMainForm::UpdateToolBar() {
+  const sky::TSkyImage& image = Image();
+  const bool detailed = image.DetailedView();
+  for (QSlider* s : {starSlider_, labelSlider_, sizeSlider_, levelsSlider_}) s->blockSignals(true);
+  starSlider_->setValue(image.StarLimit(detailed) / 10);
+  labelSlider_->setValue(image.LabelLimit(detailed) / 10);
+  sizeSlider_->setValue(static_cast<int>(std::lround(image.LabelFontSize(detailed))));
+  levelsSlider_->setValue(image.StarSizes(detailed));
+  for (QSlider* s : {starSlider_, labelSlider_, sizeSlider_, levelsSlider_}) s->blockSignals(false);
+  starValue_->setText(Q(sky::FixedToText(1, starSlider_->value() / 10.0)));
+  labelValue_->setText(Q(sky::FixedToText(1, labelSlider_->value() / 10.0)));
+  for (const auto& [position, action] : visibilityActions_) action->setChecked(image.ObjectVisible(position));
+  horizontalGridItem_->setChecked(image.GridSettings().azimuthGrid != 0);
+  equatorialGridItem_->setChecked(image.GridSettings().equatorialGrid != 0);
+}
+
+void TVelarionMainForm::StarSliderChanged() {
+  sky::TSkyImage& image = Image();
+  if (image.DetailedView()) {
+    image.SetDetailedStarLimit(starSlider_->value() * 10);
+    image.SetDetailedLabelLimit(labelSlider_->value() * 10);
+    image.SetDetailedLabelFontSize(sizeSlider_->value());
+    image.SetDetailedStarSizes(levelsSlider_->value());
+  } else {
+    image.SetStarLimit(starSlider_->value() * 10);
+    image.SetLabelLimit(labelSlider_->value() * 10);
+    image.SetLabelFontSize(sizeSlider_->value());
+    image.SetStarSizes(levelsSlider_->value());
+  }
+  starValue_->setText(Q(sky::FixedToText(1, starSlider_->value() / 10.0)));
+  labelValue_->setText(Q(sky::FixedToText(1, labelSlider_->value() / 10.0)));
+  Redraw(false);
+}
+
+void TVelarionMainForm::UpdateCommandStates() {
+  const TCommandStates states = CommandStates(autoRotation_.On(), searchableGroups_);
+  for (QAction* a : {rotateForward_, rotateBackward_, rotateNow_}) a->setEnabled(states.timeSteps);
+  searchMenu_->setEnabled(!autoRotation_.On());
+  for (const auto& [tool, action] : toolActions_) {
+    action->setEnabled(tools_.Available(tool));
+    action->setChecked(tools_.Current() == tool);
+  }
+  autoRotationItem_->setChecked(autoRotation_.On());
+  trackingItem_->setChecked(tracking_);
+}
+
+// ---- Painting ---------------------------------------------------------------------------
+
+void TVelarionMainForm::SkyPaint(QPainter& painter) {
+  const QColor night = QColor::fromRgb(0, 0, 0);
+  if (!started_) {
+    painter.fillRect(skyArea_->viewport()->rect(), night);
+    if (!starting_) {
+      starting_ = true;
+      // Right after this first paint, outside it: the loading window runs its own loop.
+      QTimer::singleShot(0, this, [this] { StartUp(); });
+    }
+    return;
+  }
+  if (drag_ && drag_->tool == TSkyTool::kRotation && drag_->moved) {
+    PaintRotationPreview(painter);
+    return;
+  }
+  SyncViewRect();
+  const QImage* picture = skyArea_->Picture();
+  if (composeNeeded_ || picture == nullptr || picture->size() != skyArea_->viewport()->size()) {
+    ComposeSky();
+    picture = skyArea_->Picture();
+  }
+  if (picture != nullptr) painter.drawImage(0, 0, *picture);
+  PaintOverlay(painter);
+  if (blink_.AfterPaint()) blinkTimer_->start();
+}
+
+void TVelarionMainForm::PaintOverlay(QPainter& painter) {
+  if (!drag_ || !drag_->moved) return;
+  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  QPen pen(Qt::white);
+  if (drag_->tool == TSkyTool::kRegionZoom) {
+    pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawRect(QRect(drag_->pressArea, drag_->currentArea).normalized());
+  } else if (drag_->tool == TSkyTool::kAngle) {
+    painter.setPen(pen);
+    painter.drawLine(drag_->pressArea, drag_->currentArea);
+  }
+}
+
+void TVelarionMainForm::PaintRotationPreview(QPainter& painter) {
+  const sky::TSkyImage& image = Image();
+  painter.fillRect(skyArea_->viewport()->rect(), Qt::black);
+  const QPointF centre = QPointF(image.CentreX(), image.CentreY()) - ScrollPosition();
+  const double rotation = DraggedRotation(DiscView(), drag_->startRotation,
+                                          PicturePoint(drag_->pressArea).x(), PicturePoint(drag_->pressArea).y(),
+                                          PicturePoint(drag_->currentArea).x(), PicturePoint(drag_->currentArea).y());
+  const double change = RotationChange(drag_->startRotation, rotation);
+  painter.save();
+  painter.translate(centre);
+  painter.rotate(-change);  // the screen's y axis points down
+  painter.translate(-centre);
+  painter.drawImage(0, 0, previewPicture_);
+  painter.restore();
+  painter.setPen(Qt::white);
+  const std::string label = Concat({std::to_string(static_cast<int>(rotation)), "° (",
+                                    change > 0 ? "+" : "", std::to_string(static_cast<int>(change)), "°)"});
+  painter.drawText(QPoint(8, 16), QString::fromStdString(label));
+}
+
+void TVelarionMainForm::BlinkTick() {
+  if (blink_.Tick()) {
+    Image().DrawSelectionMarks(Canvas());
+    skyArea_->viewport()->update();
+  }
+  if (!blink_.Running()) blinkTimer_->stop();
+}
+
+// ---- Requests ---------------------------------------------------------------------------
+
+void TVelarionMainForm::HandleRequests() {
+  if (!started_) return;  // the loading is still running; they wait for its end
+  for (const TMainRequest& request : requests_.TakeAll()) HandleRequest(request, *this);
+}
+
+void TVelarionMainForm::RepaintIfChanged() {
+  if (Image().ViewChanged()) Redraw(false);
+}
+
+void TVelarionMainForm::ZoomAtCentre(int32_t zoom) { SetZoomAround(zoom, false, true, true, 0, 0); }
+
+void TVelarionMainForm::ZoomAround(const TZoomRequest& r) {
+  SetZoomAround(r.zoom, r.keepScroll, r.redraw, false, r.y, r.x);
+}
+
+void TVelarionMainForm::ResetAutoRotationInterval() {
+  autoRotationTimer_->setInterval(
+      AutoRotationIntervalMs(session_->Configuration().sky.autoRotation.refreshIntervalCode));
+}
+
+void TVelarionMainForm::DestroyDialog(int32_t /*dialogId*/) {
+  // The dialogs that send closing requests (date, zoom, time step) come with their own
+  // windows; none is open yet.
+}
+
+bool TVelarionMainForm::RecalculateGroup(const std::string& code) {
+  groups::TGroupListElement* element = session_->Groups().FindElement(code);
+  const uint8_t mode = Image().DetailedView() ? 1 : 0;
+  if (element == nullptr || !element->VisibleInMode(mode)) return false;
+  const QSize size = skyArea_->viewport()->size();
+  groups::CalculateElement(*element, mode, {0, 0, size.width(), size.height()}, false,
+                           Image().RefreshParamRecord());
+  composeNeeded_ = true;
+  return true;
+}
+
+void TVelarionMainForm::MarkViewChanged() { Image().MarkViewChanged(); }
+
+void TVelarionMainForm::Repaint() { Redraw(false); }
+
+void TVelarionMainForm::ShowMessage(const std::string& text, bool repaintStatusBar) {
+  panels_[4]->setText(Q(text));
+  if (repaintStatusBar) statusBar()->repaint();
+}
+
+void TVelarionMainForm::ReceiveStateFile(const std::string& name) {
+  stateFiles_.Receive(name);
+  FlushStateFiles();
+}
+
+void TVelarionMainForm::FlushStateFiles() {
+  if (!started_) return;
+  for (const std::string& name : stateFiles_.TakeReady(QApplication::activeModalWidget() != nullptr)) {
+    // Loading state files comes later; until then the name is reported.
+    const std::string line = Concat({Cp1251("Файл состояния: "), velplatform::Utf8ToCp1251(name)});
+    console_->AddLines(std::vector<std::string>{line});
+    std::cerr << "velarion: state file " << name << '\n';
+  }
+}
+
+bool TVelarionMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->isModal() && !stateFiles_.Empty()) {
+    // Once the modal loop has ended, not while the dialog is being hidden.
+    QTimer::singleShot(0, this, [this] { FlushStateFiles(); });
+  }
+  if (watched == statusBar() && event->type() == QEvent::Enter && popToolBarItem_->isChecked()) {
+    toolBar_->show();
+    toolBarTimer_->start();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Commands ---------------------------------------------------------------------------
+
+void TVelarionMainForm::RotateFClick() {
+  if (autoRotation_.On()) return;
+  SetViewTime(true, Image().Mjd() + session_->Configuration().sky.autoRotation.timeStepDays);
+}
+
+void TVelarionMainForm::RotateBClick() {
+  if (autoRotation_.On()) return;
+  SetViewTime(true, Image().Mjd() - session_->Configuration().sky.autoRotation.timeStepDays);
+}
+
+void TVelarionMainForm::RotateNowClick() {
+  if (autoRotation_.On()) return;
+  SetViewTime(true, NowMjd());
+}
+
+double TVelarionMainForm::NowMjd() const {
+  const sky::TLocalDateTime now = options_.clock.localNow ? options_.clock.localNow() : sky::TLocalDateTime{};
+  return MJD(now.day, now.month, now.year, now.hour + now.minute / 60.0 + now.second / 3600.0) -
+         session_->Image().TimeZone() / 24.0;
+}
+
+void TVelarionMainForm::AutorotationMenuItemClick() { SetAutoRotation(!autoRotation_.On()); }
+
+void TVelarionMainForm::SetAutoRotation(bool on) {
+  autoRotation_.SetOn(on);
+  tools_.SetAutoRotating(on);
+  if (on) {
+    ResetAutoRotationInterval();
+    autoRotationTimer_->start();
+  } else {
+    autoRotationTimer_->stop();
+  }
+  UpdateCommandStates();
+}
+
+void TVelarionMainForm::AutoRotationTick() {
+  const TAutoRotation& settings = session_->Configuration().sky.autoRotation;
+  const TAutoRotationParams params{settings.timeStepDays, settings.forward, settings.realTime};
+  const std::optional<double> next = autoRotation_.Tick(params, Image().Mjd(), NowMjd());
+  if (!next) {
+    SetAutoRotation(false);
+    return;
+  }
+  SetViewTime(true, *next);
+}
+
+void TVelarionMainForm::TrackMenuItemClick() { SetTracking(!tracking_); }
+
+void TVelarionMainForm::SetTracking(bool on) {
+  tracking_ = on;
+  UpdateCommandStates();
+  if (on) Redraw(false);
+}
+
+void TVelarionMainForm::N7Click() { close(); }
+
+void TVelarionMainForm::N22Click() {
+  sky::TSkyImage& image = Image();
+  const double start = image.Mjd();
+  QElapsedTimer timer;
+  timer.start();
+  for (int32_t frame = 1; frame <= kSpeedTestFrames; ++frame) {
+    // From the start each time, so that the day adds up exactly.
+    image.SetMjd(start + static_cast<double>(frame) / kSpeedTestFrames);
+    PrepareSky();
+    ComposeSky();
+    skyArea_->viewport()->repaint();
+    UpdateStatusPanels();
+    statusBar()->repaint();
+  }
+  const double seconds = std::max(1e-9, timer.nsecsElapsed() / 1e9);
+  velplatform::ShowMessageBox(
+      Handle(), {Concat({Cp1251("Итого: "), sky::FixedToText(2, seconds), Cp1251("сек. ("),
+                         sky::FixedToText(4, kSpeedTestFrames / seconds), " fps)"}),
+                 Cp1251("Тест скорости"), velplatform::TMessageButtons::kOk,
+                 velplatform::TMessageIcon::kInformation});
+}
+
+void TVelarionMainForm::N24Click() {
+  const bool pop = popToolBarItem_->isChecked();
+  session_->Configuration().window.popToolBar = pop;
+  toolBar_->setVisible(!pop);
+}
+
+void TVelarionMainForm::SetGrid(bool horizontal, bool shown) {
+  sky::TGridSettings grid = Image().GridSettings();
+  (horizontal ? grid.azimuthGrid : grid.equatorialGrid) = shown ? 1 : 0;
+  Image().SetGridSettings(grid);
+  UpdateToolBar();
+  Redraw(false);
+}
+
+void TVelarionMainForm::N26Click() { SetGrid(true, Image().GridSettings().azimuthGrid == 0); }
+void TVelarionMainForm::N27Click() { SetGrid(false, Image().GridSettings().equatorialGrid == 0); }
+
+void TVelarionMainForm::SetVisibility(int position, bool visible) {
+  Image().SetObjectVisible(position, visible);
+  Redraw(false);
+}
+
+void TVelarionMainForm::ShowConsoleMIClick() {
+  const bool show = consolePane_->isHidden();
+  consolePane_->setVisible(show);
+  showConsoleItem_->setChecked(show);
+  if (show) {
+    const int available = splitter_->height();
+    const int console = static_cast<int>(available * session_->Configuration().window.consoleSizePercent / 100.0);
+    splitter_->setSizes({console, available - console});
+    consoleText_->setFocus();
+  } else {
+    skyArea_->setFocus();
+  }
+}
+
+void TVelarionMainForm::ConsoleSaveClick() {
+  const QString file = QFileDialog::getSaveFileName(
+      this, Ru("Файл для сохранения содержимого консоли"), QDir::currentPath(), QString(), nullptr,
+      QFileDialog::DontConfirmOverwrite);
+  if (file.isEmpty()) return;
+  const std::string path = file.toStdString();
+  if (std::filesystem::exists(path) &&
+      velplatform::ShowMessageBox(Handle(), {Cp1251("Файл с таким именем уже существует. Перезаписать его?"),
+                                             Cp1251("Предупреждение"), velplatform::TMessageButtons::kYesNo,
+                                             velplatform::TMessageIcon::kWarning}) !=
+          velplatform::TMessageAnswer::kYes) {
+    return;
+  }
+  console_->SaveToFile(path);
+}
+
+void TVelarionMainForm::ConsoleClearClick() { console_->ClearConsole(Handle()); }
+
+void TVelarionMainForm::SelectTool(TSkyTool tool) {
+  tools_.Select(tool);
+  drag_.reset();
+  UpdateCommandStates();
+}
+
+void TVelarionMainForm::EditGroupOptions(const std::string& code) {
+  groups::TSkyObjectGroup* group = session_->Groups().FindGroup(code);
+  if (group != nullptr && group->EditOptions(Handle())) requests_.Post(TRefreshRequest{true, code});
+}
+
+void TVelarionMainForm::RunGroupAction(const std::string& code) {
+  groups::TSkyObjectGroup* group = session_->Groups().FindGroup(code);
+  if (group == nullptr || !group->AdvancedAction(Handle())) return;
+  Image().MarkViewChanged();
+  Redraw(false);
+}
+
+void TVelarionMainForm::SearchGroup(const std::string& code) {
+  groups::TSkyObjectGroup* searcher = session_->Groups().FindGroup(code);
+  groups::TSearchHit hit;
+  if (searcher == nullptr || !searcher->SelectObjectForSearch(Handle(), hit)) return;
+  groups::TGroupListElement* element = session_->Groups().FindElement(hit.code);
+  groups::TSkyObjectGroup* group = element != nullptr ? element->Group() : nullptr;
+  if (group == nullptr) return;
+  sky::TSkyImage& image = Image();
+  TEquatorial place{hit.ra, hit.dec};
+  if (group->EpochKind == 1) place = PrecessToDate(place, group->Epoch, GetT(image.Mjd()));
+  if (NeverRises(place.decDeg, image.Latitude())) {
+    Inform(Handle(), "На текущей широте этот объект не виден.", "Информация",
+           velplatform::TMessageIcon::kInformation);
+  } else {
+    const sky::TObserverView observer{image.Mjd(), image.SiderealTime(), image.Longitude(),
+                                      image.Latitude(), image.AzimuthFromSouth(), false,
+                                      image.Pressure(), image.Temperature()};
+    if (sky::HorizontalCoordinates(place.raDeg, place.decDeg, image.Mjd(), observer).altitude < 0.0) {
+      image.SetMjd(image.Mjd() + TransitShiftDays(place.raDeg, image.SiderealTime()));
+    }
+    PrepareSky();
+    SetEpoch(0.0, 2);
+    int32_t x = 0;
+    int32_t y = 0;
+    if (RaDecToXY(place.raDeg, place.decDeg, &x, &y)) CentreOnPicturePoint({x, y}, true);
+  }
+  image.SelectSkyObject(group, hit.number);
+  PrepareSky();
+  groups::TObjectRect rect;
+  if (!element->VisibleInMode(image.DetailedView() ? 1 : 0)) {
+    Inform(Handle(), "Группа объекта не отображается (отключена) в текущем режиме просмотра.",
+           "Ошибка", velplatform::TMessageIcon::kError);
+  } else if (!group->GetObjectRect(hit.number, rect)) {
+    Inform(Handle(), "При текущих настройках этот объект не отображается.", "Ошибка",
+           velplatform::TMessageIcon::kError);
+  } else {
+    blink_.Request();
+  }
+  Redraw(false);
+}
+
+void TVelarionMainForm::CentreOnPicturePoint(QPoint point, bool onlyWhenFarOff) {
+  sky::TSkyImage& image = Image();
+  const QSize size = skyArea_->viewport()->size();
+  const QPoint off = point - PicturePoint({size.width() / 2, size.height() / 2});
+  if (image.DetailedView()) {
+    if (onlyWhenFarOff && std::abs(off.x()) <= size.width() / 10 && std::abs(off.y()) <= size.height() / 10) return;
+    image.SetViewRect(size.width(), size.height(), -image.CentreX() + off.x(), -image.CentreY() + off.y(),
+                      false, false);
+  } else {
+    ScrollTo(ScrollPosition() + off);
+  }
+  PrepareSky();
+}
+
+void TVelarionMainForm::Pan(int32_t dx, int32_t dy) {
+  sky::TSkyImage& image = Image();
+  const QSize size = skyArea_->viewport()->size();
+  if (image.DetailedView()) {
+    const TViewOffset offset = PannedOffset({-image.CentreX(), -image.CentreY()}, dx, dy, image.Radius(),
+                                            image.YScale(), size.width(), size.height());
+    image.SetViewRect(size.width(), size.height(), offset.x, offset.y, false, false);
+  } else {
+    ScrollTo(ScrollPosition() + QPoint(dx, dy));
+  }
+  Redraw(false);
+}
+
+void TVelarionMainForm::Rotate(double degrees) {
+  Image().SetViewRotation(Image().ViewRotation() + degrees);
+  Redraw(false);
+}
+
+// ---- Input ------------------------------------------------------------------------------
+
+TDiscView TVelarionMainForm::DiscView() const {
+  const sky::TSkyImage& image = session_->Image();
+  return {image.CentreX(), image.CentreY(), std::max(1, image.Radius()), image.YScale(),
+          image.ViewRotation(), image.Mirror(), image.AzimuthFromSouth(), image.Projection() == 1};
+}
+
+void TVelarionMainForm::ShowReadOut(QPoint areaPoint) {
+  if (!started_) return;
+  const QPoint p = PicturePoint(areaPoint);
+  const THorizontalPoint h = PixelToHorizontal(DiscView(), p.x(), p.y());
+  if (!h.insideDisc || !skyArea_->viewport()->rect().contains(areaPoint)) {
+    panels_[3]->clear();
+    if (!drag_) panels_[4]->clear();
+    return;
+  }
+  panels_[3]->setText(Q(Concat({Cp1251("Аз.:"), sky::FixedToText(2, h.azimuthDeg), Cp1251("° Выс.:"),
+                                sky::FixedToText(2, h.altitudeDeg), Cp1251("°")})));
+  if (drag_) return;  // the message panel shows the drag's own text
+  SetEpoch(0.0, 3);
+  double ra = 0.0;
+  double dec = 0.0;
+  if (!XYToRaDec(p.x(), p.y(), &ra, &dec)) {
+    panels_[4]->clear();
+    return;
+  }
+  const sky::TSkyImage& image = Image();
+  std::string first;
+  if (session_->Configuration().sky.hourAngleInStatusBar) {
+    double t = std::fmod(image.SiderealTime() - ra / 15.0, 24.0);
+    if (t < 0.0) t += 24.0;
+    first = Concat({" t:", sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kSeconds, 1, false, t * 15.0)});
+  } else {
+    first = Concat({"Ra:", sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kSeconds, 1, false, ra)});
+  }
+  panels_[4]->setText(Q(Concat({first, " Dec:",
+                               sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kSeconds, 0, true, dec)})));
+}
+
+void TVelarionMainForm::SkyMouseDown(QMouseEvent& event) {
+  if (!started_) return;
+  const QPoint area = event.position().toPoint();
+  const QPoint picture = PicturePoint(area);
+  const TSkyTool tool = tools_.Current();
+  if (tool == TSkyTool::kZoom) {
+    const int32_t zoom = event.button() == Qt::RightButton ? ZoomOutStep(Image().Zoom()) : ZoomInStep(Image().Zoom());
+    const QSize size = skyArea_->viewport()->size();
+    ZoomKeeping(zoom, false, picture, {size.width() / 2, size.height() / 2});
+    Redraw(false);
+    return;
+  }
+  if (event.button() != Qt::LeftButton || tool == TSkyTool::kNone) return;
+  drag_ = TDrag{tool, area, area, Image().ViewRotation(), false};
+  if (tool == TSkyTool::kRotation && skyArea_->Picture() != nullptr) previewPicture_ = *skyArea_->Picture();
+}
+
+void TVelarionMainForm::SkyMouseMove(QMouseEvent& event) {
+  const QPoint area = event.position().toPoint();
+  ShowReadOut(area);
+  if (!drag_) return;
+  const QPoint last = drag_->currentArea;
+  drag_->currentArea = area;
+  drag_->moved = drag_->moved || area != drag_->pressArea;
+  switch (drag_->tool) {
+    case TSkyTool::kSelection:
+      Pan(last.x() - area.x(), last.y() - area.y());
+      return;
+    case TSkyTool::kAngle: {
+      const QPoint a = PicturePoint(drag_->pressArea);
+      const QPoint b = PicturePoint(area);
+      if (const auto angle = PixelAngle(DiscView(), a.x(), a.y(), b.x(), b.y())) {
+        panels_[4]->setText(Q(Concat({Cp1251("Угол:  "), sky::FormatAngle(sky::TAngleUnit::kDegrees,
+                                                                           sky::TAngleResolution::kSeconds, 0, false, *angle)})));
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  skyArea_->viewport()->update();
+}
+
+void TVelarionMainForm::SkyMouseUp(QMouseEvent& event) {
+  if (!drag_ || event.button() != Qt::LeftButton) return;
+  FinishDrag(event.position().toPoint(), false);
+}
+
+void TVelarionMainForm::FinishDrag(QPoint areaPoint, bool cancelled) {
+  const TDrag drag = *drag_;
+  drag_.reset();
+  const bool onSky = skyArea_->viewport()->rect().contains(areaPoint);
+  const QPoint a = PicturePoint(drag.pressArea);
+  const QPoint b = PicturePoint(areaPoint);
+  sky::TSkyImage& image = Image();
+  if (cancelled) {
+    image.SetViewRotation(drag.startRotation);
+    Redraw(false);
+    return;
+  }
+  switch (drag.tool) {
+    case TSkyTool::kSelection:
+      if (drag.moved) break;
+      if (!(QGuiApplication::keyboardModifiers() & Qt::ShiftModifier)) image.ClearSelection();
+      image.PickObjects(b.x(), b.y(), true);
+      break;
+    case TSkyTool::kRegionZoom: {
+      const QSize size = skyArea_->viewport()->size();
+      const TRegionZoom region = RegionZoom(image.Zoom(), drag.pressArea.x(), drag.pressArea.y(), areaPoint.x(),
+                                            areaPoint.y(), size.width(), size.height());
+      ZoomKeeping(region.zoom, false, PicturePoint({region.centreX, region.centreY}),
+                  {size.width() / 2, size.height() / 2});
+      break;
+    }
+    case TSkyTool::kRotation:
+      if (onSky && drag.moved) {
+        image.SetViewRotation(DraggedRotation(DiscView(), drag.startRotation, a.x(), a.y(), b.x(), b.y()));
+      } else {
+        image.SetViewRotation(drag.startRotation);
+      }
+      break;
+    case TSkyTool::kAngle:
+      if (const auto angle = PixelAngle(DiscView(), a.x(), a.y(), b.x(), b.y()); angle && onSky) {
+        velplatform::ShowMessageBox(
+            Handle(), {Concat({Cp1251("Угловое расстояние: "),
+                               sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kSeconds, 0, false, *angle),
+                               " (", sky::FixedToText(4, *angle), Cp1251("°)")}),
+                       Cp1251("Информация"), velplatform::TMessageButtons::kOk,
+                       velplatform::TMessageIcon::kInformation});
+      }
+      break;
+    default:
+      break;
+  }
+  Redraw(false);
+}
+
+void TVelarionMainForm::SkyDoubleClick(QMouseEvent& /*event*/) {
+  // Opens the information window, which is not part of the program yet.
+}
+
+void TVelarionMainForm::SkyWheel(QWheelEvent& event) {
+  event.accept();
+  if (!started_ || drag_) return;
+  const int delta = event.angleDelta().y();
+  if (delta == 0) return;
+  if (event.modifiers() & Qt::ControlModifier) {
+    Rotate(delta > 0 ? kRotationStep : -kRotationStep);
+    return;
+  }
+  const int32_t zoom = delta > 0 ? ZoomInStep(Image().Zoom()) : ZoomOutStep(Image().Zoom());
+  const QPoint area = event.position().toPoint();
+  ZoomKeeping(zoom, false, PicturePoint(area), area);
+  Redraw(false);
+}
+
+bool TVelarionMainForm::SkyKey(QKeyEvent& event) {
+  if (!started_) return false;
+  const int key = event.key();
+  const bool ctrl = event.modifiers() & Qt::ControlModifier;
+  const bool keypad = event.modifiers() & Qt::KeypadModifier;
+  const int32_t zoom = Image().Zoom();
+  if (key == Qt::Key_Escape) {
+    if (drag_) FinishDrag(drag_->pressArea, true);
+  } else if (key == Qt::Key_PageUp) {
+    SetZoomAround(ZoomInStep(zoom), false, true, true, 0, 0);
+  } else if (key == Qt::Key_PageDown) {
+    SetZoomAround(ZoomOutStep(zoom), false, true, true, 0, 0);
+  } else if (key == Qt::Key_Home) {
+    SetZoomAround(100, true, true, true, 0, 0);
+  } else if (key >= Qt::Key_0 && key <= Qt::Key_9 && !keypad && !ctrl) {
+    SetZoomAround(*DigitZoom(key - Qt::Key_0), false, true, true, 0, 0);
+  } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
+    const int sign = key == Qt::Key_Left ? 1 : -1;
+    if (ctrl) {
+      Rotate(sign * kRotationStep);
+    } else {
+      Pan(-sign * kPanStep, 0);
+    }
+  } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+    Pan(0, key == Qt::Key_Up ? -kPanStep : kPanStep);
+  } else if (key == Qt::Key_Plus || key == Qt::Key_Equal) {
+    RotateFClick();
+  } else if (key == Qt::Key_Minus) {
+    RotateBClick();
+  } else if (key == Qt::Key_F8) {
+    groupOptionsMenu_->popup(skyArea_->mapToGlobal(QPoint(0, 0)));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void TVelarionMainForm::keyPressEvent(QKeyEvent* event) {
+  if (!SkyKey(*event)) QMainWindow::keyPressEvent(event);
+}
+
+void TVelarionMainForm::SkyResized() {
+  if (adjustingScroll_) return;
+  UpdateScrollRanges();
+  SyncViewRect();
+  Redraw(false);
+}
+
+void TVelarionMainForm::SkyScrolled() {
+  if (adjustingScroll_) return;
+  SyncViewRect();
+  composeNeeded_ = true;
+  skyArea_->viewport()->update();
+}
+
+// ---- The program's entry ----------------------------------------------------------------
+
+int RunMainWindow(int argc, char** argv) {
+  QApplication application(argc, argv);
+  velplatform::InstallQtDialogRunners();
+  const std::string stateFile =
+      argc > 1 ? AbsoluteStateFileName(argv[1], std::filesystem::current_path().string()) : std::string();
+  if (HandOverToRunningCopy(QString::fromLatin1(kExchangeName), stateFile)) return 0;
+  TMainFormOptions options;
+  options.programFolder = velplatform::ProgramFolder();
+  options.stateFile = stateFile;
+  options.exchangeName = QString::fromLatin1(kExchangeName);
+  TVelarionMainForm form(std::move(options));
+  form.ShowAsConfigured();
+  return application.exec();
+}
+
+}  // namespace velarion::ui

@@ -1,0 +1,251 @@
+// TVelarionMainForm: the program's main window and its controller: start-up and shutdown,
+// the redraw cycle through the sky image, time stepping, auto rotation, tracking, the
+// tools of the sky area, the queued requests of dialogs and plug-ins, and the hand-over
+// from a second start. The decisions live in the plain classes beside it (zoom steps, sky
+// geometry, tools, auto rotation, requests); this class wires them to Qt.
+#ifndef VELARION_APP_UI_WINDOW_MAINUNIT_H
+#define VELARION_APP_UI_WINDOW_MAINUNIT_H
+
+#include "AutoRotation.h"
+#include "MainRequests.h"
+#include "SelectionBlink.h"
+#include "SkyArea.h"
+#include "SkyGeometry.h"
+#include "SkySession.h"
+#include "SkyTools.h"
+#include "StateFileInbox.h"
+#include "VelarionConsole.h"
+
+#include <QMainWindow>
+#include <QPoint>
+
+#include <array>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QSlider;
+class QSplitter;
+class QTimer;
+class QToolBar;
+
+namespace velarion::ui {
+
+class TExchangeServer;
+
+// The window's entry: makes the widget application, hands a state-file argument over to a
+// running copy (and ends) or shows the window and runs until it closes.
+int RunMainWindow(int argc, char** argv);
+
+struct TMainFormOptions {
+  std::string programFolder;  // ending with "/"
+  // Loading lines stay readable (30 ms, 500 ms after an error and at the end).
+  bool paced = true;
+  std::string stateFile;  // absolute, from the command line; empty when none
+  QString exchangeName;   // the single-copy server's name; empty: none
+  sky::TClockSource clock = sky::SystemClock();
+};
+
+class TVelarionMainForm final : public QMainWindow,
+                                public TRequestTarget,
+                                private TSkyAreaEvents {
+ public:
+  explicit TVelarionMainForm(TMainFormOptions options);
+  ~TVelarionMainForm() override;
+
+  // Shows the window placed and maximised as the configuration says.
+  void ShowAsConfigured();
+
+  TSkySession& Session() { return *session_; }
+  sky::TSkyImage& Image() { return session_->Image(); }
+  TVelarionConsole& Console() { return *console_; }
+  TSkyArea& SkyArea() { return *skyArea_; }
+  bool Started() const { return started_; }
+  const TSkyTools& Tools() const { return tools_; }
+  bool AutoRotating() const { return autoRotation_.On(); }
+  TAutoRotationState& AutoRotationState() { return autoRotation_; }
+  bool Tracking() const { return tracking_; }
+  QString StatusPanelText(int panel) const;
+  // How many times the sky was composed (each full picture drawn).
+  int32_t ComposeCount() const { return composeCount_; }
+  TRequestQueue& Requests() { return requests_; }
+  // The picture point under a point of the sky area.
+  QPoint PicturePoint(QPoint areaPoint) const;
+
+  // ---- Operations used by other parts ----
+  void SetViewTime(bool repaintOnly, double mjd);
+  void SetZoomAround(int32_t zoom, bool keepScroll, bool redraw, bool fromCentre, int32_t y,
+                     int32_t x);
+  void UpdateToolBar();
+  // A state-file name from a second start (or the command line): handled once no modal
+  // dialog is open.
+  void ReceiveStateFile(const std::string& name);
+
+  // ---- Commands ----
+  void RotateFClick();
+  void RotateBClick();
+  void RotateNowClick();
+  void AutorotationMenuItemClick();
+  void TrackMenuItemClick();
+  void N7Click();   // exit
+  void N22Click();  // speed test
+  void N24Click();  // pop-up tool bar
+  void N26Click();  // horizontal grid
+  void N27Click();  // equatorial grid
+  void ShowConsoleMIClick();
+  void ConsoleSaveClick();
+  void ConsoleClearClick();
+  void SelectTool(TSkyTool tool);
+  void SearchGroup(const std::string& code);
+  void EditGroupOptions(const std::string& code);
+  void RunGroupAction(const std::string& code);
+
+  // ---- TRequestTarget ----
+  void SetViewTime(double mjd) override { SetViewTime(false, mjd); }
+  void RepaintIfChanged() override;
+  void ZoomAtCentre(int32_t zoom) override;
+  void ZoomAround(const TZoomRequest& request) override;
+  void ResetAutoRotationInterval() override;
+  void DestroyDialog(int32_t dialogId) override;
+  bool RecalculateGroup(const std::string& code) override;
+  void MarkViewChanged() override;
+  void Repaint() override;
+  void ToggleConsole() override { ShowConsoleMIClick(); }
+  void ResetConsoleShowRequest() override { console_->ResetShowRequest(); }
+  void ShowMessage(const std::string& text, bool repaintStatusBar) override;
+  void SetAutoRotation(bool on) override;
+  void SetTracking(bool on) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct TDrag {
+    TSkyTool tool = TSkyTool::kNone;
+    QPoint pressArea;     // sky-area coordinates
+    QPoint currentArea;
+    double startRotation = 0.0;
+    bool moved = false;
+  };
+
+  // Creation.
+  sky::TScreenMetrics ScreenMetrics() const;
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateStatusBar();
+  void CreateConsole();
+  void ApplyWindowSettings();
+  // Start-up loading, once, right after the first paint.
+  void StartUp();
+  void BuildGroupMenus();
+  void Shutdown();
+
+  // The redraw cycle.
+  velplatform::TDrawDevice& Canvas();
+  void PrepareSky();
+  void Redraw(bool immediate);
+  void ComposeSky();
+  void UpdateStatusPanels();
+  void TrackInQuickView();
+  void SyncViewRect();
+  void UpdateScrollRanges();
+  void ZoomKeeping(int32_t zoom, bool keepScroll, QPoint picturePoint, QPoint areaPoint);
+  void ModeChanged();
+  void UpdateCaption();
+  void UpdateCommandStates();
+  void AutoRotationTick();
+  void BlinkTick();
+  void HandleRequests();
+  void FlushStateFiles();
+  double NowMjd() const;
+  TDiscView DiscView() const;
+  QPoint ScrollPosition() const;
+  void ScrollTo(QPoint position);
+  void Pan(int32_t dx, int32_t dy);
+  void Rotate(double degrees);
+  void CentreOnPicturePoint(QPoint point, bool onlyWhenFarOff);
+  void ShowReadOut(QPoint areaPoint);
+  void SetVisibility(int position, bool visible);
+  void SetGrid(bool horizontal, bool shown);
+  void StarSliderChanged();
+  velplatform::TWindowHandle Handle() { return reinterpret_cast<velplatform::TWindowHandle>(this); }
+
+  // TSkyAreaEvents
+  void SkyPaint(QPainter& painter) override;
+  void SkyMouseDown(QMouseEvent& event) override;
+  void SkyMouseMove(QMouseEvent& event) override;
+  void SkyMouseUp(QMouseEvent& event) override;
+  void SkyDoubleClick(QMouseEvent& event) override;
+  void SkyWheel(QWheelEvent& event) override;
+  bool SkyKey(QKeyEvent& event) override;
+  void SkyResized() override;
+  void SkyScrolled() override;
+  void PaintRotationPreview(QPainter& painter);
+  void PaintOverlay(QPainter& painter);
+  void FinishDrag(QPoint areaPoint, bool cancelled);
+
+  TMainFormOptions options_;
+  TRequestQueue requests_;
+  std::unique_ptr<TSkySession> session_;
+  std::unique_ptr<TExchangeServer> exchange_;
+  TSkyArea* skyArea_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  QWidget* consolePane_ = nullptr;
+  QPlainTextEdit* consoleText_ = nullptr;
+  std::unique_ptr<TVelarionConsole> console_;
+  QToolBar* toolBar_ = nullptr;
+  QWidget* arrowPad_ = nullptr;
+  std::array<QLabel*, 5> panels_{};
+  QMenu* searchMenu_ = nullptr;
+  QMenu* operationsMenu_ = nullptr;
+  QMenu* groupOptionsMenu_ = nullptr;
+  std::vector<QAction*> groupActionItems_;
+  std::map<TSkyTool, QAction*> toolActions_;
+  std::map<int, QAction*> visibilityActions_;
+  QAction* rotateForward_ = nullptr;
+  QAction* rotateBackward_ = nullptr;
+  QAction* rotateNow_ = nullptr;
+  QAction* autoRotationItem_ = nullptr;
+  QAction* trackingItem_ = nullptr;
+  QAction* popToolBarItem_ = nullptr;
+  QAction* horizontalGridItem_ = nullptr;
+  QAction* equatorialGridItem_ = nullptr;
+  QAction* showConsoleItem_ = nullptr;
+  QSlider* starSlider_ = nullptr;
+  QSlider* labelSlider_ = nullptr;
+  QSlider* sizeSlider_ = nullptr;
+  QSlider* levelsSlider_ = nullptr;
+  QLabel* starValue_ = nullptr;
+  QLabel* labelValue_ = nullptr;
+  QTimer* autoRotationTimer_ = nullptr;
+  QTimer* blinkTimer_ = nullptr;
+  QTimer* toolBarTimer_ = nullptr;
+
+  TSkyTools tools_;
+  TAutoRotationState autoRotation_;
+  TSelectionBlink blink_;
+  TStateFileInbox stateFiles_;
+  std::optional<TDrag> drag_;
+  bool started_ = false;
+  bool starting_ = false;
+  bool tracking_ = false;
+  bool composeNeeded_ = true;
+  bool adjustingScroll_ = false;
+  bool searchableGroups_ = false;
+  bool shutDown_ = false;
+  bool settingsFailureReported_ = false;
+  bool detailedShown_ = false;
+  int32_t composeCount_ = 0;
+  QImage previewPicture_;  // the picture turned while the rotation tool drags
+};
+
+}  // namespace velarion::ui
+
+#endif

@@ -1,0 +1,216 @@
+#include "MainUnit.h"
+
+#include "Cp1251.h"
+#include "Dialogs.h"
+#include "ProjectionExports.h"
+#include "RefreshExport.h"
+
+#include <QDialog>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+namespace velarion::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The window started off screen in a program folder of its own (no data files, no
+// plug-ins: whatever groups there are fail or are absent, and the window works all the same).
+class MainWindowTest : public testing::Test {
+ protected:
+  MainWindowTest() {
+    char pattern[] = "/tmp/velarion-window-XXXXXX";
+    folder_ = ::mkdtemp(pattern);
+    velplatform::SetMessageBoxRunner([this](velplatform::TWindowHandle, const velplatform::TMessageBoxRequest& r) {
+      messages_.push_back(velplatform::Cp1251ToUtf8(r.title + ": " + r.text));
+      return velplatform::TMessageAnswer::kOk;
+    });
+  }
+  ~MainWindowTest() override {
+    window_.reset();
+    velplatform::SetMessageBoxRunner({});
+    fs::remove_all(folder_);
+  }
+
+  TVelarionMainForm& Start() {
+    Open();
+    return *window_;
+  }
+
+  void Open() {
+    TMainFormOptions options;
+    options.programFolder = folder_ + "/";
+    options.paced = false;
+    window_ = std::make_unique<TVelarionMainForm>(std::move(options));
+    window_->resize(900, 700);
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window_->Started(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window_->ComposeCount() > 0; }));
+    // The loading window had the focus; a window manager gives it back, here we do.
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  // The sky point (frame of the date) under a point of the sky area.
+  std::optional<std::pair<double, double>> SkyPointUnder(QPoint area) {
+    const QPoint p = window_->PicturePoint(area);
+    SetEpoch(0.0, 2);
+    double ra = 0.0;
+    double dec = 0.0;
+    if (!XYToRaDec(p.x(), p.y(), &ra, &dec)) return std::nullopt;
+    return std::pair{ra, dec};
+  }
+
+  void Wheel(QPoint area, int delta) {  // returns once the zoomed sky is shown
+    QWidget* viewport = window_->SkyArea().viewport();
+    QWheelEvent event(QPointF(area), QPointF(viewport->mapToGlobal(area)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &event);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->Image().ViewChanged(); }));
+    QApplication::processEvents();
+  }
+
+  std::string folder_;
+  std::vector<std::string> messages_;
+  std::unique_ptr<TVelarionMainForm> window_;
+};
+
+TEST_F(MainWindowTest, CtrlFStepsTheViewTimeAndTheStatusBarFollows) {
+  TVelarionMainForm& window = Start();
+  const double before = window.Image().Mjd();
+  const QString moment = window.StatusPanelText(1);
+  ASSERT_FALSE(moment.isEmpty());
+  QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+  EXPECT_NEAR(window.Image().Mjd() - before, 5.0 / 1440.0, 1e-9);
+  EXPECT_NE(window.StatusPanelText(1), moment);
+  QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
+  EXPECT_NEAR(window.Image().Mjd(), before, 1e-9);
+  EXPECT_EQ(window.StatusPanelText(1), moment);
+}
+
+TEST_F(MainWindowTest, ZoomKeys) {
+  TVelarionMainForm& window = Start();
+  QWidget& sky = window.SkyArea();
+  QTest::keyClick(&sky, Qt::Key_PageUp);
+  EXPECT_EQ(window.Image().Zoom(), 150);
+  QTest::keyClick(&sky, Qt::Key_Home);
+  QTest::keyClick(&sky, Qt::Key_PageDown);
+  EXPECT_EQ(window.Image().Zoom(), 66);
+  QTest::keyClick(&sky, Qt::Key_0);
+  EXPECT_EQ(window.Image().Zoom(), 50000);
+  EXPECT_TRUE(window.Image().DetailedView());
+  EXPECT_TRUE(window.windowTitle().endsWith(QString::fromUtf8(" (Детальный просмотр)")));
+  QTest::keyClick(&sky, Qt::Key_1);
+  EXPECT_EQ(window.Image().Zoom(), 100);
+  EXPECT_TRUE(window.windowTitle().endsWith(QString::fromUtf8(" (Быстрый просмотр)")));
+}
+
+TEST_F(MainWindowTest, WheelZoomKeepsTheSkyPointUnderThePointer) {
+  TVelarionMainForm& window = Start();
+  const QSize size = window.SkyArea().viewport()->size();
+  const QPoint pointer(size.width() / 2 + 60, size.height() / 2 - 40);
+  // Quick view (100 → 150 → 225), across to the detailed view and within it.
+  for (const int32_t expectedZoom : {150, 225, 337, 505, 757, 1135}) {
+    const auto before = SkyPointUnder(pointer);
+    ASSERT_TRUE(before.has_value());
+    Wheel(pointer, 120);
+    ASSERT_EQ(window.Image().Zoom(), expectedZoom);
+    const auto after = SkyPointUnder(pointer);
+    ASSERT_TRUE(after.has_value()) << expectedZoom;
+    // Within a pixel or two of the old layout.
+    const double pixelDeg = 90.0 / window.Image().Radius();
+    EXPECT_NEAR(std::remainder(after->first - before->first, 360.0) * std::cos(before->second * M_PI / 180),
+                0.0, 3 * pixelDeg) << expectedZoom;
+    EXPECT_NEAR(after->second, before->second, 3 * pixelDeg) << expectedZoom;
+  }
+}
+
+TEST_F(MainWindowTest, AutoRotationDisablesTimeStepsAndStopsAtAnEarlierStopMoment) {
+  TVelarionMainForm& window = Start();
+  const double before = window.Image().Mjd();
+  window.AutoRotationState().SetStop(before - 1.0);
+  window.SetAutoRotation(true);
+  EXPECT_FALSE(window.Tools().Available(TSkyTool::kRotation));
+  EXPECT_EQ(window.Tools().Current(), TSkyTool::kNone);
+  QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);  // disabled while it runs
+  EXPECT_DOUBLE_EQ(window.Image().Mjd(), before);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.AutoRotating(); }));  // the first tick finds the stop behind it
+  EXPECT_DOUBLE_EQ(window.Image().Mjd(), before);
+  EXPECT_EQ(window.Tools().Current(), TSkyTool::kSelection);
+}
+
+TEST_F(MainWindowTest, RefreshSkyImageOnlyQueues) {
+  TVelarionMainForm& window = Start();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Image().ViewChanged(); }));
+  const int32_t composed = window.ComposeCount();
+  EXPECT_EQ(RefreshSkyImage(1, nullptr), 1);
+  EXPECT_FALSE(window.Image().ViewChanged());  // nothing happened inside the call
+  EXPECT_EQ(window.ComposeCount(), composed);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.ComposeCount() > composed; }));
+}
+
+TEST_F(MainWindowTest, SpeedTestRendersExactly288FramesOverOneDay) {
+  TVelarionMainForm& window = Start();
+  const double before = window.Image().Mjd();
+  const int32_t composed = window.ComposeCount();
+  window.N22Click();
+  EXPECT_EQ(window.ComposeCount() - composed, 288);
+  EXPECT_NEAR(window.Image().Mjd() - before, 1.0, 1e-9);
+  ASSERT_FALSE(messages_.empty());
+  EXPECT_EQ(messages_.back().rfind("Тест скорости: Итого: ", 0), 0u) << messages_.back();
+}
+
+TEST_F(MainWindowTest, StateFileHandedOverDuringAModalDialogIsHandledWhenItCloses) {
+  TVelarionMainForm& window = Start();
+  const auto mentions = [&window](const std::string& name) {
+    for (const std::string& line : window.Console().Lines()) {
+      if (line.find(name) != std::string::npos) return true;
+    }
+    return false;
+  };
+  QDialog dialog(&window);
+  dialog.setModal(true);
+  dialog.show();
+  ASSERT_NE(QApplication::activeModalWidget(), nullptr);
+  window.ReceiveStateFile("/home/u/evening.vls");
+  QApplication::processEvents();
+  EXPECT_FALSE(mentions("/home/u/evening.vls"));
+  dialog.close();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return mentions("/home/u/evening.vls"); }));
+  window.ReceiveStateFile("/home/u/morning.vls");
+  EXPECT_TRUE(mentions("/home/u/morning.vls"));
+}
+
+TEST_F(MainWindowTest, SettingsWrittenAtTheEnd) {
+  TVelarionMainForm& window = Start();
+  window.close();
+  std::ifstream file(folder_ + "/Velarion.ini");
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("ET-UT=AUTO"), std::string::npos) << text;
+  EXPECT_NE(text.find("TimeZone=AUTO"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, AFailureToWriteTheSettingsIsReportedOnce) {
+  // The atomic write's temporary file cannot be made, so the file cannot be replaced.
+  fs::create_directory(folder_ + "/Velarion.ini.~" + std::to_string(::getpid()));
+  TVelarionMainForm& window = Start();
+  window.close();
+  window_.reset();
+  const auto reports = std::count_if(messages_.begin(), messages_.end(), [](const std::string& m) {
+    return m.find("Не удалось записать файл настроек") != std::string::npos;
+  });
+  EXPECT_EQ(reports, 1);
+}
+
+}  // namespace
+}  // namespace velarion::ui
