@@ -5,6 +5,7 @@
 #include "Cp1251.h"
 #include "Devices.h"
 #include "ProjectionExports.h"
+#include "ScrolledDevice.h"
 #include "ValueFormat.h"
 #include "velastro.h"
 
@@ -228,6 +229,16 @@ void TSkyImage::SetViewRect(int32_t clientWidth, int32_t clientHeight, int32_t s
   verticalBar_ = verticalBar;
 }
 
+void TSkyImage::SetPictureView(int32_t width, int32_t height, int32_t zoom) {
+  SetAlwaysCentred(true);
+  SetViewRect(width, height, 0, 0, false, false);
+  UpdateLayout(zoom);
+  if (DetailedView()) {
+    SetViewRect(width, height, -width / 2, -height / 2, false, false);
+    UpdateLayout(zoom);
+  }
+}
+
 void TSkyImage::UpdateLayout(int32_t zoom) {
   zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
   if (zoom != zoom_) {
@@ -367,9 +378,17 @@ void TSkyImage::PrepareSymbolImages(TDrawDevice& device, double scale, double zo
   for (int32_t i = kFirstSpecialSymbol; i <= kLastSpecialSymbol; ++i) make(i, width, height);
 }
 
+groups::TObjectRect TSkyImage::VisibleRect() const {
+  // The quick view's picture is the whole disc, of which the window shows the scrolled part;
+  // in the detailed view the picture is the window.
+  const int32_t left = DetailedView() ? 0 : scrollX_;
+  const int32_t top = DetailedView() ? 0 : scrollY_;
+  return {left, top, left + clientWidth_, top + clientHeight_};
+}
+
 void TSkyImage::CalculateGroups() {
   const kit::TRefreshParamBytes record = RefreshParamRecord();
-  const groups::TObjectRect visible{0, 0, clientWidth_, clientHeight_};
+  const groups::TObjectRect visible = VisibleRect();
   for (groups::TGroupListElement* element : DrawingOrder()) {
     groups::CalculateElement(*element, ViewMode(), visible, false, record);
   }
@@ -433,7 +452,7 @@ void TSkyImage::AskSunForBackground() {
 }
 
 void TSkyImage::DrawGroups(TDrawDevice& device) {
-  const groups::TObjectRect clip{0, 0, device.Width(), device.Height()};
+  const groups::TObjectRect clip = VisibleRect();
   for (groups::TGroupListElement* element : DrawingOrder()) {
     groups::DrawElement(*element, ViewMode(), velplatform::HandleOf(device), clip);
   }
@@ -574,7 +593,11 @@ void TSkyImage::PickObjects(int32_t x, int32_t y, bool selectableOnly) {
   // (x - 1 .. x + 2, y - 1 .. y + 2), onto a scratch canvas whose 3 x 3 pixels around (x, y)
   // hold the sky colour, and the pixels are read back.
   if (x < 0 || y < 0) return;
-  const auto canvas = velplatform::CreateImageDevice(x + 3, y + 3, screen_.dpiX, screen_.dpiY);
+  // Only the 3 x 3 pixels are kept, however far into the picture they lie.
+  const auto pixels = velplatform::CreateImageDevice(3, 3, screen_.dpiX, screen_.dpiY);
+  velplatform::TScrolledDevice scratch;
+  scratch.Show(*pixels, x - 1, y - 1);
+  TDrawDevice* const canvas = &scratch;
   canvas->SetClipRect({x - 1, y - 1, x + 2, y + 2});
   const TColor sky = background_ & 0xFFFFFF;
   const auto clear = [&] { canvas->FillRect({x - 1, y - 1, x + 2, y + 2}, sky); };
@@ -586,7 +609,7 @@ void TSkyImage::PickObjects(int32_t x, int32_t y, bool selectableOnly) {
   read();
   const std::array<TColor, 9> empty = stored;
   TDrawDevice* previous = output_.Device();
-  output_.Bind(canvas.get());
+  output_.Bind(canvas);
   const groups::TObjectRect area{x - 1, y - 1, x + 2, y + 2};
   for (groups::TGroupListElement* element : DrawingOrder()) {
     TSkyObjectGroup* group = element->Group();

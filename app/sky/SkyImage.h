@@ -177,6 +177,9 @@ class TSkyImage {
                    bool horizontalBar, bool verticalBar);
   // The disc in the middle of the client whatever its size (pictures and prints).
   void SetAlwaysCentred(bool centred) { alwaysCentred_ = centred; }
+  // A picture of this size at this zoom with nothing scrolled: the disc in the middle in
+  // the quick view, the zenith in the middle in the detailed view.
+  void SetPictureView(int32_t width, int32_t height, int32_t zoom);
   void UpdateLayout(int32_t zoom);
   int32_t CentreX() const { return cx_; }
   int32_t CentreY() const { return cy_; }
@@ -231,6 +234,7 @@ class TSkyImage {
   TProjectionSetup ProjectionSetup() const;
   void AskSunForBackground();
   void PrepareSymbolImages(TDrawDevice& device, double scale, double zoomFactor);
+  groups::TObjectRect VisibleRect() const;
   void CalculateGroups();
   void DrawGroups(TDrawDevice& device);
   std::vector<groups::TGroupListElement*> DrawingOrder() const;

@@ -77,11 +77,7 @@ void ApplyView(const TExportOptions& options, sky::TSkyImage& image) {
   } else {
     image.SetLocalTimeNow();
   }
-  // The disc in the middle of the picture; in the detailed view the zenith is.
-  image.SetAlwaysCentred(true);
-  image.SetViewRect(options.width, options.height, -options.width / 2, -options.height / 2,
-                    false, false);
-  image.SetZoom(options.zoom.value_or(100));
+  image.SetPictureView(options.width, options.height, options.zoom.value_or(100));
 }
 
 }  // namespace

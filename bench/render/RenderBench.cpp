@@ -35,9 +35,7 @@ void Redraw(benchmark::State& state) {
   session.ShowInOfferedModes(session.LoadGroups(log, false, terminated));
   velarion::sky::TSkyImage& image = session.Image();
   image.SetLocalTime(kMoment);
-  image.SetAlwaysCentred(true);
-  image.SetViewRect(kWidth, kHeight, -kWidth / 2, -kHeight / 2, false, false);
-  image.SetZoom(zoom);
+  image.SetPictureView(kWidth, kHeight, zoom);
   const auto device = velplatform::CreateImageDevice(kWidth, kHeight);
   for (auto _ : state) {
     image.MarkViewChanged();

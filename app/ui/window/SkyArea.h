@@ -60,7 +60,7 @@ class TSkyArea final : public QAbstractScrollArea {
   TSkyAreaEvents& events_;
   // Drawn on when the picture is not composed off screen ("ShowAsBitmap" off).
   std::unique_ptr<velplatform::TDrawDevice> windowPicture_;
-  TScrolledDevice scrolled_;
+  velplatform::TScrolledDevice scrolled_;
 };
 
 }  // namespace velarion::ui

@@ -99,6 +99,16 @@ TEST_F(SkyImage, AtZoom100TheDiscSpansTheUsableHeight) {
   EXPECT_EQ(image.CentreY(), 600);
 }
 
+TEST_F(SkyImage, PictureViewCentresTheDiscOrTheZenith) {
+  image.SetPictureView(1600, 1200, 100);
+  EXPECT_EQ(image.CentreX(), 800);
+  EXPECT_EQ(image.CentreY(), 600);
+  image.SetPictureView(640, 360, 2000);
+  EXPECT_TRUE(image.DetailedView());
+  EXPECT_EQ(image.CentreX(), 320);  // the zenith, the disc's centre, in the middle
+  EXPECT_EQ(image.CentreY(), 180);
+}
+
 TEST_F(SkyImage, DiscThatDoesNotFitSitsAtItsMarginFromTheCorner) {
   image.SetViewRect(400, 300, 0, 0, true, true);
   image.SetZoom(300);

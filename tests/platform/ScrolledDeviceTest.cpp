@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-namespace velarion::ui {
+namespace velplatform {
 namespace {
 
 TEST(ScrolledDevice, DrawsPicturePointsShiftedByTheScrollPosition) {
   velplatform::TRecordingDevice window(200, 100);
-  TScrolledDevice scrolled;
+  velplatform::TScrolledDevice scrolled;
   scrolled.Show(window, 300, 50);
   EXPECT_EQ(scrolled.Width(), 500);
   EXPECT_EQ(scrolled.Height(), 150);
@@ -23,4 +23,4 @@ TEST(ScrolledDevice, DrawsPicturePointsShiftedByTheScrollPosition) {
 }
 
 }  // namespace
-}  // namespace velarion::ui
+}  // namespace velplatform

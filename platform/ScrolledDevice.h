@@ -1,25 +1,19 @@
-// A drawing device that shows a window-sized part of a larger picture: everything drawn in
-// picture coordinates lands on the window-sized device shifted by the scroll position. The
-// quick view's picture (the whole disc) is larger than the sky area once zoomed in, and
-// composing all of it for every paint would cost the whole picture's memory and time.
-#ifndef VELARION_APP_UI_WINDOW_SCROLLEDDEVICE_H
-#define VELARION_APP_UI_WINDOW_SCROLLEDDEVICE_H
+// A drawing device that shows a small part of a larger picture: everything drawn in picture
+// coordinates lands on the smaller device shifted by the scroll position. The quick view's
+// picture (the whole disc) is larger than the sky area once zoomed in, and composing all of
+// it for every paint, or for every pixel picked, would cost the whole picture's memory.
+#ifndef VELARION_PLATFORM_SCROLLEDDEVICE_H
+#define VELARION_PLATFORM_SCROLLEDDEVICE_H
 
 #include "DrawDevice.h"
 
-namespace velarion::ui {
+namespace velplatform {
 
-class TScrolledDevice final : public velplatform::TDrawDevice {
+class TScrolledDevice final : public TDrawDevice {
  public:
-  using TColor = velplatform::TColor;
-  using TFontSpec = velplatform::TFontSpec;
-  using TMonoImage = velplatform::TMonoImage;
-  using TPoint = velplatform::TPoint;
-  using TRect = velplatform::TRect;
-
   // The window-sized device and the picture point shown at its top-left corner.
-  void Show(velplatform::TDrawDevice& target, int32_t scrollX, int32_t scrollY);
-  velplatform::TDrawDevice* Target() const { return target_; }
+  void Show(TDrawDevice& target, int32_t scrollX, int32_t scrollY);
+  TDrawDevice* Target() const { return target_; }
 
   // The picture as far as the window reaches into it.
   int32_t Width() const override { return target_->Width() + dx_; }
@@ -28,17 +22,17 @@ class TScrolledDevice final : public velplatform::TDrawDevice {
   double DpiX() const override { return target_->DpiX(); }
   double DpiY() const override { return target_->DpiY(); }
 
-  void SetPen(TColor color, int32_t width, velplatform::TPenStyle style) override {
+  void SetPen(TColor color, int32_t width, TPenStyle style) override {
     target_->SetPen(color, width, style);
   }
-  void SetBrush(TColor color, velplatform::TBrushStyle style) override {
+  void SetBrush(TColor color, TBrushStyle style) override {
     target_->SetBrush(color, style);
   }
   void SetTextColor(TColor color) override { target_->SetTextColor(color); }
   TColor TextColor() const override { return target_->TextColor(); }
   TColor PenColor() const override { return target_->PenColor(); }
   TColor BrushColor() const override { return target_->BrushColor(); }
-  void SetRasterOp(velplatform::TRasterOp op) override { target_->SetRasterOp(op); }
+  void SetRasterOp(TRasterOp op) override { target_->SetRasterOp(op); }
   void SetClipRect(const TRect& rect) override { target_->SetClipRect(Shift(rect)); }
   void ClearClip() override { target_->ClearClip(); }
   std::optional<TRect> ClipRect() const override;
@@ -76,12 +70,12 @@ class TScrolledDevice final : public velplatform::TDrawDevice {
   TRect Shift(const TRect& r) const { return {r.left - dx_, r.top - dy_, r.right - dx_, r.bottom - dy_}; }
   std::span<const TPoint> Shifted(std::span<const TPoint> points);
 
-  velplatform::TDrawDevice* target_ = nullptr;
+  TDrawDevice* target_ = nullptr;
   int32_t dx_ = 0;
   int32_t dy_ = 0;
   std::vector<TPoint> shifted_;
 };
 
-}  // namespace velarion::ui
+}  // namespace velplatform
 
 #endif

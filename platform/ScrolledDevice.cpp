@@ -1,20 +1,20 @@
 #include "ScrolledDevice.h"
 
-namespace velarion::ui {
+namespace velplatform {
 
-void TScrolledDevice::Show(velplatform::TDrawDevice& target, int32_t scrollX, int32_t scrollY) {
+void TScrolledDevice::Show(TDrawDevice& target, int32_t scrollX, int32_t scrollY) {
   target_ = &target;
   dx_ = scrollX;
   dy_ = scrollY;
 }
 
-std::optional<velplatform::TRect> TScrolledDevice::ClipRect() const {
+std::optional<TRect> TScrolledDevice::ClipRect() const {
   const std::optional<TRect> clip = target_->ClipRect();
   if (!clip) return clip;
   return TRect{clip->left + dx_, clip->top + dy_, clip->right + dx_, clip->bottom + dy_};
 }
 
-std::span<const velplatform::TPoint> TScrolledDevice::Shifted(std::span<const TPoint> points) {
+std::span<const TPoint> TScrolledDevice::Shifted(std::span<const TPoint> points) {
   shifted_.assign(points.begin(), points.end());
   for (TPoint& p : shifted_) {
     p.x -= dx_;
@@ -32,4 +32,4 @@ void TScrolledDevice::PolyPolyline(std::span<const TPoint> points,
 
 void TScrolledDevice::Polygon(std::span<const TPoint> points) { target_->Polygon(Shifted(points)); }
 
-}  // namespace velarion::ui
+}  // namespace velplatform
