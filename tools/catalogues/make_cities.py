@@ -12,12 +12,12 @@ same country (ru-countries-admin1.tsv). A name longer than its column is cut at
 33 bytes.
 
 Time zone: the standard offset of the city's IANA zone (data/sources/tzdata, made by
-make_zone_offsets.py), in hours; the column holds one decimal, so a zone of 5 h 45 min is
-written 5.8.
+make_zone_offsets.py), in hours with two decimals, so that a zone of 5 h 45 min is
+written 5.75.
 
 One text line per city, sorted by name, code page 1251, CR LF line ends, fixed columns:
 1-33 name, 34 blank, 35-43 east longitude (4 decimals), 44-52 latitude (4 decimals),
-53-58 time zone in hours east of Greenwich (1 decimal); numbers right-aligned.
+53-58 time zone in hours east of Greenwich (2 decimals); numbers right-aligned.
 Standard library only."""
 import re
 
@@ -122,7 +122,7 @@ def line_of(name, city, offsets):
     require(-180 <= city["lon"] <= 180 and -90 <= city["lat"] <= 90, f"city {city['id']}")
     line = (text + b" " + fixed(city["lon"], 4).rjust(9).encode("ascii")
             + fixed(city["lat"], 4).rjust(9).encode("ascii")
-            + fixed(time_zone_hours(city, offsets), 1).rjust(6).encode("ascii"))
+            + fixed(time_zone_hours(city, offsets), 2).rjust(6).encode("ascii"))
     require(len(line) == LINE_BYTES, f"city {city['id']}: line of {len(line)} bytes")
     return line
 

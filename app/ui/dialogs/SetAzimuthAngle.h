@@ -1,0 +1,45 @@
+// TSetAzimuthAngle: the rotation of the view in whole degrees, with the four compass
+// buttons (Shift+1 … 4 on Latin and Cyrillic layouts), each shown pressed while the field
+// holds its value.
+#ifndef VELARION_APP_UI_DIALOGS_SETAZIMUTHANGLE_H
+#define VELARION_APP_UI_DIALOGS_SETAZIMUTHANGLE_H
+
+#include "DialogKeys.h"
+#include "Dialogs.h"
+#include "SkyImage.h"
+#include "ViewRotation.h"
+
+namespace velarion::ui {
+
+class TSetAzimuthAngle final : public velplatform::TDialogLogic, public TDialogKeyHandler {
+public:
+  static constexpr int32_t kAngle = 101;
+  // The button of a compass point is kFirstPoint + point ("С", "В", "Ю", "З").
+  static constexpr int32_t kFirstPoint = 111;
+
+  TSetAzimuthAngle(double azimuthRotationDeg, bool azimuthFromSouth, bool mirror);
+
+  static velplatform::TDialogLayout Layout();
+  void Init(velplatform::TDialogControls& controls) override;
+  void Changed(velplatform::TDialogControls& controls, int32_t id) override;
+  bool Accept(velplatform::TDialogControls& controls) override;
+  bool KeyPressed(velplatform::TDialogControls& controls, const TDialogKey& key) override;
+  double AzimuthRotationDeg() const { return rotation_; }
+
+private:
+  void PutPoint(velplatform::TDialogControls& controls, TCompassPoint point);
+  void ShowPressed(velplatform::TDialogControls& controls) const;
+
+  double rotation_;
+  bool fromSouth_;
+  bool mirror_;
+  bool updating_ = false;
+};
+
+// Applies the new rotation to the image; true when applied (the image's view-changed flag
+// tells whether a repaint is due).
+bool ShowSetAzimuthAngle(velplatform::TWindowHandle owner, sky::TSkyImage& image);
+
+} // namespace velarion::ui
+
+#endif

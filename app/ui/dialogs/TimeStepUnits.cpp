@@ -1,0 +1,32 @@
+#include "TimeStepUnits.h"
+
+#include "AngleUtils.h"
+
+#include <cmath>
+
+namespace velarion::ui {
+
+std::optional<TUnitMatch> DetectTimeUnit(double stepDays) {
+  constexpr double kHalfSecondDays = 0.5 / 86400.0;
+  for (int i = kTimeUnits - 1; i >= 0; --i) {
+    const double unit = kTimeUnitDays[static_cast<std::size_t>(i)];
+    const double k = sky::RoundTo(stepDays / unit, 0);
+    if (k > 0.0 && k < 1000.0 && std::fabs(k * unit - stepDays) < kHalfSecondDays) {
+      return TUnitMatch{static_cast<TTimeUnit>(i), static_cast<int32_t>(k)};
+    }
+  }
+  return std::nullopt;
+}
+
+TDaysAndSeconds SplitStep(double stepDays) {
+  auto days = static_cast<int64_t>(std::floor(stepDays));
+  auto seconds =
+      static_cast<int32_t>(std::lround((stepDays - static_cast<double>(days)) * 86400.0));
+  if (seconds >= 86400) {
+    ++days;
+    seconds -= 86400;
+  }
+  return {days, seconds};
+}
+
+} // namespace velarion::ui
