@@ -77,6 +77,14 @@ class TDialogControls {
   virtual void Select(int32_t id, int32_t index) = 0;  // -1 removes the selection
 };
 
+// A key press as a dialog's logic sees it: the character the key types on the active
+// layout with Shift as pressed and without Ctrl ('@' on a Latin layout, '№' on a Cyrillic
+// one; for Ctrl+B the letter 'b' or, on a Cyrillic layout, 'и').
+struct TDialogKey {
+  char32_t character = 0;
+  bool control = false;
+};
+
 // What a dialog does. Every handler gets the controls; the runner calls them as the user acts.
 class TDialogLogic {
  public:
@@ -91,6 +99,9 @@ class TDialogLogic {
   virtual bool Command(TDialogControls& /*controls*/, int32_t /*id*/) { return false; }
   // The OK button: true lets the dialog close with OK (read the controls here).
   virtual bool Accept(TDialogControls& /*controls*/) { return true; }
+  // A key pressed anywhere in the dialog, before the controls handle it; true when the
+  // logic used it (unit and compass shortcuts, Ctrl+letter switches).
+  virtual bool KeyPressed(TDialogControls& /*controls*/, const TDialogKey& /*key*/) { return false; }
 };
 
 // Shows the dialog modally; true when it closed with OK.

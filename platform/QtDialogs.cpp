@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -59,6 +60,7 @@ TQtDialog::TQtDialog(QWidget* parent, const TDialogLayout& layout, TDialogLogic&
     QWidget* widget = MakeControl(control, radioGroup);
     widget->setGeometry(units.Rect(control.rect));
     controls_[control.id] = widget;
+    widget->installEventFilter(this);
     Connect(control, widget);
   }
   // Group boxes are frames drawn under the controls they surround.
@@ -150,6 +152,31 @@ void TQtDialog::Connect(const TControlLayout& control, QWidget* widget) {
     case TControlKind::kGroupBox:
       break;
   }
+}
+
+bool TQtDialog::RouteKey(const QKeyEvent& event) {
+  // A key no control takes travels on to the dialog as the same event: ask only once.
+  if (&event == lastRoutedKey_ && event.timestamp() == lastRoutedTime_) return false;
+  lastRoutedKey_ = &event;
+  lastRoutedTime_ = event.timestamp();
+  const bool control = (event.modifiers() & Qt::ControlModifier) != 0;
+  // With Ctrl the text is a control code; the key itself names the letter.
+  char32_t character = 0;
+  if (!control && !event.text().isEmpty()) {
+    character = event.text().toUcs4().value(0);
+  } else if (event.key() < 0x110000) {
+    character = QChar::toLower(static_cast<char32_t>(event.key()));
+  }
+  return character != 0 && logic_.KeyPressed(*this, {character, control});
+}
+
+void TQtDialog::keyPressEvent(QKeyEvent* event) {
+  if (!RouteKey(*event)) QDialog::keyPressEvent(event);
+}
+
+bool TQtDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && RouteKey(*static_cast<QKeyEvent*>(event))) return true;
+  return QDialog::eventFilter(watched, event);
 }
 
 QWidget* TQtDialog::Control(int32_t id) const {

@@ -9,6 +9,7 @@
 
 #include <map>
 
+class QKeyEvent;
 class QWidget;
 
 namespace velplatform {
@@ -36,13 +37,21 @@ class TQtDialog final : public QDialog, public TDialogControls {
   int32_t Selected(int32_t id) const override;
   void Select(int32_t id, int32_t index) override;
 
+ protected:
+  // Keys go to the logic first, wherever the focus is.
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QWidget* MakeControl(const TControlLayout& control, QWidget*& lastRadioGroup);
   void Connect(const TControlLayout& control, QWidget* widget);
+  bool RouteKey(const QKeyEvent& event);
 
   TDialogLogic& logic_;
   std::map<int32_t, QWidget*> controls_;
   bool initialising_ = true;
+  const QKeyEvent* lastRoutedKey_ = nullptr;
+  quint64 lastRoutedTime_ = 0;
 };
 
 // Installs the dialog, message-box and colour-chooser runners that show Qt windows (a QApplication must

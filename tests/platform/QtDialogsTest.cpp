@@ -3,7 +3,9 @@
 
 #include "Cp1251.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -43,6 +45,11 @@ class TRecordingLogic final : public TDialogLogic {
     if (id == kName) typed = c.Text(kName);
   }
   bool Command(TDialogControls&, int32_t id) override { return id == kMore; }
+  bool KeyPressed(TDialogControls&, const TDialogKey& key) override {
+    keys.push_back(key);
+    return key.character == U'!';
+  }
+  std::vector<TDialogKey> keys;
   bool Accept(TDialogControls& c) override {
     ++accepts;
     return c.Selected(kList) >= 0;
@@ -78,6 +85,23 @@ TEST(QtDialog, ControlsAreReachedByIdAndReportTheUsersChanges) {
   dialog.SetEnabled(kCheck, false);
   EXPECT_FALSE(dialog.Enabled(kCheck));
   EXPECT_EQ(dialog.Text(999), "");  // unknown ids are harmless
+}
+
+TEST(QtDialog, KeysReachTheLogicBeforeTheFocusedControl) {
+  TRecordingLogic logic;
+  TQtDialog dialog(nullptr, Layout(), logic);
+  QWidget* edit = dialog.Control(kName);
+  QKeyEvent bang(QEvent::KeyPress, Qt::Key_Exclam, Qt::ShiftModifier, QStringLiteral("!"));
+  QApplication::sendEvent(edit, &bang);
+  EXPECT_EQ(dialog.Text(kName), "");  // taken by the logic, never typed
+  QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  QApplication::sendEvent(edit, &letter);
+  EXPECT_EQ(dialog.Text(kName), "a");
+  QKeyEvent controlB(QEvent::KeyPress, Qt::Key_B, Qt::ControlModifier, QString(QChar(2)));
+  QApplication::sendEvent(edit, &controlB);
+  ASSERT_EQ(logic.keys.size(), 3U);
+  EXPECT_EQ(logic.keys[2].character, U'b');
+  EXPECT_TRUE(logic.keys[2].control);
 }
 
 TEST(QtDialog, OkClosesOnlyWhenTheLogicAgreesAndButtonsMayClose) {

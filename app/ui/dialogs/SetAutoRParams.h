@@ -19,7 +19,7 @@ inline constexpr std::array<int32_t, 6> kRefreshIntervalsMs = {50, 100, 200, 300
 // "0.20 с" for position 3.
 std::string RefreshIntervalText(int32_t position);
 
-class TSetAutoRParams final : public velplatform::TDialogLogic, public TDialogKeyHandler {
+class TSetAutoRParams final : public velplatform::TDialogLogic {
 public:
   static constexpr int32_t kBackward = 101;
   static constexpr int32_t kForward = 102;

@@ -11,7 +11,7 @@
 
 namespace velarion::ui {
 
-class TSetAzimuthAngle final : public velplatform::TDialogLogic, public TDialogKeyHandler {
+class TSetAzimuthAngle final : public velplatform::TDialogLogic {
 public:
   static constexpr int32_t kAngle = 101;
   // The button of a compass point is kFirstPoint + point ("С", "В", "Ю", "З").

@@ -12,7 +12,7 @@
 
 namespace velarion::ui {
 
-class TSetRotAngleForm final : public velplatform::TDialogLogic, public TDialogKeyHandler {
+class TSetRotAngleForm final : public velplatform::TDialogLogic {
 public:
   static constexpr int32_t kDays = 101;
   static constexpr int32_t kHours = 102;

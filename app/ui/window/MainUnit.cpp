@@ -1,4 +1,5 @@
 #include "MainUnit.h"
+#include "WindowTexts.h"
 
 #include "Concat.h"
 #include "Cp1251.h"
@@ -64,16 +65,6 @@ constexpr int kFigures = 4;
 constexpr int kDeepSky = 15;
 constexpr int kSolarSystem = 16;
 
-QString Q(std::string_view cp1251) {
-  return QString::fromStdU16String(velplatform::Cp1251ToUtf16(cp1251));
-}
-QString Ru(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
-void Inform(velplatform::TWindowHandle owner, std::string_view utf8Text, std::string_view utf8Title,
-            velplatform::TMessageIcon icon) {
-  velplatform::ShowMessageBox(owner, {Cp1251(utf8Text), Cp1251(utf8Title),
-                                      velplatform::TMessageButtons::kOk, icon});
-}
 
 }  // namespace
 
@@ -236,18 +227,31 @@ void TVelarionMainForm::CreateMenus() {
   operationsMenu_ = menuBar()->addMenu(Ru("Опера&ции"));
   searchMenu_ = operationsMenu_->addMenu(Ru("&Найти..."));
   searchMenu_->addAction(QStringLiteral("..."))->setEnabled(false);
+  QMenu* gotoPoint = operationsMenu_->addMenu(Ru("Найти &точку..."));
+  item(gotoPoint, "по &экват. координатам", QKeySequence(), [this] { GotoEquatorialPoint(); });
+  item(gotoPoint, "по &горизонт. координатам", QKeySequence(), [this] { GotoHorizontalPoint(); });
 
   QMenu* parameters = menuBar()->addMenu(Ru("П&араметры"));
+  dateTimeItem_ = item(parameters, "&Дата и время", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { SpeedButton4Click(); });
+  item(parameters, "&Шаг вращения", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { SetRAngleBtnClick(); });
+  item(parameters, "Параметры автовра&щения", QKeySequence(Qt::CTRL | Qt::Key_T), [this] { SetAutoRParamsBtnClick(); });
+  item(parameters, "Угол поворота по а&зимуту", QKeySequence(Qt::CTRL | Qt::Key_A), [this] { SpeedButton2Click(); });
+  item(parameters, "&Увеличение", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { SpeedButton3Click(); });
   popToolBarItem_ = item(parameters, "&Всплывающая панель настроек", QKeySequence(), [this] { N24Click(); }, true);
   QMenu* grids = parameters->addMenu(Ru("&Координатные сетки"));
   horizontalGridItem_ = item(grids, "&Горизонтальная", QKeySequence(Qt::CTRL | Qt::Key_H), [this] { N26Click(); }, true);
   equatorialGridItem_ = item(grids, "&Экваториальная", QKeySequence(Qt::CTRL | Qt::Key_E), [this] { N27Click(); }, true);
+  item(grids, "&Настройка", QKeySequence(), [this] { N28Click(); });
+  item(parameters, "&Цветовые схемы", QKeySequence(Qt::Key_F5), [this] { EditColorSchemesClick(); });
+  item(parameters, "Установка &параметров", QKeySequence(), [this] { N11Click(); });
 
   QMenu* console = menuBar()->addMenu(Ru("К&онсоль"));
   showConsoleItem_ = item(console, "Показать &консоль вывода", QKeySequence(Qt::Key_F4),
                           [this] { ShowConsoleMIClick(); }, true);
   item(console, "Со&хранить как файл", QKeySequence(), [this] { ConsoleSaveClick(); });
   item(console, "&Очистить", QKeySequence(), [this] { ConsoleClearClick(); });
+
+  connect(menuBar()->addAction(Ru("О &программе...")), &QAction::triggered, this, [this] { N3Click(); });
 
   groupOptionsMenu_ = new QMenu(this);
 }
@@ -273,9 +277,15 @@ void TVelarionMainForm::CreateToolBar() {
   tool(TSkyTool::kSelection, "Выделение объектов", "↖");
   toolBar_->addAction(trackingItem_);
   trackingItem_->setToolTip(Ru("Отслеживание объектов"));
+  button("Шаг вращения", "Δt", [this] { SetRAngleBtnClick(); });
+  button("Угол поворота", "∡", [this] { SpeedButton2Click(); });
+  button("Задать увеличение", "×", [this] { SpeedButton3Click(); });
+  button("Установить время", "⌚", [this] { SpeedButton4Click(); });
   tool(TSkyTool::kAngle, "Угловое расстояние\nмежду точками", "∠");
+  button("Точка наблюдения", "⌖", [this] { OpenParamForm(TParamPage::kPlace); });
   toolBar_->addAction(autoRotationItem_);
   autoRotationItem_->setToolTip(Ru("Автовращение изображения"));
+  button("Параметры автовращения", "⚙t", [this] { SetAutoRParamsBtnClick(); });
   toolBar_->addSeparator();
   toolBar_->addAction(equatorialGridItem_);
   equatorialGridItem_->setIconText(QStringLiteral("E"));
@@ -668,6 +678,7 @@ void TVelarionMainForm::UpdateCommandStates() {
   const TCommandStates states = CommandStates(autoRotation_.On(), searchableGroups_);
   for (QAction* a : {rotateForward_, rotateBackward_, rotateNow_}) a->setEnabled(states.timeSteps);
   searchMenu_->setEnabled(!autoRotation_.On());
+  dateTimeItem_->setEnabled(states.dateTime);
   for (const auto& [tool, action] : toolActions_) {
     action->setEnabled(tools_.Available(tool));
     action->setChecked(tools_.Current() == tool);
@@ -987,17 +998,7 @@ void TVelarionMainForm::SearchGroup(const std::string& code) {
     Inform(Handle(), "На текущей широте этот объект не виден.", "Информация",
            velplatform::TMessageIcon::kInformation);
   } else {
-    const sky::TObserverView observer{image.Mjd(), image.SiderealTime(), image.Longitude(),
-                                      image.Latitude(), image.AzimuthFromSouth(), false,
-                                      image.Pressure(), image.Temperature()};
-    if (sky::HorizontalCoordinates(place.raDeg, place.decDeg, image.Mjd(), observer).altitude < 0.0) {
-      image.SetMjd(image.Mjd() + TransitShiftDays(place.raDeg, image.SiderealTime()));
-    }
-    PrepareSky();
-    SetEpoch(0.0, 2);
-    int32_t x = 0;
-    int32_t y = 0;
-    if (RaDecToXY(place.raDeg, place.decDeg, &x, &y)) CentreOnPicturePoint({x, y}, true);
+    PointAtDatePlace(place.raDeg, place.decDeg);
   }
   image.SelectSkyObject(group, hit.number);
   PrepareSky();
@@ -1012,6 +1013,22 @@ void TVelarionMainForm::SearchGroup(const std::string& code) {
     blink_.Request();
   }
   Redraw(false);
+}
+
+void TVelarionMainForm::PointAtDatePlace(double raDeg, double decDeg) {
+  sky::TSkyImage& image = Image();
+  const sky::TObserverView observer{image.Mjd(), image.SiderealTime(), image.Longitude(),
+                                    image.Latitude(), image.AzimuthFromSouth(), false,
+                                    image.Pressure(), image.Temperature()};
+  // Below the horizon: the view time moves to the place's transit.
+  if (sky::HorizontalCoordinates(raDeg, decDeg, image.Mjd(), observer).altitude < 0.0) {
+    image.SetMjd(image.Mjd() + TransitShiftDays(raDeg, image.SiderealTime()));
+  }
+  PrepareSky();
+  SetEpoch(0.0, 2);
+  int32_t x = 0;
+  int32_t y = 0;
+  if (RaDecToXY(raDeg, decDeg, &x, &y)) CentreOnPicturePoint({x, y}, true);
 }
 
 void TVelarionMainForm::CentreOnPicturePoint(QPoint point, bool onlyWhenFarOff) {
@@ -1057,7 +1074,7 @@ TDiscView TVelarionMainForm::DiscView() const {
 void TVelarionMainForm::ShowReadOut(QPoint areaPoint) {
   if (!started_) return;
   const QPoint p = PicturePoint(areaPoint);
-  const THorizontalPoint h = PixelToHorizontal(DiscView(), p.x(), p.y());
+  const TDiscPoint h = PixelToHorizontal(DiscView(), p.x(), p.y());
   if (!h.insideDisc || !skyArea_->viewport()->rect().contains(areaPoint)) {
     panels_[3]->clear();
     if (!drag_) panels_[4]->clear();

@@ -7,7 +7,9 @@
 #define VELARION_APP_UI_WINDOW_MAINUNIT_H
 
 #include "AutoRotation.h"
+#include "EquatorialPrecession.h"
 #include "MainRequests.h"
+#include "ParSet.h"
 #include "SelectionBlink.h"
 #include "SkyArea.h"
 #include "SkyGeometry.h"
@@ -101,6 +103,18 @@ class TVelarionMainForm final : public QMainWindow,
   void ConsoleSaveClick();
   void ConsoleClearClick();
   void SelectTool(TSkyTool tool);
+  // The setup dialogs.
+  void SpeedButton4Click();       // date and time
+  void SetRAngleBtnClick();       // time step
+  void SetAutoRParamsBtnClick();  // auto rotation parameters
+  void SpeedButton2Click();       // view rotation
+  void SpeedButton3Click();       // zoom
+  void N28Click();                // grid settings
+  void EditColorSchemesClick();
+  void N11Click();                // parameters
+  void N3Click();                 // about
+  void GotoEquatorialPoint();
+  void GotoHorizontalPoint();
   void SearchGroup(const std::string& code);
   void EditGroupOptions(const std::string& code);
   void RunGroupAction(const std::string& code);
@@ -171,6 +185,11 @@ class TVelarionMainForm final : public QMainWindow,
   void Pan(int32_t dx, int32_t dy);
   void Rotate(double degrees);
   void CentreOnPicturePoint(QPoint point, bool onlyWhenFarOff);
+  // Moves the time to the place's transit when it is below the horizon, then centres on it.
+  void PointAtDatePlace(double raDeg, double decDeg);
+  std::optional<TEquatorialPoint> CentrePoint();
+  void OpenParamForm(TParamPage page);
+  void AfterModalDialog();
   void ShowReadOut(QPoint areaPoint);
   void SetVisibility(int position, bool visible);
   void SetGrid(bool horizontal, bool shown);
@@ -212,6 +231,7 @@ class TVelarionMainForm final : public QMainWindow,
   QAction* rotateForward_ = nullptr;
   QAction* rotateBackward_ = nullptr;
   QAction* rotateNow_ = nullptr;
+  QAction* dateTimeItem_ = nullptr;
   QAction* autoRotationItem_ = nullptr;
   QAction* trackingItem_ = nullptr;
   QAction* popToolBarItem_ = nullptr;

@@ -21,7 +21,7 @@ double ReduceDegrees(double degrees) {
   return r >= 360.0 ? 0.0 : r;
 }
 
-THorizontalPoint PixelToHorizontal(const TDiscView& view, int32_t x, int32_t y) {
+TDiscPoint PixelToHorizontal(const TDiscView& view, int32_t x, int32_t y) {
   const double dx = x - view.centreX;
   const double dy = (y - view.centreY) / view.yScale;
   const double r = std::hypot(dx, dy);
@@ -72,8 +72,8 @@ double AngleBetween(double azimuth1Deg, double altitude1Deg, double azimuth2Deg,
 
 std::optional<double> PixelAngle(const TDiscView& view, int32_t x1, int32_t y1, int32_t x2,
                                  int32_t y2) {
-  const THorizontalPoint a = PixelToHorizontal(view, x1, y1);
-  const THorizontalPoint b = PixelToHorizontal(view, x2, y2);
+  const TDiscPoint a = PixelToHorizontal(view, x1, y1);
+  const TDiscPoint b = PixelToHorizontal(view, x2, y2);
   if (!a.insideDisc || !b.insideDisc) return std::nullopt;
   return AngleBetween(a.azimuthDeg, a.altitudeDeg, b.azimuthDeg, b.altitudeDeg);
 }

@@ -21,13 +21,13 @@ struct TDiscView {
   bool stereographic = true;
 };
 
-struct THorizontalPoint {
+struct TDiscPoint {
   double azimuthDeg;   // [0, 360), counted as the view counts it (north or south)
   double altitudeDeg;  // only meaningful when inside the disc
   bool insideDisc;
 };
 
-THorizontalPoint PixelToHorizontal(const TDiscView& view, int32_t x, int32_t y);
+TDiscPoint PixelToHorizontal(const TDiscView& view, int32_t x, int32_t y);
 
 struct TPixel {
   int32_t x;

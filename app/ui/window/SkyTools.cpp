@@ -39,7 +39,7 @@ void TSkyTools::SetDetailedView(bool detailed) {
 }
 
 TCommandStates CommandStates(bool autoRotating, bool searchableGroups) {
-  return {!autoRotating, searchableGroups && !autoRotating};
+  return {!autoRotating, searchableGroups && !autoRotating, !autoRotating};
 }
 
 }  // namespace velarion::ui

@@ -37,6 +37,7 @@ class TSkyTools {
 struct TCommandStates {
   bool timeSteps = true;  // forward, backward, now (menu, buttons, keys)
   bool search = true;     // the search menu, when some group offers search
+  bool dateTime = true;   // the date and time dialog
   bool operator==(const TCommandStates&) const = default;
 };
 TCommandStates CommandStates(bool autoRotating, bool searchableGroups);

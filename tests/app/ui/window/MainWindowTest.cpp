@@ -2,6 +2,8 @@
 
 #include "Cp1251.h"
 #include "Dialogs.h"
+#include "FakeDialogs.h"
+#include "SetZoomForm.h"
 #include "ProjectionExports.h"
 #include "RefreshExport.h"
 
@@ -189,6 +191,18 @@ TEST_F(MainWindowTest, StateFileHandedOverDuringAModalDialogIsHandledWhenItClose
   ASSERT_TRUE(QTest::qWaitFor([&] { return mentions("/home/u/evening.vls"); }));
   window.ReceiveStateFile("/home/u/morning.vls");
   EXPECT_TRUE(mentions("/home/u/morning.vls"));
+}
+
+// The zoom dialog from its shortcut: the zoom typed there becomes the view's.
+TEST_F(MainWindowTest, CtrlZOpensTheZoomDialogAndAppliesTheZoomTyped) {
+  TVelarionMainForm& window = Start();
+  veltest::TFakeDialogs dialogs({[](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
+    c.Type(l, velarion::ui::TSetZoomForm::kNewZoom, "250");
+    return c.PressOk(l);
+  }});
+  QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+  ASSERT_EQ(dialogs.Shown().size(), 1U);
+  EXPECT_EQ(window.Image().Zoom(), 250);
 }
 
 TEST_F(MainWindowTest, SettingsWrittenAtTheEnd) {

@@ -17,7 +17,7 @@ TDiscView View() {
 }
 
 TEST(SkyGeometry, CentreIsTheZenith) {
-  const THorizontalPoint h = PixelToHorizontal(View(), 300, 200);
+  const TDiscPoint h = PixelToHorizontal(View(), 300, 200);
   EXPECT_TRUE(h.insideDisc);
   EXPECT_DOUBLE_EQ(h.altitudeDeg, 90.0);
   EXPECT_DOUBLE_EQ(h.azimuthDeg, 180.0);
@@ -62,7 +62,7 @@ TEST(SkyGeometry, HorizontalToPixelInvertsThePixelReadOut) {
         v.yScale = 1.25;
         for (const double azimuth : {10.0, 100.0, 200.0, 330.0}) {
           const TPixel p = HorizontalToPixel(v, azimuth, 25.0);
-          const THorizontalPoint back = PixelToHorizontal(v, p.x, p.y);
+          const TDiscPoint back = PixelToHorizontal(v, p.x, p.y);
           const double error = std::fabs(std::remainder(back.azimuthDeg - azimuth, 360.0));
           EXPECT_LT(error, 1.0) << mirror << fromSouth << rotation << " " << azimuth;
           EXPECT_NEAR(back.altitudeDeg, 25.0, 1.0);

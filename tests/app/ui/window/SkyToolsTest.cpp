@@ -51,9 +51,9 @@ TEST(SkyTools, AutoRotationReleasesEveryToolButZoom) {
 }
 
 TEST(SkyTools, CommandsDuringAutoRotation) {
-  EXPECT_EQ(CommandStates(false, true), (TCommandStates{true, true}));
-  EXPECT_EQ(CommandStates(true, true), (TCommandStates{false, false}));
-  EXPECT_EQ(CommandStates(false, false), (TCommandStates{true, false}));
+  EXPECT_EQ(CommandStates(false, true), (TCommandStates{true, true, true}));
+  EXPECT_EQ(CommandStates(true, true), (TCommandStates{false, false, false}));
+  EXPECT_EQ(CommandStates(false, false), (TCommandStates{true, false, true}));
 }
 
 }  // namespace

@@ -1,0 +1,158 @@
+// The main window's commands that open the setup dialogs, and what it does with their
+// answers: the view time, the zoom, the time step, auto rotation, the view rotation, grids,
+// colour schemes, the parameters, pointing at given coordinates.
+#include "MainUnit.h"
+
+#include "AboutForm.h"
+#include "ColorSchemesSelect.h"
+#include "GridSetupForm.h"
+#include "ObjectSearch.h"
+#include "ParSet.h"
+#include "ProjectionExports.h"
+#include "SetAutoRParams.h"
+#include "SetAzimuthAngle.h"
+#include "SetDateTimeForm.h"
+#include "SetEquPoint.h"
+#include "SetHorPoint.h"
+#include "SetRotAngleForm.h"
+#include "SetZoomForm.h"
+#include "SkyGeometry.h"
+#include "WindowTexts.h"
+#include "velastro.h"
+
+#include <QFontDatabase>
+#include <QScrollBar>
+
+namespace velarion::ui {
+
+namespace {
+
+TFontFamilies InstalledFontFamilies() {
+  TFontFamilies fonts;
+  for (const QString& family : QFontDatabase::families()) {
+    const std::string name = velplatform::Utf16ToCp1251(family.toStdU16String());
+    fonts.normal.push_back(name);
+    if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Greek)) {
+      fonts.greek.push_back(name);
+    }
+  }
+  return fonts;
+}
+
+}  // namespace
+
+void TVelarionMainForm::AfterModalDialog() {
+  FlushStateFiles();
+  UpdateToolBar();
+  RepaintIfChanged();
+}
+
+void TVelarionMainForm::SpeedButton4Click() {
+  const std::optional<TDateTimeChoice> choice = ShowSetDateTimeForm(Handle(), Image());
+  if (choice) {
+    Image().SetDeltaTAutomatic(choice->deltaTAutomatic);
+    if (!choice->deltaTAutomatic) Image().SetDeltaTSeconds(choice->deltaTSeconds);
+    SetViewTime(false, choice->mjdUt);
+  }
+  AfterModalDialog();
+}
+
+void TVelarionMainForm::SetRAngleBtnClick() {
+  TAutoRotation& rotation = session_->Configuration().sky.autoRotation;
+  if (const auto step = ShowSetRotAngleForm(Handle(), rotation.timeStepDays)) {
+    rotation.timeStepDays = *step;
+  }
+  AfterModalDialog();
+}
+
+void TVelarionMainForm::SetAutoRParamsBtnClick() {
+  TAutoRotation& rotation = session_->Configuration().sky.autoRotation;
+  if (const auto chosen = ShowSetAutoRParams(Handle(), rotation)) {
+    rotation = *chosen;
+    ResetAutoRotationInterval();
+  }
+  AfterModalDialog();
+}
+
+void TVelarionMainForm::SpeedButton2Click() {
+  ShowSetAzimuthAngle(Handle(), Image());
+  AfterModalDialog();
+}
+
+void TVelarionMainForm::SpeedButton3Click() {
+  if (const auto choice = ShowSetZoomForm(Handle(), Image().Zoom())) {
+    SetZoomAround(choice->zoom, choice->keepScroll, true, true, 0, 0);
+  }
+  AfterModalDialog();
+}
+
+void TVelarionMainForm::N28Click() {
+  if (ShowGridSetupForm(Handle(), Image())) Image().MarkViewChanged();
+  AfterModalDialog();
+}
+
+void TVelarionMainForm::EditColorSchemesClick() {
+  if (ShowColorSchemesSelect(Handle(), session_->Schemes(), Image()).accepted) {
+    Image().MarkViewChanged();
+  }
+  AfterModalDialog();
+}
+
+void TVelarionMainForm::OpenParamForm(TParamPage page) {
+  const std::string cityFile = options_.programFolder + "city.dat";
+  if (ShowParamForm(Handle(), Image(), session_->Configuration(), InstalledFontFamilies(),
+                    cityFile, page)) {
+    Image().MarkViewChanged();
+  }
+  AfterModalDialog();
+}
+
+void TVelarionMainForm::N11Click() { OpenParamForm(TParamPage::kPlace); }
+
+void TVelarionMainForm::N3Click() {
+  ShowAboutForm(Handle());
+  AfterModalDialog();
+}
+
+// The point at the middle of the sky area, in the frame of the date.
+std::optional<TEquatorialPoint> TVelarionMainForm::CentrePoint() {
+  const QSize size = skyArea_->viewport()->size();
+  const QPoint centre = PicturePoint({size.width() / 2, size.height() / 2});
+  PrepareSky();
+  SetEpoch(0.0, 2);
+  double ra = 0.0;
+  double dec = 0.0;
+  if (!XYToRaDec(centre.x(), centre.y(), &ra, &dec)) return std::nullopt;
+  return TEquatorialPoint{ra, dec};
+}
+
+void TVelarionMainForm::GotoEquatorialPoint() {
+  sky::TSkyImage& image = Image();
+  const double dateT = GetT(image.Mjd());
+  const TEquatorialPoint start = CentrePoint().value_or(TEquatorialPoint{});
+  const std::optional<TEquatorialPoint> point = ShowSetEquPoint(Handle(), image.Mjd(), start, dateT);
+  if (point) {
+    if (NeverRises(point->decDeg, image.Latitude())) {
+      Inform(Handle(), "На текущей широте эта точка не видна.", "Информация",
+             velplatform::TMessageIcon::kInformation);
+    } else {
+      PointAtDatePlace(point->raDeg, point->decDeg);
+    }
+  }
+  AfterModalDialog();
+}
+
+void TVelarionMainForm::GotoHorizontalPoint() {
+  const QSize size = skyArea_->viewport()->size();
+  const QPoint centre = PicturePoint({size.width() / 2, size.height() / 2});
+  const TDiscPoint here = PixelToHorizontal(DiscView(), centre.x(), centre.y());
+  const THorizontalPoint start{here.azimuthDeg, here.insideDisc ? here.altitudeDeg : 0.0};
+  if (const auto point = ShowSetHorPoint(Handle(), start)) {
+    const TPixel pixel = HorizontalToPixel(DiscView(), point->azimuthDeg, point->altitudeDeg);
+    CentreOnPicturePoint({pixel.x, pixel.y}, false);
+    Redraw(false);
+  }
+  AfterModalDialog();
+}
+
+}  // namespace velarion::ui
