@@ -6,6 +6,7 @@
 #include "DeepSkyGroup.h"
 #include "GridGroups.h"
 #include "MoonGroup.h"
+#include "PlanetsGroup.h"
 #include "StarNames.h"
 #include "Stars.h"
 #include "SunGroup.h"
@@ -18,6 +19,7 @@ std::vector<kit::TGroupPtr> MakeBuiltInGroups(const std::string& programFolder) 
   groups.push_back(solar::MakeSunGroup(programFolder));
   groups.push_back(catalogues::MakeHorizonGroup(programFolder));
   groups.push_back(solar::MakeMoonGroup(programFolder));
+  groups.push_back(solar::MakePlanetsGroup(programFolder));
   groups.push_back(catalogues::MakeStarsGroup(programFolder));
   groups.push_back(catalogues::MakeConstellationNamesGroup(programFolder));
   groups.push_back(catalogues::MakeStarNamesGroup(programFolder));

@@ -1,0 +1,91 @@
+// The objects of the planets group: eight planets and seventeen satellites, their fixed
+// data, the state of their last computation, and PlanetDataRecord.
+#ifndef VELARION_APP_SOLAR_PLANETRECORD_H
+#define VELARION_APP_SOLAR_PLANETRECORD_H
+
+#include "BoundaryRecords.h"
+#include "DiscOutline.h"
+#include "Geometry.h"
+#include "ObjectGroup.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace velarion::solar {
+
+// PlanetDataRecord, 61 bytes. Byte 0: on entry the high precision asked for (planets), on
+// return the record's high-precision flag (0 for satellites).
+namespace planet_data {
+inline constexpr std::size_t kHighPrecision = 0, kRa = 1, kDec = 9, kDistance = 17;
+inline constexpr std::size_t kTopoRa = 25, kTopoDec = 33, kIlluminated = 41;
+inline constexpr std::size_t kDiameterArcsec = 49, kMagnitude = 57, kSize = 61;
+}  // namespace planet_data
+
+inline constexpr int32_t kPlanetObjectCount = 25;
+
+enum class TSatelliteEvent : uint8_t { kNone = 0, kTransit = 1, kOccultation = 2, kEclipse = 3 };
+
+// Inputs of a computation: a record answers from its cache while they are unchanged.
+struct TComputeInputs {
+  double mjdUt = 1.0e9;  // never computed
+  double mjdDynamical = 0.0;
+  double longitude = 0.0;
+  double latitude = 0.0;
+  bool highPrecision = false;
+  bool astrometric = false;
+  double rotation = 0.0;
+  uint8_t mirror = 0;
+  bool operator==(const TComputeInputs&) const = default;
+};
+
+struct TPlanetObject {
+  // ---- Fixed ----
+  int32_t index = 0;       // object index: 1..8, 10..13, 50..57, 100..104
+  uint16_t bodyBit = 0;    // the planet's bit (a satellite's: its planet's)
+  uint8_t body = 0;        // body number of the planet (a satellite's: its planet's)
+  int32_t planetIndex = 0; // 1..8: the planet itself or the satellite's planet
+  std::string symbol;      // CP1251 markup
+  std::string name;        // CP1251
+  bool isSatellite = false;
+  uint8_t satelliteNumber = 0;  // 0-based within the planet
+  double diameterAt1AuArcsec = 0.0;
+
+  // ---- Last computation ----
+  TComputeInputs inputs;
+  double raDeg = 0.0, decDeg = 0.0, distanceAu = 0.0;  // geocentric, mean equator of date
+  double topoRaDeg = 0.0, topoDecDeg = 0.0;
+  double helioDistanceAu = 0.0, helioLatitudeDeg = 0.0, helioLongitudeDeg = 0.0;
+  double sunDistanceAu = 0.0;
+  int32_t magnitude = 0;  // hundredths
+  double illuminated = 1.0;
+  double altitudeDeg = 0.0;  // topocentric, no refraction
+  double diameterDeg = 0.0;
+  double cosPhase = 1.0;
+  double brightLimbDeg = 0.0;
+  bool highPrecision = false;  // used
+  TSatelliteEvent event = TSatelliteEvent::kNone;
+
+  // ---- Drawing (CalculateObjects) ----
+  bool visible = false;
+  kit::TObjectRect rect;
+  velplatform::TPoint symbolCorner;
+  int32_t symbolSize = 0;
+  TDiscOutline disc;
+};
+
+// The 25 objects, planets first, then Jupiter's, Saturn's and Uranus's satellites, never
+// computed.
+std::array<TPlanetObject, kPlanetObjectCount> MakePlanetObjects();
+
+// Where an object index lies in that array; none for an invalid index.
+std::optional<std::size_t> PlanetSlot(int32_t index);
+
+// Writes the record when the buffer holds its 61 bytes.
+void WritePlanetData(const TPlanetObject& object, kit::TBytes record);
+
+}  // namespace velarion::solar
+
+#endif
