@@ -5,6 +5,7 @@
 
 #include "AboutForm.h"
 #include "ColorSchemesSelect.h"
+#include "ConsoleParamForm.h"
 #include "GridSetupForm.h"
 #include "ObjectSearch.h"
 #include "ParSet.h"
@@ -37,6 +38,16 @@ TFontFamilies InstalledFontFamilies() {
     }
   }
   return fonts;
+}
+
+std::vector<std::string> FixedPitchFamilies() {
+  std::vector<std::string> families;
+  for (const QString& family : QFontDatabase::families()) {
+    if (QFontDatabase::isFixedPitch(family)) {
+      families.push_back(velplatform::Utf16ToCp1251(family.toStdU16String()));
+    }
+  }
+  return families;
 }
 
 }  // namespace
@@ -108,6 +119,16 @@ void TVelarionMainForm::OpenParamForm(TParamPage page) {
 }
 
 void TVelarionMainForm::N11Click() { OpenParamForm(TParamPage::kPlace); }
+
+void TVelarionMainForm::N34Click() {
+  const TConsoleParams current{console_->Font(), console_->AutoShowConsole, console_->AutoSaveConsole};
+  if (const auto chosen = ShowConsoleParamForm(Handle(), current, FixedPitchFamilies())) {
+    console_->SetFont(chosen->font);
+    console_->AutoShowConsole = chosen->autoShow;
+    console_->AutoSaveConsole = chosen->autoSave;
+  }
+  AfterModalDialog();
+}
 
 void TVelarionMainForm::N3Click() {
   ShowAboutForm(Handle());

@@ -250,6 +250,7 @@ void TVelarionMainForm::CreateMenus() {
                           [this] { ShowConsoleMIClick(); }, true);
   item(console, "Со&хранить как файл", QKeySequence(), [this] { ConsoleSaveClick(); });
   item(console, "&Очистить", QKeySequence(), [this] { ConsoleClearClick(); });
+  item(console, "&Параметры консоли", QKeySequence(), [this] { N34Click(); });
 
   connect(menuBar()->addAction(Ru("О &программе...")), &QAction::triggered, this, [this] { N3Click(); });
 

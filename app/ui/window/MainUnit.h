@@ -113,6 +113,7 @@ class TVelarionMainForm final : public QMainWindow,
   void EditColorSchemesClick();
   void N11Click();                // parameters
   void N3Click();                 // about
+  void N34Click();                // console settings
   void GotoEquatorialPoint();
   void GotoHorizontalPoint();
   void SearchGroup(const std::string& code);
