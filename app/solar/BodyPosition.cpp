@@ -42,10 +42,8 @@ TVector Rectangular(double r, double latitudeDeg, double longitudeDeg) {
   return v;
 }
 
-using TPreciseTheory = void (*)(double, double*, double*, double*);
-
-TPreciseTheory PreciseHeliocentric(uint8_t body) {
-  static constexpr std::array<TPreciseTheory, kBodyCount> kTheories = {
+THeliocentricTheory PreciseHeliocentric(uint8_t body) {
+  static constexpr std::array<THeliocentricTheory, kBodyCount> kTheories = {
       nullptr, nullptr, Mer404, Ven404, Ear404, Mar404, Jup404, Sat404, Ura404, Nep404, Plu404};
   return kTheories[body];
 }
@@ -67,7 +65,8 @@ void SetGeocentric(TBodyPosition& p, const TVector& g) {
 }
 
 void PrecisePlace(uint8_t body, bool requested, bool astrometric, double t, TBodyPosition& p) {
-  if (TPreciseTheory helio = PreciseHeliocentric(body)) {
+  const THeliocentricTheory helio = PreciseHeliocentric(body);
+  if (helio != nullptr) {
     helio(t, &p.helioLongitudeDeg, &p.helioLatitudeDeg, &p.helioDistanceAu);
   }
   if (body == kSun) {
@@ -77,7 +76,7 @@ void PrecisePlace(uint8_t body, bool requested, bool astrometric, double t, TBod
   } else if (body != kEarth) {
     const TBodyPosition earth = ComputeBodyPosition(kEarth, requested, astrometric, t);
     const TEclipticPlace g = ApplyPlanetLightTime(
-        body, t, {p.helioLongitudeDeg, p.helioLatitudeDeg, p.helioDistanceAu},
+        helio, t, {p.helioLongitudeDeg, p.helioLatitudeDeg, p.helioDistanceAu},
         {earth.helioLongitudeDeg, earth.helioLatitudeDeg, earth.helioDistanceAu}, astrometric);
     p.longitudeDeg = g.longitudeDeg;
     p.latitudeDeg = g.latitudeDeg;

@@ -12,9 +12,16 @@ namespace velarion::solar {
 namespace {
 
 constexpr double kDegToRad = std::numbers::pi / 180.0;
-// Light time per AU in days, and the speed of light in AU per day as its inverse.
-constexpr double kLightDaysPerAu = 0.00578;
+// Light time per AU in days (c = 299 792.458 km/s, au = 149 597 870.7 km).
 constexpr double kDaysPerAuOfLight = 0.005775518331089533;
+constexpr double kDaysPerCentury = 36525.0;
+// General precession in longitude (IAU 2006), arcseconds per century: how fast the equinox
+// of date moves along the ecliptic.
+constexpr double kPrecessionArcsecPerCentury = 5028.796195;
+// Each evaluation shrinks the error of the light time by the speeds over that of light
+// (1e-4 at most), so the second one at an earlier moment settles it; the bound only guards.
+constexpr int kLightTimeRounds = 4;
+constexpr double kSettledDays = 1e-9;
 // The series give rates in units of 1e-4 radian (or AU) per day.
 constexpr double kRateUnit = 1e-4;
 
@@ -25,47 +32,13 @@ struct TRates {
   double radius = 0.0;
 };
 
-struct TMeanMotion {
-  double revolutionsPerCentury;
-  double m0;
-};
+// The Earth's mean anomaly: revolutions per century and at J2000.0.
+constexpr double kEarthRevolutionsPerCentury = 99.9973604;
+constexpr double kEarthAnomalyAtJ2000 = 0.9931266;
 
-bool HasSeries(uint8_t body) { return body >= kMercury && body <= kPluto; }
-
-TMeanMotion MeanMotionOf(uint8_t body) {
-  static constexpr std::array<TMeanMotion, kBodyCount> kTable = {{
-      {0.0, 0.0}, {0.0, 0.0},  // Sun and Moon: no series
-      {415.2014314, 0.4855407}, {162.5494552, 0.1400197}, {99.9973604, 0.9931266},
-      {53.1662736, 0.0538553}, {8.4302963, 0.0565314}, {3.3947688, 0.8829867},
-      {1.1902849, 0.3967117}, {0.6068526, 0.7214906}, {0.4026667, 0.0385795},
-  }};
-  return kTable[body];
-}
-
-TRates RatesOf(uint8_t body, double m) {
-  const double c1 = std::cos(m), s1 = std::sin(m);
-  const double c2 = std::cos(2 * m), s2 = std::sin(2 * m);
-  const double c3 = std::cos(3 * m), s3 = std::sin(3 * m);
-  const double c4 = std::cos(4 * m), s4 = std::sin(4 * m);
-  switch (body) {
-    case kEarth: return {172 + 5.75 * c1, 0.0, 2.87 * s1};
-    case kMercury:
-      return {714 + 292.66 * c1 + 71.96 * c2 + 18.16 * c3 + 4.61 * c4 + 3.81 * s2 + 2.43 * s3 +
-                  1.08 * s4,
-              73.4 * c1 + 29.82 * c2 + 10.22 * c3 + 3.28 * c4 - 40.44 * s1 - 16.55 * s2 -
-                  5.56 * s3 - 1.72 * s4,
-              55.94 * s1 + 11.36 * s2 + 2.6 * s3};
-    case kVenus: return {280 + 3.79 * c1, 9.54 * c1 - 13.57 * s1, 1.37 * s1};
-    case kMars: return {91.5 + 17.07 * c1 + 2.03 * c2, 0.83 * c1 + 2.8 * s1, 12.98 * s1 + 1.21 * s2};
-    case kJupiter: return {14.5 + 1.41 * c1, 0.33 * s1, 3.66 * s1};
-    case kSaturn: return {5.84 + 0.65 * c1, 0.24 * c1, 3.09 * s1};
-    case kUranus: return {2.05 + 0.19 * c1, -0.03 * s1, 1.86 * s1};
-    case kNeptune: return {1.04 + 0.02 * c1, 0.03 * s1, 0.27 * s1};
-    case kPluto:
-      return {0.69 + 0.34 * c1 + 0.12 * c2 + 0.05 * c3, -0.08 * c1 - 0.17 * s1 - 0.99 * s2,
-              6.66 * s1 + 1.64 * s2};
-    default: return {};
-  }
+// Rates of longitude, latitude and radius (units of 1e-4 per day) in the mean anomaly.
+TRates EarthRates(double m) {
+  return {172 + 5.75 * std::cos(m), 0.0, 2.87 * std::sin(m)};
 }
 
 struct TVector {
@@ -78,14 +51,24 @@ TVector Rectangular(const TEclipticPlace& p) {
   return v;
 }
 
+double Length(const TVector& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+
+// The planet at the moment the light left it, lightDays before T, referred to the ecliptic
+// and equinox of T.
+TVector PlanetAtEmission(THeliocentricTheory theory, double tCenturies, double lightDays) {
+  const double lightCenturies = lightDays / kDaysPerCentury;
+  TEclipticPlace p;
+  theory(tCenturies - lightCenturies, &p.longitudeDeg, &p.latitudeDeg, &p.radiusAu);
+  p.longitudeDeg += kPrecessionArcsecPerCentury * lightCenturies / 3600.0;
+  return Rectangular(p);
+}
+
 }  // namespace
 
-TVelocity SeriesVelocity(uint8_t body, double tCenturies, const TEclipticPlace& place) {
-  if (!HasSeries(body)) return {};
-  const TMeanMotion motion = MeanMotionOf(body);
-  const double turns = motion.revolutionsPerCentury * tCenturies + motion.m0;
+TVelocity EarthSeriesVelocity(double tCenturies, const TEclipticPlace& place) {
+  const double turns = kEarthRevolutionsPerCentury * tCenturies + kEarthAnomalyAtJ2000;
   const double m = 2.0 * std::numbers::pi * (turns - std::floor(turns));
-  const TRates rate = RatesOf(body, m);
+  const TRates rate = EarthRates(m);
   const double r = place.radiusAu;
   const double sinL = std::sin(place.longitudeDeg * kDegToRad);
   const double cosL = std::cos(place.longitudeDeg * kDegToRad);
@@ -98,16 +81,23 @@ TVelocity SeriesVelocity(uint8_t body, double tCenturies, const TEclipticPlace& 
           (rate.radius * sinB + r * rate.latitude * cosB) * kRateUnit};
 }
 
-TEclipticPlace ApplyPlanetLightTime(uint8_t body, double tCenturies, const TEclipticPlace& planet,
-                                    const TEclipticPlace& earth, bool astrometric) {
-  const TVector p = Rectangular(planet);
+TEclipticPlace ApplyPlanetLightTime(THeliocentricTheory planetTheory, double tCenturies,
+                                    const TEclipticPlace& planet, const TEclipticPlace& earth,
+                                    bool astrometric) {
   const TVector e = Rectangular(earth);
-  TVector g{p.x - e.x, p.y - e.y, p.z - e.z};
-  const double lightDays = kLightDaysPerAu * std::sqrt(g.x * g.x + g.y * g.y + g.z * g.z);
-  const TVelocity vp = SeriesVelocity(body, tCenturies, planet);
-  g = {g.x - lightDays * vp.x, g.y - lightDays * vp.y, g.z - lightDays * vp.z};
+  const auto fromEarth = [&e](const TVector& p) {
+    return TVector{p.x - e.x, p.y - e.y, p.z - e.z};
+  };
+  TVector g = fromEarth(Rectangular(planet));
+  double lightDays = kDaysPerAuOfLight * Length(g);
+  for (int round = 1; round < kLightTimeRounds; ++round) {
+    g = fromEarth(PlanetAtEmission(planetTheory, tCenturies, lightDays));
+    const double previous = lightDays;
+    lightDays = kDaysPerAuOfLight * Length(g);
+    if (std::fabs(lightDays - previous) < kSettledDays) break;
+  }
   if (!astrometric) {
-    const TVelocity ve = SeriesVelocity(kEarth, tCenturies, earth);
+    const TVelocity ve = EarthSeriesVelocity(tCenturies, earth);
     g = {g.x + lightDays * ve.x, g.y + lightDays * ve.y, g.z + lightDays * ve.z};
   }
   TEclipticPlace geocentric;

@@ -13,20 +13,26 @@ struct TEclipticPlace {
   double radiusAu = 0.0;
 };
 
-// The geocentric place of a planet from the precise heliocentric places of the planet and
-// the Earth at T: the planet is taken back by the light time with its velocity from a
-// short series in its mean anomaly, and unless `astrometric` the Earth's motion during
-// the light time is added, which gives the apparent direction to first order. Bodies
-// without a series (the Sun, the Moon, unknown numbers) get no correction.
-TEclipticPlace ApplyPlanetLightTime(uint8_t body, double tCenturies, const TEclipticPlace& planet,
-                                    const TEclipticPlace& earth, bool astrometric);
+// A precise heliocentric theory: T to longitude, latitude (degrees, ecliptic of date) and
+// radius (AU), as velsolar's planet routines give them.
+using THeliocentricTheory = void (*)(double, double*, double*, double*);
 
-// Heliocentric velocity (AU per day, ecliptic of date) of a planet or the Earth from that
-// series; zero for bodies without one.
+// The geocentric place of a planet from the precise heliocentric places of the planet and
+// the Earth at T: the planet is put where its theory has it when the light left it, the
+// light time iterated (one step with a velocity from a short series would carry that
+// series' error, up to 3.7" for Pluto), and turned from the ecliptic of that moment to the
+// one of T; unless `astrometric`, the Earth's motion during the light time is added, with
+// its velocity from the series below, which gives the apparent direction to first order.
+TEclipticPlace ApplyPlanetLightTime(THeliocentricTheory planetTheory, double tCenturies,
+                                    const TEclipticPlace& planet, const TEclipticPlace& earth,
+                                    bool astrometric);
+
+// The Earth's heliocentric velocity (AU per day, ecliptic of date) from a short series in
+// its mean anomaly.
 struct TVelocity {
   double x = 0.0, y = 0.0, z = 0.0;
 };
-TVelocity SeriesVelocity(uint8_t body, double tCenturies, const TEclipticPlace& place);
+TVelocity EarthSeriesVelocity(double tCenturies, const TEclipticPlace& place);
 
 // Takes the annual aberration out of an apparent direction (mean equator of date),
 // relativistically, with the Earth's heliocentric velocity at T.

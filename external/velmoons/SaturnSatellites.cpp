@@ -135,14 +135,20 @@ void ApplyHyperionTerms(TElements& el, double jd, TEpochTime time) {
   const double w1 = 184.8 - 35.41 * t9;
   const double w2 = 177.3 - 35.41 * t9;
   el.e = 0.103458;
+  // The orbit plane turns about its Laplace plane (inclination 27.3347 deg, node 168.6812 deg
+  // on the ecliptic of B1950) with the node argument node0. The published node term reads
+  // 1.40136 cos(node0); a turning plane moves its node with the sine, as the other node
+  // terms here (each the inclination term's coefficient / sin 27.3347 deg) and the
+  // longitude terms below (0.643486 tan(27.3347 deg / 2) sin node0) do, so the sine is used.
   el.inclination =
-      27.9517 + 0.6435 * CosD(node0) + 0.315 * CosD(w4) - 0.018 * CosD(chi) + 0.018 * CosD(w1);
-  el.node =
-      168.0642 +
-      (0.6435 * SinD(node0) + 0.315 * SinD(w4) - 0.018 * SinD(chi) + 0.0168 * SinD(w2)) / 0.468727;
-  const double nodeTerm = 0.6435 * 0.24888 * SinD(node0);
+      27.3347 + 0.643486 * CosD(node0) + 0.315 * CosD(w4) - 0.018 * CosD(chi) + 0.018 * CosD(w1);
+  el.node = 168.6812 + 1.40136 * SinD(node0) + 0.68599 * SinD(w4) - 0.0392 * SinD(chi) +
+            0.0366 * SinD(w2);
+  // The node's motion seen in longitudes counted from the ecliptic's equinox.
+  const double nodeTerm = 0.15648 * SinD(node0);
   el.lambda += nodeTerm;
   el.peri += nodeTerm;
+  el.peri += -0.07 * SinD(theta);
   el.lambda += 9.142 * SinD(eta) + 0.007 * SinD(2 * eta) - 0.014 * SinD(3 * eta) -
                0.013 * SinD(phi) + 0.017 * SinD(psi) - 0.0303 * SinD(theta);
   el.peri += -0.4457 * SinD(eta) - 0.2419 * SinD(3 * zeta);
@@ -164,7 +170,8 @@ void ApplyIapetusTerms(TElements& el, double jd, TEpochTime time) {
   el.node += 0.116 * tc * tc + 0.008 * tc * tc * tc;
   el.e += 0.001156 * tc;
   const double sunL = 267.263 + 1222.114 * t7, sunPeri = 91.796 + 0.562 * t7;
-  const double bigPsi = 4.367 - 0.195 * t7, bigTheta = 146.819 - 3.918 * t7;
+  // bigTheta's rate is the published 3.198 deg per century (3.918 would be a digit swap).
+  const double bigPsi = 4.367 - 0.195 * t7, bigTheta = 146.819 - 3.198 * t7;
   const double titanL = 261.319 + 22.576974 * t4, titanPeri = 277.102 + 0.001389 * t4;
   const double bigPhi = 60.47 + 1.521 * t7, titanTheta = 205.055 - 2.091 * t7;
   const double l = el.lambda - el.peri;
@@ -179,7 +186,8 @@ void ApplyIapetusTerms(TElements& el, double jd, TEpochTime time) {
               0.00676 * SinD(l + 2 * (g - ls - gs)) + 0.0138 * SinD(l) +
               0.01632 * SinD(2 * l + g1 - lT - gT) + 0.03547 * SinD(lT + gT - g1)) /
              e;
-  el.node += (0.04204 * SinD(2 * (ls + gs) + bigPhi) + 0.00235 * SinD(l + g1 + lT + gT + bigPhi) +
+  // The three solar terms in 2(ls + gs) carry the phase bigPsi, the others bigPhi.
+  el.node += (0.04204 * SinD(2 * (ls + gs) + bigPsi) + 0.00235 * SinD(l + g1 + lT + gT + bigPhi) +
               0.00358 * SinD(l + g1 - lT - gT + bigPhi)) /
              sinInclination;
   el.e += 1e-5 * (-140.97 * CosD(g1 - gT) + 37.33 * CosD(2 * (ls + gs - g)) +
@@ -187,8 +195,8 @@ void ApplyIapetusTerms(TElements& el, double jd, TEpochTime time) {
                   28.49 * CosD(2 * l + g1 - lT - gT) + 61.9 * CosD(lT + gT - g1));
   el.lambda += -0.04299 * SinD(l + g1 - lT - gT) - 0.00789 * SinD(2 * (l + g - ls - gs)) -
                0.06312 * SinD(ls) - 0.00295 * SinD(2 * ls) - 0.02231 * SinD(2 * (ls + gs)) +
-               0.0065 * SinD(2 * (ls + gs) + bigPhi);
-  el.inclination += 0.04204 * CosD(2 * (ls + gs) + bigPhi) +
+               0.0065 * SinD(2 * (ls + gs) + bigPsi);
+  el.inclination += 0.04204 * CosD(2 * (ls + gs) + bigPsi) +
                     0.00235 * CosD(l + g1 + lT + gT + bigPhi) +
                     0.0036 * CosD(l + g1 - lT - gT + bigPhi);
 }

@@ -20,10 +20,13 @@ struct TWorst {
   double apparent = 0.0, astrometric = 0.0, topocentric = 0.0, distance = 0.0;
 };
 
-// Mercury to Saturn to an arcsecond. Uranus, Neptune and Pluto stay within what their
-// heliocentric theories themselves achieve against DE405 (up to 3" for Uranus and
-// Neptune, growing after 2020; Pluto's about 3.5" throughout).
-constexpr std::array<double, 9> kLimitArcsec = {0.0, 1.0, 1.0, 1.0, 1.0, 1.0, 3.0, 3.0, 4.0};
+// Geocentric limits, by planet index (Mercury 1 .. Pluto 8): measured worst plus a margin.
+// Mercury .. Mars 0.07", Jupiter 0.23", Saturn 0.33", Pluto 0.06": what the heliocentric
+// theories leave. Uranus (1.6") and Neptune (2.5") are VSOP87's own distance from DE405,
+// the complete series doing no better, largest after 2020.
+constexpr std::array<double, 9> kLimitArcsec = {0.0, 0.12, 0.12, 0.12, 0.3, 0.45, 2.0, 3.0, 0.12};
+// The topocentric places leave out the diurnal aberration, up to 0.32".
+constexpr double kDiurnalAberrationArcsec = 0.32;
 
 TEST_F(PlanetPlaces, ApparentAstrometricAndTopocentricPlacesAgreeWithDe405) {
   const TOracleTable table("planet_places.csv");
@@ -64,7 +67,7 @@ TEST_F(PlanetPlaces, ApparentAstrometricAndTopocentricPlacesAgreeWithDe405) {
     const double limit = kLimitArcsec[static_cast<std::size_t>(index)];
     EXPECT_LT(w.apparent, limit) << index;
     EXPECT_LT(w.astrometric, limit) << index;
-    EXPECT_LT(w.topocentric, limit) << index;
+    EXPECT_LT(w.topocentric, limit + kDiurnalAberrationArcsec) << index;
     EXPECT_LT(w.distance, 5e-6) << index;
   }
   // The light time and aberration are there: without them Jupiter would be off by 10"

@@ -39,16 +39,24 @@ struct TOracleCase {
   double toleranceRadii;
 };
 
-// Known open deviations, wider bounds so that anything worse still fails: Hyperion's own
-// terms leave it 0.6 radii from astronomia and 0.35 from PyEphem; Iapetus sits 0.22
-// radii from PyEphem (0.05 from astronomia).
-double Tolerance(const TOracleCase& oracle, const std::string& key) {
+// Deviations that are the method's own, not ours. Hyperion: astronomia evaluates the
+// node term as printed, 1.40136 cos(node0), the library with the sine a turning orbit
+// plane needs; the two differ by up to 0.45 radii. Against PyEphem the sine keeps Hyperion
+// within 0.06 radii until 2020 (the printed cosine: 0.23), then the method's longitude
+// drifts to 0.3 radii by 2043. Iapetus: the method itself (astronomia as well) comes
+// 0.203 radii from PyEphem.
+constexpr double kJd2020 = 2459000.5;
+
+double Tolerance(const TOracleCase& oracle, const std::string& key, double jd) {
   const bool astronomia = oracle.offset == AstronomiaOffset;
   if (key == "sat6") {
-    return astronomia ? 0.65 : 0.4;
+    if (astronomia) {
+      return 0.46;
+    }
+    return jd < kJd2020 ? 0.06 : 0.3;
   }
   if (key == "sat7" && !astronomia) {
-    return 0.25;
+    return 0.21;
   }
   return oracle.toleranceRadii;
 }
@@ -68,8 +76,9 @@ TEST_P(TOracleAccuracy, OffsetsFromPlanetAgreeWithinTolerance) {
     const double error = std::hypot(ours.east - oracle.east, ours.north - oracle.north);
     const std::string key = c.code + std::to_string(satellite);
     worst[key] = std::max(worst[key], error);
-    EXPECT_LT(error, Tolerance(GetParam(), key)) << key << " at JD " << table.Text(row, "jd_tt")
-                                                 << ": ours " << ours.east << ", " << ours.north;
+    EXPECT_LT(error, Tolerance(GetParam(), key, table.Number(row, "jd_tt")))
+        << key << " at JD " << table.Text(row, "jd_tt") << ": ours " << ours.east << ", "
+        << ours.north;
   }
   for (const auto& [key, error] : worst) {
     std::cout << GetParam().table << " " << key << " max " << error << " radii\n";

@@ -19,16 +19,18 @@ TEST(Truncation, DroppedTermsStayFarBelowTheAccuracyBudget) {
   ASSERT_TRUE(full.Valid() && cut.Valid());
   EXPECT_LT(cut.TermCount(), full.TermCount());
 
-  // Budget of the accuracy tests: 0.1" inner planets, 0.5" Jupiter, Saturn, 3" beyond.
-  const double budget[] = {0, 0, 0.1, 0.1, 0.1, 0.1, 0.5, 0.5, 3.0, 3.0};
+  // Measured worst plus a margin (0.005" inner planets, 0.023" Jupiter and Saturn, 0.11"
+  // Uranus and Neptune): far below the theories' distance from DE405, so keeping more
+  // terms cannot bring Uranus (1.7") or Neptune (2.5") closer to it.
+  const double limit[] = {0, 0, 0.01, 0.01, 0.01, 0.01, 0.04, 0.04, 0.2, 0.2};
   for (double t = -10.0; t <= 10.0; t += 0.37) {
     for (int body = 2; body <= 9; ++body) {
       const auto a = full.Planet(body, t / 10.0);
       const auto b = cut.Planet(body, t / 10.0);
       SCOPED_TRACE("body " + std::to_string(body) + " T " + std::to_string(t));
-      EXPECT_LT(std::fabs(a.longitude - b.longitude) * kRadToArcsec, budget[body] / 5);
-      EXPECT_LT(std::fabs(a.latitude - b.latitude) * kRadToArcsec, budget[body] / 5);
-      EXPECT_LT(std::fabs(a.radius - b.radius) / a.radius * kRadToArcsec, budget[body] / 5);
+      EXPECT_LT(std::fabs(a.longitude - b.longitude) * kRadToArcsec, limit[body]);
+      EXPECT_LT(std::fabs(a.latitude - b.latitude) * kRadToArcsec, limit[body]);
+      EXPECT_LT(std::fabs(a.radius - b.radius) / a.radius * kRadToArcsec, limit[body]);
     }
     const auto a = full.MoonWithoutPrecession(t);
     const auto b = cut.MoonWithoutPrecession(t);
