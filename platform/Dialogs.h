@@ -31,6 +31,8 @@ enum class TControlKind : uint8_t {
   kCancelButton, // closes with cancel
   kList,         // single selection list
   kComboBox,     // drop-down list to choose from
+  kPageControl,  // tabbed pages, named by its text's lines ("\n" between tab texts)
+  kSlider,       // a track bar over a range of whole positions
 };
 
 struct TDialogRect {
@@ -40,11 +42,16 @@ struct TDialogRect {
   int32_t height = 0;
 };
 
+// A control on page n (from 1) of the dialog's page control sits on that page, its
+// rectangle counted from the page's top left corner; page 0 is the dialog itself. A dialog
+// has at most one page control, listed before the controls on its pages.
 struct TControlLayout {
   int32_t id = 0;
   TControlKind kind = TControlKind::kLabel;
   TDialogRect rect;
   std::string text;
+  int32_t page = 0;
+  std::string hint{};  // shown while the mouse rests on the control; empty: none
 };
 
 struct TDialogLayout {
@@ -75,6 +82,13 @@ class TDialogControls {
   virtual std::string Item(int32_t id, int32_t index) const = 0;
   virtual int32_t Selected(int32_t id) const = 0;  // -1: none
   virtual void Select(int32_t id, int32_t index) = 0;  // -1 removes the selection
+  // Sliders: 0 … 99 until given a range; positions are kept within it.
+  virtual void SetRange(int32_t id, int32_t minimum, int32_t maximum) = 0;
+  virtual int32_t Position(int32_t id) const = 0;
+  virtual void SetPosition(int32_t id, int32_t position) = 0;
+  // The page control: pages count from 1 as in TControlLayout::page (0: no such control).
+  virtual int32_t CurrentPage(int32_t id) const = 0;
+  virtual void SelectPage(int32_t id, int32_t page) = 0;
 };
 
 // A key press as a dialog's logic sees it: the character the key types on the active
@@ -91,8 +105,11 @@ class TDialogLogic {
   virtual ~TDialogLogic() = default;
   // Before the dialog shows: fill the controls.
   virtual void Init(TDialogControls& /*controls*/) {}
-  // The user changed an edit's text, a check box, a radio button or a list's selection.
+  // The user changed an edit's text, a check box, a radio button, a list's selection, a
+  // slider's position or the page shown.
   virtual void Changed(TDialogControls& /*controls*/, int32_t /*id*/) {}
+  // The focus left an edit (the place to correct what was typed into it).
+  virtual void Left(TDialogControls& /*controls*/, int32_t /*id*/) {}
   // A double click on a list entry; true closes the dialog with OK (Accept is not asked).
   virtual bool DoubleClicked(TDialogControls& /*controls*/, int32_t /*id*/) { return false; }
   // A plain button was pressed; true closes the dialog with OK.

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSlider>
+#include <QTabWidget>
 
 namespace velplatform {
 
@@ -57,8 +59,9 @@ TQtDialog::TQtDialog(QWidget* parent, const TDialogLayout& layout, TDialogLogic&
   setFixedSize(units.Rect({0, 0, layout.width, layout.height}).size());
   QWidget* radioGroup = nullptr;
   for (const TControlLayout& control : layout.controls) {
-    QWidget* widget = MakeControl(control, radioGroup);
+    QWidget* widget = MakeControl(control, ParentOf(control), radioGroup);
     widget->setGeometry(units.Rect(control.rect));
+    if (!control.hint.empty()) widget->setToolTip(ToQt(control.hint));
     controls_[control.id] = widget;
     widget->installEventFilter(this);
     Connect(control, widget);
@@ -72,20 +75,26 @@ TQtDialog::TQtDialog(QWidget* parent, const TDialogLayout& layout, TDialogLogic&
   initialising_ = false;
 }
 
-QWidget* TQtDialog::MakeControl(const TControlLayout& control, QWidget*& lastRadioGroup) {
+QWidget* TQtDialog::ParentOf(const TControlLayout& control) {
+  if (pages_ == nullptr || control.page < 1 || control.page > pages_->count()) return this;
+  return pages_->widget(control.page - 1);
+}
+
+QWidget* TQtDialog::MakeControl(const TControlLayout& control, QWidget* parent,
+                                QWidget*& lastRadioGroup) {
   const QString text = ToQt(control.text);
   if (control.kind != TControlKind::kRadioButton) lastRadioGroup = nullptr;
   switch (control.kind) {
     case TControlKind::kLabel:
-      return new QLabel(text, this);
+      return new QLabel(text, parent);
     case TControlKind::kEdit: {
-      auto* edit = new QLineEdit(text, this);
+      auto* edit = new QLineEdit(text, parent);
       return edit;
     }
     case TControlKind::kCheckBox:
-      return new QCheckBox(text, this);
+      return new QCheckBox(text, parent);
     case TControlKind::kRadioButton: {
-      auto* radio = new QRadioButton(text, this);
+      auto* radio = new QRadioButton(text, parent);
       // Each run of radio buttons is one exclusive group.
       if (lastRadioGroup == nullptr) lastRadioGroup = radio;
       auto* group = lastRadioGroup->findChild<QButtonGroup*>();
@@ -94,21 +103,34 @@ QWidget* TQtDialog::MakeControl(const TControlLayout& control, QWidget*& lastRad
       return radio;
     }
     case TControlKind::kGroupBox:
-      return new QGroupBox(text, this);
+      return new QGroupBox(text, parent);
     case TControlKind::kButton:
     case TControlKind::kOkButton:
     case TControlKind::kCancelButton: {
-      auto* button = new QPushButton(text, this);
+      auto* button = new QPushButton(text, parent);
       button->setAutoDefault(false);
       button->setDefault(control.kind == TControlKind::kOkButton);
       return button;
     }
     case TControlKind::kList:
-      return new QListWidget(this);
+      return new QListWidget(parent);
     case TControlKind::kComboBox:
-      return new QComboBox(this);
+      return new QComboBox(parent);
+    case TControlKind::kPageControl: {
+      auto* pages = new QTabWidget(parent);
+      for (const QString& name : text.split(u'\n')) pages->addTab(new QWidget, name);
+      if (pages_ == nullptr) pages_ = pages;
+      return pages;
+    }
+    case TControlKind::kSlider: {
+      const bool across = control.rect.width >= control.rect.height;
+      auto* slider = new QSlider(across ? Qt::Horizontal : Qt::Vertical, parent);
+      slider->setTickPosition(QSlider::TicksBelow);
+      slider->setTickInterval(1);
+      return slider;
+    }
   }
-  return new QWidget(this);
+  return new QWidget(parent);
 }
 
 void TQtDialog::Connect(const TControlLayout& control, QWidget* widget) {
@@ -119,6 +141,13 @@ void TQtDialog::Connect(const TControlLayout& control, QWidget* widget) {
   switch (control.kind) {
     case TControlKind::kEdit:
       connect(static_cast<QLineEdit*>(widget), &QLineEdit::textChanged, this, changed);
+      edits_[widget] = id;
+      break;
+    case TControlKind::kSlider:
+      connect(static_cast<QSlider*>(widget), &QSlider::valueChanged, this, changed);
+      break;
+    case TControlKind::kPageControl:
+      connect(static_cast<QTabWidget*>(widget), &QTabWidget::currentChanged, this, changed);
       break;
     case TControlKind::kCheckBox:
     case TControlKind::kRadioButton:
@@ -176,7 +205,20 @@ void TQtDialog::keyPressEvent(QKeyEvent* event) {
 
 bool TQtDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && RouteKey(*static_cast<QKeyEvent*>(event))) return true;
+  if (event->type() == QEvent::FocusOut) ReportLeft(watched, *static_cast<QFocusEvent*>(event));
   return QDialog::eventFilter(watched, event);
+}
+
+void TQtDialog::ReportLeft(QObject* watched, const QFocusEvent& event) {
+  // An edit's own context menu takes the focus only for a while.
+  if (closed_ || initialising_ || event.reason() == Qt::PopupFocusReason) return;
+  const auto edit = edits_.find(watched);
+  if (edit != edits_.end()) logic_.Left(*this, edit->second);
+}
+
+void TQtDialog::done(int result) {
+  closed_ = true;
+  QDialog::done(result);
 }
 
 QWidget* TQtDialog::Control(int32_t id) const {
@@ -290,6 +332,29 @@ void TQtDialog::Select(int32_t id, int32_t index) {
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
     combo->setCurrentIndex(index < combo->count() ? index : -1);
   }
+}
+
+void TQtDialog::SetRange(int32_t id, int32_t minimum, int32_t maximum) {
+  if (auto* slider = qobject_cast<QSlider*>(Control(id))) slider->setRange(minimum, maximum);
+}
+
+int32_t TQtDialog::Position(int32_t id) const {
+  const auto* slider = qobject_cast<QSlider*>(Control(id));
+  return slider != nullptr ? slider->value() : 0;
+}
+
+void TQtDialog::SetPosition(int32_t id, int32_t position) {
+  if (auto* slider = qobject_cast<QSlider*>(Control(id))) slider->setValue(position);
+}
+
+int32_t TQtDialog::CurrentPage(int32_t id) const {
+  const auto* pages = qobject_cast<QTabWidget*>(Control(id));
+  return pages != nullptr ? pages->currentIndex() + 1 : 0;
+}
+
+void TQtDialog::SelectPage(int32_t id, int32_t page) {
+  auto* pages = qobject_cast<QTabWidget*>(Control(id));
+  if (pages != nullptr && page >= 1 && page <= pages->count()) pages->setCurrentIndex(page - 1);
 }
 
 namespace {

@@ -9,7 +9,9 @@
 
 #include <map>
 
+class QFocusEvent;
 class QKeyEvent;
+class QTabWidget;
 class QWidget;
 
 namespace velplatform {
@@ -36,20 +38,32 @@ class TQtDialog final : public QDialog, public TDialogControls {
   std::string Item(int32_t id, int32_t index) const override;
   int32_t Selected(int32_t id) const override;
   void Select(int32_t id, int32_t index) override;
+  void SetRange(int32_t id, int32_t minimum, int32_t maximum) override;
+  int32_t Position(int32_t id) const override;
+  void SetPosition(int32_t id, int32_t position) override;
+  int32_t CurrentPage(int32_t id) const override;
+  void SelectPage(int32_t id, int32_t page) override;
+  // Once closed the dialog reports no more focus changes: hiding it moves the focus.
+  void done(int result) override;
 
  protected:
-  // Keys go to the logic first, wherever the focus is.
+  // Keys go to the logic first, wherever the focus is; edits losing the focus are reported.
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* MakeControl(const TControlLayout& control, QWidget*& lastRadioGroup);
+  QWidget* MakeControl(const TControlLayout& control, QWidget* parent, QWidget*& lastRadioGroup);
+  QWidget* ParentOf(const TControlLayout& control);
   void Connect(const TControlLayout& control, QWidget* widget);
   bool RouteKey(const QKeyEvent& event);
+  void ReportLeft(QObject* watched, const QFocusEvent& event);
 
   TDialogLogic& logic_;
   std::map<int32_t, QWidget*> controls_;
+  std::map<QObject*, int32_t> edits_;  // the edits whose focus loss the logic hears of
+  QTabWidget* pages_ = nullptr;
   bool initialising_ = true;
+  bool closed_ = false;
   const QKeyEvent* lastRoutedKey_ = nullptr;
   quint64 lastRoutedTime_ = 0;
 };

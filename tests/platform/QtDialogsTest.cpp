@@ -5,11 +5,16 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +127,124 @@ TEST(QtDialog, OkClosesOnlyWhenTheLogicAgreesAndButtonsMayClose) {
   static_cast<QPushButton*>(second.Control(kMore))->click();
   EXPECT_EQ(second.result(), QDialog::Accepted);
   EXPECT_EQ(other.accepts, 0);
+}
+
+// Two pages, an edit on each at the same place, a slider on the second page, a hinted
+// button below the pages.
+enum : int32_t { kPages = 20, kFirstEdit, kSecondEdit, kSlider, kHinted };
+
+TDialogLayout PagedLayout() {
+  TDialogLayout layout{"Pages", 160, 120, {}};
+  layout.controls = {
+      {kPages, TControlKind::kPageControl, {4, 4, 152, 90}, Cp1251("Место\nВид")},
+      {kFirstEdit, TControlKind::kEdit, {6, 8, 60, 12}, "", 1},
+      {kSecondEdit, TControlKind::kEdit, {6, 8, 60, 12}, "", 2},
+      {kSlider, TControlKind::kSlider, {6, 24, 80, 14}, "", 2},
+      {kHinted, TControlKind::kButton, {4, 100, 40, 14}, "?", 0, Cp1251("Подсказка")},
+  };
+  return layout;
+}
+
+class TPagedLogic final : public TDialogLogic {
+ public:
+  void Init(TDialogControls& c) override {
+    c.SetRange(kSlider, 1, 6);
+    c.SetPosition(kSlider, 3);
+  }
+  void Changed(TDialogControls& c, int32_t id) override {
+    changes.push_back(id);
+    if (id == kSlider) positions.push_back(c.Position(kSlider));
+  }
+  void Left(TDialogControls&, int32_t id) override { lefts.push_back(id); }
+  std::vector<int32_t> changes;
+  std::vector<int32_t> positions;
+  std::vector<int32_t> lefts;
+};
+
+void ClickTab(QTabWidget& pages, int index) {
+  QTabBar& bar = *pages.findChild<QTabBar*>();
+  const QPointF at = bar.tabRect(index).center();
+  QMouseEvent press(QEvent::MouseButtonPress, at, bar.mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&bar, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, bar.mapToGlobal(at), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&bar, &release);
+}
+
+TEST(QtDialog, ControlsSitOnTheirPagesAndTheUserTurnsThePages) {
+  TPagedLogic logic;
+  TQtDialog dialog(nullptr, PagedLayout(), logic);
+  auto* pages = qobject_cast<QTabWidget*>(dialog.Control(kPages));
+  ASSERT_NE(pages, nullptr);
+  ASSERT_EQ(pages->count(), 2);
+  EXPECT_EQ(pages->tabText(1), QString::fromUtf8("Вид"));
+  EXPECT_TRUE(pages->widget(0)->isAncestorOf(dialog.Control(kFirstEdit)));
+  EXPECT_TRUE(pages->widget(1)->isAncestorOf(dialog.Control(kSecondEdit)));
+  EXPECT_TRUE(pages->widget(1)->isAncestorOf(dialog.Control(kSlider)));
+  EXPECT_FALSE(pages->isAncestorOf(dialog.Control(kHinted)));
+  // Rectangles on a page count from the page's corner.
+  const QFontMetrics metrics(dialog.font());
+  const QPoint corner(qRound(6 * metrics.averageCharWidth() / 4.0),
+                      qRound(8 * metrics.height() / 8.0));
+  EXPECT_EQ(dialog.Control(kSecondEdit)->pos(), corner);
+
+  dialog.show();
+  EXPECT_EQ(dialog.CurrentPage(kPages), 1);
+  EXPECT_TRUE(dialog.Control(kFirstEdit)->isVisible());
+  EXPECT_FALSE(dialog.Control(kSecondEdit)->isVisible());
+  ClickTab(*pages, 1);
+  EXPECT_EQ(dialog.CurrentPage(kPages), 2);
+  EXPECT_TRUE(dialog.Control(kSecondEdit)->isVisible());
+  EXPECT_FALSE(dialog.Control(kFirstEdit)->isVisible());
+  EXPECT_EQ(logic.changes, std::vector<int32_t>{kPages});
+
+  dialog.SelectPage(kPages, 1);
+  EXPECT_EQ(dialog.CurrentPage(kPages), 1);
+  dialog.SelectPage(kPages, 3);  // no such page
+  EXPECT_EQ(dialog.CurrentPage(kPages), 1);
+  EXPECT_EQ(dialog.CurrentPage(kFirstEdit), 0);
+}
+
+TEST(QtDialog, ASliderReportsTheUsersMovesWithinItsRangeAndHintsShow) {
+  TPagedLogic logic;
+  TQtDialog dialog(nullptr, PagedLayout(), logic);
+  auto* slider = qobject_cast<QSlider*>(dialog.Control(kSlider));
+  ASSERT_NE(slider, nullptr);
+  EXPECT_TRUE(logic.changes.empty());  // Init's range and position are not the user's
+  EXPECT_EQ(slider->minimum(), 1);
+  EXPECT_EQ(slider->maximum(), 6);
+  EXPECT_EQ(dialog.Position(kSlider), 3);
+
+  QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+  QApplication::sendEvent(slider, &right);
+  EXPECT_EQ(logic.positions, std::vector<int32_t>{4});
+  EXPECT_EQ(dialog.Position(kSlider), 4);
+  dialog.SetPosition(kSlider, 9);
+  EXPECT_EQ(dialog.Position(kSlider), 6);
+
+  EXPECT_EQ(dialog.Control(kHinted)->toolTip(), QString::fromUtf8("Подсказка"));
+  EXPECT_TRUE(dialog.Control(kFirstEdit)->toolTip().isEmpty());
+}
+
+TEST(QtDialog, TheFocusLeavingAnEditIsReportedUntilTheDialogCloses) {
+  TPagedLogic logic;
+  TQtDialog dialog(nullptr, PagedLayout(), logic);
+  dialog.show();
+  dialog.activateWindow();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), &dialog) << "focus changes only in the active window";
+  dialog.Focus(kFirstEdit);
+  ASSERT_TRUE(dialog.Control(kFirstEdit)->hasFocus());
+  dialog.Focus(kHinted);
+  EXPECT_EQ(logic.lefts, std::vector<int32_t>{kFirstEdit});
+  dialog.Focus(kPages);  // a control that is no edit leaves unreported
+  EXPECT_EQ(logic.lefts.size(), 1U);
+
+  dialog.Focus(kFirstEdit);
+  dialog.accept();  // hiding takes the focus from the edit
+  QApplication::processEvents();
+  EXPECT_EQ(logic.lefts.size(), 1U);
 }
 
 }  // namespace

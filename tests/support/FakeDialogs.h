@@ -3,6 +3,7 @@
 //
 //   veltest::TDialogScript script = [](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
 //     c.Type(l, kNameEdit, "ори");     // sets the text and reports the change
+//     c.Leave(l, kNameEdit);           // the focus leaves the edit
 //     return c.PressOk(l);             // Accept(); the dialog's result
 //   };
 //   veltest::TFakeDialogs dialogs(script);  // installed for the scope
@@ -18,6 +19,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace veltest {
@@ -32,11 +34,27 @@ class TFakeControls final : public velplatform::TDialogControls {
     bool sorted = false;
     std::vector<std::string> items;
     int32_t selected = -1;
+    int32_t minimum = 0;  // sliders
+    int32_t maximum = 99;
+    int32_t position = 0;
+    int32_t currentPage = 0;  // the page control; its pages are the text's lines
+    int32_t pageCount = 0;
+    int32_t page = 0;  // the page the control sits on
+    std::string hint;
   };
 
   explicit TFakeControls(const velplatform::TDialogLayout& layout) {
     for (const velplatform::TControlLayout& c : layout.controls) {
-      controls_[c.id] = TControl{c.kind, c.text, false, true, false, {}, -1};
+      TControl control;
+      control.kind = c.kind;
+      control.text = c.text;
+      control.page = c.page;
+      control.hint = c.hint;
+      if (c.kind == velplatform::TControlKind::kPageControl) {
+        control.pageCount = static_cast<int32_t>(std::count(c.text.begin(), c.text.end(), '\n')) + 1;
+        control.currentPage = 1;
+      }
+      controls_[c.id] = std::move(control);
     }
   }
 
@@ -81,6 +99,22 @@ class TFakeControls final : public velplatform::TDialogControls {
   void Select(int32_t id, int32_t index) override {
     if (TControl* c = Find(id)) c->selected = index < ItemCount(id) ? std::max(index, -1) : -1;
   }
+  void SetRange(int32_t id, int32_t minimum, int32_t maximum) override {
+    TControl* c = Find(id);
+    if (c == nullptr) return;
+    c->minimum = minimum;
+    c->maximum = std::max(minimum, maximum);
+    c->position = std::clamp(c->position, c->minimum, c->maximum);
+  }
+  int32_t Position(int32_t id) const override { return Find(id) ? Find(id)->position : 0; }
+  void SetPosition(int32_t id, int32_t position) override {
+    if (TControl* c = Find(id)) c->position = std::clamp(position, c->minimum, c->maximum);
+  }
+  int32_t CurrentPage(int32_t id) const override { return Find(id) ? Find(id)->currentPage : 0; }
+  void SelectPage(int32_t id, int32_t page) override {
+    TControl* c = Find(id);
+    if (c != nullptr && page >= 1 && page <= c->pageCount) c->currentPage = page;
+  }
 
   // ---- The user ----
   void Type(velplatform::TDialogLogic& logic, int32_t id, std::string_view text) {
@@ -94,6 +128,18 @@ class TFakeControls final : public velplatform::TDialogControls {
   void Choose(velplatform::TDialogLogic& logic, int32_t id, int32_t index) {
     Select(id, index);
     logic.Changed(*this, id);
+  }
+  void MoveSlider(velplatform::TDialogLogic& logic, int32_t id, int32_t position) {
+    SetPosition(id, position);
+    logic.Changed(*this, id);
+  }
+  void ShowPage(velplatform::TDialogLogic& logic, int32_t id, int32_t page) {
+    SelectPage(id, page);
+    logic.Changed(*this, id);
+  }
+  void Leave(velplatform::TDialogLogic& logic, int32_t id) {
+    if (focused == id) focused = 0;
+    logic.Left(*this, id);
   }
   bool PressOk(velplatform::TDialogLogic& logic) { return logic.Accept(*this); }
   bool Press(velplatform::TDialogLogic& logic, int32_t id) { return logic.Command(*this, id); }

@@ -41,4 +41,10 @@ velplatform::TControlLayout Control(int32_t id, velplatform::TControlKind kind,
   return {id, kind, rect, velplatform::Cp1251(utf8Text)};
 }
 
+velplatform::TControlLayout WithHint(velplatform::TControlLayout control,
+                                     std::string_view utf8Hint) {
+  control.hint = velplatform::Cp1251(utf8Hint);
+  return control;
+}
+
 } // namespace velarion::ui

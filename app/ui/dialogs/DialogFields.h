@@ -22,6 +22,8 @@ void CheckRadio(velplatform::TDialogControls& controls, int32_t on, int32_t off)
 // A control layout from a UTF-8 source text (converted to CP1251).
 velplatform::TControlLayout Control(int32_t id, velplatform::TControlKind kind,
                                     velplatform::TDialogRect rect, std::string_view utf8Text = {});
+// The control with a hint from a UTF-8 source text.
+velplatform::TControlLayout WithHint(velplatform::TControlLayout control, std::string_view utf8Hint);
 
 // Set while a logic writes its own controls: the window reports those writes as changes,
 // which the logic must not take for the user's.

@@ -21,8 +21,13 @@ constexpr std::array<const char*, kLines> kLineTexts = {
     "Рисовать азимутальные линии", "Рисовать горизонтальные линии", "Рисовать линии прямого восх.",
     "Рисовать линии склонения"};
 
-int32_t Corrected(int line, int32_t step) {
-  return line == kRaLine ? CorrectRaStep(step) : CorrectArcminuteStep(step);
+// The line's step field put into its range; the corrected step.
+int32_t CorrectStepField(TDialogControls& controls, int line) {
+  const int32_t id = TGridSetupForm::kFirstStep + line;
+  const int32_t typed = FieldInteger(controls, id);
+  const int32_t step = line == kRaLine ? CorrectRaStep(typed) : CorrectArcminuteStep(typed);
+  controls.SetText(id, std::to_string(step));
+  return step;
 }
 
 } // namespace
@@ -83,13 +88,18 @@ void TGridSetupForm::Changed(TDialogControls& controls, int32_t id) {
     ShowAuto(controls);
 }
 
+void TGridSetupForm::Left(TDialogControls& controls, int32_t id) {
+  const int line = id - kFirstStep;
+  if (line >= 0 && line < kLines)
+    CorrectStepField(controls, line);
+}
+
 bool TGridSetupForm::Accept(TDialogControls& controls) {
   grid_.azimuthAuto = controls.Checked(kAzimuthAuto) ? 1 : 0;
   grid_.equatorialAuto = controls.Checked(kEquatorialAuto) ? 1 : 0;
   for (int line = 0; line < kLines; ++line) {
     grid_.lineVisible[line] = controls.Checked(kFirstLine + line) ? 1 : 0;
-    grid_.lineStep[line] = Corrected(line, FieldInteger(controls, kFirstStep + line));
-    controls.SetText(kFirstStep + line, std::to_string(grid_.lineStep[line]));
+    grid_.lineStep[line] = CorrectStepField(controls, line);
   }
   return true;
 }

@@ -23,7 +23,9 @@ public:
   static velplatform::TDialogLayout Layout();
   void Init(velplatform::TDialogControls& controls) override;
   void Changed(velplatform::TDialogControls& controls, int32_t id) override;
-  // The steps are corrected into their ranges here (the fields show the corrected values).
+  // A step field is corrected into its range when the focus leaves it, and all of them
+  // again here, where the user may press OK without leaving the last one.
+  void Left(velplatform::TDialogControls& controls, int32_t id) override;
   bool Accept(velplatform::TDialogControls& controls) override;
   const sky::TGridSettings& Grid() const { return grid_; }
 

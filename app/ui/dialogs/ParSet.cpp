@@ -50,112 +50,107 @@ std::string FontName(const TDialogControls& controls, int32_t id) {
 std::vector<velplatform::TControlLayout> PlaceControls() {
   const TPlaceFieldIds& p = TParamForm::kPlace;
   return {
-      Control(0, TControlKind::kGroupBox, {4, 2, 212, 124}, "Точка наблюдения"),
-      Control(0, TControlKind::kGroupBox, {10, 12, 200, 26}, " Долгота: "),
-      Control(p.longitude, TControlKind::kEdit, {16, 22, 60, 12}),
-      Control(p.west, TControlKind::kRadioButton, {82, 23, 40, 10}, "Зап."),
-      Control(p.east, TControlKind::kRadioButton, {124, 23, 40, 10}, "Вост."),
-      Control(TParamForm::kLongitudeDms, TControlKind::kButton, {186, 22, 18, 12}, "°"),
-      Control(0, TControlKind::kGroupBox, {10, 40, 200, 26}, " Широта: "),
-      Control(p.latitude, TControlKind::kEdit, {16, 50, 60, 12}),
-      Control(p.north, TControlKind::kRadioButton, {82, 51, 40, 10}, "Сев."),
-      Control(p.south, TControlKind::kRadioButton, {124, 51, 40, 10}, "Южн."),
-      Control(TParamForm::kLatitudeDms, TControlKind::kButton, {186, 50, 18, 12}, "°"),
-      Control(0, TControlKind::kGroupBox, {10, 68, 200, 38}, " Часовой пояс: "),
-      Control(p.timeZone, TControlKind::kEdit, {16, 78, 36, 12}),
-      Control(p.beforeGreenwich, TControlKind::kRadioButton, {56, 79, 66, 10}, "До Гринвича"),
-      Control(p.afterGreenwich, TControlKind::kRadioButton, {124, 79, 80, 10}, "После Гринвича"),
-      Control(TParamForm::kSystemTimeZone, TControlKind::kCheckBox, {16, 92, 180, 10},
+      Control(0, TControlKind::kGroupBox, {4, 4, 200, 26}, " Долгота: "),
+      Control(p.longitude, TControlKind::kEdit, {10, 14, 60, 12}),
+      Control(p.west, TControlKind::kRadioButton, {76, 15, 40, 10}, "Зап."),
+      Control(p.east, TControlKind::kRadioButton, {118, 15, 40, 10}, "Вост."),
+      Control(TParamForm::kLongitudeDms, TControlKind::kButton, {180, 14, 18, 12}, "°"),
+      Control(0, TControlKind::kGroupBox, {4, 32, 200, 26}, " Широта: "),
+      Control(p.latitude, TControlKind::kEdit, {10, 42, 60, 12}),
+      Control(p.north, TControlKind::kRadioButton, {76, 43, 40, 10}, "Сев."),
+      Control(p.south, TControlKind::kRadioButton, {118, 43, 40, 10}, "Южн."),
+      Control(TParamForm::kLatitudeDms, TControlKind::kButton, {180, 42, 18, 12}, "°"),
+      Control(0, TControlKind::kGroupBox, {4, 60, 200, 38}, " Часовой пояс: "),
+      Control(p.timeZone, TControlKind::kEdit, {10, 70, 36, 12}),
+      Control(p.beforeGreenwich, TControlKind::kRadioButton, {50, 71, 66, 10}, "До Гринвича"),
+      Control(p.afterGreenwich, TControlKind::kRadioButton, {118, 71, 80, 10}, "После Гринвича"),
+      Control(TParamForm::kSystemTimeZone, TControlKind::kCheckBox, {10, 84, 180, 10},
               "По установкам Windows"),
-      Control(TParamForm::kCityListButton, TControlKind::kButton, {120, 108, 90, 14},
+      Control(TParamForm::kCityListButton, TControlKind::kButton, {114, 100, 90, 14},
               "&Список городов"),
   };
 }
 
 std::vector<velplatform::TControlLayout> FontControls() {
   return {
-      Control(0, TControlKind::kGroupBox, {4, 128, 212, 44}, "Шрифты"),
-      Control(0, TControlKind::kLabel, {10, 140, 80, 10}, "Обычный текст:"),
-      Control(TParamForm::kNormalFont, TControlKind::kComboBox, {92, 138, 118, 12}),
-      Control(0, TControlKind::kLabel, {10, 156, 80, 10}, "Греческие символы:"),
-      Control(TParamForm::kGreekFont, TControlKind::kComboBox, {92, 154, 118, 12}),
+      Control(0, TControlKind::kLabel, {4, 6, 80, 10}, "Обычный текст:"),
+      Control(TParamForm::kNormalFont, TControlKind::kComboBox, {86, 4, 118, 12}),
+      Control(0, TControlKind::kLabel, {4, 22, 80, 10}, "Греческие символы:"),
+      Control(TParamForm::kGreekFont, TControlKind::kComboBox, {86, 20, 118, 12}),
   };
 }
 
 std::vector<velplatform::TControlLayout> ObjectControls() {
   return {
-      Control(0, TControlKind::kGroupBox, {222, 2, 214, 124}, "Объекты"),
-      Control(TParamForm::kStars, TControlKind::kCheckBox, {228, 12, 200, 10}, "Звёзды"),
-      Control(TParamForm::kBoundaries, TControlKind::kCheckBox, {228, 23, 200, 10},
+      Control(TParamForm::kStars, TControlKind::kCheckBox, {4, 4, 200, 10}, "Звёзды"),
+      Control(TParamForm::kBoundaries, TControlKind::kCheckBox, {4, 15, 200, 10},
               "Границы созвездий"),
-      Control(TParamForm::kConstellationNames, TControlKind::kCheckBox, {228, 34, 200, 10},
+      Control(TParamForm::kConstellationNames, TControlKind::kCheckBox, {4, 26, 200, 10},
               "Наименования созвездий"),
-      Control(TParamForm::kSolarSystem, TControlKind::kCheckBox, {228, 45, 150, 10},
+      Control(TParamForm::kSolarSystem, TControlKind::kCheckBox, {4, 37, 150, 10},
               "Объекты солнечной системы:"),
-      Control(TParamForm::kSolarChoice, TControlKind::kButton, {384, 44, 46, 12}, "Выбор"),
-      Control(TParamForm::kFigures, TControlKind::kCheckBox, {228, 57, 200, 10},
+      Control(TParamForm::kSolarChoice, TControlKind::kButton, {160, 36, 46, 12}, "Выбор"),
+      Control(TParamForm::kFigures, TControlKind::kCheckBox, {4, 49, 200, 10},
               "Линии фигур созвездий"),
-      Control(TParamForm::kDeepSky, TControlKind::kCheckBox, {228, 68, 204, 10},
+      Control(TParamForm::kDeepSky, TControlKind::kCheckBox, {4, 60, 204, 10},
               "Галактики, туманности, звёздные скопления"),
-      Control(TParamForm::kProperNames, TControlKind::kCheckBox, {228, 84, 204, 10},
+      Control(TParamForm::kProperNames, TControlKind::kCheckBox, {4, 76, 204, 10},
               "Собственные имена звезд в подписях"),
-      Control(TParamForm::kHighPrecision, TControlKind::kCheckBox, {228, 96, 204, 10},
+      Control(TParamForm::kHighPrecision, TControlKind::kCheckBox, {4, 88, 204, 10},
               "Всегда макс. точность в вычислениях"),
-      Control(TParamForm::kObjectHints, TControlKind::kCheckBox, {228, 108, 204, 10},
+      Control(TParamForm::kObjectHints, TControlKind::kCheckBox, {4, 100, 204, 10},
               "Всплывающие подсказки на объектах"),
   };
 }
 
 std::vector<velplatform::TControlLayout> CoordinateControls() {
   return {
-      Control(0, TControlKind::kGroupBox, {222, 128, 214, 150}, "Координаты"),
-      Control(0, TControlKind::kGroupBox, {228, 138, 202, 24}, " Проекция неба: "),
-      Control(TParamForm::kParallel, TControlKind::kRadioButton, {234, 148, 90, 10},
+      Control(0, TControlKind::kGroupBox, {4, 4, 202, 24}, " Проекция неба: "),
+      Control(TParamForm::kParallel, TControlKind::kRadioButton, {10, 14, 90, 10},
               "Параллельная"),
-      Control(TParamForm::kConic, TControlKind::kRadioButton, {330, 148, 90, 10}, "Коническая"),
-      Control(0, TControlKind::kGroupBox, {228, 164, 202, 24}, " Отсчет азимута: "),
-      Control(TParamForm::kFromNorth, TControlKind::kRadioButton, {234, 174, 90, 10}, "от севера"),
-      Control(TParamForm::kFromSouth, TControlKind::kRadioButton, {330, 174, 90, 10}, "от юга"),
-      Control(0, TControlKind::kGroupBox, {228, 190, 202, 24}, " Строка состояния: "),
-      Control(TParamForm::kRightAscension, TControlKind::kRadioButton, {234, 200, 96, 10},
+      Control(TParamForm::kConic, TControlKind::kRadioButton, {106, 14, 90, 10}, "Коническая"),
+      Control(0, TControlKind::kGroupBox, {4, 30, 202, 24}, " Отсчет азимута: "),
+      Control(TParamForm::kFromNorth, TControlKind::kRadioButton, {10, 40, 90, 10}, "от севера"),
+      Control(TParamForm::kFromSouth, TControlKind::kRadioButton, {106, 40, 90, 10}, "от юга"),
+      Control(0, TControlKind::kGroupBox, {4, 56, 202, 24}, " Строка состояния: "),
+      Control(TParamForm::kRightAscension, TControlKind::kRadioButton, {10, 66, 96, 10},
               "Прямое восхождение"),
-      Control(TParamForm::kHourAngle, TControlKind::kRadioButton, {334, 200, 90, 10},
+      Control(TParamForm::kHourAngle, TControlKind::kRadioButton, {110, 66, 90, 10},
               "Часовой угол"),
-      Control(0, TControlKind::kGroupBox, {228, 216, 202, 58}, " Рефракция: "),
-      Control(TParamForm::kRefraction, TControlKind::kCheckBox, {234, 226, 190, 10},
+      Control(0, TControlKind::kGroupBox, {4, 82, 202, 58}, " Рефракция: "),
+      Control(TParamForm::kRefraction, TControlKind::kCheckBox, {10, 92, 190, 10},
               "Учет атмосферной рефракции"),
-      Control(0, TControlKind::kLabel, {234, 240, 50, 10}, "Давление:"),
-      Control(TParamForm::kPressure, TControlKind::kEdit, {284, 238, 36, 12}),
-      Control(TParamForm::kMillimetres, TControlKind::kRadioButton, {324, 236, 90, 10},
+      Control(0, TControlKind::kLabel, {10, 106, 50, 10}, "Давление:"),
+      Control(TParamForm::kPressure, TControlKind::kEdit, {60, 104, 36, 12}),
+      Control(TParamForm::kMillimetres, TControlKind::kRadioButton, {100, 102, 90, 10},
               "мм. рт. столба"),
-      Control(TParamForm::kMillibar, TControlKind::kRadioButton, {324, 246, 90, 10}, "мбар"),
-      Control(0, TControlKind::kLabel, {234, 258, 50, 10}, "Температура:"),
-      Control(TParamForm::kTemperature, TControlKind::kEdit, {284, 256, 36, 12}),
-      Control(0, TControlKind::kLabel, {324, 258, 30, 10}, " ° C"),
+      Control(TParamForm::kMillibar, TControlKind::kRadioButton, {100, 112, 90, 10}, "мбар"),
+      Control(0, TControlKind::kLabel, {10, 124, 50, 10}, "Температура:"),
+      Control(TParamForm::kTemperature, TControlKind::kEdit, {60, 122, 36, 12}),
+      Control(0, TControlKind::kLabel, {100, 124, 30, 10}, " ° C"),
   };
 }
 
 std::vector<velplatform::TControlLayout> PictureControls() {
   return {
-      Control(0, TControlKind::kGroupBox, {4, 174, 212, 104}, "Изображение"),
-      Control(0, TControlKind::kGroupBox, {10, 184, 200, 40}, " Фон неба: "),
-      Control(TParamForm::kDayColour, TControlKind::kCheckBox, {14, 192, 194, 10},
+      Control(0, TControlKind::kGroupBox, {4, 4, 200, 40}, " Фон неба: "),
+      Control(TParamForm::kDayColour, TControlKind::kCheckBox, {8, 12, 194, 10},
               "Использовать цвет для дневного времени"),
-      Control(TParamForm::kCivilTwilightColour, TControlKind::kCheckBox, {14, 202, 194, 10},
+      Control(TParamForm::kCivilTwilightColour, TControlKind::kCheckBox, {8, 22, 194, 10},
               "Использовать цвет для гражданских сумерек"),
-      Control(TParamForm::kAstronomicalTwilightColour, TControlKind::kCheckBox, {14, 212, 194, 10},
+      Control(TParamForm::kAstronomicalTwilightColour, TControlKind::kCheckBox, {8, 32, 194, 10},
               "Использовать цвет для астрономических сумерек"),
-      Control(TParamForm::kBrightnessLimit, TControlKind::kCheckBox, {10, 226, 204, 10},
+      Control(TParamForm::kBrightnessLimit, TControlKind::kCheckBox, {4, 46, 204, 10},
               "Ограничивать яркость видимых звезд днем и в сумерках"),
-      Control(TParamForm::kMirror, TControlKind::kCheckBox, {10, 236, 100, 10},
+      Control(TParamForm::kMirror, TControlKind::kCheckBox, {4, 56, 100, 10},
               "Зеркальное изображение"),
-      Control(TParamForm::kPrintAsBitmap, TControlKind::kCheckBox, {112, 236, 100, 10},
+      Control(TParamForm::kPrintAsBitmap, TControlKind::kCheckBox, {106, 56, 100, 10},
               "Печатать как растр"),
-      Control(TParamForm::kShowAsBitmap, TControlKind::kCheckBox, {10, 246, 200, 10},
+      Control(TParamForm::kShowAsBitmap, TControlKind::kCheckBox, {4, 66, 200, 10},
               "Рисовать на экране как растр"),
-      Control(TParamForm::kPrintLegend, TControlKind::kCheckBox, {10, 256, 200, 10},
+      Control(TParamForm::kPrintLegend, TControlKind::kCheckBox, {4, 76, 200, 10},
               "Добавлять легенду при печати"),
-      Control(TParamForm::kPrintPreview, TControlKind::kCheckBox, {10, 266, 200, 10},
+      Control(TParamForm::kPrintPreview, TControlKind::kCheckBox, {4, 86, 200, 10},
               "Предварительный просмотр печати"),
   };
 }
@@ -188,14 +183,21 @@ TParamForm::TParamForm(velplatform::TWindowHandle owner, sky::TSkyImage& image,
 velplatform::TDialogLayout TParamForm::Layout() {
   velplatform::TDialogLayout layout;
   layout.caption = velplatform::Cp1251("Установка параметров");
-  layout.width = 440;
-  layout.height = 302;
+  layout.width = 290;
+  layout.height = 196;
+  layout.controls.push_back(
+      Control(kPages, TControlKind::kPageControl, {4, 4, 282, 168},
+              "Точка наблюдения\nШрифты\nОбъекты\nКоординаты\nИзображение"));
+  int32_t page = 0;
   for (auto part : {PlaceControls(), FontControls(), ObjectControls(), CoordinateControls(),
-                    PictureControls()}) {
+                    PictureControls()}) { // in TParamPage order
+    ++page;
+    for (velplatform::TControlLayout& control : part)
+      control.page = page;
     layout.controls.insert(layout.controls.end(), part.begin(), part.end());
   }
-  layout.controls.push_back(Control(1, TControlKind::kOkButton, {300, 282, 64, 16}, "&Верно"));
-  layout.controls.push_back(Control(2, TControlKind::kCancelButton, {370, 282, 64, 16}, "&Отмена"));
+  layout.controls.push_back(Control(1, TControlKind::kOkButton, {156, 176, 62, 16}, "&Верно"));
+  layout.controls.push_back(Control(2, TControlKind::kCancelButton, {222, 176, 62, 16}, "&Отмена"));
   return layout;
 }
 
@@ -206,6 +208,7 @@ void TParamForm::Init(TDialogControls& controls) {
   InitObjects(controls);
   InitCoordinates(controls);
   InitPicture(controls);
+  controls.SelectPage(kPages, ParamPageNumber(firstPage_));
   controls.Focus(FirstControlOf(firstPage_));
 }
 

@@ -1,7 +1,6 @@
 // TParamForm ("Установка параметров"): the observing place, the fonts, what is shown, the
-// coordinates and atmosphere, and the picture options. The window system here has no page
-// control, so the five pages stand side by side as framed groups; the page a caller asks
-// for gets the focus.
+// coordinates and atmosphere, and the picture options, each on its page; the page a caller
+// asks for is shown first, its first control focused.
 //
 // What the sky image holds is applied to it; the rest (object hints, the printing options,
 // the status-bar coordinate) goes into the configuration.
@@ -28,8 +27,12 @@ struct TFontFamilies {
 
 enum class TParamPage : uint8_t { kPlace, kFonts, kObjects, kCoordinates, kPicture };
 
+// The page's number in the page control.
+constexpr int32_t ParamPageNumber(TParamPage page) { return static_cast<int32_t>(page) + 1; }
+
 class TParamForm final : public velplatform::TDialogLogic {
 public:
+  static constexpr int32_t kPages = 101;
   // "Точка наблюдения"
   static constexpr TPlaceFieldIds kPlace{201, 202, 203, 205, 206, 207, 209, 210, 211};
   static constexpr int32_t kLongitudeDms = 204;

@@ -25,12 +25,15 @@ velplatform::TDialogLayout TSetAutoRParams::Layout() {
   layout.width = 170;
   layout.height = 80;
   layout.controls = {
-      Control(kBackward, TControlKind::kCheckBox, {4, 4, 40, 12}, "< Назад (Ctrl+B)"),
-      Control(kForward, TControlKind::kCheckBox, {48, 4, 50, 12}, "> Вперед (Ctrl+F)"),
-      Control(kRealTime, TControlKind::kCheckBox, {102, 4, 64, 12}, "Реальное время (Ctrl+R)"),
+      WithHint(Control(kBackward, TControlKind::kCheckBox, {4, 4, 24, 12}, "<"),
+               "Назад (Ctrl+B)"),
+      WithHint(Control(kForward, TControlKind::kCheckBox, {30, 4, 24, 12}, ">"),
+               "Вперед (Ctrl+F)"),
+      WithHint(Control(kRealTime, TControlKind::kCheckBox, {60, 4, 106, 12}, "Реальное время"),
+               "Реальное время (Ctrl+R)"),
       Control(0, TControlKind::kGroupBox, {4, 20, 162, 34}, " Частота обновления изображения: "),
-      Control(kInterval, TControlKind::kComboBox, {10, 32, 60, 60}),
-      Control(kIntervalLabel, TControlKind::kLabel, {80, 34, 60, 10}),
+      Control(kInterval, TControlKind::kSlider, {10, 30, 100, 18}),
+      Control(kIntervalLabel, TControlKind::kLabel, {116, 34, 44, 10}),
       Control(1, TControlKind::kOkButton, {34, 60, 62, 16}, "Установить"),
       Control(2, TControlKind::kCancelButton, {102, 60, 62, 16}, "Отмена"),
   };
@@ -41,14 +44,9 @@ void TSetAutoRParams::Init(TDialogControls& controls) {
   const TSelfUpdate update(updating_);
   ShowDirection(controls, rotation_.forward);
   controls.SetChecked(kRealTime, rotation_.realTime);
-  controls.ClearItems(kInterval);
-  for (int32_t p = kMinRefreshIntervalCode; p <= kMaxRefreshIntervalCode; ++p) {
-    controls.AddItem(kInterval, RefreshIntervalText(p));
-  }
-  const int32_t position =
-      std::clamp(rotation_.refreshIntervalCode, kMinRefreshIntervalCode, kMaxRefreshIntervalCode);
-  controls.Select(kInterval, position - 1);
-  controls.SetText(kIntervalLabel, RefreshIntervalText(position));
+  controls.SetRange(kInterval, kMinRefreshIntervalCode, kMaxRefreshIntervalCode);
+  controls.SetPosition(kInterval, rotation_.refreshIntervalCode);
+  controls.SetText(kIntervalLabel, RefreshIntervalText(controls.Position(kInterval)));
 }
 
 void TSetAutoRParams::ShowDirection(TDialogControls& controls, bool forward) {
@@ -65,7 +63,7 @@ void TSetAutoRParams::Changed(TDialogControls& controls, int32_t id) {
   if (id == kForward || id == kBackward)
     ShowDirection(controls, id == kForward);
   if (id == kInterval) {
-    controls.SetText(kIntervalLabel, RefreshIntervalText(controls.Selected(kInterval) + 1));
+    controls.SetText(kIntervalLabel, RefreshIntervalText(controls.Position(kInterval)));
   }
 }
 
@@ -86,7 +84,7 @@ bool TSetAutoRParams::KeyPressed(TDialogControls& controls, const TDialogKey& ke
 bool TSetAutoRParams::Accept(TDialogControls& controls) {
   rotation_.forward = controls.Checked(kForward);
   rotation_.realTime = controls.Checked(kRealTime);
-  rotation_.refreshIntervalCode = std::clamp(controls.Selected(kInterval) + 1,
+  rotation_.refreshIntervalCode = std::clamp(controls.Position(kInterval),
                                              kMinRefreshIntervalCode, kMaxRefreshIntervalCode);
   return true;
 }

@@ -1,6 +1,7 @@
 // TSetAutoRParams: the direction of the automatic rotation ("<", ">"), real time, and the
-// refresh interval (positions 1 … 6: 50, 100, 200, 300, 500, 1000 ms); Ctrl+B, Ctrl+F and
-// Ctrl+R act on the three buttons whichever keyboard layout is active.
+// refresh interval (slider positions 1 … 6: 50, 100, 200, 300, 500, 1000 ms); Ctrl+B,
+// Ctrl+F and Ctrl+R act on the three buttons whichever keyboard layout is active, as their
+// hints tell.
 #ifndef VELARION_APP_UI_DIALOGS_SETAUTORPARAMS_H
 #define VELARION_APP_UI_DIALOGS_SETAUTORPARAMS_H
 
@@ -24,8 +25,7 @@ public:
   static constexpr int32_t kBackward = 101;
   static constexpr int32_t kForward = 102;
   static constexpr int32_t kRealTime = 103;
-  // Stands in for the slider: the six positions as their intervals.
-  static constexpr int32_t kInterval = 104;
+  static constexpr int32_t kInterval = 104; // the slider
   static constexpr int32_t kIntervalLabel = 105;
 
   explicit TSetAutoRParams(const TAutoRotation& current) : rotation_(current) {}

@@ -14,12 +14,19 @@ using velplatform::TDialogControls;
 
 namespace {
 
-constexpr std::array<const char*, kTimeUnits> kUnitTexts = {"Секунды (Shift+1)",
-                                                            "Минуты (Shift+2)",
-                                                            "Часы (Shift+3)",
-                                                            "Звездные сутки (Shift+4)",
-                                                            "Гражданские сутки (Shift+5)",
-                                                            "Синодические месяцы (Shift+6)"};
+struct TUnitButton {
+  const char* text;
+  const char* hint; // names the unit in full with its key
+};
+
+constexpr std::array<TUnitButton, kTimeUnits> kUnitButtons = {{
+    {"Секунды", "Секунды (Shift+1)"},
+    {"Минуты", "Минуты (Shift+2)"},
+    {"Часы", "Часы (Shift+3)"},
+    {"Зв. сутки", "Звездные сутки (Shift+4)"},
+    {"Гр. сутки", "Гражданские сутки (Shift+5)"},
+    {"Син. месяцы", "Синодические месяцы (Shift+6)"},
+}};
 
 } // namespace
 
@@ -42,9 +49,11 @@ velplatform::TDialogLayout TSetRotAngleForm::Layout() {
       Control(kMultiplier, TControlKind::kEdit, {132, 4, 30, 12}),
   };
   for (int u = 0; u < kTimeUnits; ++u) {
-    layout.controls.push_back(Control(kFirstUnit + u, TControlKind::kCheckBox,
-                                      {4 + (u % 2) * 98, 38 + (u / 2) * 14, 96, 12},
-                                      kUnitTexts[u]));
+    const TUnitButton& button = kUnitButtons[static_cast<std::size_t>(u)];
+    layout.controls.push_back(WithHint(Control(kFirstUnit + u, TControlKind::kCheckBox,
+                                               {4 + (u % 2) * 98, 38 + (u / 2) * 14, 96, 12},
+                                               button.text),
+                                       button.hint));
   }
   layout.controls.push_back(Control(1, TControlKind::kOkButton, {66, 110, 62, 16}, "Установить"));
   layout.controls.push_back(Control(2, TControlKind::kCancelButton, {134, 110, 62, 16}, "Отмена"));

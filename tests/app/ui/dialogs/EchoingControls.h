@@ -1,8 +1,9 @@
 // Controls that answer a logic's own writes the way the window does: every write that
-// changes an edit, a check box, a radio button or a selection is reported back to the
-// logic as a change, a radio button turned on turns the others of its run off (reporting
-// them too), and the one radio button on stays on when told off. A logic that loops on its
-// own writes, or converts a value twice, fails here while the plain test controls pass.
+// changes an edit, a check box, a radio button, a selection, a slider or the page shown is
+// reported back to the logic as a change, a radio button turned on turns the others of its
+// run off (reporting them too), and the one radio button on stays on when told off. A logic
+// that loops on its own writes, or converts a value twice, fails here while the plain test
+// controls pass.
 #ifndef VELARION_TESTS_APP_UI_DIALOGS_ECHOINGCONTROLS_H
 #define VELARION_TESTS_APP_UI_DIALOGS_ECHOINGCONTROLS_H
 
@@ -72,11 +73,33 @@ public:
     fake_.Select(id, index);
     Echo(id);
   }
+  void SetRange(int32_t id, int32_t minimum, int32_t maximum) override {
+    const int32_t before = fake_.Position(id);
+    fake_.SetRange(id, minimum, maximum);
+    if (fake_.Position(id) != before)
+      Echo(id);
+  }
+  int32_t Position(int32_t id) const override { return fake_.Position(id); }
+  void SetPosition(int32_t id, int32_t position) override {
+    const int32_t before = fake_.Position(id);
+    fake_.SetPosition(id, position);
+    if (fake_.Position(id) != before)
+      Echo(id);
+  }
+  int32_t CurrentPage(int32_t id) const override { return fake_.CurrentPage(id); }
+  void SelectPage(int32_t id, int32_t page) override {
+    const int32_t before = fake_.CurrentPage(id);
+    fake_.SelectPage(id, page);
+    if (fake_.CurrentPage(id) != before)
+      Echo(id);
+  }
 
   // ---- The user ----
   void Type(int32_t id, std::string_view text) { SetText(id, text); }
   void Click(int32_t id, bool checked) { SetChecked(id, checked); }
   void Choose(int32_t id, int32_t index) { Select(id, index); }
+  void MoveSlider(int32_t id, int32_t position) { SetPosition(id, position); }
+  void Leave(int32_t id) { logic_.Left(*this, id); }
   bool PressOk() { return logic_.Accept(*this); }
   bool Press(int32_t id) { return logic_.Command(*this, id); }
   int32_t Echoes() const { return echoes_; }

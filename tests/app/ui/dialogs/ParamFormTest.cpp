@@ -101,6 +101,33 @@ TEST(ParamFormTest, OpeningShowsTheImagesValues) {
   EXPECT_EQ(c.Item(P::kGreekFont, c.Selected(P::kGreekFont)), "Symbol");
 }
 
+TEST(ParamFormTest, EachControlSitsOnItsPageAndTheCallersPageIsShownFirst) {
+  for (const velplatform::TControlLayout& control : P::Layout().controls) {
+    using velplatform::TControlKind;
+    const bool dialogWide = control.kind == TControlKind::kPageControl ||
+                            control.kind == TControlKind::kOkButton ||
+                            control.kind == TControlKind::kCancelButton;
+    if (dialogWide) {
+      EXPECT_EQ(control.page, 0) << control.id;
+    } else if (control.id == 0) {
+      EXPECT_GE(control.page, 1); // labels and frames belong to a page too
+      EXPECT_LE(control.page, 5);
+    } else {
+      EXPECT_EQ(control.page, control.id / 100 - 1) << control.id; // 2xx place … 6xx picture
+    }
+  }
+  TFakeDialogs dialogs({[](TFakeControls& c, TLogic&) {
+    EXPECT_EQ(c.Control(P::kPages)->pageCount, 5);
+    EXPECT_EQ(c.CurrentPage(P::kPages), ParamPageNumber(TParamPage::kCoordinates));
+    EXPECT_EQ(c.focused, P::kParallel);
+    return false;
+  }});
+  const auto image = MakeImage();
+  TConfiguration configuration;
+  EXPECT_FALSE(ShowParamForm(0, *image, configuration, {}, "city.dat", TParamPage::kCoordinates));
+  ASSERT_EQ(dialogs.Shown().size(), 1U);
+}
+
 TEST(ParamFormTest, OkStoresEveryValueWithItsSide) {
   const auto owned = MakeImage();
   sky::TSkyImage& image = *owned;

@@ -207,13 +207,30 @@ TEST(SetAutoRParamsTest, ControlLettersOnEitherLayoutAndTheInterval) {
   ASSERT_TRUE(form.KeyPressed(c, {U'f', true}));
   ASSERT_TRUE(form.KeyPressed(c, {U'b', true}));
   c.Click(TSetAutoRParams::kForward, true);
-  c.Choose(TSetAutoRParams::kInterval, 4);
+  c.MoveSlider(TSetAutoRParams::kInterval, 5);
   EXPECT_EQ(c.Text(TSetAutoRParams::kIntervalLabel), "0.50 " + velplatform::Cp1251("с"));
   ASSERT_TRUE(c.PressOk());
   EXPECT_TRUE(form.Rotation().forward);
   EXPECT_TRUE(form.Rotation().realTime);
   EXPECT_EQ(form.Rotation().refreshIntervalCode, 5);
   EXPECT_EQ(form.Rotation().timeStepDays, 0.25);
+}
+
+TEST(SetAutoRParamsTest, TheSliderHasTheSixPositionsAndHintsNameTheKeys) {
+  TAutoRotation current;
+  current.refreshIntervalCode = 9; // out of range in a hand-edited configuration
+  TSetAutoRParams form(current);
+  test::TEchoingControls c(TSetAutoRParams::Layout(), form);
+  EXPECT_EQ(c.Position(TSetAutoRParams::kInterval), 6);
+  EXPECT_EQ(c.Text(TSetAutoRParams::kIntervalLabel), "1.00 " + velplatform::Cp1251("с"));
+  c.MoveSlider(TSetAutoRParams::kInterval, 0);
+  EXPECT_EQ(c.Text(TSetAutoRParams::kIntervalLabel), "0.05 " + velplatform::Cp1251("с"));
+  ASSERT_TRUE(c.PressOk());
+  EXPECT_EQ(form.Rotation().refreshIntervalCode, 1);
+  TFakeControls layout(TSetAutoRParams::Layout());
+  EXPECT_EQ(layout.Control(TSetAutoRParams::kBackward)->hint, velplatform::Cp1251("Назад (Ctrl+B)"));
+  EXPECT_EQ(layout.Control(TSetAutoRParams::kRealTime)->hint,
+            velplatform::Cp1251("Реальное время (Ctrl+R)"));
 }
 
 TEST(SetZoomFormTest, TypedZoomOrTheWholeSky) {
@@ -349,7 +366,7 @@ TEST(GridStepsTest, StepsIntoTheirRanges) {
     EXPECT_EQ(CorrectArcminuteStep(a[0]), a[1]) << a[0];
 }
 
-TEST(GridSetupFormTest, AutomaticStepsLockTheirFieldsAndOkStoresAllTen) {
+TEST(GridSetupFormTest, AutoLocksTheStepsWhichAreCorrectedWhenLeftAndOnOk) {
   auto image = std::make_unique<sky::TSkyImage>();
   sky::TGridSettings grid;
   grid.azimuthAuto = 1;
@@ -368,10 +385,16 @@ TEST(GridSetupFormTest, AutomaticStepsLockTheirFieldsAndOkStoresAllTen) {
     c.Click(l, G::kFirstLine + 1, true);
     c.Type(l, G::kFirstStep, "0");
     c.Type(l, G::kFirstStep + 1, "5000");
+    c.Leave(l, G::kFirstStep + 1);
+    EXPECT_EQ(c.Text(G::kFirstStep + 1), "1800"); // corrected on leaving
+    EXPECT_EQ(c.Text(G::kFirstStep), "0");         // not yet left
     c.Type(l, G::kFirstStep + 2, "100");
+    c.Leave(l, G::kFirstStep + 2);
+    EXPECT_EQ(c.Text(G::kFirstStep + 2), "96");
     c.Type(l, G::kFirstStep + 3, "abc");
     const bool ok = c.PressOk(l);
-    EXPECT_EQ(c.Text(G::kFirstStep + 2), "96");
+    EXPECT_EQ(c.Text(G::kFirstStep), "1");
+    EXPECT_EQ(c.Text(G::kFirstStep + 3), "1");
     return ok;
   }});
   ASSERT_TRUE(ShowGridSetupForm(0, *image));
