@@ -122,14 +122,14 @@ std::u16string GreekText(std::u16string_view text) {
   return greek;
 }
 
-QFont QtFont(const TFontSpec& spec, bool greek) {
-  QFont font(ToQString(InstalledFamily(spec.family, greek)));
-  font.setItalic(spec.italic);
-  font.setBold(spec.bold);
+QFont QtFont(const TFontSpec& fontSpec, bool greek) {
+  QFont font(ToQString(InstalledFamily(fontSpec.family, greek)));
+  font.setItalic(fontSpec.italic);
+  font.setBold(fontSpec.bold);
   font.setKerning(false);
   font.setStyleStrategy(QFont::NoAntialias);
   font.setHintingPreference(QFont::PreferFullHinting);
-  font.setPixelSize(FittingPixelSize(font, std::max(1, spec.height)));
+  font.setPixelSize(FittingPixelSize(font, std::max(1, fontSpec.height)));
   return font;
 }
 

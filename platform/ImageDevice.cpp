@@ -320,23 +320,23 @@ void TImageDevice::SetGreekFamily(std::string_view family) {
   fonts_.clear();
 }
 
-const TImageDevice::TCachedFont& TImageDevice::Font(const TFontSpec& spec) const {
+const TImageDevice::TCachedFont& TImageDevice::Font(const TFontSpec& fontSpec) const {
   if (fontsGeneration_ != FontRegistrationGeneration()) {
     fonts_.clear();
     fontsGeneration_ = FontRegistrationGeneration();
   }
   for (const TCachedFont& cached : fonts_) {
-    if (cached.spec == spec) return cached;
+    if (cached.fontSpec == fontSpec) return cached;
   }
   if (fonts_.size() >= kFontCacheSize) fonts_.clear();
-  const QFont font = QtFont(spec, IsGreek(spec.family));
-  return fonts_.emplace_back(TCachedFont{spec, font, QFontMetrics(font)});
+  const QFont font = QtFont(fontSpec, IsGreek(fontSpec.family));
+  return fonts_.emplace_back(TCachedFont{fontSpec, font, QFontMetrics(font)});
 }
 
-TImageDevice::TQtText TImageDevice::Text(std::string_view text, const TFontSpec& spec) const {
+TImageDevice::TQtText TImageDevice::Text(std::string_view text, const TFontSpec& fontSpec) const {
   std::u16string unicode = Cp1251ToUtf16(text);
-  if (IsGreek(spec.family)) unicode = GreekText(unicode);
-  return {QString::fromStdU16String(unicode), Font(spec)};
+  if (IsGreek(fontSpec.family)) unicode = GreekText(unicode);
+  return {QString::fromStdU16String(unicode), Font(fontSpec)};
 }
 
 void TImageDevice::TextOut(int32_t x, int32_t y, std::string_view text, const TFontSpec& font) {

@@ -89,7 +89,7 @@ class TImageDevice final : public TDrawDevice {
  private:
   struct TQtText;
   struct TCachedFont {
-    TFontSpec spec;
+    TFontSpec fontSpec;
     QFont font;
     QFontMetrics metrics;
   };
@@ -110,8 +110,8 @@ class TImageDevice final : public TDrawDevice {
   // Pixels left .. right - 1 of row y, wherever an image placed far off puts them.
   void FillRow(int64_t y, int64_t left, int64_t right, const QColor& color);
   bool IsGreek(std::string_view family) const;
-  const TCachedFont& Font(const TFontSpec& spec) const;
-  TQtText Text(std::string_view text, const TFontSpec& spec) const;
+  const TCachedFont& Font(const TFontSpec& fontSpec) const;
+  TQtText Text(std::string_view text, const TFontSpec& fontSpec) const;
 
   TGuiSession session_;  // first made, last ended: the picture and its painter need it
   QImage image_;

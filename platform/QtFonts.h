@@ -10,11 +10,11 @@
 
 namespace velplatform {
 
-// The Qt font drawing `spec`: the installed family (Fonts.h), the largest pixel size whose
-// cell (ascent plus descent) fits the spec's height, and, for pixel-exact pictures that
+// The Qt font drawing `fontSpec`: the installed family (Fonts.h), the largest pixel size whose
+// cell (ascent plus descent) fits the fontSpec's height, and, for pixel-exact pictures that
 // measure as they draw, no antialiasing, no kerning and full hinting (every character
 // advances a whole number of pixels, so a text is as wide as its pieces together).
-QFont QtFont(const TFontSpec& spec, bool greek);
+QFont QtFont(const TFontSpec& fontSpec, bool greek);
 
 // Counts the changes of the symbol font registration, so that a font resolved before one
 // can be told from a font resolved after it.

@@ -47,36 +47,36 @@ TMonoImage QtRendering(std::u16string_view text, const QFont& font, int32_t heig
 
 TEST(DeviceText, DrawnWholeEqualsDrawnPieceByPieceAtMeasuredWidths) {
   const std::string text = Cp1251("AVATAR Вега Ty, 1.5\xB0");
-  const TFontSpec specs[] = {{"Arial", 14}, {"Arial", 15, false, true}, {"Arial", 11, true},
+  const TFontSpec fontSpecs[] = {{"Arial", 14}, {"Arial", 15, false, true}, {"Arial", 11, true},
                              {"Symbol", 14}, {"Arial", 40}};
-  for (const TFontSpec& spec : specs) {
+  for (const TFontSpec& fontSpec : fontSpecs) {
     TImageDevice whole(700, 50);
     TImageDevice pieces(700, 50);
     whole.SetTextColor(kWhite);
     pieces.SetTextColor(kWhite);
-    whole.TextOut(3, 2, text, spec);
+    whole.TextOut(3, 2, text, fontSpec);
     int32_t x = 3;
     for (char c : text) {
-      pieces.TextOut(x, 2, std::string_view(&c, 1), spec);
-      x += pieces.TextWidth(std::string_view(&c, 1), spec);
+      pieces.TextOut(x, 2, std::string_view(&c, 1), fontSpec);
+      x += pieces.TextWidth(std::string_view(&c, 1), fontSpec);
     }
-    EXPECT_EQ(Pixels(whole), Pixels(pieces)) << spec.family << " " << spec.height;
-    EXPECT_EQ(x - 3, whole.TextWidth(text, spec)) << spec.family << " " << spec.height;
+    EXPECT_EQ(Pixels(whole), Pixels(pieces)) << fontSpec.family << " " << fontSpec.height;
+    EXPECT_EQ(x - 3, whole.TextWidth(text, fontSpec)) << fontSpec.family << " " << fontSpec.height;
   }
 }
 
 TEST(DeviceText, RenderedTextHasTheMeasuredWidthAndTheCellHeight) {
   TImageDevice device(1, 1);
   for (int32_t height : {6, 12, 13, 30}) {
-    const TFontSpec spec{"Arial", height};
+    const TFontSpec fontSpec{"Arial", height};
     for (std::string_view text : {"A", "Sirius", "Sirius B"}) {
-      const TMonoImage image = device.RenderText(text, spec);
-      EXPECT_EQ(image.Width(), device.TextWidth(text, spec)) << text << " " << height;
+      const TMonoImage image = device.RenderText(text, fontSpec);
+      EXPECT_EQ(image.Width(), device.TextWidth(text, fontSpec)) << text << " " << height;
       EXPECT_EQ(image.Height(), height);
       EXPECT_TRUE(HasShape(image)) << text << " " << height;
     }
-    EXPECT_LT(device.TextWidth("Sirius", spec), device.TextWidth("Sirius B", spec));
-    EXPECT_LT(device.TextWidth("Sirius B", spec), device.TextWidth("Sirius BB", spec));
+    EXPECT_LT(device.TextWidth("Sirius", fontSpec), device.TextWidth("Sirius B", fontSpec));
+    EXPECT_LT(device.TextWidth("Sirius B", fontSpec), device.TextWidth("Sirius BB", fontSpec));
   }
   EXPECT_EQ(device.TextWidth("", {"Arial", 12}), 0);
   EXPECT_TRUE(device.RenderText("", {"Arial", 12}).Empty());
