@@ -183,10 +183,10 @@ TParamForm::TParamForm(velplatform::TWindowHandle owner, sky::TSkyImage& image,
 velplatform::TDialogLayout TParamForm::Layout() {
   velplatform::TDialogLayout layout;
   layout.caption = velplatform::Cp1251("Установка параметров");
-  layout.width = 290;
+  layout.width = 370;  // room for the five tabs in one row
   layout.height = 196;
   layout.controls.push_back(
-      Control(kPages, TControlKind::kPageControl, {4, 4, 282, 168},
+      Control(kPages, TControlKind::kPageControl, {4, 4, 362, 168},
               "Точка наблюдения\nШрифты\nОбъекты\nКоординаты\nИзображение"));
   int32_t page = 0;
   for (auto part : {PlaceControls(), FontControls(), ObjectControls(), CoordinateControls(),
@@ -196,8 +196,8 @@ velplatform::TDialogLayout TParamForm::Layout() {
       control.page = page;
     layout.controls.insert(layout.controls.end(), part.begin(), part.end());
   }
-  layout.controls.push_back(Control(1, TControlKind::kOkButton, {156, 176, 62, 16}, "&Верно"));
-  layout.controls.push_back(Control(2, TControlKind::kCancelButton, {222, 176, 62, 16}, "&Отмена"));
+  layout.controls.push_back(Control(1, TControlKind::kOkButton, {236, 176, 62, 16}, "&Верно"));
+  layout.controls.push_back(Control(2, TControlKind::kCancelButton, {302, 176, 62, 16}, "&Отмена"));
   return layout;
 }
 
