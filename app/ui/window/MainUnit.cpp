@@ -278,14 +278,16 @@ void TVelarionMainForm::CreateToolBar() {
   tool(TSkyTool::kSelection, "Выделение объектов", "↖");
   toolBar_->addAction(trackingItem_);
   trackingItem_->setToolTip(Ru("Отслеживание объектов"));
+  trackingItem_->setIconText(Ru("Отсл."));
   button("Шаг вращения", "Δt", [this] { SetRAngleBtnClick(); });
   button("Угол поворота", "∡", [this] { SpeedButton2Click(); });
   button("Задать увеличение", "×", [this] { SpeedButton3Click(); });
-  button("Установить время", "⌚", [this] { SpeedButton4Click(); });
+  button("Установить время", "Вр", [this] { SpeedButton4Click(); });
   tool(TSkyTool::kAngle, "Угловое расстояние\nмежду точками", "∠");
-  button("Точка наблюдения", "⌖", [this] { OpenParamForm(TParamPage::kPlace); });
+  button("Точка наблюдения", "Место", [this] { OpenParamForm(TParamPage::kPlace); });
   toolBar_->addAction(autoRotationItem_);
   autoRotationItem_->setToolTip(Ru("Автовращение изображения"));
+  autoRotationItem_->setIconText(Ru("Авто"));
   button("Параметры автовращения", "⚙t", [this] { SetAutoRParamsBtnClick(); });
   toolBar_->addSeparator();
   toolBar_->addAction(equatorialGridItem_);
@@ -297,7 +299,7 @@ void TVelarionMainForm::CreateToolBar() {
         button(hint, text, [this, position](bool on) { SetVisibility(position, on); }, true);
   };
   visibility(kStars, "Звёзды", "★");
-  visibility(kBoundaries, "Границы созвездий", "⌗");
+  visibility(kBoundaries, "Границы созвездий", "Гр");
   visibility(kNames, "Наименования созвездий", "A");
   visibility(kSolarSystem, "Объекты солнечной системы", "☉");
   visibility(kFigures, "Фигуры созвездий", "⋰");
@@ -346,7 +348,8 @@ void TVelarionMainForm::CreateToolBar() {
   arrow("◀", 1, 0, -kPanStep, 0);
   arrow("▶", 1, 2, kPanStep, 0);
   arrow("▼", 2, 1, 0, kPanStep);
-  toolBar_->addWidget(arrowPad_);
+  // A widget in a tool bar is shown and hidden through its action.
+  arrowPadAction_ = toolBar_->addWidget(arrowPad_);
 }
 
 void TVelarionMainForm::ApplyWindowSettings() {
@@ -623,8 +626,10 @@ void TVelarionMainForm::ZoomKeeping(int32_t zoom, bool keepScroll, QPoint pictur
   }
   if (image.DetailedView() != detailedShown_) ModeChanged();
   UpdateCaption();
-  arrowPad_->setVisible(image.DetailedView());
+  arrowPadAction_->setVisible(image.DetailedView());
 }
+
+bool TVelarionMainForm::ArrowPadShown() const { return arrowPadAction_->isVisible(); }
 
 void TVelarionMainForm::ModeChanged() {
   detailedShown_ = Image().DetailedView();

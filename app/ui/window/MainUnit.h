@@ -73,6 +73,8 @@ class TVelarionMainForm final : public QMainWindow,
   TAutoRotationState& AutoRotationState() { return autoRotation_; }
   bool Tracking() const { return tracking_; }
   QString StatusPanelText(int panel) const;
+  // The arrow pad for panning, shown in the detailed view only.
+  bool ArrowPadShown() const;
   // How many times the sky was composed (each full picture drawn).
   int32_t ComposeCount() const { return composeCount_; }
   TRequestQueue& Requests() { return requests_; }
@@ -222,6 +224,7 @@ class TVelarionMainForm final : public QMainWindow,
   std::unique_ptr<TVelarionConsole> console_;
   QToolBar* toolBar_ = nullptr;
   QWidget* arrowPad_ = nullptr;
+  QAction* arrowPadAction_ = nullptr;
   std::array<QLabel*, 5> panels_{};
   QMenu* searchMenu_ = nullptr;
   QMenu* operationsMenu_ = nullptr;

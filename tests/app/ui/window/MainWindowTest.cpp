@@ -103,6 +103,7 @@ TEST_F(MainWindowTest, CtrlFStepsTheViewTimeAndTheStatusBarFollows) {
 TEST_F(MainWindowTest, ZoomKeys) {
   TVelarionMainForm& window = Start();
   QWidget& sky = window.SkyArea();
+  EXPECT_FALSE(window.ArrowPadShown());  // panning arrows belong to the detailed view
   QTest::keyClick(&sky, Qt::Key_PageUp);
   EXPECT_EQ(window.Image().Zoom(), 150);
   QTest::keyClick(&sky, Qt::Key_Home);
@@ -112,9 +113,11 @@ TEST_F(MainWindowTest, ZoomKeys) {
   EXPECT_EQ(window.Image().Zoom(), 50000);
   EXPECT_TRUE(window.Image().DetailedView());
   EXPECT_TRUE(window.windowTitle().endsWith(QString::fromUtf8(" (Детальный просмотр)")));
+  EXPECT_TRUE(window.ArrowPadShown());
   QTest::keyClick(&sky, Qt::Key_1);
   EXPECT_EQ(window.Image().Zoom(), 100);
   EXPECT_TRUE(window.windowTitle().endsWith(QString::fromUtf8(" (Быстрый просмотр)")));
+  EXPECT_FALSE(window.ArrowPadShown());
 }
 
 TEST_F(MainWindowTest, WheelZoomKeepsTheSkyPointUnderThePointer) {
