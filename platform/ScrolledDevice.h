@@ -14,6 +14,8 @@ class TScrolledDevice final : public TDrawDevice {
   // The window-sized device and the picture point shown at its top-left corner.
   void Show(TDrawDevice& target, int32_t scrollX, int32_t scrollY);
   TDrawDevice* Target() const { return target_; }
+  // Forgets the target (about to be destroyed); nothing may be drawn until the next Show.
+  void Hide() { target_ = nullptr; }
 
   // The picture as far as the window reaches into it.
   int32_t Width() const override { return target_->Width() + dx_; }

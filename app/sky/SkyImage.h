@@ -193,6 +193,8 @@ class TSkyImage {
   // The off-screen canvas at the client's size, or none when the picture is drawn straight
   // onto the window.
   TDrawDevice* OffscreenCanvas();
+  // Gives the canvas's memory back while the program is not in use; the next paint makes it.
+  void ReleaseOffscreenCanvas() { offscreen_.Release(); }
   bool ViewChanged() const { return viewChanged_; }
   void MarkViewChanged() { viewChanged_ = true; }
   // Prepares the view when it changed, then (with `paint`) draws the picture onto the device.

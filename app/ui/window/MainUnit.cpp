@@ -1262,6 +1262,17 @@ bool TVelarionMainForm::SkyKey(QKeyEvent& event) {
   return true;
 }
 
+void TVelarionMainForm::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange || isActiveWindow() || session_ == nullptr) return;
+  // Another program has the user: drop a drag in progress and the off-screen picture.
+  if (drag_) FinishDrag(drag_->currentArea, true);
+  if (Image().ShowAsBitmap()) {
+    skyArea_->ReleasePicture();
+    composeNeeded_ = true;
+  }
+}
+
 void TVelarionMainForm::keyPressEvent(QKeyEvent* event) {
   if (!SkyKey(*event)) QMainWindow::keyPressEvent(event);
 }

@@ -42,6 +42,12 @@ const QImage* TSkyArea::Picture() const {
   return device != nullptr ? &device->Image() : nullptr;
 }
 
+void TSkyArea::ReleasePicture() {
+  scrolled_.Hide();
+  windowPicture_.reset();
+  image_.ReleaseOffscreenCanvas();
+}
+
 void TSkyArea::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(viewport());
   events_.SkyPaint(painter);

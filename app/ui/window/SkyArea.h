@@ -43,6 +43,8 @@ class TSkyArea final : public QAbstractScrollArea {
   velplatform::TDrawDevice& Canvas(int32_t scrollX, int32_t scrollY);
   // The picture last composed, as shown.
   const QImage* Picture() const;
+  // Gives back the memory of the composed picture; the next paint composes it anew.
+  void ReleasePicture();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -208,6 +208,22 @@ TEST_F(MainWindowTest, CtrlZOpensTheZoomDialogAndAppliesTheZoomTyped) {
   EXPECT_EQ(window.Image().Zoom(), 250);
 }
 
+TEST_F(MainWindowTest, LosingActivationReleasesThePictureAndTheNextPaintComposesIt) {
+  TVelarionMainForm& window = Start();
+  ASSERT_NE(window.SkyArea().Picture(), nullptr);
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(window.SkyArea().Picture(), nullptr);
+  const int32_t composed = window.ComposeCount();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.SkyArea().viewport()->repaint();
+  EXPECT_GT(window.ComposeCount(), composed);
+  EXPECT_NE(window.SkyArea().Picture(), nullptr);
+}
+
 TEST_F(MainWindowTest, SettingsWrittenAtTheEnd) {
   TVelarionMainForm& window = Start();
   window.close();
