@@ -52,9 +52,23 @@ std::optional<uint32_t> ChooseColour(TWindowHandle owner, uint32_t initial) {
 
 void SetColourRunner(TColourRunner runner) { ColourRunner() = std::move(runner); }
 
-void Beep() {
-  // The terminal's bell when there is no window; the Qt runner rings the desktop's.
-  if (!MessageBoxRunner()) std::fputc('\a', stderr);
+namespace {
+
+std::function<void()>& BeepRunner() {
+  static std::function<void()> runner;
+  return runner;
 }
+
+}  // namespace
+
+void Beep() {
+  if (const std::function<void()>& runner = BeepRunner()) {
+    runner();
+  } else {
+    std::fputc('\a', stderr);
+  }
+}
+
+void SetBeepRunner(std::function<void()> runner) { BeepRunner() = std::move(runner); }
 
 }  // namespace velplatform

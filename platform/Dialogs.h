@@ -158,8 +158,10 @@ std::optional<uint32_t> ChooseColour(TWindowHandle owner, uint32_t initial);
 using TColourRunner = std::function<std::optional<uint32_t>(TWindowHandle, uint32_t initial)>;
 void SetColourRunner(TColourRunner runner);
 
-// Sounds the default system beep.
+// Sounds the default system beep: the desktop's once the Qt runners are installed, the
+// terminal's bell before.
 void Beep();
+void SetBeepRunner(std::function<void()> runner);
 
 }  // namespace velplatform
 

@@ -402,6 +402,7 @@ void InstallQtDialogRunners() {
                     ButtonsOf(request.buttons), OwnerWidget(owner));
     return AnswerOf(box.exec());
   });
+  SetBeepRunner([] { QApplication::beep(); });
   SetColourRunner([](TWindowHandle owner, uint32_t initial) -> std::optional<uint32_t> {
     const QColor chosen = QColorDialog::getColor(
         QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF), OwnerWidget(owner));

@@ -68,7 +68,7 @@ class TQtDialog final : public QDialog, public TDialogControls {
   quint64 lastRoutedTime_ = 0;
 };
 
-// Installs the dialog, message-box and colour-chooser runners that show Qt windows (a QApplication must
+// Installs the dialog, message-box, colour-chooser and beep runners that show Qt windows (a QApplication must
 // run); the owner handle, when not 0, is the QWidget* of the owning window.
 void InstallQtDialogRunners();
 

@@ -123,14 +123,21 @@ void TSkyImage::SetLongitude(double degreesEast) {
 
 void TSkyImage::SetLatitude(double degrees) { Assign(latitude_, std::clamp(degrees, -90.0, 90.0)); }
 
-void TSkyImage::SetLocalTimeNow() {
-  if (clock_.localNow) SetLocalTime(clock_.localNow());
+void TSkyImage::SetLocalTimeNow() { SetMjd(NowMjd()); }
+
+namespace {
+
+double LocalMjd(const TLocalDateTime& t) {
+  return MJD(t.day, t.month, t.year, t.hour + t.minute / 60.0 + t.second / 3600.0);
 }
 
-void TSkyImage::SetLocalTime(const TLocalDateTime& t) {
-  const double hour = t.hour + t.minute / 60.0 + t.second / 3600.0;
-  SetMjd(MJD(t.day, t.month, t.year, hour) - timeZone_ / 24.0);
+}  // namespace
+
+double TSkyImage::NowMjd() const {
+  return clock_.localNow ? LocalMjd(clock_.localNow()) - timeZone_ / 24.0 : mjd_;
 }
+
+void TSkyImage::SetLocalTime(const TLocalDateTime& t) { SetMjd(LocalMjd(t) - timeZone_ / 24.0); }
 
 TLocalDateTime TSkyImage::GetLocalDate(double& hour) const {
   const double local = RoundTo(mjd_ + timeZone_ / 24.0, 6);

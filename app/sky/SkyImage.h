@@ -52,6 +52,14 @@ struct TClockSource {
 // The operating system's clock and zone.
 TClockSource SystemClock();
 
+// The positions of the visibility switches ("ObjectsVis"): 1 … 4, 15 and 16 are flags,
+// 5 … 14 the bodies from the Sun to Pluto, kept as the bits 0 … 9 of the body word.
+namespace visibility {
+inline constexpr int kStars = 1, kBoundaries = 2, kNames = 3, kFigures = 4;
+inline constexpr int kFirstBody = 5, kLastBody = 14;
+inline constexpr int kDeepSky = 15, kSolarSystem = 16;
+}  // namespace visibility
+
 struct TSelectedObject {
   TSkyObjectGroup* group;
   int32_t index;
@@ -106,6 +114,8 @@ class TSkyImage {
   double Longitude() const { return longitude_; }
   double Latitude() const { return latitude_; }
   void SetLocalTimeNow();
+  // The computer clock's moment (UT) by the current zone; the view's moment without a clock.
+  double NowMjd() const;
   // The moment given in the local time of the current zone.
   void SetLocalTime(const TLocalDateTime& local);
   // CalDat of the local moment rounded to 1e-6 day.

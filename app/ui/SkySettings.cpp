@@ -6,9 +6,7 @@ namespace velarion::ui {
 
 namespace {
 
-// Positions of "ObjectsVis" that are plain flags; 5 … 14 are the bits of the body word.
-constexpr int kStars = 1, kBoundaries = 2, kNames = 3, kFigures = 4, kDeepSky = 15,
-              kSolarSystem = 16, kFirstBody = 5, kLastBody = 14;
+using namespace sky::visibility;
 
 void ApplyVisibility(const TVisibility& v, sky::TSkyImage& image) {
   image.SetObjectVisible(kStars, v.stars);

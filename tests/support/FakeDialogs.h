@@ -164,7 +164,7 @@ using TDialogScript = std::function<bool(TFakeControls&, velplatform::TDialogLog
 
 // Installs a dialog runner for its lifetime: each shown dialog gets Init, then the next
 // script (or cancel when the scripts are used up). Message boxes are recorded and answered
-// with `answer`.
+// with `answer`; beeps are counted.
 class TFakeDialogs {
  public:
   explicit TFakeDialogs(std::vector<TDialogScript> scripts = {},
@@ -183,11 +183,13 @@ class TFakeDialogs {
           messages_.push_back(request);
           return answer_;
         });
+    velplatform::SetBeepRunner([this] { ++beeps_; });
   }
   ~TFakeDialogs() {
     velplatform::SetDialogRunner(nullptr);
     velplatform::SetMessageBoxRunner(nullptr);
     velplatform::SetColourRunner(nullptr);
+    velplatform::SetBeepRunner(nullptr);
   }
 
   // The colour chooser answers with `colour` (none: the user cancels) and records the
@@ -199,6 +201,7 @@ class TFakeDialogs {
     });
   }
   const std::vector<uint32_t>& ColourPresets() const { return colourPresets_; }
+  int Beeps() const { return beeps_; }
   TFakeDialogs(const TFakeDialogs&) = delete;
   TFakeDialogs& operator=(const TFakeDialogs&) = delete;
 
@@ -212,6 +215,7 @@ class TFakeDialogs {
   std::vector<velplatform::TDialogLayout> shown_;
   std::vector<velplatform::TMessageBoxRequest> messages_;
   std::vector<uint32_t> colourPresets_;
+  int beeps_ = 0;
 };
 
 }  // namespace veltest

@@ -49,17 +49,28 @@ TDegreePoint Middle(TDegreePoint a, TDegreePoint b) {
   return m;
 }
 
-}  // namespace
+bool Close(TArcminPoint a, TArcminPoint b) {
+  return RaGapArcmin(a.raArcmin, b.raArcmin) < kCloseArcmin &&
+         std::abs(a.decArcmin - b.decArcmin) < kCloseArcmin;
+}
 
-TPoint HorizonPointQuick(TArcminPoint visible, TPoint visiblePixel, TArcminPoint hidden) {
-  for (int step = 0; step < kMaxHalvings; ++step) {
-    if (RaGapArcmin(visible.raArcmin, hidden.raArcmin) < kCloseArcmin &&
-        std::abs(visible.decArcmin - hidden.decArcmin) < kCloseArcmin) {
-      break;
-    }
-    const TArcminPoint middle = Middle(visible, hidden);
+bool Close(TDegreePoint a, TDegreePoint b) {
+  return RaGapDeg(a.raDeg, b.raDeg) < kCloseDeg && std::fabs(a.decDeg - b.decDeg) < kCloseDeg;
+}
+
+bool Project(TArcminPoint p, TPoint& pixel) {
+  return QuickRaDecToXY(p.raArcmin, p.decArcmin, &pixel.x, &pixel.y);
+}
+
+bool Project(TDegreePoint p, TPoint& pixel) { return RaDecToXY(p.raDeg, p.decDeg, &pixel.x, &pixel.y); }
+
+// The same bisection for both views; only the units and the projection differ.
+template <typename TSkyPoint>
+TPoint HorizonPoint(TSkyPoint visible, TPoint visiblePixel, TSkyPoint hidden) {
+  for (int step = 0; step < kMaxHalvings && !Close(visible, hidden); ++step) {
+    const TSkyPoint middle = Middle(visible, hidden);
     TPoint p;
-    if (!QuickRaDecToXY(middle.raArcmin, middle.decArcmin, &p.x, &p.y)) {
+    if (!Project(middle, p)) {
       hidden = middle;
       continue;
     }
@@ -71,24 +82,14 @@ TPoint HorizonPointQuick(TArcminPoint visible, TPoint visiblePixel, TArcminPoint
   return visiblePixel;
 }
 
+}  // namespace
+
+TPoint HorizonPointQuick(TArcminPoint visible, TPoint visiblePixel, TArcminPoint hidden) {
+  return HorizonPoint(visible, visiblePixel, hidden);
+}
+
 TPoint HorizonPointDetailed(TDegreePoint visible, TPoint visiblePixel, TDegreePoint hidden) {
-  for (int step = 0; step < kMaxHalvings; ++step) {
-    if (RaGapDeg(visible.raDeg, hidden.raDeg) < kCloseDeg &&
-        std::fabs(visible.decDeg - hidden.decDeg) < kCloseDeg) {
-      break;
-    }
-    const TDegreePoint middle = Middle(visible, hidden);
-    TPoint p;
-    if (!RaDecToXY(middle.raDeg, middle.decDeg, &p.x, &p.y)) {
-      hidden = middle;
-      continue;
-    }
-    const bool settled = WithinPixel(p, visiblePixel);
-    visible = middle;
-    visiblePixel = p;
-    if (settled) break;
-  }
-  return visiblePixel;
+  return HorizonPoint(visible, visiblePixel, hidden);
 }
 
 }  // namespace velarion::catalogues

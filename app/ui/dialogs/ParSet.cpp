@@ -17,8 +17,7 @@ using velplatform::TDialogControls;
 namespace {
 
 // Positions of the image's visibility switches.
-constexpr int kStarsSwitch = 1, kBoundariesSwitch = 2, kNamesSwitch = 3, kFiguresSwitch = 4,
-              kDeepSkySwitch = 15, kSolarSystemSwitch = 16;
+namespace visibility = sky::visibility;
 
 void CheckEither(TDialogControls& controls, bool second, int32_t first, int32_t secondId) {
   if (second) {
@@ -224,12 +223,12 @@ void TParamForm::InitFonts(TDialogControls& controls) {
 }
 
 void TParamForm::InitObjects(TDialogControls& controls) {
-  controls.SetChecked(kStars, image_.ObjectVisible(kStarsSwitch));
-  controls.SetChecked(kBoundaries, image_.ObjectVisible(kBoundariesSwitch));
-  controls.SetChecked(kConstellationNames, image_.ObjectVisible(kNamesSwitch));
-  controls.SetChecked(kSolarSystem, image_.ObjectVisible(kSolarSystemSwitch));
-  controls.SetChecked(kFigures, image_.ObjectVisible(kFiguresSwitch));
-  controls.SetChecked(kDeepSky, image_.ObjectVisible(kDeepSkySwitch));
+  controls.SetChecked(kStars, image_.ObjectVisible(visibility::kStars));
+  controls.SetChecked(kBoundaries, image_.ObjectVisible(visibility::kBoundaries));
+  controls.SetChecked(kConstellationNames, image_.ObjectVisible(visibility::kNames));
+  controls.SetChecked(kSolarSystem, image_.ObjectVisible(visibility::kSolarSystem));
+  controls.SetChecked(kFigures, image_.ObjectVisible(visibility::kFigures));
+  controls.SetChecked(kDeepSky, image_.ObjectVisible(visibility::kDeepSky));
   controls.SetChecked(kProperNames, image_.StarProperNames());
   controls.SetChecked(kHighPrecision, image_.AlwaysHighPrecision());
   controls.SetChecked(kObjectHints, configuration_.sky.objectHints);
@@ -358,12 +357,12 @@ void TParamForm::AcceptOptions(const TDialogControls& controls) {
   image_.SetRefraction(controls.Checked(kRefraction));
   image_.SetPressure(StoredPressureMbar(FieldNumber(controls, kPressure), pressureInMillimetres_));
   image_.SetTemperature(StoredTemperatureC(FieldNumber(controls, kTemperature)));
-  image_.SetObjectVisible(kStarsSwitch, controls.Checked(kStars));
-  image_.SetObjectVisible(kBoundariesSwitch, controls.Checked(kBoundaries));
-  image_.SetObjectVisible(kNamesSwitch, controls.Checked(kConstellationNames));
-  image_.SetObjectVisible(kFiguresSwitch, controls.Checked(kFigures));
-  image_.SetObjectVisible(kSolarSystemSwitch, controls.Checked(kSolarSystem));
-  image_.SetObjectVisible(kDeepSkySwitch, controls.Checked(kDeepSky));
+  image_.SetObjectVisible(visibility::kStars, controls.Checked(kStars));
+  image_.SetObjectVisible(visibility::kBoundaries, controls.Checked(kBoundaries));
+  image_.SetObjectVisible(visibility::kNames, controls.Checked(kConstellationNames));
+  image_.SetObjectVisible(visibility::kFigures, controls.Checked(kFigures));
+  image_.SetObjectVisible(visibility::kSolarSystem, controls.Checked(kSolarSystem));
+  image_.SetObjectVisible(visibility::kDeepSky, controls.Checked(kDeepSky));
   image_.SetProjection(controls.Checked(kConic) ? 1 : 0);
   image_.SetAzimuthFromSouth(controls.Checked(kFromSouth));
   image_.SetMirror(controls.Checked(kMirror));

@@ -13,7 +13,6 @@ using velplatform::TDialogControls;
 namespace {
 
 // The body switches are the image's visibility positions 5 … 14.
-constexpr int kFirstBodyPosition = 5;
 
 constexpr std::array<const char*, TSolarForm::kBodies> kBodyNames = {
     "Солнце", "Луна", "Меркурий", "Венера", "Марс", "Юпитер", "Сатурн", "Уран", "Нептун", "Плутон"};
@@ -58,7 +57,7 @@ bool ShowSolarForm(velplatform::TWindowHandle owner, sky::TSkyImage& image) {
   if (!velplatform::RunDialog(owner, TSolarForm::Layout(), form))
     return false;
   for (int b = 0; b < TSolarForm::kBodies; ++b) {
-    image.SetObjectVisible(kFirstBodyPosition + b, (form.BodyBits() >> b) & 1U);
+    image.SetObjectVisible(sky::visibility::kFirstBody + b, (form.BodyBits() >> b) & 1U);
   }
   return true;
 }

@@ -57,13 +57,7 @@ constexpr int kHintlessToolBarMs = 400;
 constexpr const char* kProgramTitle = "Velarion";
 constexpr std::string_view kConsoleFile = "console.def";
 
-// Positions of "ObjectsVis" behind the visibility buttons.
-constexpr int kStars = 1;
-constexpr int kBoundaries = 2;
-constexpr int kNames = 3;
-constexpr int kFigures = 4;
-constexpr int kDeepSky = 15;
-constexpr int kSolarSystem = 16;
+using namespace sky::visibility;  // the switches behind the visibility buttons
 
 
 }  // namespace
@@ -852,14 +846,9 @@ void TVelarionMainForm::RotateBClick() {
 
 void TVelarionMainForm::RotateNowClick() {
   if (autoRotation_.On()) return;
-  SetViewTime(true, NowMjd());
+  SetViewTime(true, Image().NowMjd());
 }
 
-double TVelarionMainForm::NowMjd() const {
-  const sky::TLocalDateTime now = options_.clock.localNow ? options_.clock.localNow() : sky::TLocalDateTime{};
-  return MJD(now.day, now.month, now.year, now.hour + now.minute / 60.0 + now.second / 3600.0) -
-         session_->Image().TimeZone() / 24.0;
-}
 
 void TVelarionMainForm::AutorotationMenuItemClick() { SetAutoRotation(!autoRotation_.On()); }
 
@@ -878,7 +867,7 @@ void TVelarionMainForm::SetAutoRotation(bool on) {
 void TVelarionMainForm::AutoRotationTick() {
   const TAutoRotation& settings = session_->Configuration().sky.autoRotation;
   const TAutoRotationParams params{settings.timeStepDays, settings.forward, settings.realTime};
-  const std::optional<double> next = autoRotation_.Tick(params, Image().Mjd(), NowMjd());
+  const std::optional<double> next = autoRotation_.Tick(params, Image().Mjd(), Image().NowMjd());
   if (!next) {
     SetAutoRotation(false);
     return;

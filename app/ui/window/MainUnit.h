@@ -182,7 +182,6 @@ class TVelarionMainForm final : public QMainWindow,
   void BlinkTick();
   void HandleRequests();
   void FlushStateFiles();
-  double NowMjd() const;
   TDiscView DiscView() const;
   QPoint ScrollPosition() const;
   void ScrollTo(QPoint position);

@@ -54,12 +54,14 @@ TEST(EditDmsTest, TheEditorShowsAndTakesTheParts) {
   c.Type(form, F::kSecondsEdit, "36");
   ASSERT_TRUE(c.PressOk(form));
   EXPECT_DOUBLE_EQ(form.Value(), -0.51);
+  const TFakeDialogs beeps;  // counts the warning beeps of refused fields
   c.Type(form, F::kMinutesEdit, "60");
   EXPECT_FALSE(c.PressOk(form)) << "60 minutes is a slip, not a degree";
   EXPECT_EQ(c.focused, F::kMinutesEdit);
   c.Type(form, F::kMinutesEdit, "59");
   c.Type(form, F::kSecondsEdit, "-1");
   EXPECT_FALSE(c.PressOk(form));
+  EXPECT_EQ(beeps.Beeps(), 2);
 }
 
 TEST(EditDmsTest, AnMjdIsEditedAsDateAndTime) {
