@@ -66,6 +66,7 @@ TSkyImage::TSkyImage(TScreenMetrics screen, TClockSource clock)
   for (int position : {1, 2, 3, 15, 16}) visible_[position] = true;
   if (clock_.timeZoneHours) timeZone_ = ReduceTimeZone(clock_.timeZoneHours());
   output_.SetSymbolImages(&images_);
+  output_.SetMeasuringDevice(velplatform::CreateImageDevice(1, 1, screen_.dpiX, screen_.dpiY));
   RecomputeTimes();
 }
 
@@ -476,7 +477,7 @@ TDrawDevice* TSkyImage::OffscreenCanvas() {
 }
 
 void TSkyImage::PaintSky(TDrawDevice& device, bool paint, bool keepCentre) {
-  output_.Bind(&device);
+  const TCanvasBinding binding(output_, device);
   // Keeping the centre: the selection's sky point in the frame of the date, before the
   // new layout moves the disc.
   int32_t keptX = 0;
@@ -615,8 +616,7 @@ void TSkyImage::PickObjects(int32_t x, int32_t y, bool selectableOnly) {
   };
   read();
   const std::array<TColor, 9> empty = stored;
-  TDrawDevice* previous = output_.Device();
-  output_.Bind(canvas);
+  const TCanvasBinding binding(output_, *canvas);
   const groups::TObjectRect area{x - 1, y - 1, x + 2, y + 2};
   for (groups::TGroupListElement* element : DrawingOrder()) {
     TSkyObjectGroup* group = element->Group();
@@ -639,7 +639,6 @@ void TSkyImage::PickObjects(int32_t x, int32_t y, bool selectableOnly) {
       }
     }
   }
-  output_.Bind(previous);
 }
 
 }  // namespace velarion::sky

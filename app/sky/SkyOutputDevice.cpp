@@ -26,6 +26,17 @@ void TSkyOutputDevice::Bind(TDrawDevice* device) {
   if (device_ != nullptr) device_->SetGreekFamily(greek_);
 }
 
+void TSkyOutputDevice::SetMeasuringDevice(std::unique_ptr<TDrawDevice> device) {
+  measuring_ = std::move(device);
+  if (measuring_ != nullptr)
+    measuring_->SetGreekFamily(greek_);
+}
+
+int32_t TSkyOutputDevice::BitDepth() const {
+  const TDrawDevice* device = Measurer();
+  return device != nullptr ? device->BitDepth() : 0;
+}
+
 void TSkyOutputDevice::SetFonts(std::string_view normal, std::string_view greek,
                                 int32_t normalHeight, int32_t greekHeight, int32_t symbolHeight) {
   normal_ = Cut(normal);
@@ -34,6 +45,8 @@ void TSkyOutputDevice::SetFonts(std::string_view normal, std::string_view greek,
   greekHeight_ = greekHeight;
   symbolHeight_ = symbolHeight;
   if (device_ != nullptr) device_->SetGreekFamily(greek_);
+  if (measuring_ != nullptr)
+    measuring_->SetGreekFamily(greek_);
 }
 
 int32_t TSkyOutputDevice::LargestFontHeight() const {
@@ -64,15 +77,18 @@ int32_t TSkyOutputDevice::DrawRun(const TRun& run, int32_t x, int32_t line, bool
   if (run.font == TMarkupFont::kGreek && size == 16 && run.text.back() == 'u') size += 2;
   const TFontSpec font = FontOf(run.font, size, run.italic, run.bold);
   const int32_t y = line - run.lineOffset - size / 2 - (size % 2 == 0 ? 1 : 0);
-  if (device_ == nullptr) return 0;
+  TDrawDevice* const measurer = Measurer();
+  if (measurer == nullptr)
+    return 0;
+  draw = draw && device_ != nullptr;
   if (run.font == TMarkupFont::kSymbol && images_ != nullptr) {
     // In image mode the symbol text takes the text colour like the star images.
-    const TMonoImage glyphs = device_->RenderText(run.text, font);
+    const TMonoImage glyphs = measurer->RenderText(run.text, font);
     if (draw) device_->DrawMonoImage(glyphs, x, y, device_->TextColor(), background_, true);
     return glyphs.Width();
   }
   if (draw) device_->TextOut(x, y, run.text, font);
-  return device_->TextWidth(run.text, font);
+  return measurer->TextWidth(run.text, font);
 }
 
 int32_t TSkyOutputDevice::DrawString(std::string_view text, int32_t x, int32_t y, bool draw) {

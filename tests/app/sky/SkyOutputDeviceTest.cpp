@@ -110,4 +110,30 @@ TEST_F(OutputDevice, SetDrawColorGivesThePreviousColour) {
   EXPECT_EQ(output.BitDepth(), 32);
 }
 
+// A canvas is bound for one drawing pass only: the window may give its picture back at any
+// time between passes, while groups still measure their labels.
+TEST(OutputDeviceBinding, BetweenPassesTextIsMeasuredAndNothingReachesTheLastCanvas) {
+  TSkyOutputDevice output;
+  auto owned = std::make_unique<TRecordingDevice>(1, 1);
+  TRecordingDevice& measuring = *owned;
+  output.SetMeasuringDevice(std::move(owned));
+  output.SetFonts("Arial", "Symbol", 12, 12, 12);
+  TRecordingDevice canvas{200, 100};
+  {
+    const TCanvasBinding pass(output, canvas);
+    EXPECT_EQ(output.Device(), &canvas);
+    EXPECT_EQ(output.DrawString("ab", 0, 0, true), 7 + 7);
+    EXPECT_FALSE(canvas.Log().empty());
+  }
+  EXPECT_EQ(output.Device(), nullptr);
+  canvas.ClearLog();
+  measuring.ClearLog();
+  EXPECT_EQ(output.DrawString("ab", 0, 0, true), 7 + 7);
+  output.DrawSymbol(30, 0, 0, 1);
+  output.SetDrawColor(1, 2);
+  EXPECT_TRUE(canvas.Log().empty());
+  EXPECT_TRUE(measuring.Log().empty()); // measured, never drawn on
+  EXPECT_EQ(output.BitDepth(), 32);
+}
+
 }  // namespace

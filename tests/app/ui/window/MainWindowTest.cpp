@@ -1,4 +1,4 @@
-#include "MainUnit.h"
+#include "WindowFixture.h"
 
 #include "Cp1251.h"
 #include "Dialogs.h"
@@ -25,44 +25,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The window started off screen in a program folder of its own (no data files, no
-// plug-ins: whatever groups there are fail or are absent, and the window works all the same).
-class MainWindowTest : public testing::Test {
- protected:
-  MainWindowTest() {
-    char pattern[] = "/tmp/velarion-window-XXXXXX";
-    folder_ = ::mkdtemp(pattern);
-    velplatform::SetMessageBoxRunner([this](velplatform::TWindowHandle, const velplatform::TMessageBoxRequest& r) {
-      messages_.push_back(velplatform::Cp1251ToUtf8(r.title + ": " + r.text));
-      return velplatform::TMessageAnswer::kOk;
-    });
-  }
-  ~MainWindowTest() override {
-    window_.reset();
-    velplatform::SetMessageBoxRunner({});
-    fs::remove_all(folder_);
-  }
-
-  TVelarionMainForm& Start() {
-    Open();
-    return *window_;
-  }
-
-  void Open() {
-    TMainFormOptions options;
-    options.programFolder = folder_ + "/";
-    options.paced = false;
-    window_ = std::make_unique<TVelarionMainForm>(std::move(options));
-    window_->resize(900, 700);
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window_->Started(); }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window_->ComposeCount() > 0; }));
-    // The loading window had the focus; a window manager gives it back, here we do.
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-  }
-
+class MainWindowTest : public veltest::TWindowFixture {
+protected:
   // The sky point (frame of the date) under a point of the sky area.
   std::optional<std::pair<double, double>> SkyPointUnder(QPoint area) {
     const QPoint p = window_->PicturePoint(area);
@@ -81,10 +45,6 @@ class MainWindowTest : public testing::Test {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->Image().ViewChanged(); }));
     QApplication::processEvents();
   }
-
-  std::string folder_;
-  std::vector<std::string> messages_;
-  std::unique_ptr<TVelarionMainForm> window_;
 };
 
 TEST_F(MainWindowTest, CtrlFStepsTheViewTimeAndTheStatusBarFollows) {

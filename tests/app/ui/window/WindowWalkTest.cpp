@@ -1,0 +1,90 @@
+// The window with the program's data and its real dialogs, walked as a user walks it: the
+// paths that once crashed once a modal dialog had taken the user away from the sky.
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QMenu>
+
+namespace velarion::ui {
+namespace {
+
+class WindowWalkTest : public veltest::TWindowFixture {
+protected:
+  TVelarionMainForm& StartWithData() {
+    LinkProgramData();
+    TVelarionMainForm& window = Start();
+    UseRealDialogs();
+    return window;
+  }
+
+  // F8, then the group's entry of the options menu; `choose` acts in the options dialog.
+  void EditOptionsFromF8(const char* groupName, std::function<void(QWidget&)> choose) {
+    QTest::keyClick(window_->SkyArea().viewport(), Qt::Key_F8);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* entry = nullptr;
+    for (QAction* action : menu->actions()) {
+      if (action->text() == QString::fromUtf8(groupName))
+        entry = action;
+    }
+    ASSERT_NE(entry, nullptr) << groupName;
+    menu->close();
+    WhenModalShows(std::move(choose));
+    entry->trigger();
+  }
+
+  static void Tick(QWidget& dialog, const char* caption) {
+    for (auto* button : dialog.findChildren<QAbstractButton*>()) {
+      if (button->text() == QString::fromUtf8(caption))
+        button->click();
+    }
+  }
+
+  // Waits until the window has handled what the dialog asked for and shown the sky again.
+  void SkyShownAgain() {
+    const int32_t composed = window_->ComposeCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window_->ComposeCount() > composed; }));
+  }
+};
+
+TEST_F(WindowWalkTest, ClickingTheSkyAfterADialogClosedPicksWhatIsThere) {
+  TVelarionMainForm& window = StartWithData();
+  WhenModalShows([](QWidget& about) { QTest::keyClick(&about, Qt::Key_Escape); });
+  window.N3Click();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_EQ(window.Tools().Current(), TSkyTool::kSelection);
+  // The picture was given back while the dialog had the user; picking must not need it.
+  const QSize size = window.SkyArea().viewport()->size();
+  QTest::mouseClick(window.SkyArea().viewport(), Qt::LeftButton, {},
+                    {size.width() / 2, size.height() / 2});
+  QTest::mouseClick(window.SkyArea().viewport(), Qt::LeftButton, {},
+                    {size.width() / 3, size.height() / 3});
+  SkyShownAgain();
+}
+
+TEST_F(WindowWalkTest, PlanetSymbolsChosenInTheOptionsRecalculateThePlanets) {
+  TVelarionMainForm& window = StartWithData();
+  for (int body = sky::visibility::kFirstBody; body <= sky::visibility::kLastBody; ++body) {
+    window.Image().SetObjectVisible(body, true);
+  }
+  EditOptionsFromF8("Планеты и спутники", [](QWidget& dialog) {
+    Tick(dialog, "Символы");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  SkyShownAgain();
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
+}
+
+TEST_F(WindowWalkTest, StarColoursChosenInTheOptionsLayTheStarsOutAgain) {
+  StartWithData();
+  EditOptionsFromF8("Каталог ярких звезд (Цветн.)", [](QWidget& dialog) {
+    Tick(dialog, "Использовать цвета звезд");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  SkyShownAgain();
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
+}
+
+} // namespace
+} // namespace velarion::ui
