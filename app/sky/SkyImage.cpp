@@ -47,11 +47,9 @@ double ReduceTimeZone(double hours) {
 
 TClockSource SystemClock() {
   return {[] {
-            const std::time_t now = std::time(nullptr);
-            std::tm local{};
-            ::localtime_r(&now, &local);
-            return TLocalDateTime{local.tm_mday, local.tm_mon + 1, local.tm_year + 1900,
-                                  local.tm_hour, local.tm_min, local.tm_sec};
+            const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+            constexpr double kMjdOfUnixEpoch = 40587.0; // 1970-01-01 0h UT
+            return kMjdOfUnixEpoch + std::chrono::duration<double>(sinceEpoch).count() / 86400.0;
           },
           [] {
             const std::time_t now = std::time(nullptr);
@@ -124,7 +122,9 @@ void TSkyImage::SetLongitude(double degreesEast) {
 
 void TSkyImage::SetLatitude(double degrees) { Assign(latitude_, std::clamp(degrees, -90.0, 90.0)); }
 
-void TSkyImage::SetLocalTimeNow() { SetMjd(NowMjd()); }
+void TSkyImage::SetTimeNow() {
+  SetMjd(NowMjd());
+}
 
 namespace {
 
@@ -135,7 +135,7 @@ double LocalMjd(const TLocalDateTime& t) {
 }  // namespace
 
 double TSkyImage::NowMjd() const {
-  return clock_.localNow ? LocalMjd(clock_.localNow()) - timeZone_ / 24.0 : mjd_;
+  return clock_.utcMjd ? clock_.utcMjd() : mjd_;
 }
 
 void TSkyImage::SetLocalTime(const TLocalDateTime& t) { SetMjd(LocalMjd(t) - timeZone_ / 24.0); }

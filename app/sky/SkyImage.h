@@ -43,10 +43,11 @@ struct TLocalDateTime {
   int32_t second = 0;
 };
 
-// The computer's clock (local time) and its time zone (hours east, daylight saving in force
-// included); injected so that tests fix them.
+// The computer's clock and its time zone (hours east, daylight saving in force included);
+// injected so that tests fix them. Now is the clock's universal moment whatever the zone of
+// the place shown: the zone only says how that moment reads there.
 struct TClockSource {
-  std::function<TLocalDateTime()> localNow;
+  std::function<double()> utcMjd;
   std::function<double()> timeZoneHours;
 };
 // The operating system's clock and zone.
@@ -113,8 +114,8 @@ class TSkyImage {
   void SetLatitude(double degrees);       // clamped to [-90, 90]
   double Longitude() const { return longitude_; }
   double Latitude() const { return latitude_; }
-  void SetLocalTimeNow();
-  // The computer clock's moment (UT) by the current zone; the view's moment without a clock.
+  void SetTimeNow();
+  // The computer clock's moment (UT); the view's moment without a clock.
   double NowMjd() const;
   // The moment given in the local time of the current zone.
   void SetLocalTime(const TLocalDateTime& local);

@@ -75,7 +75,7 @@ void ApplyView(const TExportOptions& options, sky::TSkyImage& image) {
   if (options.time) {
     image.SetLocalTime(*options.time);
   } else {
-    image.SetLocalTimeNow();
+    image.SetTimeNow();
   }
   image.SetPictureView(options.width, options.height, options.zoom.value_or(100));
 }

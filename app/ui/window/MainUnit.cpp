@@ -116,7 +116,7 @@ TVelarionMainForm::TVelarionMainForm(TMainFormOptions options)
 
   ApplyWindowSettings();
   SetRefreshRequestQueue(&requests_);
-  Image().SetLocalTimeNow();
+  Image().SetTimeNow();
   SetZoomAround(100, false, false, true, 0, 0);
   skyArea_->viewport()->setCursor(Qt::CrossCursor);
   UpdateToolBar();

@@ -15,8 +15,11 @@ using namespace velarion::sky;
 using veltest::AddShown;
 using veltest::TDotGroup;
 
+// The computer's clock reads 10 Dec 2026 18:30 UT.
+const double kClockMjd = MJD(10, 12, 2026, 18.5);
+
 TClockSource FixedClock(double zoneHours) {
-  return {[] { return TLocalDateTime{10, 12, 2026, 21, 30, 0}; }, [zoneHours] { return zoneHours; }};
+  return {[] { return kClockMjd; }, [zoneHours] { return zoneHours; }};
 }
 
 class SkyImage : public testing::Test {
@@ -77,9 +80,24 @@ TEST_F(SkyImage, TheLocalMomentIsKeptInTheCalendarsRange) {
   EXPECT_EQ(last.day, 31);
 }
 
+// Now is the clock's universal moment, whatever zone the place shown keeps: a city three
+// hours east of a computer on UT sees the same moment, three hours later on its clocks.
+TEST_F(SkyImage, NowIsTheClocksMomentShownInThePlacesZone) {
+  TSkyImage utcComputer{screen, FixedClock(0.0)};
+  for (const double placeZone : {0.0, 3.0, -5.0}) {
+    utcComputer.SetTimeZoneAutomatic(placeZone == 0.0);
+    utcComputer.SetTimeZone(placeZone);
+    utcComputer.SetTimeNow();
+    EXPECT_DOUBLE_EQ(utcComputer.Mjd(), kClockMjd) << placeZone;
+    double hour = 0.0;
+    utcComputer.GetLocalDate(hour);
+    EXPECT_NEAR(hour, 18.5 + placeZone, 1e-4) << placeZone;
+  }
+}
+
 TEST_F(SkyImage, MomentBringsDeltaTAndSiderealTime) {
-  image.SetLocalTimeNow();
-  EXPECT_DOUBLE_EQ(image.Mjd(), MJD(10, 12, 2026, 21.5) - 3.0 / 24.0);
+  image.SetTimeNow();
+  EXPECT_DOUBLE_EQ(image.Mjd(), kClockMjd);
   EXPECT_NEAR(image.DeltaTDays() * 86400.0, 69.1, 1.0);
   EXPECT_DOUBLE_EQ(image.SiderealTime(), LMST(image.Mjd(), -image.Longitude()));
   image.SetDeltaTSeconds(100.0);  // ignored while automatic

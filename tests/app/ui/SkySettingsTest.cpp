@@ -2,6 +2,7 @@
 #include "SkySettings.h"
 
 #include "ProjectionExports.h"
+#include "velastro.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ using namespace velarion::ui;
 using velarion::sky::TSkyImage;
 
 velarion::sky::TClockSource FixedClock() {
-  return {[] { return velarion::sky::TLocalDateTime{10, 12, 2026, 22, 0, 0}; }, [] { return 3.0; }};
+  return {[] { return MJD(10, 12, 2026, 19.0); }, [] { return 3.0; }};
 }
 
 velarion::sky::TColorSchemes TwoSchemesEach() {

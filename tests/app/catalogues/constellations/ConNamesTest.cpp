@@ -210,10 +210,10 @@ class ConNamesOnTheSky : public ConNames {
     ConNames::TearDown();
   }
   veltest::TMainList list;
-  velarion::sky::TSkyImage image{velarion::sky::TScreenMetrics{96, 96, 397, 16},
-                                 velarion::sky::TClockSource{
-                                     [] { return velarion::sky::TLocalDateTime{1, 1, 2000, 21, 0, 0}; },
-                                     [] { return 0.0; }}};
+  velarion::sky::TSkyImage image{
+      velarion::sky::TScreenMetrics{96, 96, 397, 16},
+      velarion::sky::TClockSource{[] { return 51544.875; }, // 2000-01-01 21h UT
+                                  [] { return 0.0; }}};
   velplatform::TRecordingDevice device{400, 400};
 };
 
@@ -221,7 +221,7 @@ TEST_F(ConNamesOnTheSky, LabelsStandAtTheirPositionsWithTheirTextsWidth) {
   SetNameType(0);
   auto* names = static_cast<TConNames*>(list.Add(MakeConstellationNamesGroup(veltest::kDataFolder)));
   ASSERT_NE(names, nullptr);
-  image.SetLocalTimeNow();
+  image.SetTimeNow();
   image.SetObjectVisible(3, true);
   image.PaintSky(device, true);
 

@@ -192,8 +192,7 @@ class DeepSkyOnTheSky : public testing::Test {
     velarion::sky::FreeProjectionTables();
   }
 
-  velarion::sky::TSkyImage image{{}, {[] { return velarion::sky::TLocalDateTime{}; },
-                                      [] { return 0.0; }}};
+  velarion::sky::TSkyImage image{{}, {[] { return 51544.0; }, [] { return 0.0; }}};
   velarion::groups::TGroupList list;
   velplatform::TRecordingDevice device{400, 400};
   std::string folder;
@@ -212,6 +211,8 @@ TEST_F(DeepSkyOnTheSky, TheSymbolAndItsLabelMakeTheRectangle) {
   const int32_t w = symbol.Width();
   const int32_t h = symbol.Height();
   EXPECT_NEAR(rect.left + w / 2, image.CentreX(), 2);
+  // Measured on the device the pass drew on, as the group measured it.
+  const velarion::sky::TCanvasBinding measuredOn(image.OutputDevice(), device);
   const int32_t labelWidth = DrawString("\x01\x07\x05M 1\x06\x08", 0, 0, false);
   EXPECT_GT(labelWidth, 0);
   EXPECT_EQ(rect.right - rect.left, w + labelWidth + 1);

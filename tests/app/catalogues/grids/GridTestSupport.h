@@ -76,8 +76,7 @@ class GridHost : public testing::Test {
     group.DrawObjects([&]() { return next < reported.size() ? reported[next++] : -1; });
   }
 
-  velarion::sky::TSkyImage image{{}, {[] { return velarion::sky::TLocalDateTime{}; },
-                                      [] { return 0.0; }}};
+  velarion::sky::TSkyImage image{{}, {[] { return 51544.0; }, [] { return 0.0; }}};
   velplatform::TRecordingDevice device{800, 800};
   velarion::sky::TProjectionSetup setup;
   velarion::kit::TViewRect view{0, 799, 0, 799};

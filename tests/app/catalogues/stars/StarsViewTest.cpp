@@ -31,7 +31,7 @@ constexpr double kLatitude = 40.0;
 constexpr double kLongitude = 20.0;
 
 velarion::sky::TClockSource FixedClock() {
-  return {[] { return velarion::sky::TLocalDateTime{}; }, [] { return 0.0; }};
+  return {[] { return 51544.0; }, [] { return 0.0; }};
 }
 
 int32_t Arcsec(double degrees) { return static_cast<int32_t>(std::lround(degrees * 3600.0)); }

@@ -29,7 +29,7 @@ using P = TParamForm;
 constexpr double kSystemZone = 5.75;
 
 std::unique_ptr<sky::TSkyImage> MakeImage() {
-  sky::TClockSource clock{[] { return sky::TLocalDateTime{}; }, [] { return kSystemZone; }};
+  sky::TClockSource clock{[] { return 51544.0; }, [] { return kSystemZone; }};
   auto owned = std::make_unique<sky::TSkyImage>(sky::TScreenMetrics{}, clock);
   sky::TSkyImage& image = *owned;
   image.SetTimeZoneAutomatic(false);

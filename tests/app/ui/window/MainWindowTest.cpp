@@ -3,9 +3,10 @@
 #include "Cp1251.h"
 #include "Dialogs.h"
 #include "FakeDialogs.h"
-#include "SetZoomForm.h"
 #include "ProjectionExports.h"
 #include "RefreshExport.h"
+#include "SetZoomForm.h"
+#include "velastro.h"
 
 #include <QDialog>
 #include <QScrollBar>
@@ -58,6 +59,21 @@ TEST_F(MainWindowTest, CtrlFStepsTheViewTimeAndTheStatusBarFollows) {
   QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
   EXPECT_NEAR(window.Image().Mjd(), before, 1e-9);
   EXPECT_EQ(window.StatusPanelText(1), moment);
+}
+
+// The computer keeps UT; the place chosen is Moscow's zone: now reads three hours later there.
+TEST_F(MainWindowTest, NowIsTheComputersMomentShownInThePlacesZone) {
+  const double clockMjd = MJD(11, 12, 2026, 9.25);
+  clock_ = {[clockMjd] { return clockMjd; }, [] { return 0.0; }};
+  TVelarionMainForm& window = Start();
+  EXPECT_DOUBLE_EQ(window.Image().Mjd(), clockMjd); // at start
+  window.Image().SetTimeZoneAutomatic(false);
+  window.Image().SetTimeZone(3.0);
+  QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+  QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(window.Image().Mjd(), clockMjd);
+  EXPECT_TRUE(window.StatusPanelText(1).contains(QString::fromUtf8("12ч 15м 0с")))
+      << window.StatusPanelText(1).toStdString();
 }
 
 TEST_F(MainWindowTest, ZoomKeys) {

@@ -78,6 +78,7 @@ protected:
     velarion::ui::TMainFormOptions options;
     options.programFolder = folder_ + "/";
     options.paced = false;
+    options.clock = clock_;
     window_ = std::make_unique<velarion::ui::TVelarionMainForm>(std::move(options));
     window_->resize(900, 700);
     window_->show();
@@ -105,6 +106,7 @@ protected:
   }
 
   std::string folder_;
+  velarion::sky::TClockSource clock_ = velarion::sky::SystemClock();
   std::vector<std::string> messages_;
   std::unique_ptr<velarion::ui::TVelarionMainForm> window_;
 };
