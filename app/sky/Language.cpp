@@ -2,20 +2,11 @@
 
 #include "Cp1251.h"
 
-#include <clocale>
-#include <langinfo.h>
-#include <optional>
-
 namespace velarion::sky {
 
 namespace {
 
 TLanguage gLanguage = TLanguage::kRussian;
-
-std::optional<TMonthNames>& StoredMonthNames() {
-  static std::optional<TMonthNames> names;
-  return names;
-}
 
 } // namespace
 
@@ -43,29 +34,14 @@ const TEraNames& EraNames(TLanguage language) {
   return language == TLanguage::kRussian ? russian : english;
 }
 
-TMonthNames LocaleMonthNames() {
-  TMonthNames names;
-  const locale_t locale = ::newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "", nullptr);
-  const locale_t used = locale != nullptr ? locale : LC_GLOBAL_LOCALE;
-  for (int i = 0; i < 12; ++i) {
-    const char* name = ::nl_langinfo_l(ABMON_1 + i, used);
-    // Locales on this platform are UTF-8; the program's texts are CP1251.
-    names[i] = velplatform::Utf8ToCp1251(name != nullptr ? name : "");
-  }
-  if (locale != nullptr)
-    ::freelocale(locale);
-  return names;
-}
-
-const TMonthNames& MonthNames() {
-  auto& names = StoredMonthNames();
-  if (!names)
-    names = LocaleMonthNames();
-  return *names;
-}
-
-void SetMonthNames(const TMonthNames& names) {
-  StoredMonthNames() = names;
+const TMonthNames& MonthNames(TLanguage language) {
+  using velplatform::Cp1251;
+  static const TMonthNames english{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  static const TMonthNames russian{Cp1251("янв"), Cp1251("фев"), Cp1251("мар"), Cp1251("апр"),
+                                   Cp1251("май"), Cp1251("июн"), Cp1251("июл"), Cp1251("авг"),
+                                   Cp1251("сен"), Cp1251("окт"), Cp1251("ноя"), Cp1251("дек")};
+  return language == TLanguage::kRussian ? russian : english;
 }
 
 } // namespace velarion::sky

@@ -32,13 +32,10 @@ struct TEraNames {
 };
 const TEraNames& EraNames(TLanguage language);
 
-// The abbreviated month names (January first), read from the system's locale at the
-// first call unless set.
+// The abbreviated month names (January first) of the interface language: the program's own,
+// so that a date reads the same whatever locale the computer runs in.
 using TMonthNames = std::array<std::string, 12>;
-const TMonthNames& MonthNames();
-void SetMonthNames(const TMonthNames& names);
-// The names of the user's locale for dates and times, in CP1251.
-TMonthNames LocaleMonthNames();
+const TMonthNames& MonthNames(TLanguage language = InterfaceLanguage());
 
 } // namespace velarion::sky
 

@@ -101,9 +101,9 @@ std::string FormatDate(bool withTime, double mjd, TLanguage language) {
   const bool beforeChrist = year <= 0;
   const int64_t shownYear = beforeChrist ? 1 - static_cast<int64_t>(year) : year;
   const TEraNames& eras = EraNames(language);
-  std::string text = Concat({std::to_string(day), " ", MonthNames()[std::clamp(month, 1, 12) - 1],
-                             " ", std::to_string(shownYear), " ",
-                             beforeChrist ? eras.beforeChrist : eras.afterChrist});
+  std::string text =
+      Concat({std::to_string(day), " ", MonthNames(language)[std::clamp(month, 1, 12) - 1], " ",
+              std::to_string(shownYear), " ", beforeChrist ? eras.beforeChrist : eras.afterChrist});
   if (withTime) {
     text += Concat({" ", FormatAngle(TAngleUnit::kHours, TAngleResolution::kSeconds, 0, false,
                                      hour, language)});

@@ -12,6 +12,7 @@
 #include "ProjectionExports.h"
 #include "QtDialogs.h"
 #include "RefreshExport.h"
+#include "StatusReadOut.h"
 #include "ValueFormat.h"
 #include "ZoomSteps.h"
 #include "velastro.h"
@@ -143,14 +144,21 @@ sky::TScreenMetrics TVelarionMainForm::ScreenMetrics() const {
 }
 
 void TVelarionMainForm::CreateStatusBar() {
-  static constexpr std::array<int, 5> kWidths{60, 190, 190, 170, 0};  // at 96 dots per inch
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const double scale = screen != nullptr ? screen->logicalDotsPerInchX() / 96.0 : 1.0;
+  // Each panel is as wide as the widest text it shows, in the font it shows it in; the
+  // message panel takes the rest.
+  static constexpr std::array<std::string_view, 4> kWidestTexts{
+      "200000%", "31 дек 9999 до н.э. 23ч 59м 59с", "Шир/Долг: -89.99°/-179.99°",
+      "Аз.:359.99° Выс.:-89.99°"};
   for (std::size_t i = 0; i < panels_.size(); ++i) {
     panels_[i] = new QLabel(this);
     panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    if (kWidths[i] > 0) {
-      panels_[i]->setMinimumWidth(static_cast<int>(kWidths[i] * scale));
+    panels_[i]->setFrameShape(QFrame::StyledPanel);
+    panels_[i]->setFrameShadow(QFrame::Sunken);
+    if (i < kWidestTexts.size()) {
+      const int margins =
+          panels_[i]->contentsMargins().left() + panels_[i]->contentsMargins().right();
+      const int text = panels_[i]->fontMetrics().horizontalAdvance(Ru(kWidestTexts[i]));
+      panels_[i]->setMinimumWidth(text + margins + 2 * panels_[i]->frameWidth() + 8);
       statusBar()->addWidget(panels_[i]);
     } else {
       statusBar()->addWidget(panels_[i], 1);
@@ -1075,8 +1083,7 @@ void TVelarionMainForm::ShowReadOut(QPoint areaPoint) {
     if (!drag_) panels_[4]->clear();
     return;
   }
-  panels_[3]->setText(Q(Concat({Cp1251("Аз.:"), sky::FixedToText(2, h.azimuthDeg), Cp1251("° Выс.:"),
-                                sky::FixedToText(2, h.altitudeDeg), Cp1251("°")})));
+  panels_[3]->setText(Q(HorizontalReadOut(h.azimuthDeg, h.altitudeDeg)));
   if (drag_) return;  // the message panel shows the drag's own text
   SetEpoch(0.0, 3);
   double ra = 0.0;
@@ -1085,17 +1092,8 @@ void TVelarionMainForm::ShowReadOut(QPoint areaPoint) {
     panels_[4]->clear();
     return;
   }
-  const sky::TSkyImage& image = Image();
-  std::string first;
-  if (session_->Configuration().sky.hourAngleInStatusBar) {
-    double t = std::fmod(image.SiderealTime() - ra / 15.0, 24.0);
-    if (t < 0.0) t += 24.0;
-    first = Concat({" t:", sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kSeconds, 1, false, t * 15.0)});
-  } else {
-    first = Concat({"Ra:", sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kSeconds, 1, false, ra)});
-  }
-  panels_[4]->setText(Q(Concat({first, " Dec:",
-                               sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kSeconds, 0, true, dec)})));
+  panels_[4]->setText(Q(EquatorialReadOut(ra, dec, Image().SiderealTime(),
+                                          session_->Configuration().sky.hourAngleInStatusBar)));
 }
 
 void TVelarionMainForm::SkyMouseDown(QMouseEvent& event) {

@@ -30,13 +30,7 @@ double MeeusMjd(int year, int month, double day, bool gregorian) {
          2400000.5;
 }
 
-class DateTimeFormTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    sky::SetMonthNames(
-        {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"});
-  }
-};
+class DateTimeFormTest : public ::testing::Test {};
 
 TEST(CalendarDaysTest, DaysOfTheMonthInTheProgramsCalendar) {
   struct TCase {

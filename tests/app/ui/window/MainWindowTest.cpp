@@ -9,7 +9,9 @@
 #include "velastro.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QWheelEvent>
 #include <QtTest/QTest>
 
@@ -74,6 +76,31 @@ TEST_F(MainWindowTest, NowIsTheComputersMomentShownInThePlacesZone) {
   EXPECT_DOUBLE_EQ(window.Image().Mjd(), clockMjd);
   EXPECT_TRUE(window.StatusPanelText(1).contains(QString::fromUtf8("12ч 15м 0с")))
       << window.StatusPanelText(1).toStdString();
+}
+
+TEST_F(MainWindowTest, StatusBarPanelsHoldTheirRussianTextsSideBySide) {
+  clock_ = {[] { return MJD(11, 12, 2026, 23.0); }, [] { return 0.0; }};
+  TVelarionMainForm& window = Start();
+  window.Image().SetTimeZoneAutomatic(false);
+  window.Image().SetTimeZone(-11.0);
+  window.Image().SetLongitude(-179.99);
+  window.Image().SetLatitude(-89.99);
+  window.SetViewTime(false, MJD(31, 12, 2026, 10.0) + 59.0 / 1440.0 + 59.0 / 86400.0);
+  EXPECT_EQ(window.StatusPanelText(1).toStdString(), "30 дек 2026 н.э. 23ч 59м 59с");
+  std::vector<QLabel*> panels;
+  for (int i = 0; i < 5; ++i) {
+    panels.push_back(
+        window.statusBar()->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i)));
+    ASSERT_NE(panels.back(), nullptr);
+  }
+  panels[3]->setText(QString::fromUtf8("Аз.:359.99° Выс.:-89.99°"));
+  QApplication::processEvents();
+  for (int i = 0; i < 4; ++i) {
+    const QLabel& panel = *panels[i];
+    EXPECT_GE(panel.contentsRect().width(), panel.fontMetrics().horizontalAdvance(panel.text()))
+        << panel.text().toStdString();
+    EXPECT_LT(panel.geometry().right(), panels[i + 1]->geometry().left()) << i;
+  }
 }
 
 TEST_F(MainWindowTest, ZoomKeys) {
