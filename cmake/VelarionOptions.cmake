@@ -23,3 +23,14 @@ function(velarion_add_test target)
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
 endfunction()
+
+# A GoogleTest executable whose tests run inside one widget application (off screen unless
+# told otherwise), with Qt Test to play the user:
+#   velarion_add_widget_test(<target> SOURCES <files> LIBRARIES <libraries>)
+function(velarion_add_widget_test target)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
+  find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+  add_executable(${target} ${PROJECT_SOURCE_DIR}/tests/support/WidgetTestMain.cpp ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} Qt6::Widgets Qt6::Test)
+  velarion_add_test(${target})
+endfunction()

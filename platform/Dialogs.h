@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,7 @@ enum class TControlKind : uint8_t {
   kLabel,
   kEdit,
   kCheckBox,
-  kRadioButton,  // radio buttons in a row of the table form one group up to the next non-radio
+  kRadioButton, // radio buttons in a row of the table form one group up to the next non-radio
   kGroupBox,
   kButton,       // runs TDialogLogic::Command
   kOkButton,     // default button: TDialogLogic::Accept, closes with OK when it agrees
@@ -33,7 +34,19 @@ enum class TControlKind : uint8_t {
   kComboBox,     // drop-down list to choose from
   kPageControl,  // tabbed pages, named by its text's lines ("\n" between tab texts)
   kSlider,       // a track bar over a range of whole positions
+  kTable,        // rows of cells under column headers, one whole row selected at a time
 };
+
+// A table's column: its header and how its cells sit in it.
+enum class TColumnAlignment : uint8_t { kLeft, kRight };
+struct TTableColumn {
+  std::string title;
+  TColumnAlignment alignment = TColumnAlignment::kLeft;
+};
+
+// A list or combo-box item whose text begins with this code (the Greek font's in marked-up
+// text) shows the rest with its Latin letters as Greek ones; Item() gives the text as added.
+inline constexpr char kGreekItem = 2;
 
 struct TDialogRect {
   int32_t x = 0;
@@ -74,7 +87,7 @@ class TDialogControls {
   virtual void SetEnabled(int32_t id, bool enabled) = 0;
   virtual bool Enabled(int32_t id) const = 0;
   virtual void Focus(int32_t id) = 0;
-  // Lists and combo boxes.
+  // Lists, combo boxes and (ClearItems, ItemCount, Selected and Select, on their rows) tables.
   virtual void ClearItems(int32_t id) = 0;
   virtual void AddItem(int32_t id, std::string_view text) = 0;  // sorted when set so
   virtual void SetSorted(int32_t id, bool sorted) = 0;
@@ -82,6 +95,10 @@ class TDialogControls {
   virtual std::string Item(int32_t id, int32_t index) const = 0;
   virtual int32_t Selected(int32_t id) const = 0;  // -1: none
   virtual void Select(int32_t id, int32_t index) = 0;  // -1 removes the selection
+  // Tables: each column is as wide as its widest text.
+  virtual void SetColumns(int32_t id, std::span<const TTableColumn> columns) = 0;
+  virtual void AddRow(int32_t id, std::span<const std::string> cells) = 0;
+  virtual void MarkSortedColumn(int32_t id, int32_t column) = 0; // from 0; -1 marks none
   // Sliders: 0 … 99 until given a range; positions are kept within it.
   virtual void SetRange(int32_t id, int32_t minimum, int32_t maximum) = 0;
   virtual int32_t Position(int32_t id) const = 0;
@@ -105,13 +122,17 @@ class TDialogLogic {
   virtual ~TDialogLogic() = default;
   // Before the dialog shows: fill the controls.
   virtual void Init(TDialogControls& /*controls*/) {}
-  // The user changed an edit's text, a check box, a radio button, a list's selection, a
-  // slider's position or the page shown.
+  // The user changed an edit's text, a check box, a radio button, a list's or table's
+  // selection, a slider's position or the page shown. What the logic sets through the
+  // controls is not reported.
   virtual void Changed(TDialogControls& /*controls*/, int32_t /*id*/) {}
   // The focus left an edit (the place to correct what was typed into it).
   virtual void Left(TDialogControls& /*controls*/, int32_t /*id*/) {}
-  // A double click on a list entry; true closes the dialog with OK (Accept is not asked).
+  // A double click on a list entry or a table row; true closes the dialog with OK (Accept is
+  // not asked).
   virtual bool DoubleClicked(TDialogControls& /*controls*/, int32_t /*id*/) { return false; }
+  // A click on a table's column header (columns from 0).
+  virtual void HeaderClicked(TDialogControls& /*controls*/, int32_t /*id*/, int32_t /*column*/) {}
   // A plain button was pressed; true closes the dialog with OK.
   virtual bool Command(TDialogControls& /*controls*/, int32_t /*id*/) { return false; }
   // The OK button: true lets the dialog close with OK (read the controls here).

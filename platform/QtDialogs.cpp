@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "Cp1251.h"
+#include "Fonts.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,9 +18,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSlider>
+#include <QStyle>
 #include <QTabWidget>
+#include <QTreeWidget>
+
+#include <algorithm>
 
 namespace velplatform {
 
@@ -49,6 +56,42 @@ TDialogUnits UnitsOf(const QWidget& widget) {
 }
 
 QWidget* OwnerWidget(TWindowHandle owner) { return reinterpret_cast<QWidget*>(owner); }
+
+// List and combo-box items show their text, in the Greek font when it begins with
+// kGreekItem, and keep it as added for Item().
+QString ItemDisplay(std::string_view text) {
+  if (!text.starts_with(kGreekItem))
+    return ToQt(text);
+  const std::u16string greek = GreekText(Cp1251ToUtf16(text.substr(1)));
+  return QString::fromUtf16(greek.data(), static_cast<qsizetype>(greek.size()));
+}
+
+QVariant ItemData(std::string_view text) {
+  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ItemText(const QVariant& data) {
+  return data.toByteArray().toStdString();
+}
+
+QTreeWidget* MakeTable(QWidget* parent) {
+  auto* table = new QTreeWidget(parent);
+  table->setRootIsDecorated(false);
+  table->setItemsExpandable(false);
+  table->setUniformRowHeights(true);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->header()->setSectionsClickable(true);
+  table->header()->setSectionsMovable(false);
+  table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  return table;
+}
+
+Qt::Alignment AlignmentOf(TColumnAlignment alignment) {
+  return (alignment == TColumnAlignment::kRight ? Qt::AlignRight : Qt::AlignLeft) |
+         Qt::AlignVCenter;
+}
 
 }  // namespace
 
@@ -122,6 +165,8 @@ QWidget* TQtDialog::MakeControl(const TControlLayout& control, QWidget* parent,
       if (pages_ == nullptr) pages_ = pages;
       return pages;
     }
+    case TControlKind::kTable:
+      return MakeTable(parent);
     case TControlKind::kSlider: {
       const bool across = control.rect.width >= control.rect.height;
       auto* slider = new QSlider(across ? Qt::Horizontal : Qt::Vertical, parent);
@@ -136,7 +181,12 @@ QWidget* TQtDialog::MakeControl(const TControlLayout& control, QWidget* parent,
 void TQtDialog::Connect(const TControlLayout& control, QWidget* widget) {
   const int32_t id = control.id;
   const auto changed = [this, id] {
-    if (!initialising_) logic_.Changed(*this, id);
+    if (!initialising_ && !writing_)
+      logic_.Changed(*this, id);
+  };
+  const auto doubleClicked = [this, id] {
+    if (logic_.DoubleClicked(*this, id))
+      accept();
   };
   switch (control.kind) {
     case TControlKind::kEdit:
@@ -155,10 +205,17 @@ void TQtDialog::Connect(const TControlLayout& control, QWidget* widget) {
       break;
     case TControlKind::kList: {
       auto* list = static_cast<QListWidget*>(widget);
-      connect(list, &QListWidget::currentRowChanged, this, changed);
-      connect(list, &QListWidget::itemDoubleClicked, this, [this, id] {
-        if (logic_.DoubleClicked(*this, id)) accept();
-      });
+      // A click makes an entry current before it selects it: the selection is what changed.
+      connect(list, &QListWidget::itemSelectionChanged, this, changed);
+      connect(list, &QListWidget::itemDoubleClicked, this, doubleClicked);
+      break;
+    }
+    case TControlKind::kTable: {
+      auto* table = static_cast<QTreeWidget*>(widget);
+      connect(table, &QTreeWidget::itemSelectionChanged, this, changed);
+      connect(table, &QTreeWidget::itemDoubleClicked, this, doubleClicked);
+      connect(table->header(), &QHeaderView::sectionClicked, this,
+              [this, id](int column) { logic_.HeaderClicked(*this, id, column); });
       break;
     }
     case TControlKind::kComboBox:
@@ -232,14 +289,16 @@ std::string TQtDialog::Text(int32_t id) const {
   if (auto* label = qobject_cast<QLabel*>(w)) return FromQt(label->text());
   if (auto* button = qobject_cast<QAbstractButton*>(w)) return FromQt(button->text());
   if (auto* box = qobject_cast<QGroupBox*>(w)) return FromQt(box->title());
-  if (auto* combo = qobject_cast<QComboBox*>(w)) return FromQt(combo->currentText());
+  if (auto* combo = qobject_cast<QComboBox*>(w))
+    return ItemText(combo->currentData());
   if (auto* list = qobject_cast<QListWidget*>(w)) {
-    return list->currentItem() != nullptr ? FromQt(list->currentItem()->text()) : "";
+    return list->currentItem() != nullptr ? ItemText(list->currentItem()->data(Qt::UserRole)) : "";
   }
   return "";
 }
 
 void TQtDialog::SetText(int32_t id, std::string_view text) {
+  const QScopedValueRollback writing(writing_, true);
   QWidget* w = Control(id);
   const QString qt = ToQt(text);
   if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(qt);
@@ -254,6 +313,7 @@ bool TQtDialog::Checked(int32_t id) const {
 }
 
 void TQtDialog::SetChecked(int32_t id, bool checked) {
+  const QScopedValueRollback writing(writing_, true);
   if (auto* button = qobject_cast<QAbstractButton*>(Control(id))) button->setChecked(checked);
 }
 
@@ -271,22 +331,28 @@ void TQtDialog::Focus(int32_t id) {
 }
 
 void TQtDialog::ClearItems(int32_t id) {
+  const QScopedValueRollback writing(writing_, true);
   QWidget* w = Control(id);
   if (auto* list = qobject_cast<QListWidget*>(w)) list->clear();
   else if (auto* combo = qobject_cast<QComboBox*>(w)) combo->clear();
+  else if (auto* table = qobject_cast<QTreeWidget*>(w))
+    table->clear();
 }
 
 void TQtDialog::AddItem(int32_t id, std::string_view text) {
+  const QScopedValueRollback writing(writing_, true);
   QWidget* w = Control(id);
   if (auto* list = qobject_cast<QListWidget*>(w)) {
-    list->addItem(ToQt(text));
+    auto* item = new QListWidgetItem(ItemDisplay(text), list);
+    item->setData(Qt::UserRole, ItemData(text));
     if (list->isSortingEnabled()) list->sortItems();
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-    combo->addItem(ToQt(text));
+    combo->addItem(ItemDisplay(text), ItemData(text));
   }
 }
 
 void TQtDialog::SetSorted(int32_t id, bool sorted) {
+  const QScopedValueRollback writing(writing_, true);
   if (auto* list = qobject_cast<QListWidget*>(Control(id))) list->setSortingEnabled(sorted);
 }
 
@@ -294,6 +360,8 @@ int32_t TQtDialog::ItemCount(int32_t id) const {
   QWidget* w = Control(id);
   if (auto* list = qobject_cast<QListWidget*>(w)) return list->count();
   if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->count();
+  if (auto* table = qobject_cast<QTreeWidget*>(w))
+    return table->topLevelItemCount();
   return 0;
 }
 
@@ -301,10 +369,10 @@ std::string TQtDialog::Item(int32_t id, int32_t index) const {
   QWidget* w = Control(id);
   if (auto* list = qobject_cast<QListWidget*>(w)) {
     const QListWidgetItem* item = list->item(index);
-    return item != nullptr ? FromQt(item->text()) : "";
+    return item != nullptr ? ItemText(item->data(Qt::UserRole)) : "";
   }
   if (auto* combo = qobject_cast<QComboBox*>(w)) {
-    return index >= 0 && index < combo->count() ? FromQt(combo->itemText(index)) : "";
+    return index >= 0 && index < combo->count() ? ItemText(combo->itemData(index)) : "";
   }
   return "";
 }
@@ -316,10 +384,15 @@ int32_t TQtDialog::Selected(int32_t id) const {
                                                                                 : -1;
   }
   if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentIndex();
+  if (auto* table = qobject_cast<QTreeWidget*>(w)) {
+    QTreeWidgetItem* current = table->currentItem();
+    return current != nullptr && current->isSelected() ? table->indexOfTopLevelItem(current) : -1;
+  }
   return -1;
 }
 
 void TQtDialog::Select(int32_t id, int32_t index) {
+  const QScopedValueRollback writing(writing_, true);
   QWidget* w = Control(id);
   if (auto* list = qobject_cast<QListWidget*>(w)) {
     if (index < 0 || index >= list->count()) {
@@ -331,10 +404,56 @@ void TQtDialog::Select(int32_t id, int32_t index) {
     }
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
     combo->setCurrentIndex(index < combo->count() ? index : -1);
+  } else if (auto* table = qobject_cast<QTreeWidget*>(w)) {
+    QTreeWidgetItem* row = table->topLevelItem(index);
+    table->setCurrentItem(row);
+    if (row != nullptr)
+      table->scrollToItem(row);
+    else
+      table->clearSelection();
+  }
+}
+
+void TQtDialog::SetColumns(int32_t id, std::span<const TTableColumn> columns) {
+  auto* table = qobject_cast<QTreeWidget*>(Control(id));
+  if (table == nullptr)
+    return;
+  table->setColumnCount(static_cast<int>(columns.size()));
+  QTreeWidgetItem* header = table->headerItem();
+  for (int column = 0; column < table->columnCount(); ++column) {
+    const TTableColumn& given = columns[static_cast<std::size_t>(column)];
+    header->setText(column, ToQt(given.title));
+    header->setTextAlignment(column, AlignmentOf(given.alignment));
+  }
+}
+
+void TQtDialog::AddRow(int32_t id, std::span<const std::string> cells) {
+  const QScopedValueRollback writing(writing_, true);
+  auto* table = qobject_cast<QTreeWidget*>(Control(id));
+  if (table == nullptr)
+    return;
+  auto* row = new QTreeWidgetItem(table);
+  const int columns = std::min(table->columnCount(), static_cast<int>(cells.size()));
+  for (int column = 0; column < columns; ++column) {
+    row->setText(column, ToQt(cells[static_cast<std::size_t>(column)]));
+    row->setTextAlignment(column,
+                          Qt::Alignment::fromInt(table->headerItem()->textAlignment(column)));
+  }
+}
+
+// An arrow in its header marks the column the rows are sorted by.
+void TQtDialog::MarkSortedColumn(int32_t id, int32_t column) {
+  auto* table = qobject_cast<QTreeWidget*>(Control(id));
+  if (table == nullptr)
+    return;
+  const QIcon arrow = style()->standardIcon(QStyle::SP_ArrowUp);
+  for (int c = 0; c < table->columnCount(); ++c) {
+    table->headerItem()->setIcon(c, c == column ? arrow : QIcon());
   }
 }
 
 void TQtDialog::SetRange(int32_t id, int32_t minimum, int32_t maximum) {
+  const QScopedValueRollback writing(writing_, true);
   if (auto* slider = qobject_cast<QSlider*>(Control(id))) slider->setRange(minimum, maximum);
 }
 
@@ -344,6 +463,7 @@ int32_t TQtDialog::Position(int32_t id) const {
 }
 
 void TQtDialog::SetPosition(int32_t id, int32_t position) {
+  const QScopedValueRollback writing(writing_, true);
   if (auto* slider = qobject_cast<QSlider*>(Control(id))) slider->setValue(position);
 }
 
@@ -353,6 +473,7 @@ int32_t TQtDialog::CurrentPage(int32_t id) const {
 }
 
 void TQtDialog::SelectPage(int32_t id, int32_t page) {
+  const QScopedValueRollback writing(writing_, true);
   auto* pages = qobject_cast<QTabWidget*>(Control(id));
   if (pages != nullptr && page >= 1 && page <= pages->count()) pages->setCurrentIndex(page - 1);
 }

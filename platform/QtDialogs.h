@@ -38,6 +38,9 @@ class TQtDialog final : public QDialog, public TDialogControls {
   std::string Item(int32_t id, int32_t index) const override;
   int32_t Selected(int32_t id) const override;
   void Select(int32_t id, int32_t index) override;
+  void SetColumns(int32_t id, std::span<const TTableColumn> columns) override;
+  void AddRow(int32_t id, std::span<const std::string> cells) override;
+  void MarkSortedColumn(int32_t id, int32_t column) override;
   void SetRange(int32_t id, int32_t minimum, int32_t maximum) override;
   int32_t Position(int32_t id) const override;
   void SetPosition(int32_t id, int32_t position) override;
@@ -63,6 +66,7 @@ class TQtDialog final : public QDialog, public TDialogControls {
   std::map<QObject*, int32_t> edits_;  // the edits whose focus loss the logic hears of
   QTabWidget* pages_ = nullptr;
   bool initialising_ = true;
+  bool writing_ = false; // the controls change through TDialogControls, not by the user
   bool closed_ = false;
   const QKeyEvent* lastRoutedKey_ = nullptr;
   quint64 lastRoutedTime_ = 0;

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,9 +17,14 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTreeWidget>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -75,7 +82,7 @@ TEST(QtDialog, ControlsAreReachedByIdAndReportTheUsersChanges) {
 
   static_cast<QLineEdit*>(dialog.Control(kName))->setText(QString::fromUtf8("Лев"));
   EXPECT_EQ(logic.typed, Cp1251("Лев"));
-  dialog.Select(kList, 1);
+  static_cast<QListWidget*>(dialog.Control(kList))->setCurrentRow(1); // the user's choice
   EXPECT_EQ(dialog.Selected(kList), 1);
   EXPECT_EQ(dialog.Text(kList), Cp1251("Лев"));
 
@@ -245,6 +252,177 @@ TEST(QtDialog, TheFocusLeavingAnEditIsReportedUntilTheDialogCloses) {
   dialog.accept();  // hiding takes the focus from the edit
   QApplication::processEvents();
   EXPECT_EQ(logic.lefts.size(), 1U);
+}
+
+// One control of every kind that reports changes.
+enum : int32_t { kTyped = 40, kTicked, kFirstRadio, kSecondRadio, kChoices, kDropDown, kTrack };
+enum : int32_t { kTabs = 50, kRows };
+
+TDialogLayout EveryKindLayout() {
+  TDialogLayout layout{"Kinds", 200, 160, {}};
+  layout.controls = {
+      {kTabs, TControlKind::kPageControl, {4, 120, 80, 30}, "a\nb"},
+      {kTyped, TControlKind::kEdit, {4, 4, 60, 12}, ""},
+      {kTicked, TControlKind::kCheckBox, {4, 20, 60, 10}, "x"},
+      {kFirstRadio, TControlKind::kRadioButton, {4, 32, 30, 10}, "1"},
+      {kSecondRadio, TControlKind::kRadioButton, {36, 32, 30, 10}, "2"},
+      {kChoices, TControlKind::kList, {4, 44, 60, 40}, ""},
+      {kDropDown, TControlKind::kComboBox, {70, 4, 60, 12}, ""},
+      {kTrack, TControlKind::kSlider, {70, 20, 60, 14}, ""},
+      {kRows, TControlKind::kTable, {70, 40, 120, 70}, ""},
+  };
+  return layout;
+}
+
+// Answers the user's typing by writing to every control, the edit typed into included.
+class TWriteEverywhereLogic final : public TDialogLogic {
+public:
+  void Init(TDialogControls& c) override {
+    c.SetChecked(kFirstRadio, true);
+    const std::vector<TTableColumn> columns = {{"N", TColumnAlignment::kRight}};
+    c.SetColumns(kRows, columns);
+  }
+  void Changed(TDialogControls& c, int32_t id) override {
+    reported.push_back(id);
+    if (id != kTyped || answered_)
+      return;
+    answered_ = true;
+    c.SetText(kTyped, c.Text(kTyped) + "!");
+    c.SetChecked(kTicked, true);
+    c.SetChecked(kSecondRadio, true);
+    c.SetSorted(kChoices, true);
+    for (const char* item : {"b", "a"}) {
+      c.AddItem(kChoices, item);
+      c.AddItem(kDropDown, item);
+      c.AddRow(kRows, std::vector<std::string>{item});
+    }
+    c.Select(kChoices, 1);
+    c.Select(kDropDown, 1);
+    c.Select(kRows, 1);
+    c.SetRange(kTrack, 10, 20);
+    c.SetPosition(kTrack, 15);
+    c.SelectPage(kTabs, 2);
+  }
+  std::vector<int32_t> reported;
+
+private:
+  bool answered_ = false; // once, so that a runner echoing the writes cannot loop
+};
+
+TEST(QtDialog, WhatTheLogicSetsIsNotReportedAsTheUsersChange) {
+  TWriteEverywhereLogic logic;
+  TQtDialog dialog(nullptr, EveryKindLayout(), logic);
+  QTest::keyClicks(dialog.Control(kTyped), "a");
+  EXPECT_EQ(logic.reported, std::vector<int32_t>{kTyped});
+  // Every write took effect.
+  EXPECT_EQ(dialog.Text(kTyped), "a!");
+  EXPECT_TRUE(dialog.Checked(kTicked));
+  EXPECT_TRUE(dialog.Checked(kSecondRadio));
+  EXPECT_EQ(dialog.Text(kChoices), "b");
+  EXPECT_EQ(dialog.Selected(kDropDown), 1);
+  EXPECT_EQ(dialog.Selected(kRows), 1);
+  EXPECT_EQ(dialog.Position(kTrack), 15);
+  EXPECT_EQ(dialog.CurrentPage(kTabs), 2);
+
+  static_cast<QCheckBox*>(dialog.Control(kTicked))->click(); // the user again
+  EXPECT_EQ(logic.reported, (std::vector<int32_t>{kTyped, kTicked}));
+}
+
+TEST(QtDialog, ItemsMarkedGreekShowGreekLettersAndKeepTheirText) {
+  TDialogLogic logic;
+  TQtDialog dialog(nullptr, EveryKindLayout(), logic);
+  const std::string alpha{kGreekItem, 'a'};
+  const std::string omega{kGreekItem, 'w'};
+  for (const int32_t id : {kChoices, kDropDown}) {
+    for (const std::string& item : {alpha, omega, std::string("a")})
+      dialog.AddItem(id, item);
+  }
+  const auto* list = qobject_cast<QListWidget*>(dialog.Control(kChoices));
+  const auto* combo = qobject_cast<QComboBox*>(dialog.Control(kDropDown));
+  const QStringList shown = {QString::fromUtf8("α"), QString::fromUtf8("ω"), "a"};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(list->item(i)->text(), shown[i]);
+    EXPECT_EQ(combo->itemText(i), shown[i]);
+  }
+  for (const int32_t id : {kChoices, kDropDown}) {
+    EXPECT_EQ(dialog.Item(id, 0), alpha);
+    dialog.Select(id, 1);
+    EXPECT_EQ(dialog.Text(id), omega);
+  }
+}
+
+class TTableLogic final : public TDialogLogic {
+public:
+  void Init(TDialogControls& c) override {
+    const std::vector<TTableColumn> columns = {{"N", TColumnAlignment::kRight},
+                                               {Cp1251("Имя"), TColumnAlignment::kLeft}};
+    c.SetColumns(kRows, columns);
+    for (const auto& [number, name] : kRowTexts) {
+      c.AddRow(kRows, std::vector<std::string>{number, Cp1251(name)});
+    }
+    c.MarkSortedColumn(kRows, 0);
+  }
+  void Changed(TDialogControls& c, int32_t id) override {
+    changes.push_back(id);
+    if (id == kRows)
+      selections.push_back(c.Selected(kRows));
+  }
+  void HeaderClicked(TDialogControls& c, int32_t id, int32_t column) override {
+    headers.push_back(column);
+    c.MarkSortedColumn(id, column);
+  }
+  bool DoubleClicked(TDialogControls& c, int32_t id) override {
+    doubleClicked = c.Selected(id);
+    return true;
+  }
+  static constexpr std::array<std::pair<const char*, const char*>, 3> kRowTexts = {
+      {{"7", "Вега"}, {"12", "Денеб"}, {"", "Очень длинное имя"}}};
+  std::vector<int32_t> changes;
+  std::vector<int32_t> selections; // as the logic sees them when told
+  std::vector<int32_t> headers;
+  int32_t doubleClicked = -1;
+};
+
+QPoint SectionCentre(const QHeaderView& header, int column) {
+  return {header.sectionViewportPosition(column) + header.sectionSize(column) / 2,
+          header.height() / 2};
+}
+
+TEST(QtDialog, ATableShowsItsColumnsAndReportsTheUsersClicks) {
+  TTableLogic logic;
+  TQtDialog dialog(nullptr, EveryKindLayout(), logic);
+  dialog.show();
+  auto* table = qobject_cast<QTreeWidget*>(dialog.Control(kRows));
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->columnCount(), 2);
+  EXPECT_EQ(table->headerItem()->text(1), QString::fromUtf8("Имя"));
+  ASSERT_EQ(dialog.ItemCount(kRows), 3);
+  EXPECT_EQ(table->topLevelItem(2)->text(1), QString::fromUtf8("Очень длинное имя"));
+  EXPECT_EQ(table->topLevelItem(1)->textAlignment(0) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  EXPECT_EQ(table->topLevelItem(1)->textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+  const QFontMetrics metrics(table->font());
+  EXPECT_GE(table->columnWidth(0), metrics.horizontalAdvance("12"));
+  EXPECT_GE(table->columnWidth(1),
+            metrics.horizontalAdvance(QString::fromUtf8("Очень длинное имя")));
+  EXPECT_FALSE(table->headerItem()->icon(0).isNull()); // the sorted column is marked
+  EXPECT_TRUE(table->headerItem()->icon(1).isNull());
+
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    table->visualItemRect(table->topLevelItem(1)).center());
+  EXPECT_EQ(dialog.Selected(kRows), 1);
+  EXPECT_EQ(logic.selections, std::vector<int32_t>{1});
+
+  QTest::mouseClick(table->header()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    SectionCentre(*table->header(), 1));
+  EXPECT_EQ(logic.headers, std::vector<int32_t>{1});
+  EXPECT_TRUE(table->headerItem()->icon(0).isNull());
+  EXPECT_FALSE(table->headerItem()->icon(1).isNull());
+
+  const QPoint lastRow = table->visualItemRect(table->topLevelItem(2)).center();
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, lastRow);
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, lastRow);
+  EXPECT_EQ(logic.doubleClicked, 2);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 }  // namespace

@@ -33,6 +33,9 @@ class TFakeControls final : public velplatform::TDialogControls {
     bool enabled = true;
     bool sorted = false;
     std::vector<std::string> items;
+    std::vector<velplatform::TTableColumn> columns; // tables
+    std::vector<std::vector<std::string>> rows;
+    int32_t sortedColumn = -1;
     int32_t selected = -1;
     int32_t minimum = 0;  // sliders
     int32_t maximum = 99;
@@ -74,6 +77,7 @@ class TFakeControls final : public velplatform::TDialogControls {
   void ClearItems(int32_t id) override {
     if (TControl* c = Find(id)) {
       c->items.clear();
+      c->rows.clear();
       c->selected = -1;
     }
   }
@@ -88,7 +92,11 @@ class TFakeControls final : public velplatform::TDialogControls {
     if (TControl* c = Find(id)) c->sorted = sorted;
   }
   int32_t ItemCount(int32_t id) const override {
-    return Find(id) ? static_cast<int32_t>(Find(id)->items.size()) : 0;
+    const TControl* c = Find(id);
+    if (c == nullptr)
+      return 0;
+    return static_cast<int32_t>(c->kind == velplatform::TControlKind::kTable ? c->rows.size()
+                                                                             : c->items.size());
   }
   std::string Item(int32_t id, int32_t index) const override {
     const TControl* c = Find(id);
@@ -98,6 +106,18 @@ class TFakeControls final : public velplatform::TDialogControls {
   int32_t Selected(int32_t id) const override { return Find(id) ? Find(id)->selected : -1; }
   void Select(int32_t id, int32_t index) override {
     if (TControl* c = Find(id)) c->selected = index < ItemCount(id) ? std::max(index, -1) : -1;
+  }
+  void SetColumns(int32_t id, std::span<const velplatform::TTableColumn> columns) override {
+    if (TControl* c = Find(id))
+      c->columns.assign(columns.begin(), columns.end());
+  }
+  void AddRow(int32_t id, std::span<const std::string> cells) override {
+    if (TControl* c = Find(id))
+      c->rows.emplace_back(cells.begin(), cells.end());
+  }
+  void MarkSortedColumn(int32_t id, int32_t column) override {
+    if (TControl* c = Find(id))
+      c->sortedColumn = column;
   }
   void SetRange(int32_t id, int32_t minimum, int32_t maximum) override {
     TControl* c = Find(id);
@@ -136,6 +156,9 @@ class TFakeControls final : public velplatform::TDialogControls {
   void ShowPage(velplatform::TDialogLogic& logic, int32_t id, int32_t page) {
     SelectPage(id, page);
     logic.Changed(*this, id);
+  }
+  void ClickHeader(velplatform::TDialogLogic& logic, int32_t id, int32_t column) {
+    logic.HeaderClicked(*this, id, column);
   }
   void Leave(velplatform::TDialogLogic& logic, int32_t id) {
     if (focused == id) focused = 0;

@@ -4,7 +4,6 @@
 #include "NeighbourGroups.h"
 #include "ValueFormat.h"
 
-#include <array>
 #include <charconv>
 
 namespace velarion::catalogues {
@@ -20,11 +19,6 @@ constexpr int32_t kConstellationNumbers = 89;
 constexpr int32_t kMaxFlamsteed = 255;
 constexpr int32_t kBayerIndexes = 9;
 constexpr std::string_view kSecondSerpens = "Ser2";
-
-// Plain names of the letters, for a list that cannot show the Greek font.
-constexpr std::array<std::string_view, kBayerLetters.size()> kLetterNames = {
-    "Alp", "Bet", "Gam", "Del", "Eps", "Zet", "Eta", "The", "Iot", "Kap", "Lam", "Mu",
-    "Nu",  "Xi",  "Omi", "Pi",  "Rho", "Sig", "Tau", "Ups", "Phi", "Chi", "Psi", "Ome"};
 
 // The whole text as a number; none for anything else.
 std::optional<int32_t> StrictNumber(std::string_view text) {
@@ -95,7 +89,9 @@ void TStarSearchLogic::Init(TDialogControls& controls) {
 void TStarSearchLogic::FillFirstList(TDialogControls& controls, bool bayer) {
   controls.ClearItems(ids::kLetterList);
   if (bayer) {
-    for (std::string_view name : kLetterNames) controls.AddItem(ids::kLetterList, name);
+    for (char letter : kBayerLetters) {
+      controls.AddItem(ids::kLetterList, std::string{velplatform::kGreekItem, letter});
+    }
   } else {
     for (int32_t n = 1; n <= kMaxFlamsteed; ++n) controls.AddItem(ids::kLetterList, sky::IntToText(n));
   }

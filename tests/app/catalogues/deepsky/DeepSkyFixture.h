@@ -46,6 +46,18 @@ inline std::array<std::byte, 43> DeepSkyRecordBytes(const TDeepSkyEntry& e) {
   return r;
 }
 
+// For the search window: objects 1 .. 5 in an order no column has by itself, with and
+// without numbers and names, and a Cloud.
+inline std::vector<TDeepSkyEntry> SearchWindowEntries() {
+  return {
+      {0, 7000, "North America", "314.7", "44.3", 2},
+      {42, 1976, "Orion", "83.8", "-5.4", 2},
+      {0, 0, "LMC", "80.9", "-69.8", 4},
+      {13, 6205, "", "250.4", "36.5", 1},
+      {0, 869, "", "34.8", "57.1", 0},
+  };
+}
+
 // A fresh folder (ending with "/") holding "deepsky.dat" in lower case, as a folder copied
 // from another system may have it.
 inline std::string WriteDeepSkyFolder(const std::string& testName,

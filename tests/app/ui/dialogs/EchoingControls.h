@@ -1,9 +1,9 @@
-// Controls that answer a logic's own writes the way the window does: every write that
-// changes an edit, a check box, a radio button, a selection, a slider or the page shown is
-// reported back to the logic as a change, a radio button turned on turns the others of its
-// run off (reporting them too), and the one radio button on stays on when told off. A logic
-// that loops on its own writes, or converts a value twice, fails here while the plain test
-// controls pass.
+// Controls that answer a logic's own writes as a window that took them for the user's would:
+// every write that changes an edit, a check box, a radio button, a selection, a slider or the
+// page shown is reported back to the logic as a change, a radio button turned on turns the
+// others of its run off (reporting them too), and the one radio button on stays on when told
+// off. A logic that loops on its own writes, or converts a value twice, fails here while the
+// plain test controls pass.
 #ifndef VELARION_TESTS_APP_UI_DIALOGS_ECHOINGCONTROLS_H
 #define VELARION_TESTS_APP_UI_DIALOGS_ECHOINGCONTROLS_H
 
@@ -73,6 +73,11 @@ public:
     fake_.Select(id, index);
     Echo(id);
   }
+  void SetColumns(int32_t id, std::span<const velplatform::TTableColumn> columns) override {
+    fake_.SetColumns(id, columns);
+  }
+  void AddRow(int32_t id, std::span<const std::string> cells) override { fake_.AddRow(id, cells); }
+  void MarkSortedColumn(int32_t id, int32_t column) override { fake_.MarkSortedColumn(id, column); }
   void SetRange(int32_t id, int32_t minimum, int32_t maximum) override {
     const int32_t before = fake_.Position(id);
     fake_.SetRange(id, minimum, maximum);
