@@ -1,11 +1,13 @@
 #include "QtDialogs.h"
 
+#include "Clipboard.h"
 #include "Cp1251.h"
 #include "Fonts.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -524,6 +526,11 @@ void InstallQtDialogRunners() {
     return AnswerOf(box.exec());
   });
   SetBeepRunner([] { QApplication::beep(); });
+  SetClipboardRunner([](std::string_view text) {
+    QString lines = ToQt(text);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // the desktop's line ends
+    QApplication::clipboard()->setText(lines);
+  });
   SetColourRunner([](TWindowHandle owner, uint32_t initial) -> std::optional<uint32_t> {
     const QColor chosen = QColorDialog::getColor(
         QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF), OwnerWidget(owner));

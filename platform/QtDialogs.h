@@ -72,8 +72,9 @@ class TQtDialog final : public QDialog, public TDialogControls {
   quint64 lastRoutedTime_ = 0;
 };
 
-// Installs the dialog, message-box, colour-chooser and beep runners that show Qt windows (a QApplication must
-// run); the owner handle, when not 0, is the QWidget* of the owning window.
+// Installs the dialog, message-box, colour-chooser, beep and clipboard runners that use the
+// desktop (a QApplication must run); the owner handle, when not 0, is the QWidget* of the
+// owning window.
 void InstallQtDialogRunners();
 
 }  // namespace velplatform

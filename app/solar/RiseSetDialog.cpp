@@ -1,9 +1,9 @@
 #include "RiseSetDialog.h"
 
+#include "Clipboard.h"
 #include "Cp1251.h"
+#include "OutputConsole.h"
 #include "ValueFormat.h"
-
-#include <utility>
 
 namespace velarion::solar {
 
@@ -11,8 +11,6 @@ namespace {
 
 using velplatform::Cp1251;
 using velplatform::TControlKind;
-
-TRiseSetOutputs gOutputs;
 
 // The time shown for an event that does not fall on this day.
 constexpr std::string_view kNoTime = "     -";
@@ -35,15 +33,22 @@ velplatform::TDialogLayout RiseSetDialogLayout() {
       {kCulminationTime, TControlKind::kLabel, {80, 22, 60, 10}, Cp1251("11ч 11м")},
       {kSetLabel, TControlKind::kLabel, {8, 36, 60, 10}, Cp1251("Заход:")},
       {kSetTime, TControlKind::kLabel, {80, 36, 60, 10}, Cp1251("22ч 22м")},
-      {kCopyButton, TControlKind::kButton, {8, 56, 30, 14}, Cp1251("Скопировать")},
-      {kConsoleButton, TControlKind::kButton, {42, 56, 30, 14},
+      {kCopyButton,
+       TControlKind::kButton,
+       {8, 56, 30, 14},
+       Cp1251("Копия"),
+       0,
+       Cp1251("Скопировать")},
+      {kConsoleButton,
+       TControlKind::kButton,
+       {42, 56, 30, 14},
+       Cp1251("В консоль"),
+       0,
        Cp1251("Скопировать в консоль вывода")},
       {kExitButton, TControlKind::kCancelButton, {96, 56, 46, 14}, Cp1251("&Выход")},
   };
   return layout;
 }
-
-void SetRiseSetOutputs(TRiseSetOutputs outputs) { gOutputs = std::move(outputs); }
 
 bool TRiseSetDialogLogic::Circumpolar() const {
   return times_.status == kNeverRises || times_.status == kNeverSets;
@@ -80,8 +85,10 @@ std::string TRiseSetDialogLogic::CopiedLines() const {
 }
 
 bool TRiseSetDialogLogic::Command(velplatform::TDialogControls&, int32_t id) {
-  const auto& sink = id == kCopyButton ? gOutputs.clipboard : gOutputs.console;
-  if ((id == kCopyButton || id == kConsoleButton) && sink) sink(CopiedLines());
+  if (id == kCopyButton)
+    velplatform::CopyToClipboard(CopiedLines());
+  if (id == kConsoleButton)
+    WriteToOutputConsole(CopiedLines());
   return false;
 }
 

@@ -21,13 +21,6 @@ inline constexpr int32_t kCopyButton = 107, kConsoleButton = 108, kExitButton = 
 
 velplatform::TDialogLayout RiseSetDialogLayout();
 
-// Where the copy buttons send their lines (CP1251, CR LF after each); unset, nowhere.
-struct TRiseSetOutputs {
-  std::function<void(std::string_view)> clipboard;
-  std::function<void(std::string_view)> console;
-};
-void SetRiseSetOutputs(TRiseSetOutputs outputs);
-
 class TRiseSetDialogLogic : public velplatform::TDialogLogic {
  public:
   explicit TRiseSetDialogLogic(const TRiseSetTimes& times) : times_(times) {}

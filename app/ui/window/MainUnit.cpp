@@ -8,6 +8,7 @@
 #include "HorizontalCoordinates.h"
 #include "LoadCat.h"
 #include "ObjectSearch.h"
+#include "OutputConsole.h"
 #include "ProgramFolder.h"
 #include "ProjectionExports.h"
 #include "QtDialogs.h"
@@ -117,6 +118,7 @@ TVelarionMainForm::TVelarionMainForm(TMainFormOptions options)
 
   ApplyWindowSettings();
   SetRefreshRequestQueue(&requests_);
+  solar::SetOutputConsole([this](std::string_view lines) { console_->AddText(lines); });
   Image().SetTimeNow();
   SetZoomAround(100, false, false, true, 0, 0);
   skyArea_->viewport()->setCursor(Qt::CrossCursor);
@@ -128,6 +130,7 @@ TVelarionMainForm::TVelarionMainForm(TMainFormOptions options)
 TVelarionMainForm::~TVelarionMainForm() {
   Shutdown();
   qApp->removeEventFilter(this);
+  solar::SetOutputConsole({});
   SetRefreshRequestQueue(nullptr);
 }
 

@@ -1,6 +1,7 @@
 #include "VelarionConsole.h"
 
 #include "Cp1251.h"
+#include "TextLines.h"
 
 #include <QFont>
 #include <QPlainTextEdit>
@@ -9,6 +10,7 @@
 #include <QTextDocument>
 
 #include <fstream>
+#include <iterator>
 
 namespace velarion::ui {
 
@@ -122,16 +124,17 @@ bool TVelarionConsole::SaveToFile(const std::string& fileName) {
   return static_cast<bool>(file);
 }
 
+void TVelarionConsole::AddText(std::string_view text) {
+  const std::vector<std::string_view> split = catalogues::SplitLines(text);
+  AddLines(std::vector<std::string>(split.begin(), split.end()));
+}
+
 void TVelarionConsole::LoadFromFile(const std::string& fileName) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file) return;
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   BeginUpdate();
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(file, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-  }
-  AddLines(lines);
+  AddText(text);
   EndUpdate();
 }
 

@@ -28,6 +28,8 @@ class TVelarionConsole {
   // Start -1: at the end. Start s >= 0: line i goes onto the end of line s + i when that
   // line exists, else it is a new line.
   void AddLines(std::span<const std::string> lines, int32_t start = -1);
+  // Text whose lines end in CR LF or LF, at the end.
+  void AddText(std::string_view text);
   void BeginUpdate();
   void EndUpdate();
   int32_t LineCount() const;

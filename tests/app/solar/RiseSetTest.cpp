@@ -4,8 +4,10 @@
 #include "RiseSetDialog.h"
 
 #include "BodyPosition.h"
+#include "Clipboard.h"
 #include "Cp1251.h"
 #include "FakeDialogs.h"
+#include "OutputConsole.h"
 #include "SolarTestSupport.h"
 #include "velastro.h"
 
@@ -243,8 +245,8 @@ TEST(RiseSetWindow, ShowsTheTimesAndHidesWhatTheObjectLacks) {
 
 TEST(RiseSetWindow, CopiesTheShownLines) {
   std::string clipboard, console;
-  SetRiseSetOutputs({[&](std::string_view s) { clipboard = s; },
-                     [&](std::string_view s) { console = s; }});
+  velplatform::SetClipboardRunner([&](std::string_view s) { clipboard = s; });
+  SetOutputConsole([&](std::string_view s) { console = s; });
   veltest::TFakeDialogs dialogs({[](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
     EXPECT_EQ(c.Text(kRiseTime), "     -");
     EXPECT_EQ(c.Text(kSetTime), Cp1251("21ч 5м"));
@@ -256,7 +258,8 @@ TEST(RiseSetWindow, CopiesTheShownLines) {
   const std::string expected = Cp1251("Восход:\r\nКульминация: 13ч 30м\r\nЗаход: 21ч 5м\r\n");
   EXPECT_EQ(clipboard, expected);
   EXPECT_EQ(console, expected);
-  SetRiseSetOutputs({});
+  velplatform::SetClipboardRunner({});
+  SetOutputConsole({});
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 // paths that once crashed once a modal dialog had taken the user away from the sky.
 #include "WindowFixture.h"
 
+#include "RiseSetDialog.h"
+
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QMenu>
 
 namespace velarion::ui {
@@ -84,6 +87,32 @@ TEST_F(WindowWalkTest, StarColoursChosenInTheOptionsLayTheStarsOutAgain) {
   });
   SkyShownAgain();
   EXPECT_TRUE(messages_.empty()) << messages_.front();
+}
+
+// A star on the celestial equator: it rises and sets everywhere but at the poles.
+void OnTheEquator(double /*mjdUt*/, double* raDeg, double* decDeg) {
+  *raDeg = 90.0;
+  *decDeg = 0.0;
+}
+
+TEST_F(WindowWalkTest, TheRiseSetWindowCopiesToTheClipboardAndTheConsole) {
+  TVelarionMainForm& window = Start();
+  UseRealDialogs();
+  QApplication::clipboard()->clear();
+  WhenModalShows([](QWidget& dialog) {
+    Tick(dialog, "Копия");
+    Tick(dialog, "В консоль");
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+  });
+  ShowRiseSettDialog(-0.5666666666666667, 0.0, OnTheEquator);
+  const QString copied = QApplication::clipboard()->text();
+  EXPECT_TRUE(copied.startsWith(QString::fromUtf8("Восход: "))) << copied.toStdString();
+  const std::vector<std::string> lines = window.Console().Lines();
+  ASSERT_EQ(lines.size(), 3u);
+  QString shown;
+  for (const std::string& line : lines)
+    shown += QString::fromStdString(velplatform::Cp1251ToUtf8(line)) + "\n";
+  EXPECT_EQ(shown, copied);
 }
 
 } // namespace
