@@ -15,7 +15,7 @@ velplatform::TDialogLayout TConsoleParamForm::Layout() {
           220,
           118,
           {{1, TControlKind::kLabel, {6, 6, 60, 9}, Cp1251("Шрифт:")},
-           {kFontList, TControlKind::kComboBox, {6, 16, 150, 80}, ""},
+           {kFontList, TControlKind::kComboBox, {6, 16, 150, 12}, ""},
            {2, TControlKind::kLabel, {164, 6, 40, 9}, Cp1251("Размер:")},
            {kSize, TControlKind::kEdit, {164, 16, 40, 12}, ""},
            {kAutoShow, TControlKind::kCheckBox, {6, 40, 208, 10},
