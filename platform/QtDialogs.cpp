@@ -152,27 +152,29 @@ TQtDialog::TQtDialog(QWidget* parent, const TDialogLayout& layout, TDialogLogic&
   initialising_ = false;
 }
 
-// Every page's controls stretch in the page's own grid; the page control then needs room
-// for the largest page besides its tab bar and frame, and the dialog's controls stretch
-// last. Needs only grow, so a dialog never shrinks under the user's hands.
+// The pages first, then the dialog's own controls. Needs only grow, so a dialog never
+// shrinks under the user's hands.
 void TQtDialog::LayOut() {
   for (TPlacedControl& control : placed_) {
     control.need = control.need.expandedTo(RoomFor(*control.widget));
   }
-  const auto pageControl = std::find_if(placed_.begin(), placed_.end(), [this](const auto& c) {
-    return pages_ != nullptr && c.widget == pages_;
-  });
-  if (pageControl != placed_.end()) {
-    const QSize tableSize = pageControl->tableRect.size();
-    const QSize overhead = pages_->Overhead(tableSize);
-    QSize content;
-    for (int32_t page = 1; page <= pages_->count(); ++page) {
-      content = content.expandedTo(StretchSurface(page, tableSize - overhead));
-    }
-    pageControl->need = pageControl->need.expandedTo(content + overhead)
-                            .expandedTo(pages_->sizeHint()); // every tab in one row
-  }
+  if (pages_ != nullptr)
+    FitPages();
   setFixedSize(StretchSurface(0, tableSize_));
+}
+
+// Each page's controls stretch in the page's own grid; the page control then needs room for
+// the largest page besides its frame and tab bar, and for every tab in one row.
+void TQtDialog::FitPages() {
+  TPlacedControl& pageControl = *std::find_if(placed_.begin(), placed_.end(),
+                                              [this](const auto& c) { return c.widget == pages_; });
+  const QSize tableSize = pageControl.tableRect.size();
+  const QSize overhead = pages_->Overhead(tableSize);
+  QSize content;
+  for (int32_t page = 1; page <= pages_->count(); ++page) {
+    content = content.expandedTo(StretchSurface(page, tableSize - overhead));
+  }
+  pageControl.need = pageControl.need.expandedTo(content + overhead).expandedTo(pages_->sizeHint());
 }
 
 QSize TQtDialog::StretchSurface(int32_t page, QSize tableSize) {

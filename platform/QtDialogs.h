@@ -65,6 +65,7 @@ class TQtDialog final : public QDialog, public TDialogControls {
   };
 
   void LayOut();
+  void FitPages();
   // Stretches the controls on one page (0: the dialog) and places them; the surface's size.
   QSize StretchSurface(int32_t page, QSize tableSize);
   // A text or an item given after the layout: lays out again when it needs more room.

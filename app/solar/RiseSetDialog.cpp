@@ -26,19 +26,21 @@ std::string HoursText(double hours) {
 velplatform::TDialogLayout RiseSetDialogLayout() {
   velplatform::TDialogLayout layout;
   layout.caption = Cp1251(" Период видимости");
-  layout.width = 150;
-  layout.height = 78;
+  layout.width = 160;
+  layout.height = 94;
+  // The long caption gets a row of its own, so that it never pushes the times away from
+  // their names.
   layout.controls = {
-      {kRiseLabel, TControlKind::kLabel, {8, 8, 60, 10}, Cp1251("Восход:")},
-      {kRiseTime, TControlKind::kLabel, {80, 8, 60, 10}, Cp1251("00ч 00м")},
-      {kCulminationLabel, TControlKind::kLabel, {8, 22, 60, 10}, Cp1251("Кульминация:")},
-      {kCulminationTime, TControlKind::kLabel, {80, 22, 60, 10}, Cp1251("11ч 11м")},
-      {kSetLabel, TControlKind::kLabel, {8, 36, 60, 10}, Cp1251("Заход:")},
-      {kSetTime, TControlKind::kLabel, {80, 36, 60, 10}, Cp1251("22ч 22м")},
-      {kCopyButton, TControlKind::kButton, {8, 56, 30, 14}, Cp1251("Скопировать")},
-      {kConsoleButton, TControlKind::kButton, {42, 56, 30, 14},
+      {kRiseLabel, TControlKind::kLabel, {8, 8, 64, 10}, Cp1251("Восход:")},
+      {kRiseTime, TControlKind::kLabel, {80, 8, 72, 10}, Cp1251("00ч 00м")},
+      {kCulminationLabel, TControlKind::kLabel, {8, 22, 64, 10}, Cp1251("Кульминация:")},
+      {kCulminationTime, TControlKind::kLabel, {80, 22, 72, 10}, Cp1251("11ч 11м")},
+      {kSetLabel, TControlKind::kLabel, {8, 36, 64, 10}, Cp1251("Заход:")},
+      {kSetTime, TControlKind::kLabel, {80, 36, 72, 10}, Cp1251("22ч 22м")},
+      {kCopyButton, TControlKind::kButton, {8, 54, 70, 14}, Cp1251("Скопировать")},
+      {kExitButton, TControlKind::kCancelButton, {106, 54, 46, 14}, Cp1251("&Выход")},
+      {kConsoleButton, TControlKind::kButton, {8, 72, 144, 14},
        Cp1251("Скопировать в консоль вывода")},
-      {kExitButton, TControlKind::kCancelButton, {96, 56, 46, 14}, Cp1251("&Выход")},
   };
   return layout;
 }
