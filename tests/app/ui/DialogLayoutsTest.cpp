@@ -92,7 +92,7 @@ void OpenParameters() {
   ui::TConfiguration configuration;
   ui::ShowParamForm(0, image, configuration,
                     {{"DejaVu Sans", "DejaVu Math TeX Gyre"}, {"DejaVu Serif", "Symbol"}},
-                    CityFile());
+                    "city.dat");  // read only when the city list is asked for
 }
 
 void OpenColourSchemes() {
@@ -325,26 +325,25 @@ void SavePicture(QWidget& dialog, const std::string& name) {
   EXPECT_TRUE(dialog.grab().save(QString::fromStdString(file))) << file;
 }
 
-// Shows the dialog as the program's runner builds it, checks the dialog and every page of
-// its page control, and cancels.
-bool InspectDialog(const TDialogLayout& layout, TDialogLogic& logic, const std::string& name) {
+// Shows the dialog as the program's runner builds it and checks the dialog and every page
+// of its page control.
+void InspectDialog(const TDialogLayout& layout, TDialogLogic& logic, const std::string& name) {
   velplatform::TQtDialog dialog(nullptr, layout, logic);
   dialog.show();
   QApplication::processEvents();
   ExpectSurfaceLaidOut(dialog);
-  const auto* pages = dialog.findChild<QTabWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  auto* pages = dialog.findChild<QTabWidget*>(QString(), Qt::FindDirectChildrenOnly);
   if (pages == nullptr) {
     SavePicture(dialog, name);
-    return false;
+    return;
   }
   for (int page = 0; page < pages->count(); ++page) {
     SCOPED_TRACE("page " + std::to_string(page + 1));
-    const_cast<QTabWidget*>(pages)->setCurrentIndex(page);
+    pages->setCurrentIndex(page);
     QApplication::processEvents();
     ExpectSurfaceLaidOut(*pages->widget(page));
     SavePicture(dialog, name + "-page" + std::to_string(page + 1));
   }
-  return false;
 }
 
 class DialogLayouts : public testing::TestWithParam<TDialogCase> {
@@ -365,7 +364,8 @@ TEST_P(DialogLayouts, EveryControlHasTheRoomItsTextNeedsInEveryFont) {
     velplatform::SetDialogRunner(
         [&](TWindowHandle, const TDialogLayout& layout, TDialogLogic& logic) {
           ++shown;
-          return InspectDialog(layout, logic, GetParam().name + "-" + font.name);
+          InspectDialog(layout, logic, GetParam().name + "-" + font.name);
+          return false;  // cancelled: nothing the dialog would store
         });
     GetParam().open();
     EXPECT_EQ(shown, 1);
