@@ -2,6 +2,7 @@
 
 #include "Clipboard.h"
 #include "Cp1251.h"
+#include "DialogGeometry.h"
 #include "Fonts.h"
 
 #include <QApplication>
@@ -24,8 +25,12 @@
 #include <QScreen>
 #include <QSlider>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabWidget>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 #include <algorithm>
 
@@ -47,8 +52,11 @@ std::string FromQt(const QString& text) {
 struct TDialogUnits {
   double x;
   double y;
+  // Edges round, not lengths, so that controls meeting in the table meet on the screen.
   QRect Rect(const TDialogRect& r) const {
-    return {qRound(r.x * x), qRound(r.y * y), qRound(r.width * x), qRound(r.height * y)};
+    const int left = qRound(r.x * x);
+    const int top = qRound(r.y * y);
+    return {left, top, qRound((r.x + r.width) * x) - left, qRound((r.y + r.height) * y) - top};
   }
 };
 
@@ -95,17 +103,85 @@ Qt::Alignment AlignmentOf(TColumnAlignment alignment) {
          Qt::AlignVCenter;
 }
 
+TDialogRect ToDialogRect(const QRect& r) {
+  return {r.x(), r.y(), r.width(), r.height()};
+}
+
+QRect ToQRect(const TDialogRect& r) {
+  return {r.x, r.y, r.width, r.height};
+}
+
+// A captioned button's least width in some styles (80 pixels in Fusion) is a fashion, not a
+// need: ask the style for the caption's room with the caption left out of the option.
+QSize ButtonRoom(const QPushButton& button) {
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  if (button.isDefault())
+    option.features |= QStyleOptionButton::DefaultButton;
+  const QSize caption = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
+  return {
+      button.style()->sizeFromContents(QStyle::CT_PushButton, &option, caption, &button).width(),
+      button.sizeHint().height()};
+}
+
+// The least size a control's widget needs to show its text whole; 0 where the table's size
+// serves (lists, the length of edits and sliders).
+QSize RoomFor(const QWidget& widget) {
+  if (const auto* button = qobject_cast<const QPushButton*>(&widget))
+    return ButtonRoom(*button);
+  if (qobject_cast<const QLineEdit*>(&widget) != nullptr)
+    return {0, widget.sizeHint().height()};
+  if (const auto* slider = qobject_cast<const QSlider*>(&widget)) {
+    const QSize hint = slider->sizeHint();
+    return slider->orientation() == Qt::Horizontal ? QSize(0, hint.height())
+                                                   : QSize(hint.width(), 0);
+  }
+  if (qobject_cast<const QGroupBox*>(&widget) != nullptr)
+    return widget.minimumSizeHint();
+  if (qobject_cast<const QLabel*>(&widget) != nullptr ||
+      qobject_cast<const QAbstractButton*>(&widget) != nullptr ||
+      qobject_cast<const QComboBox*>(&widget) != nullptr) {
+    return widget.sizeHint();
+  }
+  return {};
+}
+
+// A group box keeps what it surrounds clear of its border and title.
+std::optional<TInsets> FrameOf(const QWidget& widget) {
+  if (qobject_cast<const QGroupBox*>(&widget) == nullptr)
+    return std::nullopt;
+  const QMargins margins = widget.contentsMargins();
+  return TInsets{margins.left(), margins.top(), margins.right(), margins.bottom()};
+}
+
 }  // namespace
+
+// The page control, able to tell the room its frame and tab bar take around a page.
+class TPageControl final : public QTabWidget {
+public:
+  using QTabWidget::QTabWidget;
+
+  QSize Overhead(QSize size) const {
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    option.rect = QRect(QPoint(), size);
+    return size - style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).size();
+  }
+};
 
 TQtDialog::TQtDialog(QWidget* parent, const TDialogLayout& layout, TDialogLogic& logic)
     : QDialog(parent), logic_(logic) {
   setWindowTitle(ToQt(layout.caption));
   const TDialogUnits units = UnitsOf(*this);
-  setFixedSize(units.Rect({0, 0, layout.width, layout.height}).size());
+  tableSize_ = units.Rect({0, 0, layout.width, layout.height}).size();
+  setFixedSize(tableSize_);
   QWidget* radioGroup = nullptr;
   for (const TControlLayout& control : layout.controls) {
-    QWidget* widget = MakeControl(control, ParentOf(control), radioGroup);
-    widget->setGeometry(units.Rect(control.rect));
+    QWidget* parentWidget = ParentOf(control);
+    QWidget* widget = MakeControl(control, parentWidget, radioGroup);
+    const QRect tableRect = units.Rect(control.rect);
+    widget->setGeometry(tableRect);
+    placed_.push_back({widget, tableRect, parentWidget == this ? 0 : control.page, {}});
     if (!control.hint.empty()) widget->setToolTip(ToQt(control.hint));
     controls_[control.id] = widget;
     widget->installEventFilter(this);
@@ -113,11 +189,66 @@ TQtDialog::TQtDialog(QWidget* parent, const TDialogLayout& layout, TDialogLogic&
   }
   // Group boxes are frames drawn under the controls they surround.
   for (QGroupBox* box : findChildren<QGroupBox*>()) box->lower();
+  logic_.Init(*this);
+  LayOut();
   if (layout.centredOnScreen && screen() != nullptr) {
     move(screen()->availableGeometry().center() - rect().center());
   }
-  logic_.Init(*this);
   initialising_ = false;
+}
+
+// The pages first, then the dialog's own controls. Needs only grow, so a dialog never
+// shrinks under the user's hands.
+void TQtDialog::LayOut() {
+  for (TPlacedControl& control : placed_) {
+    control.need = control.need.expandedTo(RoomFor(*control.widget));
+  }
+  if (pages_ != nullptr)
+    FitPages();
+  setFixedSize(StretchSurface(0, tableSize_));
+}
+
+// Each page's controls stretch in the page's own grid; the page control then needs room for
+// the largest page besides its frame and tab bar, and for every tab in one row.
+void TQtDialog::FitPages() {
+  TPlacedControl& pageControl = *std::find_if(placed_.begin(), placed_.end(),
+                                              [this](const auto& c) { return c.widget == pages_; });
+  const QSize tableSize = pageControl.tableRect.size();
+  const QSize overhead = pages_->Overhead(tableSize);
+  QSize content;
+  for (int32_t page = 1; page <= pages_->count(); ++page) {
+    content = content.expandedTo(StretchSurface(page, tableSize - overhead));
+  }
+  pageControl.need = pageControl.need.expandedTo(content + overhead).expandedTo(pages_->sizeHint());
+}
+
+QSize TQtDialog::StretchSurface(int32_t page, QSize tableSize) {
+  std::vector<TControlRoom> rooms;
+  std::vector<QWidget*> widgets;
+  for (const TPlacedControl& control : placed_) {
+    if (control.page != page)
+      continue;
+    rooms.push_back({ToDialogRect(control.tableRect), control.need.width(), control.need.height(),
+                     FrameOf(*control.widget)});
+    widgets.push_back(control.widget);
+  }
+  const TStretchedLayout stretched = StretchToNeeds(rooms, tableSize.width(), tableSize.height());
+  for (std::size_t i = 0; i < widgets.size(); ++i) {
+    widgets[i]->setGeometry(ToQRect(stretched.rects[i]));
+  }
+  return {stretched.width, stretched.height};
+}
+
+void TQtDialog::GrowFor(const QWidget* widget) {
+  if (initialising_)
+    return;
+  const auto control = std::find_if(placed_.begin(), placed_.end(),
+                                    [widget](const auto& c) { return c.widget == widget; });
+  if (control == placed_.end())
+    return;
+  const QSize need = RoomFor(*widget);
+  if (need.width() > control->need.width() || need.height() > control->need.height())
+    LayOut();
 }
 
 QWidget* TQtDialog::ParentOf(const TControlLayout& control) {
@@ -159,10 +290,13 @@ QWidget* TQtDialog::MakeControl(const TControlLayout& control, QWidget* parent,
     }
     case TControlKind::kList:
       return new QListWidget(parent);
-    case TControlKind::kComboBox:
-      return new QComboBox(parent);
+    case TControlKind::kComboBox: {
+      auto* combo = new QComboBox(parent);
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents); // measured with its items
+      return combo;
+    }
     case TControlKind::kPageControl: {
-      auto* pages = new QTabWidget(parent);
+      auto* pages = new TPageControl(parent);
       for (const QString& name : text.split(u'\n')) pages->addTab(new QWidget, name);
       if (pages_ == nullptr) pages_ = pages;
       return pages;
@@ -307,6 +441,7 @@ void TQtDialog::SetText(int32_t id, std::string_view text) {
   else if (auto* label = qobject_cast<QLabel*>(w)) label->setText(qt);
   else if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(qt);
   else if (auto* box = qobject_cast<QGroupBox*>(w)) box->setTitle(qt);
+  GrowFor(w);
 }
 
 bool TQtDialog::Checked(int32_t id) const {
@@ -350,6 +485,7 @@ void TQtDialog::AddItem(int32_t id, std::string_view text) {
     if (list->isSortingEnabled()) list->sortItems();
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
     combo->addItem(ItemDisplay(text), ItemData(text));
+    GrowFor(w);
   }
 }
 

@@ -8,16 +8,19 @@
 #include <QDialog>
 
 #include <map>
+#include <vector>
 
 class QFocusEvent;
 class QKeyEvent;
-class QTabWidget;
 class QWidget;
 
 namespace velplatform {
 
+class TPageControl;
+
 // A QDialog made from the layout, its controls reached by id; the logic's handlers run as
-// the user acts. Init runs on construction.
+// the user acts. Init runs on construction; then the controls are laid out from the room
+// their texts need (DialogGeometry.h), and again whenever a later text needs more.
 class TQtDialog final : public QDialog, public TDialogControls {
  public:
   TQtDialog(QWidget* parent, const TDialogLayout& layout, TDialogLogic& logic);
@@ -55,6 +58,21 @@ class TQtDialog final : public QDialog, public TDialogControls {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A control as the table placed it (pixels), on its page (0: the dialog itself), with the
+  // largest size it has needed so far.
+  struct TPlacedControl {
+    QWidget* widget = nullptr;
+    QRect tableRect;
+    int32_t page = 0;
+    QSize need;
+  };
+
+  void LayOut();
+  void FitPages();
+  // Stretches the controls on one page (0: the dialog) and places them; the surface's size.
+  QSize StretchSurface(int32_t page, QSize tableSize);
+  // A text or an item given after the layout: lays out again when it needs more room.
+  void GrowFor(const QWidget* widget);
   QWidget* MakeControl(const TControlLayout& control, QWidget* parent, QWidget*& lastRadioGroup);
   QWidget* ParentOf(const TControlLayout& control);
   void Connect(const TControlLayout& control, QWidget* widget);
@@ -64,7 +82,9 @@ class TQtDialog final : public QDialog, public TDialogControls {
   TDialogLogic& logic_;
   std::map<int32_t, QWidget*> controls_;
   std::map<QObject*, int32_t> edits_;  // the edits whose focus loss the logic hears of
-  QTabWidget* pages_ = nullptr;
+  std::vector<TPlacedControl> placed_;
+  QSize tableSize_;
+  TPageControl* pages_ = nullptr;
   bool initialising_ = true;
   bool writing_ = false; // the controls change through TDialogControls, not by the user
   bool closed_ = false;

@@ -54,23 +54,23 @@ class TPlanetOptionsLogic final : public velplatform::TDialogLogic {
 velplatform::TDialogLayout PlanetOptionsLayout() {
   velplatform::TDialogLayout layout;
   layout.caption = Cp1251("Параметры изображения планет и спутников");
-  layout.width = 200;
+  layout.width = 210;
   layout.height = 150;
   layout.controls = {
-      {ids::kLabelsFrame, TControlKind::kGroupBox, {6, 4, 188, 30}, Cp1251(" Подписи планет: ")},
+      {ids::kLabelsFrame, TControlKind::kGroupBox, {6, 4, 198, 30}, Cp1251(" Подписи планет: ")},
       {ids::kSymbols, TControlKind::kRadioButton, {14, 16, 80, 10}, Cp1251("Символы")},
       {ids::kNames, TControlKind::kRadioButton, {100, 16, 88, 10}, Cp1251("Наименования")},
-      {ids::kSatellitesFrame, TControlKind::kGroupBox, {6, 38, 188, 72},
+      {ids::kSatellitesFrame, TControlKind::kGroupBox, {6, 38, 198, 72},
        Cp1251(" Спутники планет: ")},
       {ids::kJupiter, TControlKind::kCheckBox, {14, 50, 170, 10}, Cp1251("Спутники Юпитера")},
       {ids::kSaturn, TControlKind::kCheckBox, {14, 62, 170, 10}, Cp1251("Спутники Сатурна")},
       {ids::kUranus, TControlKind::kCheckBox, {14, 74, 170, 10}, Cp1251("Спутники Урана")},
-      {ids::kZoomLabel, TControlKind::kLabel, {14, 92, 112, 10},
+      {ids::kZoomLabel, TControlKind::kLabel, {14, 92, 138, 10},
        Cp1251("Рисовать, начиная с увеличения:")},
-      {ids::kZoomEdit, TControlKind::kEdit, {128, 90, 48, 12}, ""},
-      {ids::kPercentLabel, TControlKind::kLabel, {178, 92, 10, 10}, "%"},
-      {ids::kOk, TControlKind::kOkButton, {40, 128, 56, 14}, Cp1251("&Верно")},
-      {ids::kCancel, TControlKind::kCancelButton, {104, 128, 56, 14}, Cp1251("&Отмена")},
+      {ids::kZoomEdit, TControlKind::kEdit, {154, 90, 34, 12}, ""},
+      {ids::kPercentLabel, TControlKind::kLabel, {190, 92, 10, 10}, "%"},
+      {ids::kOk, TControlKind::kOkButton, {45, 128, 56, 14}, Cp1251("&Верно")},
+      {ids::kCancel, TControlKind::kCancelButton, {109, 128, 56, 14}, Cp1251("&Отмена")},
   };
   return layout;
 }

@@ -24,28 +24,20 @@ std::string HoursText(double hours) {
 velplatform::TDialogLayout RiseSetDialogLayout() {
   velplatform::TDialogLayout layout;
   layout.caption = Cp1251(" Период видимости");
-  layout.width = 150;
-  layout.height = 78;
+  layout.width = 160;
+  layout.height = 76;
   layout.controls = {
-      {kRiseLabel, TControlKind::kLabel, {8, 8, 60, 10}, Cp1251("Восход:")},
-      {kRiseTime, TControlKind::kLabel, {80, 8, 60, 10}, Cp1251("00ч 00м")},
-      {kCulminationLabel, TControlKind::kLabel, {8, 22, 60, 10}, Cp1251("Кульминация:")},
-      {kCulminationTime, TControlKind::kLabel, {80, 22, 60, 10}, Cp1251("11ч 11м")},
-      {kSetLabel, TControlKind::kLabel, {8, 36, 60, 10}, Cp1251("Заход:")},
-      {kSetTime, TControlKind::kLabel, {80, 36, 60, 10}, Cp1251("22ч 22м")},
-      {kCopyButton,
-       TControlKind::kButton,
-       {8, 56, 30, 14},
-       Cp1251("Копия"),
-       0,
+      {kRiseLabel, TControlKind::kLabel, {8, 8, 64, 10}, Cp1251("Восход:")},
+      {kRiseTime, TControlKind::kLabel, {80, 8, 72, 10}, Cp1251("00ч 00м")},
+      {kCulminationLabel, TControlKind::kLabel, {8, 22, 64, 10}, Cp1251("Кульминация:")},
+      {kCulminationTime, TControlKind::kLabel, {80, 22, 72, 10}, Cp1251("11ч 11м")},
+      {kSetLabel, TControlKind::kLabel, {8, 36, 64, 10}, Cp1251("Заход:")},
+      {kSetTime, TControlKind::kLabel, {80, 36, 72, 10}, Cp1251("22ч 22м")},
+      {kCopyButton, TControlKind::kButton, {8, 54, 40, 14}, Cp1251("Копия"), 0,
        Cp1251("Скопировать")},
-      {kConsoleButton,
-       TControlKind::kButton,
-       {42, 56, 30, 14},
-       Cp1251("В консоль"),
-       0,
+      {kConsoleButton, TControlKind::kButton, {52, 54, 50, 14}, Cp1251("В консоль"), 0,
        Cp1251("Скопировать в консоль вывода")},
-      {kExitButton, TControlKind::kCancelButton, {96, 56, 46, 14}, Cp1251("&Выход")},
+      {kExitButton, TControlKind::kCancelButton, {106, 54, 46, 14}, Cp1251("&Выход")},
   };
   return layout;
 }

@@ -274,6 +274,27 @@ TDialogLayout EveryKindLayout() {
   return layout;
 }
 
+// A label far too narrow for its text with an edit right of it, a captioned button below,
+// and on the second page of a page control a check box far too narrow for its text.
+enum : int32_t { kNarrowLabel = 40, kBeside, kCaptioned, kRoomPages, kLongCheck, kBelowPages };
+
+TDialogLayout NarrowLayout() {
+  TDialogLayout layout{"Room", 100, 110, {}};
+  layout.controls = {
+      {kNarrowLabel, TControlKind::kLabel, {4, 4, 10, 8}, Cp1251("Прямое восхождение:")},
+      {kBeside, TControlKind::kEdit, {16, 2, 40, 12}, ""},
+      {kCaptioned, TControlKind::kButton, {4, 20, 20, 14}, Cp1251("Установить")},
+      {kRoomPages, TControlKind::kPageControl, {4, 40, 92, 50}, Cp1251("Место\nВид")},
+      {kLongCheck,
+       TControlKind::kCheckBox,
+       {4, 4, 30, 10},
+       Cp1251("Рисовать линии прямого восхождения"),
+       2},
+      {kBelowPages, TControlKind::kButton, {4, 92, 40, 14}, "?"},
+  };
+  return layout;
+}
+
 // Answers the user's typing by writing to every control, the edit typed into included.
 class TWriteEverywhereLogic final : public TDialogLogic {
 public:
@@ -423,6 +444,42 @@ TEST(QtDialog, ATableShowsItsColumnsAndReportsTheUsersClicks) {
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, lastRow);
   EXPECT_EQ(logic.doubleClicked, 2);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(QtDialog, ControlsGetTheRoomTheirTextsNeedAndWhatFollowsMovesAlong) {
+  TDialogLogic logic;
+  TQtDialog dialog(nullptr, NarrowLayout(), logic);
+  const QWidget& label = *dialog.Control(kNarrowLabel);
+  const QFontMetrics metrics(dialog.font());
+  EXPECT_GE(label.width(), metrics.horizontalAdvance(QString::fromUtf8("Прямое восхождение:")));
+  EXPECT_GT(dialog.Control(kBeside)->x(), label.geometry().right());
+  EXPECT_GE(dialog.Control(kCaptioned)->width(),
+            metrics.horizontalAdvance(QString::fromUtf8("Установить")));
+  EXPECT_TRUE(dialog.rect().contains(dialog.Control(kBeside)->geometry()));
+
+  dialog.show();
+  dialog.SelectPage(kRoomPages, 2);
+  QApplication::processEvents();
+  const QWidget& check = *dialog.Control(kLongCheck);
+  EXPECT_GE(check.width(), check.sizeHint().width());
+  EXPECT_TRUE(check.parentWidget()->rect().contains(check.geometry()));
+  EXPECT_TRUE(dialog.rect().contains(dialog.Control(kRoomPages)->geometry()));
+  EXPECT_GT(dialog.Control(kBelowPages)->y(), dialog.Control(kRoomPages)->geometry().bottom());
+}
+
+TEST(QtDialog, ALongerTextLaterGrowsTheDialogWhichNeverShrinksBack) {
+  TDialogLogic logic;
+  TQtDialog dialog(nullptr, NarrowLayout(), logic);
+  dialog.show();
+  const int before = dialog.width();
+  dialog.SetText(kNarrowLabel, Cp1251("Прямое восхождение на эпоху наблюдения:"));
+  const QWidget& label = *dialog.Control(kNarrowLabel);
+  EXPECT_GE(label.width(), label.sizeHint().width());
+  EXPECT_GT(dialog.Control(kBeside)->x(), label.geometry().right());
+  EXPECT_GT(dialog.width(), before);
+  const int grown = dialog.width();
+  dialog.SetText(kNarrowLabel, "x");
+  EXPECT_EQ(dialog.width(), grown);
 }
 
 }  // namespace

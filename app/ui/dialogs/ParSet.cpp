@@ -72,10 +72,10 @@ std::vector<velplatform::TControlLayout> PlaceControls() {
 
 std::vector<velplatform::TControlLayout> FontControls() {
   return {
-      Control(0, TControlKind::kLabel, {4, 6, 80, 10}, "Обычный текст:"),
-      Control(TParamForm::kNormalFont, TControlKind::kComboBox, {86, 4, 118, 12}),
-      Control(0, TControlKind::kLabel, {4, 22, 80, 10}, "Греческие символы:"),
-      Control(TParamForm::kGreekFont, TControlKind::kComboBox, {86, 20, 118, 12}),
+      Control(0, TControlKind::kLabel, {4, 6, 84, 10}, "Обычный текст:"),
+      Control(TParamForm::kNormalFont, TControlKind::kComboBox, {90, 4, 118, 12}),
+      Control(0, TControlKind::kLabel, {4, 22, 84, 10}, "Греческие символы:"),
+      Control(TParamForm::kGreekFont, TControlKind::kComboBox, {90, 20, 118, 12}),
   };
 }
 
@@ -119,14 +119,14 @@ std::vector<velplatform::TControlLayout> CoordinateControls() {
       Control(0, TControlKind::kGroupBox, {4, 82, 202, 58}, " Рефракция: "),
       Control(TParamForm::kRefraction, TControlKind::kCheckBox, {10, 92, 190, 10},
               "Учет атмосферной рефракции"),
-      Control(0, TControlKind::kLabel, {10, 106, 50, 10}, "Давление:"),
-      Control(TParamForm::kPressure, TControlKind::kEdit, {60, 104, 36, 12}),
-      Control(TParamForm::kMillimetres, TControlKind::kRadioButton, {100, 102, 90, 10},
+      Control(0, TControlKind::kLabel, {10, 106, 56, 10}, "Давление:"),
+      Control(TParamForm::kPressure, TControlKind::kEdit, {68, 104, 36, 12}),
+      Control(TParamForm::kMillimetres, TControlKind::kRadioButton, {108, 102, 90, 10},
               "мм. рт. столба"),
-      Control(TParamForm::kMillibar, TControlKind::kRadioButton, {100, 112, 90, 10}, "мбар"),
-      Control(0, TControlKind::kLabel, {10, 124, 50, 10}, "Температура:"),
-      Control(TParamForm::kTemperature, TControlKind::kEdit, {60, 122, 36, 12}),
-      Control(0, TControlKind::kLabel, {100, 124, 30, 10}, " ° C"),
+      Control(TParamForm::kMillibar, TControlKind::kRadioButton, {108, 112, 90, 10}, "мбар"),
+      Control(0, TControlKind::kLabel, {10, 124, 56, 10}, "Температура:"),
+      Control(TParamForm::kTemperature, TControlKind::kEdit, {68, 122, 36, 12}),
+      Control(0, TControlKind::kLabel, {108, 124, 30, 10}, " ° C"),
   };
 }
 

@@ -30,9 +30,9 @@ velplatform::TDialogLayout TSetDateTimeForm::Layout() {
   layout.controls = {
       Control(0, TControlKind::kLabel, {4, 6, 30, 8}, "д,м,г"),
       Control(kDay, TControlKind::kEdit, {36, 4, 20, 12}),
-      Control(kMonth, TControlKind::kComboBox, {60, 4, 44, 60}),
+      Control(kMonth, TControlKind::kComboBox, {60, 4, 44, 12}),
       Control(kYear, TControlKind::kEdit, {108, 4, 30, 12}),
-      Control(kEra, TControlKind::kComboBox, {142, 4, 60, 40}),
+      Control(kEra, TControlKind::kComboBox, {142, 4, 60, 12}),
       Control(0, TControlKind::kLabel, {4, 24, 30, 8}, "ч,м,с"),
       Control(kHours, TControlKind::kEdit, {36, 22, 20, 12}),
       Control(kMinutes, TControlKind::kEdit, {60, 22, 20, 12}),

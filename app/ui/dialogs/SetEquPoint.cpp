@@ -45,7 +45,7 @@ velplatform::TDialogLayout TSetEquPoint::Layout() {
       Control(kDeclination, TControlKind::kEdit, {76, 20, 80, 12}),
       Control(kDecDms, TControlKind::kButton, {160, 20, 20, 12}, "°"),
       Control(0, TControlKind::kLabel, {4, 38, 70, 8}, "Эпоха:"),
-      Control(kEpoch, TControlKind::kComboBox, {76, 36, 50, 80}),
+      Control(kEpoch, TControlKind::kComboBox, {76, 36, 50, 12}),
       Control(kEpochMjd, TControlKind::kEdit, {76, 52, 80, 12}),
       Control(kMjdDms, TControlKind::kButton, {160, 52, 20, 12}, "J"),
       Control(1, TControlKind::kOkButton, {56, 72, 62, 16}, "&Верно"),

@@ -12,18 +12,18 @@ using velplatform::TControlKind;
 
 velplatform::TDialogLayout TConsoleParamForm::Layout() {
   return {Cp1251("Настройка параметров консоли"),
-          220,
+          290,
           118,
           {{1, TControlKind::kLabel, {6, 6, 60, 9}, Cp1251("Шрифт:")},
-           {kFontList, TControlKind::kComboBox, {6, 16, 150, 80}, ""},
+           {kFontList, TControlKind::kComboBox, {6, 16, 150, 12}, ""},
            {2, TControlKind::kLabel, {164, 6, 40, 9}, Cp1251("Размер:")},
            {kSize, TControlKind::kEdit, {164, 16, 40, 12}, ""},
-           {kAutoShow, TControlKind::kCheckBox, {6, 40, 208, 10},
+           {kAutoShow, TControlKind::kCheckBox, {6, 40, 278, 10},
             Cp1251("Автоматически показывать консоль при добавлении данных")},
-           {kAutoSave, TControlKind::kCheckBox, {6, 54, 208, 10},
+           {kAutoSave, TControlKind::kCheckBox, {6, 54, 278, 10},
             Cp1251("Сохранять содержимое консоли при выходе из программы")},
-           {3, TControlKind::kOkButton, {54, 94, 50, 14}, Cp1251("&Верно")},
-           {4, TControlKind::kCancelButton, {116, 94, 50, 14}, Cp1251("&Отмена")}}};
+           {3, TControlKind::kOkButton, {89, 94, 50, 14}, Cp1251("&Верно")},
+           {4, TControlKind::kCancelButton, {151, 94, 50, 14}, Cp1251("&Отмена")}}};
 }
 
 void TConsoleParamForm::Init(velplatform::TDialogControls& controls) {
