@@ -14,6 +14,11 @@ TDialogRunner& DialogRunner() {
   return runner;
 }
 
+TPopupRunner& PopupRunner() {
+  static TPopupRunner runner;
+  return runner;
+}
+
 TMessageBoxRunner& MessageBoxRunner() {
   static TMessageBoxRunner runner;
   return runner;
@@ -32,6 +37,21 @@ bool RunDialog(TWindowHandle owner, const TDialogLayout& layout, TDialogLogic& l
 }
 
 void SetDialogRunner(TDialogRunner runner) { DialogRunner() = std::move(runner); }
+
+void ShowPopupDialog(TWindowHandle owner, const TDialogLayout& layout,
+                     std::shared_ptr<TDialogLogic> logic, TScreenRect anchor, TPopupClosed closed) {
+  if (const TPopupRunner& runner = PopupRunner()) {
+    runner(owner, layout, std::move(logic), anchor, std::move(closed));
+    return;
+  }
+  const bool applied = RunDialog(owner, layout, *logic);
+  if (closed)
+    closed(applied);
+}
+
+void SetPopupRunner(TPopupRunner runner) {
+  PopupRunner() = std::move(runner);
+}
 
 TMessageAnswer ShowMessageBox(TWindowHandle owner, const TMessageBoxRequest& request) {
   const TMessageBoxRunner& runner = MessageBoxRunner();

@@ -151,6 +151,31 @@ using TDialogRunner =
     std::function<bool(TWindowHandle owner, const TDialogLayout& layout, TDialogLogic& logic)>;
 void SetDialogRunner(TDialogRunner runner);
 
+// ---- Pop-up dialogs ----
+
+// A rectangle of the screen in pixels: what a pop-up shows beside.
+struct TScreenRect {
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+// Runs once a pop-up closed: applied when Enter, its OK button or the focus leaving it closed
+// it and Accept agreed; not when Esc or its cancel button closed it.
+using TPopupClosed = std::function<void(bool applied)>;
+
+// Shows the dialog beside `anchor` (above it when there is room: tool buttons sit at the
+// window's foot) and returns at once, without holding up its opener. The logic lives until
+// the dialog closed. Without a pop-up runner the dialog runs modally through RunDialog, so
+// that scripted dialogs serve pop-ups too.
+void ShowPopupDialog(TWindowHandle owner, const TDialogLayout& layout,
+                     std::shared_ptr<TDialogLogic> logic, TScreenRect anchor, TPopupClosed closed);
+using TPopupRunner = std::function<void(TWindowHandle owner, const TDialogLayout& layout,
+                                        std::shared_ptr<TDialogLogic> logic, TScreenRect anchor,
+                                        TPopupClosed closed)>;
+void SetPopupRunner(TPopupRunner runner);
+
 // ---- Message boxes ----
 
 enum class TMessageButtons : uint8_t { kOk, kOkCancel, kYesNo, kYesNoCancel };

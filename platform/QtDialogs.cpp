@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -29,8 +30,6 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabWidget>
 #include <QTreeWidget>
-
-#include <algorithm>
 
 #include <algorithm>
 
@@ -414,6 +413,15 @@ void TQtDialog::done(int result) {
   QDialog::done(result);
 }
 
+void TQtDialog::closeEvent(QCloseEvent* event) {
+  if (!appliesWhenClosedOutside_ || closed_) {
+    QDialog::closeEvent(event);
+    return;
+  }
+  done(logic_.Accept(*this) ? Accepted : Rejected);
+  event->accept();
+}
+
 QWidget* TQtDialog::Control(int32_t id) const {
   const auto found = controls_.find(id);
   return found == controls_.end() ? nullptr : found->second;
@@ -651,11 +659,44 @@ TMessageAnswer AnswerOf(int button) {
 
 }  // namespace
 
+QPoint PopupPosition(const TScreenRect& anchor, QSize size, const QRect& screen) {
+  const int above = anchor.y - size.height();
+  const int y = above >= screen.top() ? above : anchor.y + anchor.height;
+  return {std::clamp(anchor.x, screen.left(),
+                     std::max(screen.left(), screen.right() + 1 - size.width())),
+          std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()))};
+}
+
+namespace {
+
+void ShowQtPopup(TWindowHandle owner, const TDialogLayout& layout,
+                 std::shared_ptr<TDialogLogic> logic, TScreenRect anchor, TPopupClosed closed) {
+  auto* dialog = new TQtDialog(OwnerWidget(owner), layout, *logic);
+  dialog->setWindowFlags(Qt::Popup);
+  dialog->SetAppliesWhenClosedOutside();
+  // The logic lives as long as the dialog that uses it.
+  QObject::connect(dialog, &QDialog::finished, dialog,
+                   [dialog, logic, closed = std::move(closed)](int result) {
+                     dialog->deleteLater();
+                     if (closed)
+                       closed(result == QDialog::Accepted);
+                   });
+  const QScreen* screen = dialog->screen();
+  const QRect free =
+      screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1 << 16, 1 << 16);
+  dialog->show();
+  // Placed once shown, by the size of its frame where the desktop draws one.
+  dialog->move(PopupPosition(anchor, dialog->frameGeometry().size(), free));
+}
+
+} // namespace
+
 void InstallQtDialogRunners() {
   SetDialogRunner([](TWindowHandle owner, const TDialogLayout& layout, TDialogLogic& logic) {
     TQtDialog dialog(OwnerWidget(owner), layout, logic);
     return dialog.exec() == QDialog::Accepted;
   });
+  SetPopupRunner(ShowQtPopup);
   SetMessageBoxRunner([](TWindowHandle owner, const TMessageBoxRequest& request) {
     QMessageBox box(IconOf(request.icon), ToQt(request.title), ToQt(request.text),
                     ButtonsOf(request.buttons), OwnerWidget(owner));

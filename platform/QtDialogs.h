@@ -51,8 +51,12 @@ class TQtDialog final : public QDialog, public TDialogControls {
   void SelectPage(int32_t id, int32_t page) override;
   // Once closed the dialog reports no more focus changes: hiding it moves the focus.
   void done(int result) override;
+  // A pop-up: closing it from outside (a click elsewhere, another window taking the user)
+  // applies what it shows when the logic accepts it, as Enter would.
+  void SetAppliesWhenClosedOutside() { appliesWhenClosedOutside_ = true; }
 
- protected:
+protected:
+  void closeEvent(QCloseEvent* event) override;
   // Keys go to the logic first, wherever the focus is; edits losing the focus are reported.
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,6 +92,7 @@ class TQtDialog final : public QDialog, public TDialogControls {
   bool initialising_ = true;
   bool writing_ = false; // the controls change through TDialogControls, not by the user
   bool closed_ = false;
+  bool appliesWhenClosedOutside_ = false;
   const QKeyEvent* lastRoutedKey_ = nullptr;
   quint64 lastRoutedTime_ = 0;
 };
@@ -96,6 +101,10 @@ class TQtDialog final : public QDialog, public TDialogControls {
 // desktop (a QApplication must run); the owner handle, when not 0, is the QWidget* of the
 // owning window.
 void InstallQtDialogRunners();
+
+// Where a pop-up of `size` shows beside `anchor` on a screen whose free part is `screen`:
+// above the anchor when there is room, else below it, within the screen.
+QPoint PopupPosition(const TScreenRect& anchor, QSize size, const QRect& screen);
 
 }  // namespace velplatform
 

@@ -482,4 +482,22 @@ TEST(QtDialog, ALongerTextLaterGrowsTheDialogWhichNeverShrinksBack) {
   EXPECT_EQ(dialog.width(), grown);
 }
 
+TEST(QtDialog, PopUpsStandAboveTheirButtonWhenThereIsRoomElseBelowWithinTheScreen) {
+  const QRect screen(0, 0, 1000, 800);
+  const QSize size(200, 100);
+  struct TCase {
+    TScreenRect anchor;
+    QPoint expected;
+  };
+  const TCase cases[] = {
+      {{300, 700, 30, 24}, {300, 600}}, // a tool button at the window's foot
+      {{300, 50, 30, 24}, {300, 74}},   // no room above
+      {{950, 700, 30, 24}, {800, 600}}, // kept within the right edge
+      {{-20, 790, 30, 24}, {0, 690}},
+  };
+  for (const TCase& c : cases) {
+    EXPECT_EQ(PopupPosition(c.anchor, size, screen), c.expected) << c.anchor.x << "," << c.anchor.y;
+  }
+}
+
 }  // namespace

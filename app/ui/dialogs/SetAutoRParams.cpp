@@ -89,12 +89,10 @@ bool TSetAutoRParams::Accept(TDialogControls& controls) {
   return true;
 }
 
-std::optional<TAutoRotation> ShowSetAutoRParams(velplatform::TWindowHandle owner,
-                                                const TAutoRotation& current) {
-  TSetAutoRParams form(current);
-  if (!velplatform::RunDialog(owner, TSetAutoRParams::Layout(), form))
-    return std::nullopt;
-  return form.Rotation();
+void ShowSetAutoRParams(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
+                        const TAutoRotation& current, TPopupChoice<TAutoRotation> chosen) {
+  ShowFormAsPopup<TAutoRotation>(owner, anchor, std::make_shared<TSetAutoRParams>(current),
+                                 &TSetAutoRParams::Rotation, std::move(chosen));
 }
 
 } // namespace velarion::ui

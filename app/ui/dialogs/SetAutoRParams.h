@@ -8,6 +8,7 @@
 #include "Configuration.h"
 #include "DialogKeys.h"
 #include "Dialogs.h"
+#include "PopupForm.h"
 
 #include <array>
 #include <optional>
@@ -44,9 +45,10 @@ private:
   bool updating_ = false;
 };
 
-// Direction, real time and interval as chosen (the time step unchanged), or none.
-std::optional<TAutoRotation> ShowSetAutoRParams(velplatform::TWindowHandle owner,
-                                                const TAutoRotation& current);
+// The pop-up beside `anchor`; `chosen` gets direction, real time and interval as chosen
+// (the time step unchanged) once applied.
+void ShowSetAutoRParams(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
+                        const TAutoRotation& current, TPopupChoice<TAutoRotation> chosen);
 
 } // namespace velarion::ui
 

@@ -79,12 +79,12 @@ bool TSetAzimuthAngle::Accept(TDialogControls& controls) {
   return true;
 }
 
-bool ShowSetAzimuthAngle(velplatform::TWindowHandle owner, sky::TSkyImage& image) {
-  TSetAzimuthAngle form(image.ViewRotation(), image.AzimuthFromSouth(), image.Mirror());
-  if (!velplatform::RunDialog(owner, TSetAzimuthAngle::Layout(), form))
-    return false;
-  image.SetViewRotation(form.AzimuthRotationDeg());
-  return true;
+void ShowSetAzimuthAngle(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
+                         const sky::TSkyImage& image, TPopupChoice<double> chosen) {
+  ShowFormAsPopup<double>(owner, anchor,
+                          std::make_shared<TSetAzimuthAngle>(
+                              image.ViewRotation(), image.AzimuthFromSouth(), image.Mirror()),
+                          &TSetAzimuthAngle::AzimuthRotationDeg, std::move(chosen));
 }
 
 } // namespace velarion::ui

@@ -6,6 +6,7 @@
 
 #include "DialogKeys.h"
 #include "Dialogs.h"
+#include "PopupForm.h"
 #include "SkyImage.h"
 #include "ViewRotation.h"
 
@@ -36,9 +37,10 @@ private:
   bool updating_ = false;
 };
 
-// Applies the new rotation to the image; true when applied (the image's view-changed flag
-// tells whether a repaint is due).
-bool ShowSetAzimuthAngle(velplatform::TWindowHandle owner, sky::TSkyImage& image);
+// The pop-up beside `anchor`, starting from the image's rotation; `chosen` gets the new
+// azimuth rotation in degrees once applied.
+void ShowSetAzimuthAngle(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
+                         const sky::TSkyImage& image, TPopupChoice<double> chosen);
 
 } // namespace velarion::ui
 

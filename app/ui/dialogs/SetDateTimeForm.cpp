@@ -124,12 +124,11 @@ TDateTimeView DateTimeViewOf(const sky::TSkyImage& image) {
           image.DeltaTDays() * kSecondsPerDay};
 }
 
-std::optional<TDateTimeChoice> ShowSetDateTimeForm(velplatform::TWindowHandle owner,
-                                                   const sky::TSkyImage& image) {
-  TSetDateTimeForm form(DateTimeViewOf(image));
-  if (!velplatform::RunDialog(owner, TSetDateTimeForm::Layout(), form))
-    return std::nullopt;
-  return form.Choice();
+void ShowSetDateTimeForm(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
+                         const sky::TSkyImage& image, TPopupChoice<TDateTimeChoice> chosen) {
+  ShowFormAsPopup<TDateTimeChoice>(owner, anchor,
+                                   std::make_shared<TSetDateTimeForm>(DateTimeViewOf(image)),
+                                   &TSetDateTimeForm::Choice, std::move(chosen));
 }
 
 void ApplyDateTimeChoice(const TDateTimeChoice& choice, sky::TSkyImage& image) {

@@ -5,6 +5,7 @@
 #define VELARION_APP_UI_DIALOGS_SETDATETIMEFORM_H
 
 #include "Dialogs.h"
+#include "PopupForm.h"
 #include "SkyImage.h"
 
 #include <optional>
@@ -56,9 +57,9 @@ private:
 };
 
 TDateTimeView DateTimeViewOf(const sky::TSkyImage& image);
-// The new moment, or none when the dialog was cancelled.
-std::optional<TDateTimeChoice> ShowSetDateTimeForm(velplatform::TWindowHandle owner,
-                                                   const sky::TSkyImage& image);
+// The pop-up beside `anchor`; `chosen` gets the new moment once applied.
+void ShowSetDateTimeForm(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
+                         const sky::TSkyImage& image, TPopupChoice<TDateTimeChoice> chosen);
 // ET - UT and then the moment, as the main window applies a choice.
 void ApplyDateTimeChoice(const TDateTimeChoice& choice, sky::TSkyImage& image);
 

@@ -141,11 +141,10 @@ bool TSetRotAngleForm::Accept(TDialogControls& controls) {
   return false;
 }
 
-std::optional<double> ShowSetRotAngleForm(velplatform::TWindowHandle owner, double stepDays) {
-  TSetRotAngleForm form(stepDays);
-  if (!velplatform::RunDialog(owner, TSetRotAngleForm::Layout(), form))
-    return std::nullopt;
-  return form.StepDays();
+void ShowSetRotAngleForm(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
+                         double stepDays, TPopupChoice<double> chosen) {
+  ShowFormAsPopup<double>(owner, anchor, std::make_shared<TSetRotAngleForm>(stepDays),
+                          &TSetRotAngleForm::StepDays, std::move(chosen));
 }
 
 } // namespace velarion::ui

@@ -6,6 +6,7 @@
 
 #include "DialogKeys.h"
 #include "Dialogs.h"
+#include "PopupForm.h"
 #include "TimeStepUnits.h"
 
 #include <optional>
@@ -45,8 +46,9 @@ private:
   bool updating_ = false;
 };
 
-// The new step in days, or none when cancelled.
-std::optional<double> ShowSetRotAngleForm(velplatform::TWindowHandle owner, double stepDays);
+// The pop-up beside `anchor`; `chosen` gets the new step in days once applied.
+void ShowSetRotAngleForm(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
+                         double stepDays, TPopupChoice<double> chosen);
 
 } // namespace velarion::ui
 

@@ -42,11 +42,10 @@ bool TSetZoomForm::Accept(TDialogControls& controls) {
   return true;
 }
 
-std::optional<TZoomChoice> ShowSetZoomForm(velplatform::TWindowHandle owner, int32_t zoom) {
-  TSetZoomForm form(zoom);
-  if (!velplatform::RunDialog(owner, TSetZoomForm::Layout(), form))
-    return std::nullopt;
-  return form.Choice();
+void ShowSetZoomForm(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
+                     int32_t zoom, TPopupChoice<TZoomChoice> chosen) {
+  ShowFormAsPopup<TZoomChoice>(owner, anchor, std::make_shared<TSetZoomForm>(zoom),
+                               &TSetZoomForm::Choice, std::move(chosen));
 }
 
 } // namespace velarion::ui

@@ -4,6 +4,7 @@
 #define VELARION_APP_UI_DIALOGS_SETZOOMFORM_H
 
 #include "Dialogs.h"
+#include "PopupForm.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,7 +34,9 @@ private:
   TZoomChoice choice_;
 };
 
-std::optional<TZoomChoice> ShowSetZoomForm(velplatform::TWindowHandle owner, int32_t zoom);
+// The pop-up beside `anchor`; `chosen` gets the zoom once applied.
+void ShowSetZoomForm(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
+                     int32_t zoom, TPopupChoice<TZoomChoice> chosen);
 
 } // namespace velarion::ui
 

@@ -23,6 +23,8 @@
 
 #include <QFontDatabase>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
 
 namespace velarion::ui {
 
@@ -58,43 +60,73 @@ void TVelarionMainForm::AfterModalDialog() {
   RepaintIfChanged();
 }
 
+// The pop-ups: what each chose reaches the window as a closing request, handled from its
+// event loop once the pop-up is gone.
+
 void TVelarionMainForm::SpeedButton4Click() {
-  const std::optional<TDateTimeChoice> choice = ShowSetDateTimeForm(Handle(), Image());
-  if (choice) {
-    Image().SetDeltaTAutomatic(choice->deltaTAutomatic);
-    if (!choice->deltaTAutomatic) Image().SetDeltaTSeconds(choice->deltaTSeconds);
-    SetViewTime(false, choice->mjdUt);
-  }
-  AfterModalDialog();
+  ShowSetDateTimeForm(Handle(), PopupAnchor(TPopupButton::kDateTime), Image(),
+                      [this](std::optional<TDateTimeChoice> choice) {
+                        TDialogClosedRequest request{kDateTimeCommand, choice.has_value()};
+                        if (choice) {
+                          Image().SetDeltaTAutomatic(choice->deltaTAutomatic);
+                          if (!choice->deltaTAutomatic)
+                            Image().SetDeltaTSeconds(choice->deltaTSeconds);
+                          request.mjd = choice->mjdUt;
+                        }
+                        requests_.Post(request);
+                      });
 }
 
 void TVelarionMainForm::SetRAngleBtnClick() {
-  TAutoRotation& rotation = session_->Configuration().sky.autoRotation;
-  if (const auto step = ShowSetRotAngleForm(Handle(), rotation.timeStepDays)) {
-    rotation.timeStepDays = *step;
-  }
-  AfterModalDialog();
+  ShowSetRotAngleForm(Handle(), PopupAnchor(TPopupButton::kTimeStep),
+                      session_->Configuration().sky.autoRotation.timeStepDays,
+                      [this](std::optional<double> step) {
+                        if (step)
+                          session_->Configuration().sky.autoRotation.timeStepDays = *step;
+                        requests_.Post(TDialogClosedRequest{kTimeStepCommand, step.has_value()});
+                      });
 }
 
 void TVelarionMainForm::SetAutoRParamsBtnClick() {
-  TAutoRotation& rotation = session_->Configuration().sky.autoRotation;
-  if (const auto chosen = ShowSetAutoRParams(Handle(), rotation)) {
-    rotation = *chosen;
-    ResetAutoRotationInterval();
-  }
-  AfterModalDialog();
+  ShowSetAutoRParams(
+      Handle(), PopupAnchor(TPopupButton::kAutoRotation),
+      session_->Configuration().sky.autoRotation, [this](std::optional<TAutoRotation> chosen) {
+        if (chosen)
+          session_->Configuration().sky.autoRotation = *chosen;
+        requests_.Post(TDialogClosedRequest{kAutoRotationCommand, chosen.has_value()});
+      });
 }
 
 void TVelarionMainForm::SpeedButton2Click() {
-  ShowSetAzimuthAngle(Handle(), Image());
-  AfterModalDialog();
+  ShowSetAzimuthAngle(
+      Handle(), PopupAnchor(TPopupButton::kRotation), Image(),
+      [this](std::optional<double> rotation) {
+        if (rotation)
+          Image().SetViewRotation(*rotation);
+        requests_.Post(TDialogClosedRequest{kRotationCommand, rotation.has_value()});
+      });
 }
 
 void TVelarionMainForm::SpeedButton3Click() {
-  if (const auto choice = ShowSetZoomForm(Handle(), Image().Zoom())) {
-    SetZoomAround(choice->zoom, choice->keepScroll, true, true, 0, 0);
-  }
-  AfterModalDialog();
+  ShowSetZoomForm(Handle(), PopupAnchor(TPopupButton::kZoom), Image().Zoom(),
+                  [this](std::optional<TZoomChoice> choice) {
+                    TDialogClosedRequest request{kZoomCommand, choice.has_value()};
+                    if (choice) {
+                      request.zoom = choice->zoom;
+                      request.keepScroll = choice->keepScroll;
+                    }
+                    requests_.Post(request);
+                  });
+}
+
+velplatform::TScreenRect TVelarionMainForm::PopupAnchor(TPopupButton button) const {
+  const QWidget* widget =
+      toolBar_->isVisible() ? toolBar_->widgetForAction(popupButtons_.at(button)) : nullptr;
+  // With the tool bar hidden the pop-up stands at the foot of the sky.
+  const QWidget& shownBeside =
+      widget != nullptr ? *widget : static_cast<const QWidget&>(*statusBar());
+  const QPoint corner = shownBeside.mapToGlobal(QPoint(0, 0));
+  return {corner.x(), corner.y(), shownBeside.width(), shownBeside.height()};
 }
 
 void TVelarionMainForm::N28Click() {

@@ -13,20 +13,23 @@ TOverloaded(T...) -> TOverloaded<T...>;
 
 void HandleDialogClosed(const TDialogClosedRequest& r, TRequestTarget& target) {
   switch (r.command) {
-    case 1:
-      if (r.apply) target.SetViewTime(r.mjd);
-      break;
-    case 2:
-      target.RepaintIfChanged();
-      break;
-    case 3:
-      target.ZoomAtCentre(r.zoom);
-      break;
-    case 5:
-      if (r.apply) target.ResetAutoRotationInterval();
-      break;
-    default:  // 0: the dialog stored its value itself; 4: the information window
-      break;
+  case kDateTimeCommand:
+    if (r.apply)
+      target.SetViewTime(r.mjd);
+    break;
+  case kRotationCommand:
+    target.RepaintIfChanged();
+    break;
+  case kZoomCommand:
+    if (r.apply)
+      target.ZoomAtCentre(r.zoom, r.keepScroll);
+    break;
+  case kAutoRotationCommand:
+    if (r.apply)
+      target.ResetAutoRotationInterval();
+    break;
+  default: // the time step stored its value itself; the information window
+    break;
   }
   target.DestroyDialog(r.dialogId);
 }

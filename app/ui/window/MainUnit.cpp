@@ -277,23 +277,29 @@ void TVelarionMainForm::CreateToolBar() {
   tool(TSkyTool::kZoom, "Увеличить/Уменьшить", "±");
   button("Вращать назад", "◀", [this] { RotateBClick(); });
   button("Вращать вперёд", "▶", [this] { RotateFClick(); });
-  button("Текущее время", "●", [this] { RotateNowClick(); });
+  // The date and time stand beside the "now" button that they belong with.
+  popupButtons_[TPopupButton::kDateTime] =
+      button("Текущее время", "●", [this] { RotateNowClick(); });
   tool(TSkyTool::kRegionZoom, "Увеличить область", "▭");
   tool(TSkyTool::kRotation, "Вращение по азимуту", "↻");
   tool(TSkyTool::kSelection, "Выделение объектов", "↖");
   toolBar_->addAction(trackingItem_);
   trackingItem_->setToolTip(Ru("Отслеживание объектов"));
   trackingItem_->setIconText(Ru("Отсл."));
-  button("Шаг вращения", "Δt", [this] { SetRAngleBtnClick(); });
-  button("Угол поворота", "∡", [this] { SpeedButton2Click(); });
-  button("Задать увеличение", "×", [this] { SpeedButton3Click(); });
+  popupButtons_[TPopupButton::kTimeStep] =
+      button("Шаг вращения", "Δt", [this] { SetRAngleBtnClick(); });
+  popupButtons_[TPopupButton::kRotation] =
+      button("Угол поворота", "∡", [this] { SpeedButton2Click(); });
+  popupButtons_[TPopupButton::kZoom] =
+      button("Задать увеличение", "×", [this] { SpeedButton3Click(); });
   button("Установить время", "Вр", [this] { SpeedButton4Click(); });
   tool(TSkyTool::kAngle, "Угловое расстояние\nмежду точками", "∠");
   button("Точка наблюдения", "Место", [this] { OpenParamForm(TParamPage::kPlace); });
   toolBar_->addAction(autoRotationItem_);
   autoRotationItem_->setToolTip(Ru("Автовращение изображения"));
   autoRotationItem_->setIconText(Ru("Авто"));
-  button("Параметры автовращения", "⚙t", [this] { SetAutoRParamsBtnClick(); });
+  popupButtons_[TPopupButton::kAutoRotation] =
+      button("Параметры автовращения", "⚙t", [this] { SetAutoRParamsBtnClick(); });
   toolBar_->addSeparator();
   toolBar_->addAction(equatorialGridItem_);
   equatorialGridItem_->setIconText(QStringLiteral("E"));
@@ -779,7 +785,9 @@ void TVelarionMainForm::RepaintIfChanged() {
   if (Image().ViewChanged()) Redraw(false);
 }
 
-void TVelarionMainForm::ZoomAtCentre(int32_t zoom) { SetZoomAround(zoom, false, true, true, 0, 0); }
+void TVelarionMainForm::ZoomAtCentre(int32_t zoom, bool keepScroll) {
+  SetZoomAround(zoom, keepScroll, true, true, 0, 0);
+}
 
 void TVelarionMainForm::ZoomAround(const TZoomRequest& r) {
   SetZoomAround(r.zoom, r.keepScroll, r.redraw, false, r.y, r.x);

@@ -125,7 +125,7 @@ class TVelarionMainForm final : public QMainWindow,
   // ---- TRequestTarget ----
   void SetViewTime(double mjd) override { SetViewTime(false, mjd); }
   void RepaintIfChanged() override;
-  void ZoomAtCentre(int32_t zoom) override;
+  void ZoomAtCentre(int32_t zoom, bool keepScroll) override;
   void ZoomAround(const TZoomRequest& request) override;
   void ResetAutoRotationInterval() override;
   void DestroyDialog(int32_t dialogId) override;
@@ -192,6 +192,9 @@ class TVelarionMainForm final : public QMainWindow,
   void PointAtDatePlace(double raDeg, double decDeg);
   std::optional<TEquatorialPoint> CentrePoint();
   void OpenParamForm(TParamPage page);
+  // The tool buttons the pop-up dialogs show beside.
+  enum class TPopupButton { kDateTime, kTimeStep, kAutoRotation, kRotation, kZoom };
+  velplatform::TScreenRect PopupAnchor(TPopupButton button) const;
   void AfterModalDialog();
   void ShowReadOut(QPoint areaPoint);
   void SetVisibility(int position, bool visible);
@@ -232,6 +235,7 @@ class TVelarionMainForm final : public QMainWindow,
   std::vector<QAction*> groupActionItems_;
   std::map<TSkyTool, QAction*> toolActions_;
   std::map<int, QAction*> visibilityActions_;
+  std::map<TPopupButton, QAction*> popupButtons_;
   QAction* rotateForward_ = nullptr;
   QAction* rotateBackward_ = nullptr;
   QAction* rotateNow_ = nullptr;

@@ -140,16 +140,16 @@ std::vector<TDialogCase> Dialogs() {
          ui::ShowGridSetupForm(0, sky);
        }},
       {"Parameters", OpenParameters},
-      {"AutoRotation", [] { ui::ShowSetAutoRParams(0, ui::TAutoRotation{}); }},
+      {"AutoRotation", [] { ui::ShowSetAutoRParams(0, {}, ui::TAutoRotation{}, {}); }},
       {"Rotation",
        [] {
          sky::TSkyImage sky;
-         ui::ShowSetAzimuthAngle(0, sky);
+         ui::ShowSetAzimuthAngle(0, {}, sky, {});
        }},
       {"DateTime",
        [] {
          sky::TSkyImage sky;
-         ui::ShowSetDateTimeForm(0, sky);
+         ui::ShowSetDateTimeForm(0, {}, sky, {});
        }},
       {"EquatorialPoint",
        [] {
@@ -159,8 +159,8 @@ std::vector<TDialogCase> Dialogs() {
        [] {
          ui::ShowSetHorPoint(0, ui::THorizontalPoint{187.25, 41.5});
        }},
-      {"TimeStep", [] { ui::ShowSetRotAngleForm(0, 0.997269566 * 3); }},
-      {"Zoom", [] { ui::ShowSetZoomForm(0, 250); }},
+      {"TimeStep", [] { ui::ShowSetRotAngleForm(0, {}, 0.997269566 * 3, {}); }},
+      {"Zoom", [] { ui::ShowSetZoomForm(0, {}, 250, {}); }},
       {"SolarSystem",
        [] {
          sky::TSkyImage sky;

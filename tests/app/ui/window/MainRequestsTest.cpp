@@ -17,7 +17,9 @@ class TRecordingTarget final : public TRequestTarget {
 
   void SetViewTime(double mjd) override { calls.push_back("time " + std::to_string(mjd)); }
   void RepaintIfChanged() override { calls.push_back("repaint if changed"); }
-  void ZoomAtCentre(int32_t zoom) override { calls.push_back("zoom " + std::to_string(zoom)); }
+  void ZoomAtCentre(int32_t zoom, bool keepScroll) override {
+    calls.push_back("zoom " + std::to_string(zoom) + (keepScroll ? " keeping the scroll" : ""));
+  }
   void ZoomAround(const TZoomRequest& r) override {
     calls.push_back("zoom " + std::to_string(r.zoom) + " at " + std::to_string(r.x) + "," + std::to_string(r.y));
   }
@@ -66,7 +68,9 @@ TEST(MainRequests, DialogClosedCommands) {
       {{1, true, 7, 60000.5, 0}, {"time 60000.500000", "destroy 7"}},
       {{1, false, 7, 60000.5, 0}, {"destroy 7"}},
       {{2, false, 3, 0.0, 0}, {"repaint if changed", "destroy 3"}},
-      {{3, false, 4, 0.0, 1500}, {"zoom 1500", "destroy 4"}},
+      {{3, true, 4, 0.0, 1500}, {"zoom 1500", "destroy 4"}},
+      {{3, true, 4, 0.0, 100, true}, {"zoom 100 keeping the scroll", "destroy 4"}},
+      {{3, false, 4, 0.0, 1500}, {"destroy 4"}},
       {{4, false, 5, 0.0, 0}, {"destroy 5"}},
       {{5, true, 6, 0.0, 0}, {"interval", "destroy 6"}},
       {{5, false, 6, 0.0, 0}, {"destroy 6"}},

@@ -208,7 +208,7 @@ TEST_F(MainWindowTest, CtrlZOpensTheZoomDialogAndAppliesTheZoomTyped) {
   }});
   QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
   ASSERT_EQ(dialogs.Shown().size(), 1U);
-  EXPECT_EQ(window.Image().Zoom(), 250);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Image().Zoom() == 250; }));
 }
 
 TEST_F(MainWindowTest, LosingActivationReleasesThePictureAndTheNextPaintComposesIt) {

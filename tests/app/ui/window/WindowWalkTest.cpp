@@ -6,7 +6,9 @@
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
+#include <QToolButton>
 
 namespace velarion::ui {
 namespace {
@@ -113,6 +115,53 @@ TEST_F(WindowWalkTest, TheRiseSetWindowCopiesToTheClipboardAndTheConsole) {
   for (const std::string& line : lines)
     shown += QString::fromStdString(velplatform::Cp1251ToUtf8(line)) + "\n";
   EXPECT_EQ(shown, copied);
+}
+
+// The zoom dialog is a pop-up above its tool button that never holds the window up: a click
+// on the sky closes it and applies what was typed, Esc closes it and changes nothing.
+TEST_F(WindowWalkTest, TheZoomPopUpStandsByItsButtonAndAppliesWhenTheSkyIsClicked) {
+  TVelarionMainForm& window = Start();
+  UseRealDialogs();
+  const auto openTyping = [&](const char* zoom) -> QWidget* {
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup == nullptr)
+      return nullptr;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    auto* field = popup->findChild<QLineEdit*>();
+    field->selectAll();
+    QTest::keyClicks(field, zoom);
+    return popup;
+  };
+  QWidget* popup = openTyping("250");
+  ASSERT_NE(popup, nullptr);
+  QToolButton* button = nullptr;
+  for (auto* b : window.findChildren<QToolButton*>()) {
+    if (b->toolTip() == QString::fromUtf8("Задать увеличение"))
+      button = b;
+  }
+  ASSERT_NE(button, nullptr);
+  const QRect buttonArea(button->mapToGlobal(QPoint(0, 0)), button->size());
+  EXPECT_EQ(popup->frameGeometry().bottom() + 1, buttonArea.top());
+  EXPECT_EQ(popup->frameGeometry().left(), buttonArea.left());
+
+  // While a pop-up is open the desktop hands it every click, those elsewhere included.
+  const QPoint onTheSky = window.SkyArea().viewport()->mapToGlobal(QPoint(20, 20));
+  QTest::mouseClick(popup, Qt::LeftButton, {}, popup->mapFromGlobal(onTheSky));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Image().Zoom() == 250; }));
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+  popup = openTyping("400");
+  ASSERT_NE(popup, nullptr);
+  QTest::keyClick(popup, Qt::Key_Escape);
+  QTest::qWait(50);
+  EXPECT_EQ(window.Image().Zoom(), 250);
+  popup = openTyping("400");
+  ASSERT_NE(popup, nullptr);
+  QTest::keyClick(popup, Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Image().Zoom() == 400; }));
 }
 
 } // namespace
