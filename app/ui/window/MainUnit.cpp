@@ -177,6 +177,7 @@ void TVelarionMainForm::CreateConsole() {
   consoleText_ = new QPlainTextEdit(consolePane_);
   consoleText_->setReadOnly(true);
   consoleText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  consoleText_->installEventFilter(this);
   layout->addWidget(consoleText_, 1);
   auto* buttons = new QVBoxLayout;
   const auto button = [&](std::string_view hint, std::string_view text, auto handler) {
@@ -844,6 +845,12 @@ bool TVelarionMainForm::eventFilter(QObject* watched, QEvent* event) {
     // Once the modal loop has ended, not while the dialog is being hidden.
     QTimer::singleShot(0, this, [this] { FlushStateFiles(); });
   }
+  // The console only shows text: the keys that move the sky keep doing so while it has the
+  // focus (copying and selecting stay the console's).
+  if (watched == consoleText_ && event->type() == QEvent::KeyPress &&
+      SkyKey(*static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
   if (watched == statusBar() && event->type() == QEvent::Enter && popToolBarItem_->isChecked()) {
     toolBar_->show();
     toolBarTimer_->start();
@@ -956,7 +963,6 @@ void TVelarionMainForm::ShowConsoleMIClick() {
     const int available = splitter_->height();
     const int console = static_cast<int>(available * session_->Configuration().window.consoleSizePercent / 100.0);
     splitter_->setSizes({console, available - console});
-    consoleText_->setFocus();
   } else {
     skyArea_->setFocus();
   }

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QWheelEvent>
@@ -101,6 +102,21 @@ TEST_F(MainWindowTest, StatusBarPanelsHoldTheirRussianTextsSideBySide) {
         << panel.text().toStdString();
     EXPECT_LT(panel.geometry().right(), panels[i + 1]->geometry().left()) << i;
   }
+}
+
+TEST_F(MainWindowTest, TheSkysKeysWorkWhileTheConsoleIsShownAndEvenWhenItHasTheFocus) {
+  TVelarionMainForm& window = Start();
+  QTest::keyClick(&window, Qt::Key_F4);
+  auto* console = window.findChild<QPlainTextEdit*>();
+  ASSERT_NE(console, nullptr);
+  ASSERT_TRUE(console->isVisible());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+  EXPECT_EQ(window.Image().Zoom(), 150);
+  console->setFocus();
+  QTest::keyClick(console, Qt::Key_PageUp);
+  EXPECT_EQ(window.Image().Zoom(), 225);
+  QTest::keyClick(console, Qt::Key_Home);
+  EXPECT_EQ(window.Image().Zoom(), 100);
 }
 
 TEST_F(MainWindowTest, ZoomKeys) {
