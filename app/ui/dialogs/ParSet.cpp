@@ -64,7 +64,7 @@ std::vector<velplatform::TControlLayout> PlaceControls() {
       Control(p.beforeGreenwich, TControlKind::kRadioButton, {50, 71, 66, 10}, "До Гринвича"),
       Control(p.afterGreenwich, TControlKind::kRadioButton, {118, 71, 80, 10}, "После Гринвича"),
       Control(TParamForm::kSystemTimeZone, TControlKind::kCheckBox, {10, 84, 180, 10},
-              "По установкам Windows"),
+              "По установкам системы"),
       Control(TParamForm::kCityListButton, TControlKind::kButton, {114, 100, 90, 14},
               "&Список городов"),
   };
