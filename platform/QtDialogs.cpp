@@ -17,6 +17,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -29,6 +31,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -691,7 +694,27 @@ void ShowQtPopup(TWindowHandle owner, const TDialogLayout& layout,
 
 } // namespace
 
+namespace {
+
+// The standard buttons and dialogs (Yes, No, Cancel, the file and colour choosers) in
+// Russian, like the rest of the program; without the translation files they stay English.
+void InstallRussianStandardTexts() {
+  static bool installed = false;
+  if (installed) return;
+  auto* translator = new QTranslator(qApp);  // lives as long as the application
+  if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+    installed = true;
+  } else {
+    delete translator;
+  }
+}
+
+}  // namespace
+
 void InstallQtDialogRunners() {
+  InstallRussianStandardTexts();
   SetDialogRunner([](TWindowHandle owner, const TDialogLayout& layout, TDialogLogic& logic) {
     TQtDialog dialog(OwnerWidget(owner), layout, logic);
     return dialog.exec() == QDialog::Accepted;

@@ -98,8 +98,8 @@ protected:
 };
 
 // Installs the dialog, message-box, colour-chooser, beep and clipboard runners that use the
-// desktop (a QApplication must run); the owner handle, when not 0, is the QWidget* of the
-// owning window.
+// desktop (a QApplication must run), with the toolkit's own Russian texts for its standard
+// buttons and dialogs; the owner handle, when not 0, is the QWidget* of the owning window.
 void InstallQtDialogRunners();
 
 // Where a pop-up of `size` shows beside `anchor` on a screen whose free part is `screen`:

@@ -1,6 +1,7 @@
 // Dialogs built from their layout tables as Qt widgets, driven the way a user drives them.
 #include "QtDialogs.h"
 
+#include "Clipboard.h"
 #include "Cp1251.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -498,6 +500,20 @@ TEST(QtDialog, PopUpsStandAboveTheirButtonWhenThereIsRoomElseBelowWithinTheScree
   for (const TCase& c : cases) {
     EXPECT_EQ(PopupPosition(c.anchor, size, screen), c.expected) << c.anchor.x << "," << c.anchor.y;
   }
+}
+
+TEST(QtDialog, TheStandardButtonsSpeakRussianOnceTheRunnersAreInstalled) {
+  InstallQtDialogRunners();
+  QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(u'&'), QString::fromUtf8("Да"));
+  EXPECT_EQ(box.button(QMessageBox::No)->text().remove(u'&'), QString::fromUtf8("Нет"));
+  EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove(u'&'), QString::fromUtf8("Отмена"));
+  SetDialogRunner({});
+  SetPopupRunner({});
+  SetMessageBoxRunner({});
+  SetColourRunner({});
+  SetBeepRunner({});
+  SetClipboardRunner({});
 }
 
 }  // namespace

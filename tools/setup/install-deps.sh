@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache python3
   libgtest-dev libgmock-dev libbenchmark-dev
   liberfa-dev
-  qt6-base-dev
+  qt6-base-dev qt6-translations-l10n
   fontconfig fonts-dejavu-core
   "$@"
 )
