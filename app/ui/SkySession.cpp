@@ -23,6 +23,8 @@ namespace {
 constexpr std::string_view kSymbolFontFile = "astrof.ttf";
 constexpr std::string_view kSettingsFileName = "Velarion.ini";
 constexpr std::string_view kPluginFolder = "Plugins/";
+// The order and views of the groups that come with the program, for the first start.
+constexpr std::string_view kDefaultGroupOrderFile = "GroupOrder.def";
 
 }  // namespace
 
@@ -73,7 +75,11 @@ int32_t TSkySession::LoadGroups(groups::TLoadLog& log, bool paced,
   builtIn_ = MakeBuiltInGroups(programFolder_);
   for (kit::TGroupPtr& group : builtIn_) loader.LoadGroup(std::make_unique<groups::TStdGroup>(*group));
   loader.ScanPluginFolder(programFolder_ + std::string(kPluginFolder), terminated);
-  const int32_t placed = groups_.RestoreOrderFromIniFile(SettingsFile());
+  int32_t placed = groups_.RestoreOrderFromIniFile(SettingsFile());
+  // The first start: only groups the user adds later are asked about.
+  if (placed == 0) {
+    placed = groups_.RestoreOrderFromIniFile(programFolder_ + std::string(kDefaultGroupOrderFile));
+  }
   image_.MarkViewChanged();
   return placed;
 }

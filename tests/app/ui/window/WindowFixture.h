@@ -12,6 +12,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -35,6 +36,8 @@ protected:
     RecordMessageBoxes();
   }
   ~TWindowFixture() override {
+    for (const QPointer<QTimer>& poll : polls_)
+      delete poll.data(); // none outlives its test
     window_.reset();
     velplatform::SetMessageBoxRunner({});
     velplatform::SetDialogRunner({});
@@ -62,7 +65,8 @@ protected:
     const fs::path build = velplatform::ProgramFolder();
     for (const fs::directory_entry& entry : fs::directory_iterator(build)) {
       const std::string extension = entry.path().extension().string();
-      const bool data = extension == ".dat" || extension == ".DAT" || extension == ".ttf";
+      const bool data = extension == ".dat" || extension == ".DAT" || extension == ".ttf" ||
+                        entry.path().filename() == "GroupOrder.def";
       if ((data && entry.is_regular_file()) || entry.path().filename() == "Plugins") {
         fs::create_symlink(entry.path(), fs::path(folder_) / entry.path().filename());
       }
@@ -90,9 +94,11 @@ protected:
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   }
 
-  // Runs `act` on the next modal dialog as soon as it shows, from inside its own loop.
-  static void WhenModalShows(std::function<void(QWidget&)> act) {
+  // Runs `act` on the next modal dialog as soon as it shows, from inside its own loop; the
+  // watch ends when it acted, when it is deleted, or with the test.
+  QPointer<QTimer> WhenModalShows(std::function<void(QWidget&)> act) {
     auto* poll = new QTimer;
+    polls_.emplace_back(poll);
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
       QWidget* modal = QApplication::activeModalWidget();
@@ -103,8 +109,10 @@ protected:
       act(*modal);
     });
     poll->start();
+    return poll;
   }
 
+  std::vector<QPointer<QTimer>> polls_;
   std::string folder_;
   velarion::sky::TClockSource clock_ = velarion::sky::SystemClock();
   std::vector<std::string> messages_;

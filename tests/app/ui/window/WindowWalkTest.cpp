@@ -15,10 +15,19 @@ namespace {
 
 class WindowWalkTest : public veltest::TWindowFixture {
 protected:
+  // A first start with the program's data: no question may hold the sky up.
   TVelarionMainForm& StartWithData() {
     LinkProgramData();
-    TVelarionMainForm& window = Start();
     UseRealDialogs();
+    auto asked = std::make_shared<QString>();
+    const QPointer<QTimer> watch = WhenModalShows([asked](QWidget& question) {
+      *asked = question.windowTitle();
+      QTest::keyClick(&question, Qt::Key_Escape);
+    });
+    TVelarionMainForm& window = Start();
+    delete watch.data();
+    EXPECT_EQ(*asked, QString()) << "asked at the first start";
+    EXPECT_GE(window.Session().Groups().Count(), 12);
     return window;
   }
 
