@@ -2,6 +2,7 @@
 // paths that once crashed once a modal dialog had taken the user away from the sky.
 #include "WindowFixture.h"
 
+#include "QtDialogUser.h"
 #include "RiseSetDialog.h"
 
 #include <QAbstractButton>
@@ -171,6 +172,34 @@ TEST_F(WindowWalkTest, TheZoomPopUpStandsByItsButtonAndAppliesWhenTheSkyIsClicke
   ASSERT_NE(popup, nullptr);
   QTest::keyClick(popup, Qt::Key_Return);
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.Image().Zoom() == 400; }));
+}
+
+TEST_F(WindowWalkTest, MarsTypedIntoThePlanetSearchIsFoundAndSelected) {
+  TVelarionMainForm& window = StartWithData();
+  QAction* planets = nullptr;
+  for (auto* menu : window.findChildren<QMenu*>()) {
+    if (menu->title() != QString::fromUtf8("&Найти..."))
+      continue;
+    for (QAction* action : menu->actions()) {
+      if (action->text() == QString::fromUtf8("Планеты и спутники"))
+        planets = action;
+    }
+  }
+  ASSERT_NE(planets, nullptr);
+  QString typed;
+  WhenModalShows([&typed](QWidget& search) {
+    auto* field = search.findChild<QLineEdit*>();
+    veltest::TypeKeys(*field, QString::fromUtf8("Марс"));
+    typed = field->text();
+    QTest::keyClick(&search, Qt::Key_Return);
+  });
+  planets->trigger();
+  EXPECT_EQ(typed, QString::fromUtf8("Марс"));
+  ASSERT_EQ(window.Image().Selection().size(), 1u);
+  const auto& found = window.Image().Selection().front();
+  EXPECT_EQ(found.group->Code, "PLAN");
+  EXPECT_NE(velplatform::Cp1251ToUtf8(found.group->GetObjectName(found.index)).find("Марс"),
+            std::string::npos);
 }
 
 } // namespace
