@@ -94,9 +94,11 @@ class TLoadCatForm final : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
 
  private:
+  void StartThreadSoon();
   void StartThread();
   friend class TInitWorkThread;
   // The completion handler, on this thread once the work has returned.
