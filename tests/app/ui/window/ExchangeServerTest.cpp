@@ -3,6 +3,9 @@
 #include "ExchangeName.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -35,6 +38,15 @@ TEST(ExchangeServer, ASecondStartHandsItsTextToTheRunningCopy) {
 
 TEST(ExchangeServer, NoRunningCopyMeansNoHandOver) {
   EXPECT_FALSE(HandOverToRunningCopy(UniqueName() + "-nobody", "/x.vls"));
+}
+
+TEST(ExchangeServer, TheSocketLiesInTheUsersOwnRuntimeFolder) {
+  const TExchangeServer server(UniqueName(), [](const std::string&) {});
+  ASSERT_TRUE(server.Listening());
+  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  EXPECT_TRUE(QFileInfo(runtime + "/" + UniqueName()).exists());
+  // Not in the temporary folder, where another user's copy would find it.
+  EXPECT_FALSE(QFileInfo(QDir::tempPath() + "/" + UniqueName()).exists());
 }
 
 TEST(ExchangeServer, CopiesOfTwoFoldersOrDisplaysRunSideBySideAndGetOnlyTheirOwnFiles) {
