@@ -20,8 +20,10 @@ namespace velarion::ui {
 
 namespace {
 
-constexpr int kClientWidth = 256;
-constexpr int kClientHeight = 85;
+// The sizes the window was designed with; larger fonts make it larger.
+constexpr QSize kClientSize(256, 85);
+constexpr QSize kTitleBoxSize(151, 47);
+constexpr QSize kTitlePictureSize(140, 36);
 constexpr int kFinalPauseMs = 500;
 
 QString Text(std::string_view cp1251) {
@@ -75,8 +77,8 @@ QImage TitleImage() {
   const QString text = QStringLiteral("Velarion 5.72");
   const QFont font(QStringLiteral("Sans"), 16, QFont::Bold);
   const QRect inked = QFontMetrics(font).boundingRect(text);
-  const QSize size =
-      QSize(inked.width() + 2 * kMarginX, inked.height() + 2 * kMarginY).expandedTo(QSize(140, 36));
+  const QSize size = QSize(inked.width() + 2 * kMarginX, inked.height() + 2 * kMarginY)
+                         .expandedTo(kTitlePictureSize);
   QImage image(size, QImage::Format_RGB32);
   image.fill(QColor(0, 0, 64));
   QPainter painter(&image);
@@ -149,7 +151,7 @@ QLabel* TitleBox(const QImage& picture, QWidget* parent) {
   title->setObjectName(QStringLiteral("VLTitlePB"));
   title->setAlignment(Qt::AlignCenter);
   title->setPixmap(QPixmap::fromImage(picture));
-  title->setMinimumSize(picture.size().expandedTo(QSize(151, 47)));
+  title->setMinimumSize(picture.size().expandedTo(kTitleBoxSize));
   return title;
 }
 
@@ -176,7 +178,7 @@ TLoadCatForm::TLoadCatForm(QWidget* owner, TLoadWork work, bool paced)
   setModal(true);
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel->setMinimumSize(kClientWidth, kClientHeight);
+  panel->setMinimumSize(kClientSize);
 
   stopBtn_ = new QPushButton(Text(velplatform::Cp1251("О&тмена")), panel);
   stopBtn_->setObjectName(QStringLiteral("StopBtn"));
