@@ -1,8 +1,9 @@
-// The program's entry: the picture export when asked for, else the window.
-#include "ExportOptions.h"
+// The program's entry: the picture export when asked for, else the window; a command line
+// it does not understand is refused before either.
 #include "MainUnit.h"
 #include "PictureExport.h"
 #include "ProgramFolder.h"
+#include "StartArguments.h"
 
 #include <cstdlib>
 #include <exception>
@@ -18,15 +19,9 @@ bool IsSet(const char* variable) {
   return value != nullptr && *value != '\0';
 }
 
-int Export(const std::vector<std::string_view>& arguments) {
-  const auto parsed = velarion::ui::ParseExportOptions(arguments);
-  if (const auto* message = std::get_if<std::string>(&parsed)) {
-    std::cerr << "velarion: " << *message << '\n';
-    return velarion::ui::kExportFailed;
-  }
+int Export(const velarion::ui::TExportOptions& options) {
   try {
-    return velarion::ui::RunPictureExport(std::get<velarion::ui::TExportOptions>(parsed),
-                                          velplatform::ProgramFolder(), std::cerr);
+    return velarion::ui::RunPictureExport(options, velplatform::ProgramFolder(), std::cerr);
   } catch (const std::exception& error) {
     std::cerr << "velarion: " << error.what() << '\n';
     return velarion::ui::kExportFailed;
@@ -37,12 +32,20 @@ int Export(const std::vector<std::string_view>& arguments) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  if (velarion::ui::AsksForExport(arguments)) return Export(arguments);
+  const velarion::ui::TStartDecision start =
+      velarion::ui::DecideStart(arguments, velarion::ui::CurrentFolder());
+  if (const auto* refusal = std::get_if<velarion::ui::TStartRefusal>(&start)) {
+    std::cerr << "velarion: " << refusal->message << '\n';
+    return velarion::ui::kStartRefused;
+  }
+  if (const auto* options = std::get_if<velarion::ui::TExportOptions>(&start)) {
+    return Export(*options);
+  }
   if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM")) {
     std::cerr << "velarion: no display to open the window on; render a picture instead with\n"
                  "  velarion --export FILE.png [--size WxH] [--time \"YYYY-MM-DD HH:MM[:SS]\"] "
                  "[--location LAT,LON[,ZONE]] [--zoom PERCENT]\n";
-    return velarion::ui::kExportFailed;
+    return velarion::ui::kStartRefused;
   }
   return velarion::ui::RunMainWindow(argc, argv);
 }

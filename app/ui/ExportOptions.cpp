@@ -4,6 +4,7 @@
 #include "velastro.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -91,21 +92,25 @@ std::optional<TExportPlace> ParsePlace(std::string_view text) {
   return place;
 }
 
-}  // namespace
+// Every option of the export; each takes one value.
+constexpr std::array<std::string_view, 5> kOptionNames = {"--export", "--size", "--time",
+                                                          "--location", "--zoom"};
 
-bool AsksForExport(std::span<const std::string_view> arguments) {
-  return std::find(arguments.begin(), arguments.end(), "--export") != arguments.end();
+bool IsExportOption(std::string_view argument) {
+  return std::find(kOptionNames.begin(), kOptionNames.end(), argument) != kOptionNames.end();
 }
+
+} // namespace
 
 TResult ParseExportOptions(std::span<const std::string_view> arguments) {
   TExportOptions options;
   bool haveFile = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view option = arguments[i];
-    if (i + 1 >= arguments.size()) {
-      return std::string(option.starts_with("--") ? "missing value after " : "unknown option ")
-          .append(option);
-    }
+    if (!IsExportOption(option))
+      return std::string("unknown option ").append(option);
+    if (i + 1 >= arguments.size())
+      return std::string("missing value after ").append(option);
     const std::string_view value = arguments[++i];
     if (option == "--export") {
       if (value.empty()) return std::string("--export needs a file name");
@@ -129,8 +134,6 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
         return "--zoom wants a whole percentage from " + std::to_string(sky::TSkyImage::kMinZoom) +
                " to " + std::to_string(sky::TSkyImage::kMaxZoom);
       }
-    } else {
-      return std::string("unknown option ").append(option);
     }
   }
   if (!haveFile) return std::string("--export FILE is missing");

@@ -36,9 +36,6 @@ struct TExportOptions {
   std::optional<int32_t> zoom;              // none: 100
 };
 
-// True when the arguments ask for an export at all.
-bool AsksForExport(std::span<const std::string_view> arguments);
-
 // The options, or the one-line message that says what is wrong.
 std::variant<TExportOptions, std::string> ParseExportOptions(
     std::span<const std::string_view> arguments);

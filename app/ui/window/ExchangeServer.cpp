@@ -2,6 +2,7 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 namespace velarion::ui {
 
@@ -10,6 +11,12 @@ namespace {
 constexpr int kConnectTimeoutMs = 1000;
 constexpr int kWriteTimeoutMs = 3000;
 
+// A bare name would put the socket into the temporary folder that every user shares.
+QString SocketPath(const QString& name) {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+}
+
 }  // namespace
 
 TExchangeServer::TExchangeServer(const QString& name,
@@ -17,11 +24,12 @@ TExchangeServer::TExchangeServer(const QString& name,
                                  QObject* parent)
     : QObject(parent), server_(new QLocalServer(this)), received_(std::move(received)) {
   server_->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server_->listen(name)) {
+  const QString path = SocketPath(name);
+  if (!server_->listen(path)) {
     // Nobody answered under this name (the caller asked first): a copy that crashed left
     // its socket behind.
-    QLocalServer::removeServer(name);
-    server_->listen(name);
+    QLocalServer::removeServer(path);
+    server_->listen(path);
   }
   connect(server_, &QLocalServer::newConnection, this, [this] { Accept(); });
 }
@@ -43,7 +51,7 @@ void TExchangeServer::Accept() {
 
 bool HandOverToRunningCopy(const QString& name, const std::string& text) {
   QLocalSocket socket;
-  socket.connectToServer(name);
+  socket.connectToServer(SocketPath(name));
   if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
   socket.write(QByteArray::fromStdString(text + "\n"));
   const bool written = socket.waitForBytesWritten(kWriteTimeoutMs);

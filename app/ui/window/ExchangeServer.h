@@ -1,5 +1,6 @@
-// The single running copy: the first copy listens under the exchange name; a second start
-// hands its state-file name over to it and ends.
+// The single running copy: the first copy listens under the exchange name (ExchangeName.h);
+// a second start hands its state-file name over to it and ends. The socket lies in the
+// user's runtime folder, where no other user's copy can see it or take it over.
 #ifndef VELARION_APP_UI_WINDOW_EXCHANGESERVER_H
 #define VELARION_APP_UI_WINDOW_EXCHANGESERVER_H
 
@@ -12,8 +13,6 @@
 class QLocalServer;
 
 namespace velarion::ui {
-
-inline constexpr const char* kExchangeName = "VelarionExchangeWindow";
 
 // Listens for texts handed over by later starts; `received` gets each text (UTF-8, maybe
 // empty: a start without a file name only brings the window to the front).

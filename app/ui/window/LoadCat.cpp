@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -13,13 +14,16 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace velarion::ui {
 
 namespace {
 
-constexpr int kClientWidth = 256;
-constexpr int kClientHeight = 85;
+// The sizes the window was designed with; larger fonts make it larger.
+constexpr QSize kClientSize(256, 85);
+constexpr QSize kTitleBoxSize(151, 47);
+constexpr QSize kTitlePictureSize(140, 36);
 constexpr int kFinalPauseMs = 500;
 
 QString Text(std::string_view cp1251) {
@@ -65,15 +69,22 @@ class TWindowLoadLog final : public groups::TLoadLog {
   TLoadCatForm& form_;
 };
 
-// The title picture: the program's name as the loading window has always shown it.
+// The title picture: the program's name as the loading window has always shown it, as large
+// as its text needs in the screen's font, so that no letter is cut off.
 QImage TitleImage() {
-  QImage image(140, 36, QImage::Format_RGB32);
+  constexpr int kMarginX = 8;
+  constexpr int kMarginY = 4;
+  const QString text = QStringLiteral("Velarion 5.72");
+  const QFont font(QStringLiteral("Sans"), 16, QFont::Bold);
+  const QRect inked = QFontMetrics(font).boundingRect(text);
+  const QSize size = QSize(inked.width() + 2 * kMarginX, inked.height() + 2 * kMarginY)
+                         .expandedTo(kTitlePictureSize);
+  QImage image(size, QImage::Format_RGB32);
   image.fill(QColor(0, 0, 64));
   QPainter painter(&image);
-  QFont font(QStringLiteral("Sans"), 16, QFont::Bold);
   painter.setFont(font);
   painter.setPen(QColor(255, 220, 120));
-  painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Velarion 5.72"));
+  painter.drawText(image.rect(), Qt::AlignCenter, text);
   return image;
 }
 
@@ -99,21 +110,24 @@ void TInitWorkThread::Join() {
 // ---- TLogPaintBox -----------------------------------------------------------------------
 
 TLogPaintBox::TLogPaintBox(QWidget* parent) : QWidget(parent) {
-  setFixedSize(250, 15);
   QFont font(QStringLiteral("Sans"));
   font.setPointSize(8);
   setFont(font);
+  setMinimumSize(250, std::max(15, fontMetrics().height()));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
+// Each change is painted at once: the worker's next call may keep this thread busy with a
+// group's loading, and the line must be on screen meanwhile.
 void TLogPaintBox::BeginLine(std::string text) {
   segments_.assign(1, {std::move(text), groups::kLogNameColour});
-  update();
+  repaint();
 }
 
 void TLogPaintBox::AppendSegment(std::string text, uint32_t colour) {
   if (segments_.size() >= kMaxSegments) return;
   segments_.push_back({std::move(text), colour});
-  update();
+  repaint();
 }
 
 void TLogPaintBox::paintEvent(QPaintEvent* /*event*/) {
@@ -130,6 +144,30 @@ void TLogPaintBox::paintEvent(QPaintEvent* /*event*/) {
 
 // ---- TLoadCatForm -----------------------------------------------------------------------
 
+namespace {
+
+QLabel* TitleBox(const QImage& picture, QWidget* parent) {
+  auto* title = new QLabel(parent); // VLTitlePB: the picture centred in its box
+  title->setObjectName(QStringLiteral("VLTitlePB"));
+  title->setAlignment(Qt::AlignCenter);
+  title->setPixmap(QPixmap::fromImage(picture));
+  title->setMinimumSize(picture.size().expandedTo(kTitleBoxSize));
+  return title;
+}
+
+QLabel* Caption(QWidget* parent) {
+  auto* caption = new QLabel(Text(velplatform::Cp1251("Инициализация групп объектов:")), parent);
+  QFont bold = caption->font();
+  bold.setBold(true);
+  caption->setFont(bold);
+  QPalette teal = caption->palette();
+  teal.setColor(QPalette::WindowText, QColor(0, 128, 128));
+  caption->setPalette(teal);
+  return caption;
+}
+
+} // namespace
+
 TLoadCatForm::TLoadCatForm(QWidget* owner, TLoadWork work, bool paced)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
       work_(std::move(work)),
@@ -138,38 +176,43 @@ TLoadCatForm::TLoadCatForm(QWidget* owner, TLoadWork work, bool paced)
       stopBtn_(nullptr),
       titleImage_(TitleImage()) {
   setModal(true);
-  setFixedSize(kClientWidth, kClientHeight);
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel->setGeometry(0, 0, kClientWidth, kClientHeight);
-
-  auto* title = new QLabel(panel);  // VLTitlePB: the picture centred in its box
-  title->setObjectName(QStringLiteral("VLTitlePB"));
-  title->setGeometry(2, 2, 151, 47);
-  title->setAlignment(Qt::AlignCenter);
-  title->setPixmap(QPixmap::fromImage(titleImage_));
+  panel->setMinimumSize(kClientSize);
 
   stopBtn_ = new QPushButton(Text(velplatform::Cp1251("О&тмена")), panel);
   stopBtn_->setObjectName(QStringLiteral("StopBtn"));
-  stopBtn_->setGeometry(166, 14, 73, 20);
+  stopBtn_->setMinimumSize(73, 20);
   connect(stopBtn_, &QPushButton::clicked, this, [this] { StopBtnClick(); });
-
-  auto* caption = new QLabel(Text(velplatform::Cp1251("Инициализация групп объектов:")), panel);
-  caption->setGeometry(4, 50, 248, 14);
-  caption->setStyleSheet(QStringLiteral("color: #008080; font-weight: bold;"));
 
   auto* strip = new QFrame(panel);
   strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  strip->setGeometry(2, 66, 252, 17);
   logBox_ = new TLogPaintBox(strip);
   logBox_->setObjectName(QStringLiteral("LogPaintBox"));
-  logBox_->move(1, 1);
+  auto* stripLayout = new QVBoxLayout(strip);
+  stripLayout->setContentsMargins(1, 1, 1, 1);
+  stripLayout->addWidget(logBox_);
+
+  // Laid out from the picture's and the texts' own sizes, never smaller than designed.
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(2, 2, 2, 2);
+  grid->setHorizontalSpacing(12);
+  grid->setVerticalSpacing(1);
+  grid->addWidget(TitleBox(titleImage_, panel), 0, 0);
+  grid->addWidget(stopBtn_, 0, 1, Qt::AlignCenter);
+  grid->addWidget(Caption(panel), 1, 0, 1, 2);
+  grid->addWidget(strip, 2, 0, 1, 2);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+  outer->addWidget(panel);
+  outer->activate();
 
   // Centred over the owner, never off the top-left of the screen.
   if (owner != nullptr) {
     const QPoint origin = owner->mapToGlobal(QPoint(0, 0));
-    move(std::max(0, origin.x() + (owner->width() - kClientWidth) / 2),
-         std::max(0, origin.y() + (owner->height() - kClientHeight) / 2));
+    move(std::max(0, origin.x() + (owner->width() - width()) / 2),
+         std::max(0, origin.y() + (owner->height() - height()) / 2));
   }
 }
 
@@ -177,8 +220,25 @@ TLoadCatForm::~TLoadCatForm() = default;
 
 void TLoadCatForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  // The worker begins once the window is on screen and the modal loop waits for input.
-  if (!thread_) QTimer::singleShot(0, this, [this] { StartThread(); });
+  // The worker begins once the window is on screen: from then on this thread is mostly
+  // busy with the groups' loading, and a window not yet painted would stay blank.
+  if (windowHandle()->isExposed()) {
+    StartThreadSoon();
+  } else {
+    windowHandle()->installEventFilter(this);
+  }
+}
+
+bool TLoadCatForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    windowHandle()->removeEventFilter(this);
+    StartThreadSoon(); // after the window has handled the exposure: painted it
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TLoadCatForm::StartThreadSoon() {
+  QTimer::singleShot(0, this, [this] { StartThread(); });
 }
 
 void TLoadCatForm::StartThread() {

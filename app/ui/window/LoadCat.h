@@ -2,8 +2,10 @@
 // it into the group list, and the progress window `TLoadCatForm` with one log line per
 // group. The worker draws nothing itself: each log call, and each group's InitResources
 // (which may show the group's own messages and dialogs), runs on the window's thread
-// through a blocking call. The window closes only once the worker has ended and been
-// joined, so nothing the worker uses goes away under it.
+// through a blocking call; a log call paints its segment before it returns, since the next
+// call, a group's loading, keeps that thread from painting. The worker starts once the
+// window is on screen. The window closes only once the worker has ended and been joined,
+// so nothing the worker uses goes away under it.
 #ifndef VELARION_APP_UI_WINDOW_LOADCAT_H
 #define VELARION_APP_UI_WINDOW_LOADCAT_H
 
@@ -94,9 +96,11 @@ class TLoadCatForm final : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
 
  private:
+  void StartThreadSoon();
   void StartThread();
   friend class TInitWorkThread;
   // The completion handler, on this thread once the work has returned.

@@ -1295,21 +1295,4 @@ void TVelarionMainForm::SkyScrolled() {
   skyArea_->viewport()->update();
 }
 
-// ---- The program's entry ----------------------------------------------------------------
-
-int RunMainWindow(int argc, char** argv) {
-  QApplication application(argc, argv);
-  velplatform::InstallQtDialogRunners();
-  const std::string stateFile =
-      argc > 1 ? AbsoluteStateFileName(argv[1], std::filesystem::current_path().string()) : std::string();
-  if (HandOverToRunningCopy(QString::fromLatin1(kExchangeName), stateFile)) return 0;
-  TMainFormOptions options;
-  options.programFolder = velplatform::ProgramFolder();
-  options.stateFile = stateFile;
-  options.exchangeName = QString::fromLatin1(kExchangeName);
-  TVelarionMainForm form(std::move(options));
-  form.ShowAsConfigured();
-  return application.exec();
-}
-
 }  // namespace velarion::ui

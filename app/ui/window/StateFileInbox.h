@@ -4,7 +4,6 @@
 #define VELARION_APP_UI_WINDOW_STATEFILEINBOX_H
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace velarion::ui {
@@ -19,11 +18,6 @@ class TStateFileInbox {
  private:
   std::vector<std::string> pending_;
 };
-
-// The command-line argument as the running copy must get it: surrounding quotes removed,
-// made absolute against the starting copy's current folder (which the running copy does
-// not share). An empty argument stays empty.
-std::string AbsoluteStateFileName(std::string_view argument, std::string_view currentFolder);
 
 }  // namespace velarion::ui
 

@@ -44,9 +44,18 @@ foreach(bad "--size;10" "--zoom;20" "--time;2026-02-30 10:00" "--location;100,0"
     message(FATAL_ERROR "expected one line of message, got: ${last_errors}")
   endif()
 endforeach()
+# A command line the program does not understand is refused at once with one line, before
+# it looks for a display or a running copy to hand a file to.
+foreach(refused "--export=${OUT}/typo.png" "--help" "/install" "a.vls;b.vls")
+  expect_status(2 ${refused})
+  string(STRIP "${last_errors}" line)
+  if(NOT line MATCHES "^velarion: " OR line MATCHES "\n")
+    message(FATAL_ERROR "velarion ${refused}: expected one line of refusal, got: ${last_errors}")
+  endif()
+endforeach()
 expect_status(2 --export ${OUT}/missing-folder/sky.png)
 expect_status(2 --export ${OUT}/sky.gif)
-if(EXISTS ${OUT}/bad.png OR EXISTS ${OUT}/sky.gif)
+if(EXISTS ${OUT}/bad.png OR EXISTS ${OUT}/sky.gif OR EXISTS ${OUT}/typo.png)
   message(FATAL_ERROR "a failed run left a file behind")
 endif()
 

@@ -38,8 +38,6 @@ TEST(ExportOptions, DefaultsWhenOnlyTheFileIsGiven) {
   EXPECT_EQ(o.width, 1600);
   EXPECT_EQ(o.height, 1200);
   EXPECT_FALSE(o.time || o.place || o.zoom);
-  EXPECT_TRUE(AsksForExport(std::vector<std::string_view>{"--size", "2x2", "--export", "a.png"}));
-  EXPECT_FALSE(AsksForExport(std::vector<std::string_view>{"state.vls"}));
 }
 
 TEST(ExportOptions, BadCommandLinesGiveAMessage) {

@@ -23,16 +23,5 @@ TEST(StateFileInbox, AnEmptyNameOnlyBringsTheWindowForward) {
   EXPECT_TRUE(inbox.Empty());
 }
 
-TEST(StateFileInbox, ArgumentMadeAbsoluteWithoutQuotes) {
-  struct TCase {
-    const char* argument;
-    const char* expected;
-  };
-  for (const TCase c : {TCase{"view.vls", "/home/u/maps/view.vls"}, {"\"my view.vls\"", "/home/u/maps/my view.vls"},
-                        {"../v.vls", "/home/u/v.vls"}, {"/tmp/x.vls", "/tmp/x.vls"}, {"", ""}, {"\"\"", ""}}) {
-    EXPECT_EQ(AbsoluteStateFileName(c.argument, "/home/u/maps"), c.expected) << c.argument;
-  }
-}
-
 }  // namespace
 }  // namespace velarion::ui

@@ -1,0 +1,54 @@
+#include "StartArguments.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace velarion::ui {
+
+namespace {
+
+// The installer's own arguments.
+bool IsInstallerCommand(std::string_view argument) {
+  return argument == "/install" || argument == "/uninstall";
+}
+
+} // namespace
+
+TStartDecision DecideStart(std::span<const std::string_view> arguments,
+                           std::string_view currentFolder) {
+  if (arguments.empty())
+    return TWindowStart{};
+  const std::string_view first = arguments.front();
+  if (first.starts_with("--")) {
+    auto parsed = ParseExportOptions(arguments);
+    if (auto* message = std::get_if<std::string>(&parsed))
+      return TStartRefusal{*message};
+    return std::get<TExportOptions>(std::move(parsed));
+  }
+  if (IsInstallerCommand(first)) {
+    return TStartRefusal{std::string(first) + ": the installer is not part of this build yet"};
+  }
+  if (arguments.size() > 1) {
+    return TStartRefusal{"one state file at most, but also " + std::string(arguments[1])};
+  }
+  return TWindowStart{AbsoluteStateFileName(first, currentFolder)};
+}
+
+std::string CurrentFolder() {
+  std::error_code error;
+  return std::filesystem::current_path(error).string();
+}
+
+std::string AbsoluteStateFileName(std::string_view argument, std::string_view currentFolder) {
+  if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"') {
+    argument = argument.substr(1, argument.size() - 2);
+  }
+  if (argument.empty())
+    return {};
+  const std::filesystem::path path(argument);
+  if (path.is_absolute())
+    return path.lexically_normal().string();
+  return (std::filesystem::path(currentFolder) / path).lexically_normal().string();
+}
+
+} // namespace velarion::ui

@@ -1,0 +1,58 @@
+// What a start does with its command line: export, window (with a state file) or refusal.
+#include "StartArguments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace velarion::ui;
+
+struct TStartCase {
+  std::vector<std::string_view> arguments;
+  std::string expected; // "export FILE", "window [FILE]" or "refused: MESSAGE START"
+};
+
+std::string Describe(const TStartDecision& start) {
+  if (const auto* options = std::get_if<TExportOptions>(&start))
+    return "export " + options->file;
+  if (const auto* window = std::get_if<TWindowStart>(&start)) {
+    return window->stateFile.empty() ? "window" : "window " + window->stateFile;
+  }
+  return "refused: " + std::get<TStartRefusal>(start).message;
+}
+
+TEST(StartArguments, EachCommandLineGivesItsStart) {
+  const std::vector<TStartCase> cases = {
+      {{}, "window"},
+      {{"view.vls"}, "window /home/u/maps/view.vls"},
+      {{"\"my view.vls\""}, "window /home/u/maps/my view.vls"},
+      {{"../v.vls"}, "window /home/u/v.vls"},
+      {{"/tmp/./x.vls"}, "window /tmp/x.vls"},
+      {{""}, "window"},
+      {{"\"\""}, "window"},
+      {{"-"}, "window /home/u/maps/-"}, // one dash is no option
+      {{"--export", "sky.png"}, "export sky.png"},
+      {{"--size", "80x60", "--export", "sky.png"}, "export sky.png"},
+      {{"--export=sky.png"}, "refused: unknown option --export=sky.png"},
+      {{"--export=sky.png", "--size", "80x60"}, "refused: unknown option --export=sky.png"},
+      {{"--help"}, "refused: unknown option --help"},
+      {{"--"}, "refused: unknown option --"},
+      {{"--size", "80x60"}, "refused: --export FILE is missing"},
+      {{"--export", "sky.png", "view.vls"}, "refused: unknown option view.vls"},
+      {{"view.vls", "--export", "sky.png"}, "refused: one state file at most, but also --export"},
+      {{"a.vls", "b.vls"}, "refused: one state file at most, but also b.vls"},
+      {{"/install"}, "refused: /install: the installer is not part of this build yet"},
+      {{"/uninstall"}, "refused: /uninstall: the installer is not part of this build yet"},
+  };
+  for (const TStartCase& c : cases) {
+    std::string line;
+    for (const std::string_view argument : c.arguments)
+      line.append(argument).append(" ");
+    EXPECT_EQ(Describe(DecideStart(c.arguments, "/home/u/maps")), c.expected) << line;
+  }
+}
+
+} // namespace
