@@ -690,6 +690,16 @@ void ShowQtPopup(TWindowHandle owner, const TDialogLayout& layout,
   dialog->show();
   // Placed once shown, by the size of its frame where the desktop draws one.
   dialog->move(PopupPosition(anchor, dialog->frameGeometry().size(), free));
+  // Typing goes to the first field at once, replacing what it shows, as when tabbed into.
+  if (dialog->focusWidget() == nullptr) {
+    for (QWidget* next = dialog->nextInFocusChain(); next != dialog;
+         next = next->nextInFocusChain()) {
+      if (next->isEnabled() && next->focusPolicy() & Qt::TabFocus) {
+        next->setFocus(Qt::TabFocusReason);
+        break;
+      }
+    }
+  }
 }
 
 } // namespace
