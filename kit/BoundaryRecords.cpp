@@ -30,14 +30,11 @@ void WriteGroupInfo(const TGroupInfo& info, TBytes record) {
 
 TGroupInfo ReadGroupInfo(TConstBytes record) {
   using namespace group_info;
-  return {GetText(record, kCode, kCodeWidth),
-          GetText(record, kName, kNameWidth),
-          GetText(record, kVersion, kVersionWidth),
-          GetField<int32_t>(record, kObjectCount),
-          GetField<int16_t>(record, kEpochKind),
-          GetField<double>(record, kEpoch),
-          GetField<uint16_t>(record, kFlags),
-          GetField<uint8_t>(record, kResourcesReady) != 0};
+  return {
+      GetText(record, kCode, kCodeWidth),       GetText(record, kName, kNameWidth),
+      GetText(record, kVersion, kVersionWidth), GetField<int32_t>(record, kObjectCount),
+      GetField<int16_t>(record, kEpochKind),    GetField<double>(record, kEpoch),
+      GetField<uint16_t>(record, kFlags),       GetField<uint8_t>(record, kResourcesReady) != 0};
 }
 
 TRefreshParamBytes WriteRefreshParam(const TViewParameters& v) {
@@ -114,7 +111,8 @@ TViewParameters ReadRefreshParam(TConstBytes r) {
   v.objectsVisible15 = GetField<uint8_t>(r, kObjectsVisible15);
   const auto table = GetField<uint32_t>(r, kColourTableOffset);
   if (table >= kSize && table <= r.size() && r.size() - table >= kColourTableSize) {
-    for (int i = 0; i < kColourTableEntries; ++i) v.colours[i] = GetField<uint32_t>(r, table + 4 * i);
+    for (int i = 0; i < kColourTableEntries; ++i)
+      v.colours[i] = GetField<uint32_t>(r, table + 4 * i);
   }
   return v;
 }

@@ -138,7 +138,7 @@ inline constexpr std::size_t kCode = 0, kCodeWidth = 6, kRa = 6, kDec = 14, kSiz
 namespace search_result10 {
 inline constexpr std::size_t kCode = 0, kCodeWidth = 6, kNumber = 6, kRa = 10, kDec = 18;
 inline constexpr std::size_t kSize = 26;
-}
+}  // namespace search_result10
 
 struct TSearchResult {
   std::string code;

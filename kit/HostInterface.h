@@ -22,8 +22,7 @@ VELARION_HOST_IMPORT bool XYToRaDec(int32_t x, int32_t y, double* ra, double* de
 
 VELARION_HOST_IMPORT void SaveIniString(const char* section, const char* key, const char* value);
 VELARION_HOST_IMPORT int32_t RestoreIniString(const char* section, const char* key,
-                                              const char* defaultValue, char* buffer,
-                                              int32_t size);
+                                              const char* defaultValue, char* buffer, int32_t size);
 
 // Bits per pixel of the device the group is drawing on.
 VELARION_HOST_IMPORT int32_t GetDrawDeviceBitDepth();

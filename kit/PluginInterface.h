@@ -22,15 +22,14 @@ struct TPluginExports20 {
   void (*FreeResources)(TOpaqueHandle owner);
   void (*RefreshParam)(const void* recordAndColourTable);
   void (*CalculateObjects)(int32_t viewMode, int32_t left, int32_t top, int32_t right,
-                           int32_t bottom, double raMin, double raMax, double decMin,
-                           double decMax, TVisibleObjectCallback report);
+                           int32_t bottom, double raMin, double raMax, double decMin, double decMax,
+                           TVisibleObjectCallback report);
   void (*DrawObjects)(TOpaqueHandle device, const int32_t* viewRect, TNextObjectCallback next);
   int32_t (*SelectObjectForSearch)(TOpaqueHandle owner, void* searchResult);
   bool (*EditOptions)(TOpaqueHandle owner);
   bool (*AdvancedInfo)(TOpaqueHandle owner, int32_t number, int32_t command);
   bool (*AdvancedAction)(TOpaqueHandle owner);
 };
-
 
 // ---- Interface version 1.0 ------------------------------------------------------------
 
@@ -54,8 +53,8 @@ struct TPluginExports10 {
   void (*DetailBeginDraw)(TOpaqueHandle device, int32_t left, int32_t top, int32_t right,
                           int32_t bottom);
   void (*DetailEndDraw)();
-  void (*DrawObject)(TOpaqueHandle device, int32_t left, int32_t top, int32_t right,
-                     int32_t bottom, int32_t number);
+  void (*DrawObject)(TOpaqueHandle device, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                     int32_t number);
   bool (*GetObjectRect)(int32_t number, int32_t* rect);  // optional
   bool (*InitCatalog)();
   void (*FreeCatalog)();

@@ -11,15 +11,12 @@ TClipboardRunner& Runner() {
   return runner;
 }
 
-} // namespace
+}  // namespace
 
 void CopyToClipboard(std::string_view text) {
-  if (const TClipboardRunner& runner = Runner())
-    runner(text);
+  if (const TClipboardRunner& runner = Runner()) runner(text);
 }
 
-void SetClipboardRunner(TClipboardRunner runner) {
-  Runner() = std::move(runner);
-}
+void SetClipboardRunner(TClipboardRunner runner) { Runner() = std::move(runner); }
 
-} // namespace velplatform
+}  // namespace velplatform

@@ -14,6 +14,6 @@ void CopyToClipboard(std::string_view text);
 using TClipboardRunner = std::function<void(std::string_view text)>;
 void SetClipboardRunner(TClipboardRunner runner);
 
-} // namespace velplatform
+}  // namespace velplatform
 
 #endif

@@ -39,23 +39,17 @@ std::map<int32_t, int32_t> Stretch(TAxis axis) {
   for (std::size_t i = 0; i < axis.edges.size(); ++i) {
     const int32_t edge = axis.edges[i];
     int32_t place = edge;
-    if (i > 0)
-      place = placed.at(axis.edges[i - 1]) + (edge - axis.edges[i - 1]);
+    if (i > 0) place = placed.at(axis.edges[i - 1]) + (edge - axis.edges[i - 1]);
     for (; gap != axis.gaps.end() && gap->to == edge; ++gap) {
-      if (gap->from < edge)
-        place = std::max(place, placed.at(gap->from) + gap->gap);
+      if (gap->from < edge) place = std::max(place, placed.at(gap->from) + gap->gap);
     }
     placed[edge] = place;
   }
   return placed;
 }
 
-int32_t Right(const TDialogRect& r) {
-  return r.x + r.width;
-}
-int32_t Bottom(const TDialogRect& r) {
-  return r.y + r.height;
-}
+int32_t Right(const TDialogRect& r) { return r.x + r.width; }
+int32_t Bottom(const TDialogRect& r) { return r.y + r.height; }
 
 bool Inside(const TDialogRect& inner, const TDialogRect& outer) {
   return inner.x >= outer.x && inner.y >= outer.y && Right(inner) <= Right(outer) &&
@@ -68,8 +62,7 @@ void AddFrameGaps(const TControlRoom& frame, std::span<const TControlRoom> contr
   const TDialogRect& outer = frame.rect;
   for (const TControlRoom& control : controls) {
     const TDialogRect& inner = control.rect;
-    if (&control == &frame || !Inside(inner, outer))
-      continue;
+    if (&control == &frame || !Inside(inner, outer)) continue;
     x.Add(outer.x, inner.x, frame.frame->left);
     x.Add(Right(inner), Right(outer), frame.frame->right);
     y.Add(outer.y, inner.y, frame.frame->top);
@@ -77,7 +70,7 @@ void AddFrameGaps(const TControlRoom& frame, std::span<const TControlRoom> contr
   }
 }
 
-} // namespace
+}  // namespace
 
 TStretchedLayout StretchToNeeds(std::span<const TControlRoom> controls, int32_t width,
                                 int32_t height) {
@@ -86,8 +79,7 @@ TStretchedLayout StretchToNeeds(std::span<const TControlRoom> controls, int32_t 
   for (const TControlRoom& control : controls) {
     x.Add(control.rect.x, Right(control.rect), control.minWidth);
     y.Add(control.rect.y, Bottom(control.rect), control.minHeight);
-    if (control.frame)
-      AddFrameGaps(control, controls, x, y);
+    if (control.frame) AddFrameGaps(control, controls, x, y);
   }
   const std::map<int32_t, int32_t> newX = Stretch(std::move(x));
   const std::map<int32_t, int32_t> newY = Stretch(std::move(y));
@@ -101,4 +93,4 @@ TStretchedLayout StretchToNeeds(std::span<const TControlRoom> controls, int32_t 
   return layout;
 }
 
-} // namespace velplatform
+}  // namespace velplatform

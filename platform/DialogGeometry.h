@@ -38,8 +38,8 @@ struct TControlRoom {
 };
 
 struct TStretchedLayout {
-  std::vector<TDialogRect> rects; // in the order of the controls given
-  int32_t width = 0;              // the surface that holds them
+  std::vector<TDialogRect> rects;  // in the order of the controls given
+  int32_t width = 0;               // the surface that holds them
   int32_t height = 0;
 };
 
@@ -49,6 +49,6 @@ struct TStretchedLayout {
 TStretchedLayout StretchToNeeds(std::span<const TControlRoom> controls, int32_t width,
                                 int32_t height);
 
-} // namespace velplatform
+}  // namespace velplatform
 
 #endif

@@ -45,20 +45,18 @@ void ShowPopupDialog(TWindowHandle owner, const TDialogLayout& layout,
     return;
   }
   const bool applied = RunDialog(owner, layout, *logic);
-  if (closed)
-    closed(applied);
+  if (closed) closed(applied);
 }
 
-void SetPopupRunner(TPopupRunner runner) {
-  PopupRunner() = std::move(runner);
-}
+void SetPopupRunner(TPopupRunner runner) { PopupRunner() = std::move(runner); }
 
 TMessageAnswer ShowMessageBox(TWindowHandle owner, const TMessageBoxRequest& request) {
   const TMessageBoxRunner& runner = MessageBoxRunner();
   if (runner) return runner(owner, request);
   std::fprintf(stderr, "%s: %s\n", Cp1251ToUtf8(request.title).c_str(),
                Cp1251ToUtf8(request.text).c_str());
-  return request.buttons == TMessageButtons::kYesNo || request.buttons == TMessageButtons::kYesNoCancel
+  return request.buttons == TMessageButtons::kYesNo ||
+                 request.buttons == TMessageButtons::kYesNoCancel
              ? TMessageAnswer::kYes
              : TMessageAnswer::kOk;
 }

@@ -25,16 +25,16 @@ enum class TControlKind : uint8_t {
   kLabel,
   kEdit,
   kCheckBox,
-  kRadioButton, // radio buttons in a row of the table form one group up to the next non-radio
+  kRadioButton,  // radio buttons in a row of the table form one group up to the next non-radio
   kGroupBox,
-  kButton,       // runs TDialogLogic::Command
-  kOkButton,     // default button: TDialogLogic::Accept, closes with OK when it agrees
-  kCancelButton, // closes with cancel
-  kList,         // single selection list
-  kComboBox,     // drop-down list to choose from
-  kPageControl,  // tabbed pages, named by its text's lines ("\n" between tab texts)
-  kSlider,       // a track bar over a range of whole positions
-  kTable,        // rows of cells under column headers, one whole row selected at a time
+  kButton,        // runs TDialogLogic::Command
+  kOkButton,      // default button: TDialogLogic::Accept, closes with OK when it agrees
+  kCancelButton,  // closes with cancel
+  kList,          // single selection list
+  kComboBox,      // drop-down list to choose from
+  kPageControl,   // tabbed pages, named by its text's lines ("\n" between tab texts)
+  kSlider,        // a track bar over a range of whole positions
+  kTable,         // rows of cells under column headers, one whole row selected at a time
 };
 
 // A table's column: its header and how its cells sit in it.
@@ -93,12 +93,12 @@ class TDialogControls {
   virtual void SetSorted(int32_t id, bool sorted) = 0;
   virtual int32_t ItemCount(int32_t id) const = 0;
   virtual std::string Item(int32_t id, int32_t index) const = 0;
-  virtual int32_t Selected(int32_t id) const = 0;  // -1: none
+  virtual int32_t Selected(int32_t id) const = 0;      // -1: none
   virtual void Select(int32_t id, int32_t index) = 0;  // -1 removes the selection
   // Tables: each column is as wide as its widest text.
   virtual void SetColumns(int32_t id, std::span<const TTableColumn> columns) = 0;
   virtual void AddRow(int32_t id, std::span<const std::string> cells) = 0;
-  virtual void MarkSortedColumn(int32_t id, int32_t column) = 0; // from 0; -1 marks none
+  virtual void MarkSortedColumn(int32_t id, int32_t column) = 0;  // from 0; -1 marks none
   // Sliders: 0 … 99 until given a range; positions are kept within it.
   virtual void SetRange(int32_t id, int32_t minimum, int32_t maximum) = 0;
   virtual int32_t Position(int32_t id) const = 0;
@@ -139,7 +139,9 @@ class TDialogLogic {
   virtual bool Accept(TDialogControls& /*controls*/) { return true; }
   // A key pressed anywhere in the dialog, before the controls handle it; true when the
   // logic used it (unit and compass shortcuts, Ctrl+letter switches).
-  virtual bool KeyPressed(TDialogControls& /*controls*/, const TDialogKey& /*key*/) { return false; }
+  virtual bool KeyPressed(TDialogControls& /*controls*/, const TDialogKey& /*key*/) {
+    return false;
+  }
 };
 
 // Shows the dialog modally; true when it closed with OK.

@@ -47,8 +47,10 @@ struct TFontSpec {
 class TMonoImage {
  public:
   TMonoImage() = default;
-  TMonoImage(int32_t width, int32_t height) : width_(width), height_(height),
-      bits_(static_cast<std::size_t>(width > 0 && height > 0 ? width * height : 0), 0) {}
+  TMonoImage(int32_t width, int32_t height)
+      : width_(width),
+        height_(height),
+        bits_(static_cast<std::size_t>(width > 0 && height > 0 ? width * height : 0), 0) {}
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
   bool Empty() const { return bits_.empty(); }
@@ -97,8 +99,9 @@ class TDrawDevice {
   virtual void LineTo(int32_t x, int32_t y) = 0;  // the end point itself is not drawn
   virtual void Polyline(std::span<const TPoint> points) = 0;
   virtual void PolyPolyline(std::span<const TPoint> points, std::span<const int32_t> counts) = 0;
-  virtual void Polygon(std::span<const TPoint> points) = 0;  // outlined with the pen, filled with the brush
-  virtual void Ellipse(const TRect& box) = 0;  // inside the box, right and bottom exclusive
+  virtual void Polygon(
+      std::span<const TPoint> points) = 0;       // outlined with the pen, filled with the brush
+  virtual void Ellipse(const TRect& box) = 0;    // inside the box, right and bottom exclusive
   virtual void Rectangle(const TRect& box) = 0;  // right and bottom exclusive
   virtual void FillRect(const TRect& box, TColor color) = 0;  // right and bottom exclusive
   virtual void SetPixel(int32_t x, int32_t y, TColor color) = 0;

@@ -81,8 +81,8 @@ bool RegisterSymbolFont(const std::string& path) {
   const QString& family = families.front();
   TSymbolFont& font = SymbolFont();
   font.id = id;
-  font.family = Utf16ToCp1251(std::u16string_view(
-      reinterpret_cast<const char16_t*>(family.utf16()), static_cast<std::size_t>(family.size())));
+  font.family = Utf16ToCp1251(std::u16string_view(reinterpret_cast<const char16_t*>(family.utf16()),
+                                                  static_cast<std::size_t>(family.size())));
   ++font.generation;
   return true;
 }

@@ -20,7 +20,9 @@ struct TRect {
   int32_t bottom = 0;
   friend bool operator==(const TRect&, const TRect&) = default;
 
-  bool Contains(TPoint p) const { return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom; }
+  bool Contains(TPoint p) const {
+    return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom;
+  }
   bool Contains(const TRect& r) const {
     return r.left >= left && r.right <= right && r.top >= top && r.bottom <= bottom;
   }

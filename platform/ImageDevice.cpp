@@ -132,9 +132,9 @@ void TImageDevice::ApplyClip() {
   // Qt would turn an inverted rectangle the right way round; here it clips everything.
   const TRect visible = Visible();
   const bool empty = visible.right < visible.left || visible.bottom < visible.top;
-  painter_.setClipRect(empty ? QRect(0, 0, 0, 0)
-                             : QRect(QPoint(visible.left, visible.top),
-                                     QPoint(visible.right, visible.bottom)));
+  painter_.setClipRect(
+      empty ? QRect(0, 0, 0, 0)
+            : QRect(QPoint(visible.left, visible.top), QPoint(visible.right, visible.bottom)));
 }
 
 TRect TImageDevice::Visible() const {
@@ -145,8 +145,8 @@ TRect TImageDevice::Visible() const {
 QPen TImageDevice::WidePen() const {
   if (!PenDraws()) return {Qt::NoPen};
   const std::span<const int32_t> pattern = DashPattern(penStyle_);
-  QPen pen(ToQt(penColor_), penWidth_, Qt::SolidLine,
-           pattern.empty() ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
+  QPen pen(ToQt(penColor_), penWidth_, Qt::SolidLine, pattern.empty() ? Qt::RoundCap : Qt::FlatCap,
+           Qt::RoundJoin);
   if (!pattern.empty()) pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
   return pen;
 }
@@ -209,8 +209,7 @@ void TImageDevice::Polyline(std::span<const TPoint> points) {
   painter_.drawPolyline(ToQt(points));
 }
 
-void TImageDevice::PolyPolyline(std::span<const TPoint> points,
-                                std::span<const int32_t> counts) {
+void TImageDevice::PolyPolyline(std::span<const TPoint> points, std::span<const int32_t> counts) {
   std::size_t first = 0;
   for (int32_t count : counts) {
     if (count < 0 || static_cast<std::size_t>(count) > points.size() - first) return;

@@ -1,17 +1,19 @@
 #include "MapFile.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace velplatform {
 
 TMapFile::TMapFile(std::string fileName, uint32_t mode, int64_t bufferSize)
-    : fileName_(std::move(fileName)), mode_(mode), bufferSize_(std::max<int64_t>(bufferSize, 1024)) {
+    : fileName_(std::move(fileName)),
+      mode_(mode),
+      bufferSize_(std::max<int64_t>(bufferSize, 1024)) {
   const bool write = (mode_ & kModeWrite) != 0;
   if (write) appendBuffer_.resize(static_cast<std::size_t>(bufferSize_));
   int flags = (write ? O_RDWR : O_RDONLY) | O_CLOEXEC;
@@ -66,8 +68,8 @@ void TMapFile::WriteOut() {
   Unmap();
   int64_t done = 0;
   while (done < pending) {
-    const ssize_t n = ::pwrite(fd_, appendBuffer_.data() + done, static_cast<std::size_t>(pending - done),
-                               mappedSize_ + done);
+    const ssize_t n = ::pwrite(fd_, appendBuffer_.data() + done,
+                               static_cast<std::size_t>(pending - done), mappedSize_ + done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     done += n;

@@ -2,12 +2,12 @@
 
 #include "Cp1251.h"
 
-#include <cstdlib>
 #include <dirent.h>
+#include <unistd.h>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <system_error>
-#include <unistd.h>
 
 namespace velplatform {
 

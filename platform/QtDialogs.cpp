@@ -18,9 +18,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -72,8 +72,7 @@ QWidget* OwnerWidget(TWindowHandle owner) { return reinterpret_cast<QWidget*>(ow
 // List and combo-box items show their text, in the Greek font when it begins with
 // kGreekItem, and keep it as added for Item().
 QString ItemDisplay(std::string_view text) {
-  if (!text.starts_with(kGreekItem))
-    return ToQt(text);
+  if (!text.starts_with(kGreekItem)) return ToQt(text);
   const std::u16string greek = GreekText(Cp1251ToUtf16(text.substr(1)));
   return QString::fromUtf16(greek.data(), static_cast<qsizetype>(greek.size()));
 }
@@ -82,9 +81,7 @@ QVariant ItemData(std::string_view text) {
   return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ItemText(const QVariant& data) {
-  return data.toByteArray().toStdString();
-}
+std::string ItemText(const QVariant& data) { return data.toByteArray().toStdString(); }
 
 QTreeWidget* MakeTable(QWidget* parent) {
   auto* table = new QTreeWidget(parent);
@@ -105,21 +102,16 @@ Qt::Alignment AlignmentOf(TColumnAlignment alignment) {
          Qt::AlignVCenter;
 }
 
-TDialogRect ToDialogRect(const QRect& r) {
-  return {r.x(), r.y(), r.width(), r.height()};
-}
+TDialogRect ToDialogRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
-QRect ToQRect(const TDialogRect& r) {
-  return {r.x, r.y, r.width, r.height};
-}
+QRect ToQRect(const TDialogRect& r) { return {r.x, r.y, r.width, r.height}; }
 
 // A captioned button's least width in some styles (80 pixels in Fusion) is a fashion, not a
 // need: ask the style for the caption's room with the caption left out of the option.
 QSize ButtonRoom(const QPushButton& button) {
   QStyleOptionButton option;
   option.initFrom(&button);
-  if (button.isDefault())
-    option.features |= QStyleOptionButton::DefaultButton;
+  if (button.isDefault()) option.features |= QStyleOptionButton::DefaultButton;
   const QSize caption = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
   return {
       button.style()->sizeFromContents(QStyle::CT_PushButton, &option, caption, &button).width(),
@@ -129,17 +121,14 @@ QSize ButtonRoom(const QPushButton& button) {
 // The least size a control's widget needs to show its text whole; 0 where the table's size
 // serves (lists, the length of edits and sliders).
 QSize RoomFor(const QWidget& widget) {
-  if (const auto* button = qobject_cast<const QPushButton*>(&widget))
-    return ButtonRoom(*button);
-  if (qobject_cast<const QLineEdit*>(&widget) != nullptr)
-    return {0, widget.sizeHint().height()};
+  if (const auto* button = qobject_cast<const QPushButton*>(&widget)) return ButtonRoom(*button);
+  if (qobject_cast<const QLineEdit*>(&widget) != nullptr) return {0, widget.sizeHint().height()};
   if (const auto* slider = qobject_cast<const QSlider*>(&widget)) {
     const QSize hint = slider->sizeHint();
     return slider->orientation() == Qt::Horizontal ? QSize(0, hint.height())
                                                    : QSize(hint.width(), 0);
   }
-  if (qobject_cast<const QGroupBox*>(&widget) != nullptr)
-    return widget.minimumSizeHint();
+  if (qobject_cast<const QGroupBox*>(&widget) != nullptr) return widget.minimumSizeHint();
   if (qobject_cast<const QLabel*>(&widget) != nullptr ||
       qobject_cast<const QAbstractButton*>(&widget) != nullptr ||
       qobject_cast<const QComboBox*>(&widget) != nullptr) {
@@ -150,8 +139,7 @@ QSize RoomFor(const QWidget& widget) {
 
 // A group box keeps what it surrounds clear of its border and title.
 std::optional<TInsets> FrameOf(const QWidget& widget) {
-  if (qobject_cast<const QGroupBox*>(&widget) == nullptr)
-    return std::nullopt;
+  if (qobject_cast<const QGroupBox*>(&widget) == nullptr) return std::nullopt;
   const QMargins margins = widget.contentsMargins();
   return TInsets{margins.left(), margins.top(), margins.right(), margins.bottom()};
 }
@@ -160,7 +148,7 @@ std::optional<TInsets> FrameOf(const QWidget& widget) {
 
 // The page control, able to tell the room its frame and tab bar take around a page.
 class TPageControl final : public QTabWidget {
-public:
+ public:
   using QTabWidget::QTabWidget;
 
   QSize Overhead(QSize size) const {
@@ -205,8 +193,7 @@ void TQtDialog::LayOut() {
   for (TPlacedControl& control : placed_) {
     control.need = control.need.expandedTo(RoomFor(*control.widget));
   }
-  if (pages_ != nullptr)
-    FitPages();
+  if (pages_ != nullptr) FitPages();
   setFixedSize(StretchSurface(0, tableSize_));
 }
 
@@ -228,8 +215,7 @@ QSize TQtDialog::StretchSurface(int32_t page, QSize tableSize) {
   std::vector<TControlRoom> rooms;
   std::vector<QWidget*> widgets;
   for (const TPlacedControl& control : placed_) {
-    if (control.page != page)
-      continue;
+    if (control.page != page) continue;
     rooms.push_back({ToDialogRect(control.tableRect), control.need.width(), control.need.height(),
                      FrameOf(*control.widget)});
     widgets.push_back(control.widget);
@@ -242,15 +228,12 @@ QSize TQtDialog::StretchSurface(int32_t page, QSize tableSize) {
 }
 
 void TQtDialog::GrowFor(const QWidget* widget) {
-  if (initialising_)
-    return;
+  if (initialising_) return;
   const auto control = std::find_if(placed_.begin(), placed_.end(),
                                     [widget](const auto& c) { return c.widget == widget; });
-  if (control == placed_.end())
-    return;
+  if (control == placed_.end()) return;
   const QSize need = RoomFor(*widget);
-  if (need.width() > control->need.width() || need.height() > control->need.height())
-    LayOut();
+  if (need.width() > control->need.width() || need.height() > control->need.height()) LayOut();
 }
 
 QWidget* TQtDialog::ParentOf(const TControlLayout& control) {
@@ -294,7 +277,7 @@ QWidget* TQtDialog::MakeControl(const TControlLayout& control, QWidget* parent,
       return new QListWidget(parent);
     case TControlKind::kComboBox: {
       auto* combo = new QComboBox(parent);
-      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents); // measured with its items
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // measured with its items
       return combo;
     }
     case TControlKind::kPageControl: {
@@ -319,12 +302,10 @@ QWidget* TQtDialog::MakeControl(const TControlLayout& control, QWidget* parent,
 void TQtDialog::Connect(const TControlLayout& control, QWidget* widget) {
   const int32_t id = control.id;
   const auto changed = [this, id] {
-    if (!initialising_ && !writing_)
-      logic_.Changed(*this, id);
+    if (!initialising_ && !writing_) logic_.Changed(*this, id);
   };
   const auto doubleClicked = [this, id] {
-    if (logic_.DoubleClicked(*this, id))
-      accept();
+    if (logic_.DoubleClicked(*this, id)) accept();
   };
   switch (control.kind) {
     case TControlKind::kEdit:
@@ -436,8 +417,7 @@ std::string TQtDialog::Text(int32_t id) const {
   if (auto* label = qobject_cast<QLabel*>(w)) return FromQt(label->text());
   if (auto* button = qobject_cast<QAbstractButton*>(w)) return FromQt(button->text());
   if (auto* box = qobject_cast<QGroupBox*>(w)) return FromQt(box->title());
-  if (auto* combo = qobject_cast<QComboBox*>(w))
-    return ItemText(combo->currentData());
+  if (auto* combo = qobject_cast<QComboBox*>(w)) return ItemText(combo->currentData());
   if (auto* list = qobject_cast<QListWidget*>(w)) {
     return list->currentItem() != nullptr ? ItemText(list->currentItem()->data(Qt::UserRole)) : "";
   }
@@ -448,10 +428,14 @@ void TQtDialog::SetText(int32_t id, std::string_view text) {
   const QScopedValueRollback writing(writing_, true);
   QWidget* w = Control(id);
   const QString qt = ToQt(text);
-  if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(qt);
-  else if (auto* label = qobject_cast<QLabel*>(w)) label->setText(qt);
-  else if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(qt);
-  else if (auto* box = qobject_cast<QGroupBox*>(w)) box->setTitle(qt);
+  if (auto* edit = qobject_cast<QLineEdit*>(w))
+    edit->setText(qt);
+  else if (auto* label = qobject_cast<QLabel*>(w))
+    label->setText(qt);
+  else if (auto* button = qobject_cast<QAbstractButton*>(w))
+    button->setText(qt);
+  else if (auto* box = qobject_cast<QGroupBox*>(w))
+    box->setTitle(qt);
   GrowFor(w);
 }
 
@@ -481,8 +465,10 @@ void TQtDialog::Focus(int32_t id) {
 void TQtDialog::ClearItems(int32_t id) {
   const QScopedValueRollback writing(writing_, true);
   QWidget* w = Control(id);
-  if (auto* list = qobject_cast<QListWidget*>(w)) list->clear();
-  else if (auto* combo = qobject_cast<QComboBox*>(w)) combo->clear();
+  if (auto* list = qobject_cast<QListWidget*>(w))
+    list->clear();
+  else if (auto* combo = qobject_cast<QComboBox*>(w))
+    combo->clear();
   else if (auto* table = qobject_cast<QTreeWidget*>(w))
     table->clear();
 }
@@ -509,8 +495,7 @@ int32_t TQtDialog::ItemCount(int32_t id) const {
   QWidget* w = Control(id);
   if (auto* list = qobject_cast<QListWidget*>(w)) return list->count();
   if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->count();
-  if (auto* table = qobject_cast<QTreeWidget*>(w))
-    return table->topLevelItemCount();
+  if (auto* table = qobject_cast<QTreeWidget*>(w)) return table->topLevelItemCount();
   return 0;
 }
 
@@ -530,7 +515,7 @@ int32_t TQtDialog::Selected(int32_t id) const {
   QWidget* w = Control(id);
   if (auto* list = qobject_cast<QListWidget*>(w)) {
     return list->currentItem() != nullptr && list->currentItem()->isSelected() ? list->currentRow()
-                                                                                : -1;
+                                                                               : -1;
   }
   if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentIndex();
   if (auto* table = qobject_cast<QTreeWidget*>(w)) {
@@ -565,8 +550,7 @@ void TQtDialog::Select(int32_t id, int32_t index) {
 
 void TQtDialog::SetColumns(int32_t id, std::span<const TTableColumn> columns) {
   auto* table = qobject_cast<QTreeWidget*>(Control(id));
-  if (table == nullptr)
-    return;
+  if (table == nullptr) return;
   table->setColumnCount(static_cast<int>(columns.size()));
   QTreeWidgetItem* header = table->headerItem();
   for (int column = 0; column < table->columnCount(); ++column) {
@@ -579,8 +563,7 @@ void TQtDialog::SetColumns(int32_t id, std::span<const TTableColumn> columns) {
 void TQtDialog::AddRow(int32_t id, std::span<const std::string> cells) {
   const QScopedValueRollback writing(writing_, true);
   auto* table = qobject_cast<QTreeWidget*>(Control(id));
-  if (table == nullptr)
-    return;
+  if (table == nullptr) return;
   auto* row = new QTreeWidgetItem(table);
   const int columns = std::min(table->columnCount(), static_cast<int>(cells.size()));
   for (int column = 0; column < columns; ++column) {
@@ -593,8 +576,7 @@ void TQtDialog::AddRow(int32_t id, std::span<const std::string> cells) {
 // An arrow in its header marks the column the rows are sorted by.
 void TQtDialog::MarkSortedColumn(int32_t id, int32_t column) {
   auto* table = qobject_cast<QTreeWidget*>(Control(id));
-  if (table == nullptr)
-    return;
+  if (table == nullptr) return;
   const QIcon arrow = style()->standardIcon(QStyle::SP_ArrowUp);
   for (int c = 0; c < table->columnCount(); ++c) {
     table->headerItem()->setIcon(c, c == column ? arrow : QIcon());
@@ -631,9 +613,12 @@ namespace {
 
 QMessageBox::StandardButtons ButtonsOf(TMessageButtons buttons) {
   switch (buttons) {
-    case TMessageButtons::kOk: return QMessageBox::Ok;
-    case TMessageButtons::kOkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case TMessageButtons::kYesNo: return QMessageBox::Yes | QMessageBox::No;
+    case TMessageButtons::kOk:
+      return QMessageBox::Ok;
+    case TMessageButtons::kOkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case TMessageButtons::kYesNo:
+      return QMessageBox::Yes | QMessageBox::No;
     case TMessageButtons::kYesNoCancel:
       return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
@@ -642,21 +627,30 @@ QMessageBox::StandardButtons ButtonsOf(TMessageButtons buttons) {
 
 QMessageBox::Icon IconOf(TMessageIcon icon) {
   switch (icon) {
-    case TMessageIcon::kNone: return QMessageBox::NoIcon;
-    case TMessageIcon::kInformation: return QMessageBox::Information;
-    case TMessageIcon::kWarning: return QMessageBox::Warning;
-    case TMessageIcon::kError: return QMessageBox::Critical;
-    case TMessageIcon::kQuestion: return QMessageBox::Question;
+    case TMessageIcon::kNone:
+      return QMessageBox::NoIcon;
+    case TMessageIcon::kInformation:
+      return QMessageBox::Information;
+    case TMessageIcon::kWarning:
+      return QMessageBox::Warning;
+    case TMessageIcon::kError:
+      return QMessageBox::Critical;
+    case TMessageIcon::kQuestion:
+      return QMessageBox::Question;
   }
   return QMessageBox::NoIcon;
 }
 
 TMessageAnswer AnswerOf(int button) {
   switch (button) {
-    case QMessageBox::Yes: return TMessageAnswer::kYes;
-    case QMessageBox::No: return TMessageAnswer::kNo;
-    case QMessageBox::Cancel: return TMessageAnswer::kCancel;
-    default: return TMessageAnswer::kOk;
+    case QMessageBox::Yes:
+      return TMessageAnswer::kYes;
+    case QMessageBox::No:
+      return TMessageAnswer::kNo;
+    case QMessageBox::Cancel:
+      return TMessageAnswer::kCancel;
+    default:
+      return TMessageAnswer::kOk;
   }
 }
 
@@ -681,8 +675,7 @@ void ShowQtPopup(TWindowHandle owner, const TDialogLayout& layout,
   QObject::connect(dialog, &QDialog::finished, dialog,
                    [dialog, logic, closed = std::move(closed)](int result) {
                      dialog->deleteLater();
-                     if (closed)
-                       closed(result == QDialog::Accepted);
+                     if (closed) closed(result == QDialog::Accepted);
                    });
   const QScreen* screen = dialog->screen();
   const QRect free =
@@ -702,7 +695,7 @@ void ShowQtPopup(TWindowHandle owner, const TDialogLayout& layout,
   }
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -738,7 +731,7 @@ void InstallQtDialogRunners() {
   SetBeepRunner([] { QApplication::beep(); });
   SetClipboardRunner([](std::string_view text) {
     QString lines = ToQt(text);
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // the desktop's line ends
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // the desktop's line ends
     QApplication::clipboard()->setText(lines);
   });
   SetColourRunner([](TWindowHandle owner, uint32_t initial) -> std::optional<uint32_t> {

@@ -55,7 +55,7 @@ class TQtDialog final : public QDialog, public TDialogControls {
   // applies what it shows when the logic accepts it, as Enter would.
   void SetAppliesWhenClosedOutside() { appliesWhenClosedOutside_ = true; }
 
-protected:
+ protected:
   void closeEvent(QCloseEvent* event) override;
   // Keys go to the logic first, wherever the focus is; edits losing the focus are reported.
   void keyPressEvent(QKeyEvent* event) override;
@@ -90,7 +90,7 @@ protected:
   QSize tableSize_;
   TPageControl* pages_ = nullptr;
   bool initialising_ = true;
-  bool writing_ = false; // the controls change through TDialogControls, not by the user
+  bool writing_ = false;  // the controls change through TDialogControls, not by the user
   bool closed_ = false;
   bool appliesWhenClosedOutside_ = false;
   const QKeyEvent* lastRoutedKey_ = nullptr;

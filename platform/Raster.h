@@ -91,8 +91,7 @@ inline void VisibleSteps(int64_t start, int64_t sign, int64_t count, int64_t low
 // inside `bounds` (inclusive) are visited, so a line reaching far off the device costs no
 // more than its visible part. The dash phase moves on by the line's length.
 template <typename TVisit>
-void RasterizeLine(TPoint from, TPoint to, const TRect& bounds, TDashPhase& dash,
-                   TVisit&& visit) {
+void RasterizeLine(TPoint from, TPoint to, const TRect& bounds, TDashPhase& dash, TVisit&& visit) {
   const int64_t dx = int64_t{to.x} - from.x;
   const int64_t dy = int64_t{to.y} - from.y;
   const bool flat = std::llabs(dx) >= std::llabs(dy);

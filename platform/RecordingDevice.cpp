@@ -106,8 +106,7 @@ void TRecordingDevice::LineTo(int32_t x, int32_t y) {
 }
 
 void TRecordingDevice::Polyline(std::span<const TPoint> points) {
-  log_.push_back("polyline " + Num(static_cast<int64_t>(points.size())) + ":" +
-                 PointsText(points));
+  log_.push_back("polyline " + Num(static_cast<int64_t>(points.size())) + ":" + PointsText(points));
 }
 
 void TRecordingDevice::PolyPolyline(std::span<const TPoint> points,
@@ -158,10 +157,9 @@ TColor TRecordingDevice::GetPixel(int32_t x, int32_t y) const {
                  static_cast<std::size_t>(x)];
 }
 
-void TRecordingDevice::TextOut(int32_t x, int32_t y, std::string_view text,
-                               const TFontSpec& font) {
-  std::string line = "text " + PointText({x, y}) + " '" + std::string(text) + "' " +
-                     font.family + " " + Num(font.height);
+void TRecordingDevice::TextOut(int32_t x, int32_t y, std::string_view text, const TFontSpec& font) {
+  std::string line = "text " + PointText({x, y}) + " '" + std::string(text) + "' " + font.family +
+                     " " + Num(font.height);
   if (font.bold) line += " bold";
   if (font.italic) line += " italic";
   log_.push_back(line);

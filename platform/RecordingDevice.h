@@ -78,8 +78,8 @@ class TRecordingDevice final : public TDrawDevice {
   int32_t TextWidth(std::string_view text, const TFontSpec& font) const override;
   void SetGreekFamily(std::string_view family) override;
 
-  void DrawMonoImage(const TMonoImage& image, int32_t x, int32_t y, TColor shape,
-                     TColor background, bool transparentBackground = false) override;
+  void DrawMonoImage(const TMonoImage& image, int32_t x, int32_t y, TColor shape, TColor background,
+                     bool transparentBackground = false) override;
   TMonoImage RenderText(std::string_view text, const TFontSpec& font) const override;
 
  private:

@@ -23,7 +23,9 @@ std::span<const TPoint> TScrolledDevice::Shifted(std::span<const TPoint> points)
   return shifted_;
 }
 
-void TScrolledDevice::Polyline(std::span<const TPoint> points) { target_->Polyline(Shifted(points)); }
+void TScrolledDevice::Polyline(std::span<const TPoint> points) {
+  target_->Polyline(Shifted(points));
+}
 
 void TScrolledDevice::PolyPolyline(std::span<const TPoint> points,
                                    std::span<const int32_t> counts) {

@@ -27,9 +27,7 @@ class TScrolledDevice final : public TDrawDevice {
   void SetPen(TColor color, int32_t width, TPenStyle style) override {
     target_->SetPen(color, width, style);
   }
-  void SetBrush(TColor color, TBrushStyle style) override {
-    target_->SetBrush(color, style);
-  }
+  void SetBrush(TColor color, TBrushStyle style) override { target_->SetBrush(color, style); }
   void SetTextColor(TColor color) override { target_->SetTextColor(color); }
   TColor TextColor() const override { return target_->TextColor(); }
   TColor PenColor() const override { return target_->PenColor(); }
@@ -50,7 +48,9 @@ class TScrolledDevice final : public TDrawDevice {
   void SetPixel(int32_t x, int32_t y, TColor color) override {
     target_->SetPixel(x - dx_, y - dy_, color);
   }
-  TColor GetPixel(int32_t x, int32_t y) const override { return target_->GetPixel(x - dx_, y - dy_); }
+  TColor GetPixel(int32_t x, int32_t y) const override {
+    return target_->GetPixel(x - dx_, y - dy_);
+  }
 
   void TextOut(int32_t x, int32_t y, std::string_view text, const TFontSpec& font) override {
     target_->TextOut(x - dx_, y - dy_, text, font);
@@ -60,8 +60,8 @@ class TScrolledDevice final : public TDrawDevice {
   }
   void SetGreekFamily(std::string_view family) override { target_->SetGreekFamily(family); }
 
-  void DrawMonoImage(const TMonoImage& image, int32_t x, int32_t y, TColor shape,
-                     TColor background, bool transparentBackground) override {
+  void DrawMonoImage(const TMonoImage& image, int32_t x, int32_t y, TColor shape, TColor background,
+                     bool transparentBackground) override {
     target_->DrawMonoImage(image, x - dx_, y - dy_, shape, background, transparentBackground);
   }
   TMonoImage RenderText(std::string_view text, const TFontSpec& font) const override {
@@ -69,7 +69,9 @@ class TScrolledDevice final : public TDrawDevice {
   }
 
  private:
-  TRect Shift(const TRect& r) const { return {r.left - dx_, r.top - dy_, r.right - dx_, r.bottom - dy_}; }
+  TRect Shift(const TRect& r) const {
+    return {r.left - dx_, r.top - dy_, r.right - dx_, r.bottom - dy_};
+  }
   std::span<const TPoint> Shifted(std::span<const TPoint> points);
 
   TDrawDevice* target_ = nullptr;

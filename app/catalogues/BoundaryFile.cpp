@@ -1,7 +1,7 @@
 #include "BoundaryFile.h"
 
-#include "FileBytes.h"
 #include "ByteFields.h"
+#include "FileBytes.h"
 
 namespace velarion::catalogues {
 namespace {
@@ -14,7 +14,7 @@ constexpr std::size_t kFirst = 8;
 constexpr std::size_t kSecond = 9;
 static_assert(kSecond + 1 == TBoundaryFile::kRecordSize);
 
-} // namespace
+}  // namespace
 
 TReadResult<TBoundaryFile> TBoundaryFile::FromBytes(std::span<const std::byte> bytes) {
   return TBoundaryFile(std::vector<std::byte>(bytes.begin(), bytes.end()));
@@ -34,8 +34,10 @@ std::optional<TBoundarySegment> TBoundaryFile::Record(std::size_t index) const {
     return std::nullopt;
   }
   const std::span<const std::byte> r = *bytes;
-  return TBoundarySegment{velplatform::GetField<int16_t>(r, kRa1),  velplatform::GetField<int16_t>(r, kDec1), velplatform::GetField<int16_t>(r, kRa2),
-                          velplatform::GetField<int16_t>(r, kDec2), velplatform::GetField<uint8_t>(r, kFirst), velplatform::GetField<uint8_t>(r, kSecond)};
+  return TBoundarySegment{
+      velplatform::GetField<int16_t>(r, kRa1),   velplatform::GetField<int16_t>(r, kDec1),
+      velplatform::GetField<int16_t>(r, kRa2),   velplatform::GetField<int16_t>(r, kDec2),
+      velplatform::GetField<uint8_t>(r, kFirst), velplatform::GetField<uint8_t>(r, kSecond)};
 }
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues

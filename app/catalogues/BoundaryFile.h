@@ -23,7 +23,7 @@ struct TBoundarySegment {
   int16_t dec1Arcmin = 0;
   int16_t ra2Arcmin = 0;
   int16_t dec2Arcmin = 0;
-  uint8_t firstConstellation = 0; // object numbers of the constellation names
+  uint8_t firstConstellation = 0;  // object numbers of the constellation names
   uint8_t secondConstellation = 0;
 
   [[nodiscard]] bool AlongParallel() const { return dec1Arcmin == dec2Arcmin; }
@@ -31,7 +31,7 @@ struct TBoundarySegment {
 };
 
 class TBoundaryFile {
-public:
+ public:
   static constexpr std::size_t kRecordSize = 10;
 
   static TReadResult<TBoundaryFile> FromBytes(std::span<const std::byte> bytes);
@@ -40,12 +40,12 @@ public:
   [[nodiscard]] std::size_t Count() const { return file_.Count(); }
   [[nodiscard]] std::optional<TBoundarySegment> Record(std::size_t index) const;
 
-private:
+ private:
   explicit TBoundaryFile(std::vector<std::byte> bytes) : file_(std::move(bytes), kRecordSize) {}
 
   TFixedRecordFile file_;
 };
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

@@ -73,7 +73,7 @@ void AppendNumber(std::string& out, double value, std::size_t decimals, std::siz
   out.append(text);
 }
 
-} // namespace
+}  // namespace
 
 TReadResult<TCityFile> TCityFile::FromBytes(std::span<const std::byte> bytes) {
   TCityFile file;
@@ -139,4 +139,4 @@ bool TCityFile::Write(const std::filesystem::path& path, std::span<const TCityRe
   return velplatform::WriteFileAtomically(path.string(), Format(cities));
 }
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues

@@ -18,14 +18,14 @@
 namespace velarion::catalogues {
 
 struct TCityRecord {
-  std::string name;           // code page 1251, without the padding
-  double longitudeDeg = 0.0;  // east positive
-  double latitudeDeg = 0.0;   // north positive
-  double timeZoneHours = 0.0; // east of Greenwich positive
+  std::string name;            // code page 1251, without the padding
+  double longitudeDeg = 0.0;   // east positive
+  double latitudeDeg = 0.0;    // north positive
+  double timeZoneHours = 0.0;  // east of Greenwich positive
 };
 
 class TCityFile {
-public:
+ public:
   static constexpr std::size_t kNameBytes = 33;
   static constexpr double kMinTimeZoneHours = -12.0;
   static constexpr double kMaxTimeZoneHours = 14.0;
@@ -56,15 +56,15 @@ public:
   // the old file left as it was, when the file cannot be written.
   static bool Write(const std::filesystem::path& path, std::span<const TCityRecord> cities);
 
-private:
+ private:
   std::vector<TCityRecord> cities_;
 };
 
 struct TCityFile::TTolerantRead {
   TCityFile file;
-  std::size_t skippedLines = 0; // lines with text that were no city
+  std::size_t skippedLines = 0;  // lines with text that were no city
 };
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

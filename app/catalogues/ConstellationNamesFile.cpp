@@ -51,10 +51,10 @@ std::optional<TConstellationNames> ParseLine(std::string_view line) {
                              *dec};
 }
 
-} // namespace
+}  // namespace
 
-TReadResult<TConstellationNamesFile>
-TConstellationNamesFile::FromBytes(std::span<const std::byte> bytes) {
+TReadResult<TConstellationNamesFile> TConstellationNamesFile::FromBytes(
+    std::span<const std::byte> bytes) {
   TConstellationNamesFile file;
   const std::vector<std::string_view> lines = SplitLines(AsText(bytes));
   for (std::size_t i = 0; i < lines.size() && i < kObjectCount; ++i) {
@@ -67,8 +67,8 @@ TConstellationNamesFile::FromBytes(std::span<const std::byte> bytes) {
   return file;
 }
 
-TReadResult<TConstellationNamesFile>
-TConstellationNamesFile::FromPath(const std::filesystem::path& path) {
+TReadResult<TConstellationNamesFile> TConstellationNamesFile::FromPath(
+    const std::filesystem::path& path) {
   const TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
   if (!bytes) {
     return TReadError{bytes.Error()};
@@ -83,4 +83,4 @@ std::optional<TConstellationNames> TConstellationNamesFile::Record(std::size_t i
   return records_[index];
 }
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues

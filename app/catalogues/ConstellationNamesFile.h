@@ -21,13 +21,13 @@ struct TConstellationNames {
   std::string russianGenitive;
   std::string latin;
   std::string latinGenitive;
-  std::string abbreviation; // "Ser1" and "Ser2" for the two parts of Serpens
+  std::string abbreviation;  // "Ser1" and "Ser2" for the two parts of Serpens
   long labelRaArcmin = 0;
   long labelDecArcmin = 0;
 };
 
 class TConstellationNamesFile {
-public:
+ public:
   // Lines after this many are not read.
   static constexpr std::size_t kObjectCount = 89;
 
@@ -40,10 +40,10 @@ public:
   [[nodiscard]] std::size_t Count() const { return records_.size(); }
   [[nodiscard]] std::optional<TConstellationNames> Record(std::size_t index) const;
 
-private:
+ private:
   std::vector<TConstellationNames> records_;
 };
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

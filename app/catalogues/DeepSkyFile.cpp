@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "FileBytes.h"
 #include "ByteFields.h"
+#include "FileBytes.h"
 #include "TextLines.h"
 
 namespace velarion::catalogues {
@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::size_t kMessier = 0;
 constexpr std::size_t kNgc = 2;
-constexpr std::size_t kName = 4; // length byte, then the text
+constexpr std::size_t kName = 4;  // length byte, then the text
 constexpr std::size_t kNameSize = 20;
 constexpr std::size_t kRa = 25;
 constexpr std::size_t kDec = 31;
@@ -34,20 +34,16 @@ std::string ReadPrefixed(std::span<const std::byte> record, std::size_t at) {
   return velplatform::GetRawText(record, at + 1, velplatform::GetField<uint8_t>(record, at));
 }
 
-double DegreesOrZero(const std::string& text) {
-  return ParseDecimal(text).value_or(0.0);
-}
+double DegreesOrZero(const std::string& text) { return ParseDecimal(text).value_or(0.0); }
 
-} // namespace
+}  // namespace
 
 double TDeepSkyRecord::RaDeg() const {
   const double ra = std::fmod(DegreesOrZero(raText), 360.0);
   return ra < 0.0 ? ra + 360.0 : ra;
 }
 
-double TDeepSkyRecord::DecDeg() const {
-  return DegreesOrZero(decText);
-}
+double TDeepSkyRecord::DecDeg() const { return DegreesOrZero(decText); }
 
 TReadResult<TDeepSkyFile> TDeepSkyFile::FromBytes(std::span<const std::byte> bytes) {
   TDeepSkyFile file(std::vector<std::byte>(bytes.begin(), bytes.end()));
@@ -77,9 +73,15 @@ std::optional<TDeepSkyRecord> TDeepSkyFile::Record(std::size_t index) const {
     return std::nullopt;
   }
   const std::span<const std::byte> r = *bytes;
-  return TDeepSkyRecord{velplatform::GetField<int16_t>(r, kMessier), velplatform::GetField<int16_t>(r, kNgc),       ReadPrefixed(r, kName),
-                        ReadPrefixed(r, kRa), ReadPrefixed(r, kDec),  velplatform::GetField<uint8_t>(r, kType),
-                        velplatform::GetField<uint8_t>(r, kReserved), velplatform::GetField<int16_t>(r, kMagnitude), velplatform::GetField<int16_t>(r, kSize)};
+  return TDeepSkyRecord{velplatform::GetField<int16_t>(r, kMessier),
+                        velplatform::GetField<int16_t>(r, kNgc),
+                        ReadPrefixed(r, kName),
+                        ReadPrefixed(r, kRa),
+                        ReadPrefixed(r, kDec),
+                        velplatform::GetField<uint8_t>(r, kType),
+                        velplatform::GetField<uint8_t>(r, kReserved),
+                        velplatform::GetField<int16_t>(r, kMagnitude),
+                        velplatform::GetField<int16_t>(r, kSize)};
 }
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues

@@ -25,15 +25,15 @@ enum class TDeepSkyType : uint8_t {
 };
 
 struct TDeepSkyRecord {
-  int16_t messier = 0; // 0: none
-  int16_t ngc = 0;     // 0: none
-  std::string name;    // up to 20 bytes, code page 1251; "LMC", "SMC" for the Clouds
-  std::string raText;  // J2000, degrees, up to 5 characters
+  int16_t messier = 0;  // 0: none
+  int16_t ngc = 0;      // 0: none
+  std::string name;     // up to 20 bytes, code page 1251; "LMC", "SMC" for the Clouds
+  std::string raText;   // J2000, degrees, up to 5 characters
   std::string decText;
-  uint8_t type = 0; // a TDeepSkyType; other values are read as they stand
+  uint8_t type = 0;  // a TDeepSkyType; other values are read as they stand
   uint8_t reserved = 0;
-  int16_t magnitudeCenti = 0; // V x 100
-  int16_t sizeDeciArcmin = 0; // angular size x 10, arc-minutes; 0: not known
+  int16_t magnitudeCenti = 0;  // V x 100
+  int16_t sizeDeciArcmin = 0;  // angular size x 10, arc-minutes; 0: not known
 
   // The position texts as numbers; a text that is not a number gives 0. RA in 0..360.
   [[nodiscard]] double RaDeg() const;
@@ -41,7 +41,7 @@ struct TDeepSkyRecord {
 };
 
 class TDeepSkyFile {
-public:
+ public:
   static constexpr std::size_t kRecordSize = 43;
 
   // A record whose length byte exceeds its text field makes the file malformed.
@@ -51,12 +51,12 @@ public:
   [[nodiscard]] std::size_t Count() const { return file_.Count(); }
   [[nodiscard]] std::optional<TDeepSkyRecord> Record(std::size_t index) const;
 
-private:
+ private:
   explicit TDeepSkyFile(std::vector<std::byte> bytes) : file_(std::move(bytes), kRecordSize) {}
 
   TFixedRecordFile file_;
 };
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

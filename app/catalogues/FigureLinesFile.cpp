@@ -1,7 +1,7 @@
 #include "FigureLinesFile.h"
 
-#include "FileBytes.h"
 #include "ByteFields.h"
+#include "FileBytes.h"
 
 namespace velarion::catalogues {
 namespace {
@@ -17,7 +17,7 @@ constexpr std::size_t kPmDec2 = 22;
 constexpr std::size_t kConstellation = 24;
 static_assert(kConstellation + 1 == TFigureLinesFile::kRecordSize);
 
-} // namespace
+}  // namespace
 
 TReadResult<TFigureLinesFile> TFigureLinesFile::FromBytes(std::span<const std::byte> bytes) {
   return TFigureLinesFile(std::vector<std::byte>(bytes.begin(), bytes.end()));
@@ -37,9 +37,12 @@ std::optional<TFigureLine> TFigureLinesFile::Record(std::size_t index) const {
     return std::nullopt;
   }
   const std::span<const std::byte> r = *bytes;
-  return TFigureLine{velplatform::GetField<int32_t>(r, kRa1),   velplatform::GetField<int32_t>(r, kDec1),   velplatform::GetField<int32_t>(r, kRa2),
-                     velplatform::GetField<int32_t>(r, kDec2),  velplatform::GetField<int16_t>(r, kPmRa1),  velplatform::GetField<int16_t>(r, kPmDec1),
-                     velplatform::GetField<int16_t>(r, kPmRa2), velplatform::GetField<int16_t>(r, kPmDec2), velplatform::GetField<uint8_t>(r, kConstellation)};
+  return TFigureLine{
+      velplatform::GetField<int32_t>(r, kRa1),          velplatform::GetField<int32_t>(r, kDec1),
+      velplatform::GetField<int32_t>(r, kRa2),          velplatform::GetField<int32_t>(r, kDec2),
+      velplatform::GetField<int16_t>(r, kPmRa1),        velplatform::GetField<int16_t>(r, kPmDec1),
+      velplatform::GetField<int16_t>(r, kPmRa2),        velplatform::GetField<int16_t>(r, kPmDec2),
+      velplatform::GetField<uint8_t>(r, kConstellation)};
 }
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues

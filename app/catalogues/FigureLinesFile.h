@@ -26,11 +26,11 @@ struct TFigureLine {
   int16_t pmDec1MasPerYear = 0;
   int16_t pmRa2MasPerYear = 0;
   int16_t pmDec2MasPerYear = 0;
-  uint8_t constellation = 0; // object number of the constellation names
+  uint8_t constellation = 0;  // object number of the constellation names
 };
 
 class TFigureLinesFile {
-public:
+ public:
   static constexpr std::size_t kRecordSize = 25;
 
   static TReadResult<TFigureLinesFile> FromBytes(std::span<const std::byte> bytes);
@@ -39,12 +39,12 @@ public:
   [[nodiscard]] std::size_t Count() const { return file_.Count(); }
   [[nodiscard]] std::optional<TFigureLine> Record(std::size_t index) const;
 
-private:
+ private:
   explicit TFigureLinesFile(std::vector<std::byte> bytes) : file_(std::move(bytes), kRecordSize) {}
 
   TFixedRecordFile file_;
 };
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

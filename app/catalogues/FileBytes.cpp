@@ -21,4 +21,4 @@ TReadResult<std::vector<std::byte>> ReadFileBytes(const std::filesystem::path& p
   return bytes;
 }
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues

@@ -13,6 +13,6 @@ namespace velarion::catalogues {
 // The bytes of the file at path; an error naming the file when it cannot be read.
 TReadResult<std::vector<std::byte>> ReadFileBytes(const std::filesystem::path& path);
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

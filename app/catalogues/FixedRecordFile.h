@@ -12,7 +12,7 @@
 namespace velarion::catalogues {
 
 class TFixedRecordFile {
-public:
+ public:
   TFixedRecordFile(std::vector<std::byte> bytes, std::size_t recordSize)
       : bytes_(std::move(bytes)), recordSize_(recordSize) {}
 
@@ -26,11 +26,11 @@ public:
     return std::span<const std::byte>(bytes_).subspan(index * recordSize_, recordSize_);
   }
 
-private:
+ private:
   std::vector<std::byte> bytes_;
   std::size_t recordSize_;
 };
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

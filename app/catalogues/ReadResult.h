@@ -14,8 +14,9 @@ struct TReadError {
   std::string message;
 };
 
-template <class T> class TReadResult {
-public:
+template <class T>
+class TReadResult {
+ public:
   TReadResult(T value) : content_(std::move(value)) {}
   TReadResult(TReadError error) : content_(std::move(error)) {}
 
@@ -29,10 +30,10 @@ public:
   // Only when not Ok().
   [[nodiscard]] const std::string& Error() const { return std::get<TReadError>(content_).message; }
 
-private:
+ private:
   std::variant<T, TReadError> content_;
 };
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

@@ -1,7 +1,7 @@
 #include "StarFile.h"
 
-#include "FileBytes.h"
 #include "ByteFields.h"
+#include "FileBytes.h"
 
 namespace velarion::catalogues {
 namespace {
@@ -33,7 +33,7 @@ char ReadChar(std::span<const std::byte> record, std::size_t at) {
   return static_cast<char>(velplatform::GetField<uint8_t>(record, at));
 }
 
-} // namespace
+}  // namespace
 
 TReadResult<TStarFile> TStarFile::FromBytes(std::span<const std::byte> bytes) {
   return TStarFile(std::vector<std::byte>(bytes.begin(), bytes.end()));
@@ -75,4 +75,4 @@ std::optional<TStarRecord> TStarFile::Record(std::size_t index) const {
   return star;
 }
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues

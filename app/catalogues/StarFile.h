@@ -19,21 +19,21 @@ namespace velarion::catalogues {
 // One star; text fields are code page 1251 bytes as stored.
 struct TStarRecord {
   uint16_t hr = 0;
-  int32_t raArcsec = 0;  // J2000
-  int32_t decArcsec = 0; // J2000
+  int32_t raArcsec = 0;   // J2000
+  int32_t decArcsec = 0;  // J2000
   // Rate of right ascension (not multiplied by cos dec) and of declination.
   int16_t pmRaMasPerYear = 0;
   int16_t pmDecMasPerYear = 0;
-  int16_t magnitudeCenti = 0;   // V x 100
-  int16_t colourIndexCenti = 0; // B-V x 100, kUnknownColourIndex when not known
-  uint8_t constellation = 0;    // object number of the constellation names, 1..89
-  uint8_t flamsteed = 0;        // 0: none
-  char bayerLetter = 0;         // symbol-font letter of the Greek letter, 0: none
-  char bayerIndex = ' ';        // '1'..'9', ' ': none
-  std::string designation;      // 9 bytes: 5 right-aligned, a space, the abbreviation
+  int16_t magnitudeCenti = 0;    // V x 100
+  int16_t colourIndexCenti = 0;  // B-V x 100, kUnknownColourIndex when not known
+  uint8_t constellation = 0;     // object number of the constellation names, 1..89
+  uint8_t flamsteed = 0;         // 0: none
+  char bayerLetter = 0;          // symbol-font letter of the Greek letter, 0: none
+  char bayerIndex = ' ';         // '1'..'9', ' ': none
+  std::string designation;       // 9 bytes: 5 right-aligned, a space, the abbreviation
   char magnitudeRemark = ' ';
-  std::string spectralClass; // 18 bytes
-  int16_t parallaxMas = 0;   // 0: not known
+  std::string spectralClass;  // 18 bytes
+  int16_t parallaxMas = 0;    // 0: not known
   char colourIndexRemark = ' ';
   bool isDouble = false;
   bool isSpectroscopicBinary = false;
@@ -42,7 +42,7 @@ struct TStarRecord {
 };
 
 class TStarFile {
-public:
+ public:
   static constexpr std::size_t kRecordSize = 55;
 
   static TReadResult<TStarFile> FromBytes(std::span<const std::byte> bytes);
@@ -53,12 +53,12 @@ public:
   // Record index, from 0 (file order); none past the end.
   [[nodiscard]] std::optional<TStarRecord> Record(std::size_t index) const;
 
-private:
+ private:
   explicit TStarFile(std::vector<std::byte> bytes) : file_(std::move(bytes), kRecordSize) {}
 
   TFixedRecordFile file_;
 };
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

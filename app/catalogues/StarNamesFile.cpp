@@ -22,7 +22,7 @@ std::optional<TStarName> ParseLine(std::string_view line) {
   return TStarName{static_cast<int32_t>(*hr), std::string(name)};
 }
 
-} // namespace
+}  // namespace
 
 TReadResult<TStarNamesFile> TStarNamesFile::FromBytes(std::span<const std::byte> bytes) {
   TStarNamesFile file;
@@ -64,4 +64,4 @@ std::optional<std::string> TStarNamesFile::Find(int32_t hr) const {
   return found->name;
 }
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues

@@ -17,11 +17,11 @@ namespace velarion::catalogues {
 
 struct TStarName {
   int32_t hr = 0;
-  std::string name; // code page 1251; may end with a remark in square brackets
+  std::string name;  // code page 1251; may end with a remark in square brackets
 };
 
 class TStarNamesFile {
-public:
+ public:
   // Blank lines are skipped. A line that does not begin with a number followed by a name,
   // or a number smaller than the one before, makes the file malformed.
   static TReadResult<TStarNamesFile> FromBytes(std::span<const std::byte> bytes);
@@ -33,10 +33,10 @@ public:
   // The first name of star hr; none when it has no name.
   [[nodiscard]] std::optional<std::string> Find(int32_t hr) const;
 
-private:
+ private:
   std::vector<TStarName> names_;
 };
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

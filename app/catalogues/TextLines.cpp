@@ -33,7 +33,8 @@ std::string_view TrimBlanks(std::string_view text) {
 
 namespace {
 
-template <class T> std::optional<T> ParseWhole(std::string_view text) {
+template <class T>
+std::optional<T> ParseWhole(std::string_view text) {
   text = TrimBlanks(text);
   // from_chars takes no leading "+"; the files write none, but a hand-edited one may.
   if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
@@ -47,7 +48,7 @@ template <class T> std::optional<T> ParseWhole(std::string_view text) {
   return value;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<double> ParseDecimal(std::string_view text) {
   const std::optional<double> value = ParseWhole<double>(text);
@@ -57,8 +58,6 @@ std::optional<double> ParseDecimal(std::string_view text) {
   return value;
 }
 
-std::optional<long> ParseInteger(std::string_view text) {
-  return ParseWhole<long>(text);
-}
+std::optional<long> ParseInteger(std::string_view text) { return ParseWhole<long>(text); }
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues

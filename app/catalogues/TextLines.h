@@ -24,6 +24,6 @@ std::string_view TrimBlanks(std::string_view text);
 std::optional<double> ParseDecimal(std::string_view text);
 std::optional<long> ParseInteger(std::string_view text);
 
-} // namespace velarion::catalogues
+}  // namespace velarion::catalogues
 
 #endif

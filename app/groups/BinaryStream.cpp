@@ -30,8 +30,8 @@ uint8_t TBinaryStream::ReadU8() { return std::to_integer<uint8_t>(Take(1)[0]); }
 
 uint16_t TBinaryStream::ReadU16() {
   const auto b = Take(2);
-  return static_cast<uint16_t>(std::to_integer<uint16_t>(b[0]) |
-                               std::to_integer<uint16_t>(b[1]) << 8);
+  return static_cast<uint16_t>(std::to_integer<uint16_t>(b[0]) | std::to_integer<uint16_t>(b[1])
+                                                                     << 8);
 }
 
 int32_t TBinaryStream::ReadI32() {

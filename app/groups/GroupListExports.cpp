@@ -53,9 +53,8 @@ extern "C" {
 VELARION_HOST_EXPORT bool GetAnotherGroupInfo(const char* code, void* groupInfo) {
   velarion::groups::TSkyObjectGroup* group = FindByCode(code);
   if (group == nullptr || groupInfo == nullptr) return false;
-  velarion::kit::WriteGroupInfo(
-      group->GetGroupInfo(),
-      {static_cast<std::byte*>(groupInfo), velarion::kit::group_info::kSize});
+  velarion::kit::WriteGroupInfo(group->GetGroupInfo(), {static_cast<std::byte*>(groupInfo),
+                                                        velarion::kit::group_info::kSize});
   return true;
 }
 
@@ -75,8 +74,8 @@ VELARION_HOST_EXPORT int32_t GetAnotherGroupObject(const char* code, int32_t num
              : 0;
 }
 
-VELARION_HOST_EXPORT int32_t GetAnotherCatalogObject(const char* code, int32_t number,
-                                                     void* buffer, int32_t size) {
+VELARION_HOST_EXPORT int32_t GetAnotherCatalogObject(const char* code, int32_t number, void* buffer,
+                                                     int32_t size) {
   return GetAnotherGroupObject(code, number, buffer, size);
 }
 

@@ -26,8 +26,8 @@ VELARION_HOST_EXPORT bool GetAnotherCatalogInfo(const char* code, void* groupInf
 // with "VLOD" (189) when the buffer holds it, else 0.
 VELARION_HOST_EXPORT int32_t GetAnotherGroupObject(const char* code, int32_t number, void* buffer,
                                                    int32_t size);
-VELARION_HOST_EXPORT int32_t GetAnotherCatalogObject(const char* code, int32_t number,
-                                                     void* buffer, int32_t size);
+VELARION_HOST_EXPORT int32_t GetAnotherCatalogObject(const char* code, int32_t number, void* buffer,
+                                                     int32_t size);
 }
 
 #endif

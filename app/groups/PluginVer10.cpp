@@ -53,7 +53,9 @@ std::string TPluginVer10::Caption(bool (*call)(int32_t, void*, int32_t), bool of
   return ZeroTerminatedText(buffer);
 }
 
-std::string TPluginVer10::GetSearchCaption() { return Caption(exports_.SearchObjDialog, HasSearch); }
+std::string TPluginVer10::GetSearchCaption() {
+  return Caption(exports_.SearchObjDialog, HasSearch);
+}
 
 std::string TPluginVer10::GetActionCaption() { return Caption(exports_.AdvancedAction, HasAction); }
 
@@ -69,16 +71,15 @@ void TPluginVer10::FreeResources(TWindowHandle) {
   ResourcesReady = false;
 }
 
-void TPluginVer10::CalculateObjects(uint8_t viewMode, const TObjectRect& r,
-                                    const TRaDecWindow& w) {
+void TPluginVer10::CalculateObjects(uint8_t viewMode, const TObjectRect& r, const TRaDecWindow& w) {
   lastViewMode_ = viewMode;
   RunList.Clear();
   const TFillScope fill(RunList);
   if (viewMode == 0) {
     exports_.Calculate(&ReportVisibleRun);
   } else {
-    exports_.DetailCalculate(w.raMin, w.raMax, w.decMin, w.decMax, r.left, r.top, r.right,
-                             r.bottom, &ReportVisibleRun);
+    exports_.DetailCalculate(w.raMin, w.raMax, w.decMin, w.decMax, r.left, r.top, r.right, r.bottom,
+                             &ReportVisibleRun);
   }
 }
 

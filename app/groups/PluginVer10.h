@@ -42,7 +42,8 @@ class TPluginVer10 : public TSkyObjectGroup {
   bool AdvancedAction(TWindowHandle owner) override;
 
  private:
-  TPluginVer10(std::unique_ptr<velplatform::TSharedLibrary> library, const kit::TPluginExports10& e);
+  TPluginVer10(std::unique_ptr<velplatform::TSharedLibrary> library,
+               const kit::TPluginExports10& e);
   std::string Caption(bool (*call)(int32_t, void*, int32_t), bool offered);
 
   std::unique_ptr<velplatform::TSharedLibrary> library_;

@@ -75,12 +75,11 @@ void TPluginVer20::RefreshParam(std::span<const std::byte> recordAndColourTable)
   }
 }
 
-void TPluginVer20::CalculateObjects(uint8_t viewMode, const TObjectRect& r,
-                                    const TRaDecWindow& w) {
+void TPluginVer20::CalculateObjects(uint8_t viewMode, const TObjectRect& r, const TRaDecWindow& w) {
   RunList.Clear();
   const TFillScope fill(RunList);
-  exports_.CalculateObjects(viewMode, r.left, r.top, r.right, r.bottom, w.raMin, w.raMax,
-                            w.decMin, w.decMax, &ReportVisibleObject);
+  exports_.CalculateObjects(viewMode, r.left, r.top, r.right, r.bottom, w.raMin, w.raMax, w.decMin,
+                            w.decMax, &ReportVisibleObject);
 }
 
 void TPluginVer20::DrawObjects(TDeviceHandle device, const TObjectRect& r) {
@@ -141,14 +140,14 @@ bool TPluginVer20::GetFObjectData(int32_t number, std::span<std::byte> buffer) {
 
 TTextList TPluginVer20::GetObjectStrings(int32_t number) {
   std::array<char, kLinesBufferSize> buffer{};
-  return LinesText(buffer, exports_.GetObjectInfo(number, kit::kInfoStrings, buffer.data(),
-                                                  kLinesBufferSize));
+  return LinesText(
+      buffer, exports_.GetObjectInfo(number, kit::kInfoStrings, buffer.data(), kLinesBufferSize));
 }
 
 std::string TPluginVer20::GetObjectName(int32_t number) {
   std::array<char, kCaptionBufferSize> buffer{};
-  return CaptionText(buffer, exports_.GetObjectInfo(number, kit::kInfoName, buffer.data(),
-                                                    kCaptionBufferSize));
+  return CaptionText(
+      buffer, exports_.GetObjectInfo(number, kit::kInfoName, buffer.data(), kCaptionBufferSize));
 }
 
 TTextList TPluginVer20::GetInfoItems() {

@@ -42,7 +42,8 @@ class TPluginVer20 : public TSkyObjectGroup {
   bool AdvancedAction(TWindowHandle owner) override;
 
  private:
-  TPluginVer20(std::unique_ptr<velplatform::TSharedLibrary> library, const kit::TPluginExports20& e);
+  TPluginVer20(std::unique_ptr<velplatform::TSharedLibrary> library,
+               const kit::TPluginExports20& e);
   std::string Caption(int32_t kind);
 
   std::unique_ptr<velplatform::TSharedLibrary> library_;

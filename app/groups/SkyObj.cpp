@@ -157,10 +157,9 @@ void CalculateElement(TGroupListElement& element, uint8_t viewMode, const TObjec
   TSkyObjectGroup* group = element.Group();
   if (group == nullptr) return;
   group->RefreshParam(refreshRecord);
-  const bool calculated =
-      capabilityOnly ? ((viewMode == 0 && group->ShowInQuickView) ||
-                        (viewMode == 1 && group->ShowInDetailedView))
-                     : element.VisibleInMode(viewMode);
+  const bool calculated = capabilityOnly ? ((viewMode == 0 && group->ShowInQuickView) ||
+                                            (viewMode == 1 && group->ShowInDetailedView))
+                                         : element.VisibleInMode(viewMode);
   if (!calculated) {
     group->RunList.Clear();
     return;
@@ -176,9 +175,9 @@ void CalculateElement(TGroupListElement& element, uint8_t viewMode, const TObjec
     window = view.latitude > 0.0 ? TRaDecWindow{0.0, 360.0, view.latitude - 90.0, 90.0}
                                  : TRaDecWindow{0.0, 360.0, -90.0, view.latitude + 90.0};
   } else if (group->EpochKind != 0) {
-    const sky::TRaDecRange range = sky::GetVisibleRaDecRange(
-        {rect.left, rect.top, rect.right, rect.bottom}, view.centreX, view.centreY, view.radius,
-        view.yScale);
+    const sky::TRaDecRange range =
+        sky::GetVisibleRaDecRange({rect.left, rect.top, rect.right, rect.bottom}, view.centreX,
+                                  view.centreY, view.radius, view.yScale);
     window = {range.raMinDeg, range.raMaxDeg, range.decMinDeg, range.decMaxDeg};
   }
   group->CalculateObjects(viewMode, rect, window);

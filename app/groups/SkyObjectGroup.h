@@ -69,9 +69,7 @@ class TSkyObjectGroup {
   virtual int32_t GetObjectData(int32_t number, std::span<std::byte> buffer) = 0;
   // The 189-byte common object record, "VLOD" included; false when there is none or the
   // buffer cannot hold it.
-  virtual bool GetFObjectData(int32_t /*number*/, std::span<std::byte> /*buffer*/) {
-    return false;
-  }
+  virtual bool GetFObjectData(int32_t /*number*/, std::span<std::byte> /*buffer*/) { return false; }
   virtual TTextList GetObjectStrings(int32_t number) = 0;
   virtual std::string GetObjectName(int32_t number) = 0;
   virtual TTextList GetInfoItems() = 0;

@@ -42,7 +42,8 @@ void TStdGroup::RefreshParam(std::span<const std::byte> recordAndColourTable) {
   group_.RefreshParam();
 }
 
-void TStdGroup::CalculateObjects(uint8_t viewMode, const TObjectRect& r, const TRaDecWindow& window) {
+void TStdGroup::CalculateObjects(uint8_t viewMode, const TObjectRect& r,
+                                 const TRaDecWindow& window) {
   group_.ViewMode = viewMode;
   group_.ViewRect = {r.left, r.right, r.top, r.bottom};
   group_.RaDecWindow = window;

@@ -8,9 +8,7 @@ namespace {
 
 constexpr double kRoundingOffset = 0.5555555555555556;
 
-double ClampUnit(double x) {
-  return std::clamp(x, -1.0, 1.0);
-}
+double ClampUnit(double x) { return std::clamp(x, -1.0, 1.0); }
 
 // Fractional part of x / period times period, shifted into [0, period). A tiny negative x
 // would land exactly on the period after the shift; it belongs to 0.
@@ -23,7 +21,7 @@ double ReducePeriodic(double x, double period) {
   return reduced >= period ? 0.0 : reduced;
 }
 
-} // namespace
+}  // namespace
 
 double ArcSin(double x) {
   const double c = ClampUnit(x);
@@ -35,13 +33,9 @@ double ArcCos(double x) {
   return std::atan2(std::sqrt(1.0 - c * c), c);
 }
 
-double Reduce360(double degrees) {
-  return ReducePeriodic(degrees, 360.0);
-}
+double Reduce360(double degrees) { return ReducePeriodic(degrees, 360.0); }
 
-double Reduce24(double hours) {
-  return ReducePeriodic(hours, 24.0);
-}
+double Reduce24(double hours) { return ReducePeriodic(hours, 24.0); }
 
 TMatrix3 Multiply(const TMatrix3& a, const TMatrix3& b) {
   TMatrix3 c{};
@@ -78,4 +72,4 @@ double RoundTo(double x, int decimals) {
   return std::trunc(x * scale + std::copysign(kRoundingOffset, x)) / scale;
 }
 
-} // namespace velarion::sky
+}  // namespace velarion::sky

@@ -29,17 +29,11 @@ struct TSinCos {
   double cos;
 };
 
-inline double DegToRad(double degrees) {
-  return degrees * kDegToRad;
-}
-inline double RadToDeg(double radians) {
-  return radians * kRadToDeg;
-}
+inline double DegToRad(double degrees) { return degrees * kDegToRad; }
+inline double RadToDeg(double radians) { return radians * kRadToDeg; }
 
 // Sine and cosine of one angle in radians, computed together.
-inline TSinCos SinCos(double radians) {
-  return {std::sin(radians), std::cos(radians)};
-}
+inline TSinCos SinCos(double radians) { return {std::sin(radians), std::cos(radians)}; }
 
 // Nearest integer with halves going to the even neighbour (the default rounding mode). One
 // conversion instruction where SSE2 is there: the libm call costs more than the projection
@@ -51,16 +45,12 @@ inline int64_t RoundToInt64(double x) {
   return std::llrint(x);
 #endif
 }
-inline int32_t RoundToInt(double x) {
-  return static_cast<int32_t>(RoundToInt64(x));
-}
+inline int32_t RoundToInt(double x) { return static_cast<int32_t>(RoundToInt64(x)); }
 
 namespace detail {
 
 // 1/n! for the Taylor series of sine and cosine.
-constexpr double InverseFactorial(int n) {
-  return n <= 1 ? 1.0 : InverseFactorial(n - 1) / n;
-}
+constexpr double InverseFactorial(int n) { return n <= 1 ? 1.0 : InverseFactorial(n - 1) / n; }
 
 // Series on [-pi/4, pi/4]; the first omitted terms are below 5e-17. In u = -x^2 every
 // coefficient is positive, and Estrin's grouping keeps the chain of dependent operations
@@ -77,13 +67,13 @@ inline TSinCos SinCosNearZero(double x) {
   return {x + x * u * sinSeries, 1.0 + u * cosSeries};
 }
 
-} // namespace detail
+}  // namespace detail
 
 // Sine and cosine of an angle in degrees. The angle is first reduced exactly to within 45
 // degrees of a multiple of 90, so multiples of 90 give exact zeros and ones, and the series
 // is several times faster than the library calls in the inner loop of RaDecToXY.
 inline TSinCos SinCosDeg(double degrees) {
-  if (!(std::fabs(degrees) < 1.0e15)) { // beyond exact reduction, or NaN
+  if (!(std::fabs(degrees) < 1.0e15)) {  // beyond exact reduction, or NaN
     return SinCos(degrees * kDegToRad);
   }
   // Any nearby multiple of 90 will do, so a product stands in for the slower division.
@@ -97,9 +87,7 @@ inline TSinCos SinCosDeg(double degrees) {
   return {sines[k], cosines[k]};
 }
 
-inline double Tan(double radians) {
-  return std::tan(radians);
-}
+inline double Tan(double radians) { return std::tan(radians); }
 
 // Arcsine and arccosine in radians as atan2 forms, which stay accurate near +-1. The
 // argument is clamped to [-1, 1] so that rounding just past the ends gives the end angle
@@ -107,9 +95,7 @@ inline double Tan(double radians) {
 double ArcSin(double x);
 double ArcCos(double x);
 
-inline double ArcTan2(double y, double x) {
-  return std::atan2(y, x);
-}
+inline double ArcTan2(double y, double x) { return std::atan2(y, x); }
 
 // Degrees reduced to [0, 360) and hours to [0, 24).
 double Reduce360(double degrees);
@@ -133,6 +119,6 @@ TMatrix3 Inverse(const TMatrix3& m);
 // of x.
 double RoundTo(double x, int decimals);
 
-} // namespace velarion::sky
+}  // namespace velarion::sky
 
 #endif

@@ -20,16 +20,16 @@ int32_t RoundedQuotient(int64_t numerator, int64_t denominator) {
 std::optional<TPoint> CrossVertical(TPoint a, TPoint b, int32_t x) {
   if (x < std::min(a.x, b.x) || x > std::max(a.x, b.x)) return std::nullopt;
   if (a.x == b.x) return TPoint{x, static_cast<int32_t>((int64_t{a.y} + b.y) / 2)};
-  const int64_t y = b.y + static_cast<int64_t>(
-                              RoundedQuotient(int64_t{x - b.x} * (int64_t{b.y} - a.y), int64_t{b.x} - a.x));
+  const int64_t y = b.y + static_cast<int64_t>(RoundedQuotient(
+                              int64_t{x - b.x} * (int64_t{b.y} - a.y), int64_t{b.x} - a.x));
   return TPoint{x, static_cast<int32_t>(y)};
 }
 
 std::optional<TPoint> CrossHorizontal(TPoint a, TPoint b, int32_t y) {
   if (y < std::min(a.y, b.y) || y > std::max(a.y, b.y)) return std::nullopt;
   if (a.y == b.y) return TPoint{static_cast<int32_t>((int64_t{a.x} + b.x) / 2), y};
-  const int64_t x = b.x + static_cast<int64_t>(
-                              RoundedQuotient(int64_t{y - b.y} * (int64_t{b.x} - a.x), int64_t{b.y} - a.y));
+  const int64_t x = b.x + static_cast<int64_t>(RoundedQuotient(
+                              int64_t{y - b.y} * (int64_t{b.x} - a.x), int64_t{b.y} - a.y));
   return TPoint{static_cast<int32_t>(x), y};
 }
 

@@ -36,7 +36,8 @@ void TColorSchemeSelection::Select(TSchemePage page, int index) {
 
 bool TColorSchemeSelection::IsCurrent(TSchemePage page, int index) const {
   const TColorSchemeList& list = page == TSchemePage::kScreen ? schemes_.screen : schemes_.printer;
-  return index >= 0 && index < static_cast<int>(list.size()) && list[index] == current_[Index(page)];
+  return index >= 0 && index < static_cast<int>(list.size()) &&
+         list[index] == current_[Index(page)];
 }
 
 TColorSchemePtr TColorSchemeSelection::NewScheme(TSchemePage page) {

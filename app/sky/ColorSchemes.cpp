@@ -21,8 +21,8 @@ constexpr std::array<uint32_t, kColorSlots> kScreenDefaults = {
     Rgb(128, 128, 128), Rgb(255, 255, 0), Rgb(0, 0, 128),   Rgb(0, 0, 64)};
 
 constexpr std::array<uint32_t, kColorSlots> kPrinterDefaults = {
-    Rgb(255, 255, 255), Rgb(255, 255, 255), Rgb(0, 0, 0),       Rgb(0, 0, 0),       Rgb(0, 0, 0),
-    Rgb(0, 0, 0),       Rgb(0, 0, 0),       Rgb(0, 0, 0),       Rgb(0, 0, 0),       Rgb(0, 0, 0),
+    Rgb(255, 255, 255), Rgb(255, 255, 255), Rgb(0, 0, 0),       Rgb(0, 0, 0),      Rgb(0, 0, 0),
+    Rgb(0, 0, 0),       Rgb(0, 0, 0),       Rgb(0, 0, 0),       Rgb(0, 0, 0),      Rgb(0, 0, 0),
     Rgb(192, 192, 192), Rgb(0, 0, 0),       Rgb(255, 255, 255), Rgb(255, 255, 255)};
 
 bool NextIsDigit(const velplatform::TMapFile& file) {
@@ -89,8 +89,8 @@ bool TColorSchemes::Save(const std::string& programFolder) const {
   const std::string temporary = path + ".~new";
   bool complete = false;
   {
-    velplatform::TMapFile file(temporary, velplatform::TMapFile::kModeWrite |
-                                              velplatform::TMapFile::kModeCreate);
+    velplatform::TMapFile file(
+        temporary, velplatform::TMapFile::kModeWrite | velplatform::TMapFile::kModeCreate);
     if (file.OpenState() == velplatform::TMapFile::kReady) {
       for (const TColorSchemeList* list : {&screen, &printer}) {
         for (const TColorSchemePtr& scheme : *list) {

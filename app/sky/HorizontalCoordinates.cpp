@@ -30,8 +30,9 @@ THorizontal HorizontalCoordinates(double ra, double dec, double mjd, const TObse
     if (view.azimuthFromSouth) azimuth -= 180.0;
     azimuth = Reduce360(azimuth);
   }
-  const double apparent =
-      view.refraction ? altitude + refrac(altitude, view.pressureMbar, view.temperatureC) : altitude;
+  const double apparent = view.refraction
+                              ? altitude + refrac(altitude, view.pressureMbar, view.temperatureC)
+                              : altitude;
   return {azimuth, apparent};
 }
 

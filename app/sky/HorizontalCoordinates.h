@@ -6,11 +6,11 @@
 namespace velarion::sky {
 
 struct TObserverView {
-  double mjd = 0.0;                 // the view's moment (UT)
-  double localSiderealTime = 0.0;   // hours, at that moment
-  double longitudeEast = 0.0;       // degrees
-  double latitude = 0.0;            // degrees
-  bool azimuthFromSouth = false;    // configuration key "AzZeroPoint" = 1
+  double mjd = 0.0;                // the view's moment (UT)
+  double localSiderealTime = 0.0;  // hours, at that moment
+  double longitudeEast = 0.0;      // degrees
+  double latitude = 0.0;           // degrees
+  bool azimuthFromSouth = false;   // configuration key "AzZeroPoint" = 1
   bool refraction = false;
   double pressureMbar = 1010.0;
   double temperatureC = 10.0;

@@ -53,8 +53,8 @@ VELARION_HOST_EXPORT int32_t RestoreIniString(const char* section, const char* k
                                               int32_t size) {
   if (buffer == nullptr || size <= 0) return 0;
   using velarion::sky::TextOrEmpty;
-  const std::string value = velarion::sky::ReadIniValue(
-      TextOrEmpty(section), TextOrEmpty(key), TextOrEmpty(defaultValue), SettingsFile());
+  const std::string value = velarion::sky::ReadIniValue(TextOrEmpty(section), TextOrEmpty(key),
+                                                        TextOrEmpty(defaultValue), SettingsFile());
   const auto count = static_cast<int32_t>(std::min<std::size_t>(value.size(), size - 1));
   std::memcpy(buffer, value.data(), static_cast<std::size_t>(count));
   buffer[count] = '\0';

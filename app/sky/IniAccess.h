@@ -32,8 +32,7 @@ VELARION_HOST_EXPORT void SaveIniString(const char* section, const char* key, co
 // Copies at most size - 1 characters and a terminating zero; returns the characters
 // copied, 0 (nothing written) for a null buffer or a size of 0 or less.
 VELARION_HOST_EXPORT int32_t RestoreIniString(const char* section, const char* key,
-                                              const char* defaultValue, char* buffer,
-                                              int32_t size);
+                                              const char* defaultValue, char* buffer, int32_t size);
 }
 
 #endif

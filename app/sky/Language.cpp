@@ -8,18 +8,14 @@ namespace {
 
 TLanguage gLanguage = TLanguage::kRussian;
 
-} // namespace
+}  // namespace
 
 TLanguage LanguageForVersion(std::string_view version) {
   return (!version.empty() && version.back() == 'R') ? TLanguage::kRussian : TLanguage::kEnglish;
 }
 
-TLanguage InterfaceLanguage() {
-  return gLanguage;
-}
-void SetInterfaceLanguage(TLanguage language) {
-  gLanguage = language;
-}
+TLanguage InterfaceLanguage() { return gLanguage; }
+void SetInterfaceLanguage(TLanguage language) { gLanguage = language; }
 
 const TUnitLetters& UnitLetters(TLanguage language) {
   static const TUnitLetters english{"h", "m", "s"};
@@ -44,4 +40,4 @@ const TMonthNames& MonthNames(TLanguage language) {
   return language == TLanguage::kRussian ? russian : english;
 }
 
-} // namespace velarion::sky
+}  // namespace velarion::sky

@@ -27,8 +27,8 @@ struct TUnitLetters {
 const TUnitLetters& UnitLetters(TLanguage language);
 
 struct TEraNames {
-  std::string afterChrist;  // "AD", "н.э."
-  std::string beforeChrist; // "BC", "до н.э."
+  std::string afterChrist;   // "AD", "н.э."
+  std::string beforeChrist;  // "BC", "до н.э."
 };
 const TEraNames& EraNames(TLanguage language);
 
@@ -37,6 +37,6 @@ const TEraNames& EraNames(TLanguage language);
 using TMonthNames = std::array<std::string, 12>;
 const TMonthNames& MonthNames(TLanguage language = InterfaceLanguage());
 
-} // namespace velarion::sky
+}  // namespace velarion::sky
 
 #endif

@@ -14,11 +14,11 @@ constexpr double kEpochTolerance = 0.005;
 // Marks "no catalogue epoch in force", so that the next kind-1 SetEpoch never matches.
 constexpr double kNoEpoch = 1.0e9;
 
-constexpr int32_t kDegreeSteps = 30; // table steps per degree
+constexpr int32_t kDegreeSteps = 30;  // table steps per degree
 
 // Fixed-point scales of the quick conversion.
-constexpr double kSineScale = 8192.0;    // S
-constexpr double kCosineScale = 65535.0; // U
+constexpr double kSineScale = 8192.0;     // S
+constexpr double kCosineScale = 65535.0;  // U
 
 // Rotation matrices of velastro act on (cos d cos a, cos d sin a, sin d); the view vector is
 // (-cos d sin a, -cos d cos a, sin d) = K u with K = [[0,-1,0],[-1,0,0],[0,0,1]], so a
@@ -39,15 +39,11 @@ TMatrix3 NutationMatrix(double t) {
   return ToViewFrame(p);
 }
 
-double StepAngleRad(int32_t step) {
-  return DegToRad(static_cast<double>(step) / kDegreeSteps);
-}
+double StepAngleRad(int32_t step) { return DegToRad(static_cast<double>(step) / kDegreeSteps); }
 
-} // namespace
+}  // namespace
 
-TProjection::TProjection() {
-  FillConstantTables();
-}
+TProjection::TProjection() { FillConstantTables(); }
 
 void TProjection::FillConstantTables() {
   for (int32_t k = 0; k <= kFullTurnSteps; ++k) {
@@ -211,25 +207,25 @@ void TProjection::UpdateRotation(double rotationDeg, bool mirror) {
 void TProjection::SetEpoch(double epoch, uint16_t epochType) {
   epochType_ = epochType;
   switch (epochType) {
-  case kEpochMeanOfEpoch:
-    if (std::fabs(epoch - epoch_) < kEpochTolerance) {
+    case kEpochMeanOfEpoch:
+      if (std::fabs(epoch - epoch_) < kEpochTolerance) {
+        return;
+      }
+      UseConversionMatrix(
+          std::fabs(epoch) <= kEpochTolerance ? j2000_ : Multiply(j2000_, EpochMatrix(epoch)));
+      epoch_ = epoch;
       return;
-    }
-    UseConversionMatrix(std::fabs(epoch) <= kEpochTolerance ? j2000_
-                                                            : Multiply(j2000_, EpochMatrix(epoch)));
-    epoch_ = epoch;
-    return;
-  case kEpochMeanOfDate:
-    epoch_ = kNoEpoch;
-    UseConversionMatrix(meanOfDate_);
-    return;
-  case kEpochTrueOfDate:
-    epoch_ = kNoEpoch;
-    UseConversionMatrix(trueOfDate_);
-    return;
-  default:
-    epoch_ = kNoEpoch;
-    return;
+    case kEpochMeanOfDate:
+      epoch_ = kNoEpoch;
+      UseConversionMatrix(meanOfDate_);
+      return;
+    case kEpochTrueOfDate:
+      epoch_ = kNoEpoch;
+      UseConversionMatrix(trueOfDate_);
+      return;
+    default:
+      epoch_ = kNoEpoch;
+      return;
   }
 }
 
@@ -295,4 +291,4 @@ std::optional<TRaDec> TProjection::XYToRaDec(int32_t x, int32_t y) const {
   return TRaDec{Reduce360(270.0 - RadToDeg(ArcTan2(w[1], w[0]))), RadToDeg(ArcSin(w[2] / r))};
 }
 
-} // namespace velarion::sky
+}  // namespace velarion::sky

@@ -28,11 +28,11 @@ struct TProjectionSetup {
   int32_t centreX = 0;
   int32_t centreY = 0;
   int32_t radius = 0;
-  double yScale = 1.0; // vertical over horizontal pixel density of the device
+  double yScale = 1.0;  // vertical over horizontal pixel density of the device
   bool stereographic = false;
-  bool quick = false; // zoom at most 600 percent: integer tables maintained
+  bool quick = false;  // zoom at most 600 percent: integer tables maintained
   double latitudeDeg = 0.0;
-  double siderealHours = 0.0; // local mean sidereal time
+  double siderealHours = 0.0;  // local mean sidereal time
   double mjdUt = 0.0;
   double rotationDeg = 0.0;
   bool mirror = false;
@@ -68,7 +68,7 @@ struct TRaDecRange {
 };
 
 class TProjection {
-public:
+ public:
   TProjection();
 
   // Rebuilds whatever the changed inputs invalidate, then re-selects the current frame.
@@ -108,19 +108,19 @@ public:
                                                  int32_t centreY, int32_t radius,
                                                  double yScale) const;
 
-private:
-  static constexpr int32_t kSineOffset = 100; // S runs from -100
+ private:
+  static constexpr int32_t kSineOffset = 100;  // S runs from -100
   static constexpr int32_t kSineLast = 10900;
-  static constexpr int32_t kQuarterSteps = 2700; // 90 deg in 1/30 deg steps
+  static constexpr int32_t kQuarterSteps = 2700;  // 90 deg in 1/30 deg steps
   static constexpr int32_t kFullTurnSteps = 10800;
   static constexpr int32_t kArcminPerTurn = 21600;
   static constexpr int32_t kMaxDecArcmin = 5400;
 
   // Fixed-point scales of the quick conversion.
-  static constexpr int64_t kQuickOne = 131072;      // 2^17: Q and the integer depth
-  static constexpr int64_t kFactorOne = 2048;       // F
-  static constexpr int64_t kHalfPixelDepth = 65536; // depth of half a pixel in Q units
-  static constexpr int64_t kScaledSineOne = 16;     // T = 16 R sin
+  static constexpr int64_t kQuickOne = 131072;       // 2^17: Q and the integer depth
+  static constexpr int64_t kFactorOne = 2048;        // F
+  static constexpr int64_t kHalfPixelDepth = 65536;  // depth of half a pixel in Q units
+  static constexpr int64_t kScaledSineOne = 16;      // T = 16 R sin
 
   void FillConstantTables();
   void UpdatePrecession(double mjdUt);
@@ -158,9 +158,9 @@ private:
   int32_t centreX_ = 0;
   int32_t centreY_ = 0;
   int32_t radius_ = 0;
-  int32_t quickDepthThreshold_ = 0; // with refraction in quick mode, else 0
+  int32_t quickDepthThreshold_ = 0;  // with refraction in quick mode, else 0
   double yScale_ = 1.0;
-  double depthThreshold_ = 0.0; // below this depth a direction is hidden
+  double depthThreshold_ = 0.0;  // below this depth a direction is hidden
   bool stereographic_ = false;
   bool quickWanted_ = false;
   bool quickMaintained_ = false;
@@ -177,21 +177,21 @@ private:
   double lastRotationDeg_ = 0.0;
   double precessionMjd_ = 1.0e9;
 
-  TMatrix3 latitude_ = kIdentity3;     // A
-  TMatrix3 hourAngle_ = kIdentity3;    // B
-  TMatrix3 viewRotation_ = kIdentity3; // C
-  TMatrix3 precession_ = kIdentity3;   // P': J2000.0 to mean of date
-  TMatrix3 nutation_ = kIdentity3;     // N': mean to true of date
-  TMatrix3 trueOfDate_ = kIdentity3;   // X1 = C A B
-  TMatrix3 meanOfDate_ = kIdentity3;   // X2 = X1 N'
-  TMatrix3 j2000_ = kIdentity3;        // X3 = X2 P'
+  TMatrix3 latitude_ = kIdentity3;      // A
+  TMatrix3 hourAngle_ = kIdentity3;     // B
+  TMatrix3 viewRotation_ = kIdentity3;  // C
+  TMatrix3 precession_ = kIdentity3;    // P': J2000.0 to mean of date
+  TMatrix3 nutation_ = kIdentity3;      // N': mean to true of date
+  TMatrix3 trueOfDate_ = kIdentity3;    // X1 = C A B
+  TMatrix3 meanOfDate_ = kIdentity3;    // X2 = X1 N'
+  TMatrix3 j2000_ = kIdentity3;         // X3 = X2 P'
 
-  TMatrix3 conversion_ = kIdentity3;     // M, row 1 scaled by yScale_
-  TMatrix3 inverse_ = kIdentity3;        // inverse of M before the scaling
+  TMatrix3 conversion_ = kIdentity3;  // M, row 1 scaled by yScale_
+  TMatrix3 inverse_ = kIdentity3;     // inverse of M before the scaling
   // Q = M * 2^17 rounded; 64-bit so that the inner loop multiplies without widening.
   std::array<int64_t, 9> quickMatrix_{};
 
-  std::vector<TEpochMatrix> epochCache_; // catalogue epoch to J2000.0, searched newest first
+  std::vector<TEpochMatrix> epochCache_;  // catalogue epoch to J2000.0, searched newest first
 
   // S: 8192 sin(k/30 deg), k = -100..10900. U: 65535 cos(i/30 deg), i = 0..2700.
   // T: 16 R sin(j/30 deg), j = -2700..2700. F: radial factor per half pixel of depth.
@@ -274,6 +274,6 @@ inline std::optional<TPixel> TProjection::QuickRaDecToXY(int32_t raArcmin,
                 centreY_ - static_cast<int32_t>(y / kQuickOne)};
 }
 
-} // namespace velarion::sky
+}  // namespace velarion::sky
 
 #endif

@@ -9,15 +9,11 @@ namespace {
 // The one projection state of the program, shared by all groups through the exports.
 std::optional<TProjection> moduleProjection;
 
-} // namespace
+}  // namespace
 
-void InitProjectionTables() {
-  moduleProjection.emplace();
-}
+void InitProjectionTables() { moduleProjection.emplace(); }
 
-void FreeProjectionTables() {
-  moduleProjection.reset();
-}
+void FreeProjectionTables() { moduleProjection.reset(); }
 
 void SetProjection(const TProjectionSetup& setup) {
   if (moduleProjection) {
@@ -33,7 +29,7 @@ TRaDecRange GetVisibleRaDecRange(const TPixelRect& rect, int32_t centreX, int32_
   return moduleProjection->GetVisibleRaDecRange(rect, centreX, centreY, radius, yScale);
 }
 
-} // namespace velarion::sky
+}  // namespace velarion::sky
 
 using velarion::sky::moduleProjection;
 
@@ -84,4 +80,4 @@ bool XYToRaDec(int32_t x, int32_t y, double* ra, double* dec) {
   return true;
 }
 
-} // extern "C"
+}  // extern "C"

@@ -32,6 +32,6 @@ void SetProjection(const TProjectionSetup& setup);
 TRaDecRange GetVisibleRaDecRange(const TPixelRect& rect, int32_t centreX, int32_t centreY,
                                  int32_t radius, double yScale);
 
-} // namespace velarion::sky
+}  // namespace velarion::sky
 
 #endif

@@ -18,7 +18,7 @@ constexpr double kAltitudeToleranceDeg = 0.001;
 // redraw.
 constexpr int kMaxIterations = 100;
 
-} // namespace
+}  // namespace
 
 TRefractionTable::TRefractionTable(double pressureMbar, double temperatureC) {
   entries_[kPressure] = ClampPressure(pressureMbar);
@@ -113,4 +113,4 @@ double TRefractionTable::RemoveNearHorizon(double apparentSine) const {
   return std::sin(DegToRad(x));
 }
 
-} // namespace velarion::sky
+}  // namespace velarion::sky

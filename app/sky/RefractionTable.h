@@ -18,7 +18,7 @@ struct TRefracted {
 };
 
 class TRefractionTable {
-public:
+ public:
   static constexpr std::size_t kSize = 207;
 
   // Builds the table for the pressure (millibar) and temperature (degrees Celsius), both
@@ -42,7 +42,7 @@ public:
   // ApplyRefraction gives for the result.
   [[nodiscard]] TRefracted RemoveRefraction(double apparentSine) const;
 
-private:
+ private:
   static constexpr double kSin1 = 0.01745240643728351;
   static constexpr double kSin15 = 0.25881904510252074;
   // (sin 15 deg - sin 1 deg) / 200: the table is evenly spaced in sine between 1 and 15 deg,
@@ -91,6 +91,6 @@ inline TRefracted TRefractionTable::ApplyRefraction(double trueSine) const {
   return {std::sqrt(1.0 - k * k + (k * z) * (k * z)), k};
 }
 
-} // namespace velarion::sky
+}  // namespace velarion::sky
 
 #endif

@@ -48,7 +48,7 @@ double ReduceTimeZone(double hours) {
 TClockSource SystemClock() {
   return {[] {
             const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-            constexpr double kMjdOfUnixEpoch = 40587.0; // 1970-01-01 0h UT
+            constexpr double kMjdOfUnixEpoch = 40587.0;  // 1970-01-01 0h UT
             return kMjdOfUnixEpoch + std::chrono::duration<double>(sinceEpoch).count() / 86400.0;
           },
           [] {
@@ -122,9 +122,7 @@ void TSkyImage::SetLongitude(double degreesEast) {
 
 void TSkyImage::SetLatitude(double degrees) { Assign(latitude_, std::clamp(degrees, -90.0, 90.0)); }
 
-void TSkyImage::SetTimeNow() {
-  SetMjd(NowMjd());
-}
+void TSkyImage::SetTimeNow() { SetMjd(NowMjd()); }
 
 namespace {
 
@@ -134,9 +132,7 @@ double LocalMjd(const TLocalDateTime& t) {
 
 }  // namespace
 
-double TSkyImage::NowMjd() const {
-  return clock_.utcMjd ? clock_.utcMjd() : mjd_;
-}
+double TSkyImage::NowMjd() const { return clock_.utcMjd ? clock_.utcMjd() : mjd_; }
 
 void TSkyImage::SetLocalTime(const TLocalDateTime& t) { SetMjd(LocalMjd(t) - timeZone_ / 24.0); }
 
@@ -171,7 +167,9 @@ bool TSkyImage::ObjectVisible(int position) const {
   return position >= 1 && position <= 16 && visible_[position];
 }
 
-void TSkyImage::SetSkyColourMode(uint8_t mode) { Assign(skyColourMode_, std::min<uint8_t>(mode, 3)); }
+void TSkyImage::SetSkyColourMode(uint8_t mode) {
+  Assign(skyColourMode_, std::min<uint8_t>(mode, 3));
+}
 void TSkyImage::SetStarProperNames(bool on) { Assign(starProperNames_, on); }
 void TSkyImage::SetAlwaysHighPrecision(bool on) { Assign(alwaysHighPrecision_, on); }
 void TSkyImage::SetSkyBrightnessLimit(bool on) { Assign(skyBrightnessLimit_, on); }
@@ -179,10 +177,18 @@ void TSkyImage::SetStarLimit(int32_t m) { Assign(starLimit_, std::clamp(m, -200,
 void TSkyImage::SetLabelLimit(int32_t m) { Assign(labelLimit_, std::clamp(m, -200, 700)); }
 void TSkyImage::SetLabelFontSize(double s) { Assign(fontSize_, std::clamp(s, 1.0, 10.0)); }
 void TSkyImage::SetStarSizes(int32_t n) { Assign(starSizes_, std::clamp(n, 1, 24)); }
-void TSkyImage::SetDetailedStarLimit(int32_t m) { Assign(detailedStarLimit_, std::clamp(m, -200, 2000)); }
-void TSkyImage::SetDetailedLabelLimit(int32_t m) { Assign(detailedLabelLimit_, std::clamp(m, -200, 2000)); }
-void TSkyImage::SetDetailedLabelFontSize(double s) { Assign(detailedFontSize_, std::clamp(s, 1.0, 10.0)); }
-void TSkyImage::SetDetailedStarSizes(int32_t n) { Assign(detailedStarSizes_, std::clamp(n, 1, 24)); }
+void TSkyImage::SetDetailedStarLimit(int32_t m) {
+  Assign(detailedStarLimit_, std::clamp(m, -200, 2000));
+}
+void TSkyImage::SetDetailedLabelLimit(int32_t m) {
+  Assign(detailedLabelLimit_, std::clamp(m, -200, 2000));
+}
+void TSkyImage::SetDetailedLabelFontSize(double s) {
+  Assign(detailedFontSize_, std::clamp(s, 1.0, 10.0));
+}
+void TSkyImage::SetDetailedStarSizes(int32_t n) {
+  Assign(detailedStarSizes_, std::clamp(n, 1, 24));
+}
 
 void TSkyImage::SetFonts(std::string normal, std::string greek) {
   normal.resize(std::min(normal.size(), kMaxFontNameLength));
@@ -269,8 +275,10 @@ void TSkyImage::UpdateLayout(int32_t zoom) {
     const int32_t hBar = h - bar;
     const auto fitsW = [&](int32_t width) { return 2 * radius < width - 2 * e; };
     const auto fitsH = [&](int32_t height) { return 2 * ry < height - 2 * ey; };
-    const bool centreH = alwaysCentred_ || ((fitsW(wBar) || fitsW(w)) && (fitsW(wBar) || fitsH(hBar) || fitsH(h)));
-    const bool centreV = alwaysCentred_ || ((fitsH(h) || fitsH(hBar)) && (fitsH(hBar) || fitsW(wBar) || fitsW(w)));
+    const bool centreH =
+        alwaysCentred_ || ((fitsW(wBar) || fitsW(w)) && (fitsW(wBar) || fitsH(hBar) || fitsH(h)));
+    const bool centreV =
+        alwaysCentred_ || ((fitsH(h) || fitsH(hBar)) && (fitsH(hBar) || fitsW(wBar) || fitsW(w)));
     const int32_t usableWidth = (alwaysCentred_ || centreV) ? w : wBar;
     const int32_t usableHeight = (alwaysCentred_ || centreH) ? h : hBar;
     cx = centreH ? usableWidth / 2 : radius + e;
@@ -440,9 +448,9 @@ void TSkyImage::PrepareView(TDrawDevice& device) {
 void TSkyImage::WriteStatusTexts() {
   status_.zoom = Concat({std::to_string(zoom_), "%"});
   status_.localMoment = FormatDate(true, mjd_ + timeZone_ / 24.0);
-  status_.place = Concat({velplatform::Cp1251("Шир/Долг: "), FixedToText(2, latitude_),
-                          velplatform::Cp1251("°/"), FixedToText(2, longitude_),
-                          velplatform::Cp1251("°")});
+  status_.place =
+      Concat({velplatform::Cp1251("Шир/Долг: "), FixedToText(2, latitude_),
+              velplatform::Cp1251("°/"), FixedToText(2, longitude_), velplatform::Cp1251("°")});
 }
 
 void TSkyImage::AskSunForBackground() {
@@ -578,7 +586,8 @@ void TSkyImage::DrawSelectionMarks(TDrawDevice& device) const {
   }
   if (!any) return;
   const TColor sky = background_ & 0xFFFFFF;
-  const bool dark = velplatform::RedOf(sky) + velplatform::GreenOf(sky) + velplatform::BlueOf(sky) <= 384;
+  const bool dark =
+      velplatform::RedOf(sky) + velplatform::GreenOf(sky) + velplatform::BlueOf(sky) <= 384;
   // Combined with what is there, so that drawing the marks twice takes them away.
   device.SetRasterOp(dark ? velplatform::TRasterOp::kNotXor : velplatform::TRasterOp::kXor);
   if (box.right - box.left > kDashedBoxMinimum || box.bottom - box.top > kDashedBoxMinimum) {
@@ -588,10 +597,12 @@ void TSkyImage::DrawSelectionMarks(TDrawDevice& device) const {
   }
   device.SetPen(sky, 1, velplatform::TPenStyle::kNull);
   device.SetBrush(sky);
-  for (const auto& [x, y] : {std::pair{box.left, box.top}, {box.right, box.top},
-                             {box.left, box.bottom}, {box.right, box.bottom}}) {
-    device.Rectangle({x - kMarkSquare / 2, y - kMarkSquare / 2, x + kMarkSquare / 2,
-                      y + kMarkSquare / 2});
+  for (const auto& [x, y] : {std::pair{box.left, box.top},
+                             {box.right, box.top},
+                             {box.left, box.bottom},
+                             {box.right, box.bottom}}) {
+    device.Rectangle(
+        {x - kMarkSquare / 2, y - kMarkSquare / 2, x + kMarkSquare / 2, y + kMarkSquare / 2});
   }
   device.SetRasterOp(velplatform::TRasterOp::kCopy);
 }

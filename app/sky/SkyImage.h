@@ -8,10 +8,10 @@
 #include "BoundaryRecords.h"
 #include "ColorSchemes.h"
 #include "DrawDevice.h"
-#include "SkyBitmapCanvas.h"
-#include "SkyOutputDevice.h"
 #include "Projection.h"
+#include "SkyBitmapCanvas.h"
 #include "SkyObj.h"
+#include "SkyOutputDevice.h"
 
 #include <array>
 #include <cstdint>
@@ -88,8 +88,8 @@ class TSkyImage {
   static constexpr int32_t kMinZoom = 50;
   static constexpr int32_t kMaxZoom = 200000;
   static constexpr int32_t kQuickZoomLimit = 600;
-  static constexpr double kMinLocalMjd = -4330712.0;          // 1 Jan -9998 (Julian), 0 h
-  static constexpr double kMaxLocalMjd = 2973483.999988426;   // 31 Dec 9999, 23:59:59
+  static constexpr double kMinLocalMjd = -4330712.0;         // 1 Jan -9998 (Julian), 0 h
+  static constexpr double kMaxLocalMjd = 2973483.999988426;  // 31 Dec 9999, 23:59:59
   static constexpr int32_t kNoStars = -2147483647;
 
   explicit TSkyImage(TScreenMetrics screen = {}, TClockSource clock = SystemClock());
@@ -146,12 +146,12 @@ class TSkyImage {
   void SetSkyColourMode(uint8_t mode);
   void SetStarProperNames(bool on);
   void SetAlwaysHighPrecision(bool on);
-  void SetSkyBrightnessLimit(bool on);  // "VRestrict"
-  void SetStarLimit(int32_t magnitude100);           // quick view, -200 .. 700
+  void SetSkyBrightnessLimit(bool on);      // "VRestrict"
+  void SetStarLimit(int32_t magnitude100);  // quick view, -200 .. 700
   void SetLabelLimit(int32_t magnitude100);
-  void SetLabelFontSize(double size);                // 1 .. 10
-  void SetStarSizes(int32_t count);                  // 1 .. 24
-  void SetDetailedStarLimit(int32_t magnitude100);   // -200 .. 2000
+  void SetLabelFontSize(double size);               // 1 .. 10
+  void SetStarSizes(int32_t count);                 // 1 .. 24
+  void SetDetailedStarLimit(int32_t magnitude100);  // -200 .. 2000
   void SetDetailedLabelLimit(int32_t magnitude100);
   void SetDetailedLabelFontSize(double size);
   void SetDetailedStarSizes(int32_t count);

@@ -90,7 +90,8 @@ VELARION_HOST_EXPORT void GetCommonParameters(void* params) {
 
 VELARION_HOST_EXPORT bool GetAdditionalParam(int32_t kind, void* buffer, int32_t size) {
   namespace a = velarion::sky::additional_param;
-  if (gSkyImage == nullptr || kind != 0 || buffer == nullptr || size < static_cast<int32_t>(a::kSize)) {
+  if (gSkyImage == nullptr || kind != 0 || buffer == nullptr ||
+      size < static_cast<int32_t>(a::kSize)) {
     return false;
   }
   const velarion::sky::TGridSettings& g = gSkyImage->GridSettings();

@@ -28,8 +28,7 @@ void TSkyOutputDevice::Bind(TDrawDevice* device) {
 
 void TSkyOutputDevice::SetMeasuringDevice(std::unique_ptr<TDrawDevice> device) {
   measuring_ = std::move(device);
-  if (measuring_ != nullptr)
-    measuring_->SetGreekFamily(greek_);
+  if (measuring_ != nullptr) measuring_->SetGreekFamily(greek_);
 }
 
 int32_t TSkyOutputDevice::BitDepth() const {
@@ -45,8 +44,7 @@ void TSkyOutputDevice::SetFonts(std::string_view normal, std::string_view greek,
   greekHeight_ = greekHeight;
   symbolHeight_ = symbolHeight;
   if (device_ != nullptr) device_->SetGreekFamily(greek_);
-  if (measuring_ != nullptr)
-    measuring_->SetGreekFamily(greek_);
+  if (measuring_ != nullptr) measuring_->SetGreekFamily(greek_);
 }
 
 int32_t TSkyOutputDevice::LargestFontHeight() const {
@@ -66,8 +64,9 @@ int32_t TSkyOutputDevice::FullSize(TMarkupFont font) const {
 }
 
 TFontSpec TSkyOutputDevice::FontOf(TMarkupFont font, int32_t size, bool italic, bool bold) const {
-  const std::string& family =
-      font == TMarkupFont::kGreek ? greek_ : (font == TMarkupFont::kSymbol ? kSymbolFontFamily : normal_);
+  const std::string& family = font == TMarkupFont::kGreek
+                                  ? greek_
+                                  : (font == TMarkupFont::kSymbol ? kSymbolFontFamily : normal_);
   return {family, size, italic, bold};
 }
 
@@ -78,8 +77,7 @@ int32_t TSkyOutputDevice::DrawRun(const TRun& run, int32_t x, int32_t line, bool
   const TFontSpec font = FontOf(run.font, size, run.italic, run.bold);
   const int32_t y = line - run.lineOffset - size / 2 - (size % 2 == 0 ? 1 : 0);
   TDrawDevice* const measurer = Measurer();
-  if (measurer == nullptr)
-    return 0;
+  if (measurer == nullptr) return 0;
   draw = draw && device_ != nullptr;
   if (run.font == TMarkupFont::kSymbol && images_ != nullptr) {
     // In image mode the symbol text takes the text colour like the star images.
@@ -167,8 +165,8 @@ void TSkyOutputDevice::DrawSymbolShape(TDrawDevice& target, int32_t index, int32
     const int32_t half = std::max(1, width / 2 - 1);
     const int32_t cx = x + width / 2;
     const int32_t cy = y + height / 2;
-    const velplatform::TPoint diamond[] = {{cx, cy - half}, {cx + half, cy}, {cx, cy + half},
-                                           {cx - half, cy}, {cx, cy - half}};
+    const velplatform::TPoint diamond[] = {
+        {cx, cy - half}, {cx + half, cy}, {cx, cy + half}, {cx - half, cy}, {cx, cy - half}};
     target.SetPen(color);
     target.Polyline(diamond);
     return;

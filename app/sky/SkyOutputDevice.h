@@ -31,41 +31,41 @@ using TSymbolImages = std::array<TMonoImage, kSymbolCount + 1>;
 
 class TSkyOutputDevice {
  public:
-   // The canvas drawn on, bound for one drawing pass only (see TCanvasBinding): a canvas
-   // outlives no pass, since the window gives its picture back whenever it loses the user.
-   // With none bound, drawing does nothing and text is measured on the measuring device.
-   void Bind(TDrawDevice* device);
-   TDrawDevice* Device() const { return device_; }
-   // A device of the screen's resolution, owned here, on which text is measured between
-   // drawing passes (groups lay out their labels when recalculated on their own).
-   void SetMeasuringDevice(std::unique_ptr<TDrawDevice> device);
+  // The canvas drawn on, bound for one drawing pass only (see TCanvasBinding): a canvas
+  // outlives no pass, since the window gives its picture back whenever it loses the user.
+  // With none bound, drawing does nothing and text is measured on the measuring device.
+  void Bind(TDrawDevice* device);
+  TDrawDevice* Device() const { return device_; }
+  // A device of the screen's resolution, owned here, on which text is measured between
+  // drawing passes (groups lay out their labels when recalculated on their own).
+  void SetMeasuringDevice(std::unique_ptr<TDrawDevice> device);
 
-   // Fonts: normal and Greek by family name, the symbol font "Ravar Oder", with heights.
-   void SetFonts(std::string_view normal, std::string_view greek, int32_t normalHeight,
-                 int32_t greekHeight, int32_t symbolHeight);
-   int32_t LargestFontHeight() const;
-   const std::string& NormalFont() const { return normal_; }
-   const std::string& GreekFont() const { return greek_; }
+  // Fonts: normal and Greek by family name, the symbol font "Ravar Oder", with heights.
+  void SetFonts(std::string_view normal, std::string_view greek, int32_t normalHeight,
+                int32_t greekHeight, int32_t symbolHeight);
+  int32_t LargestFontHeight() const;
+  const std::string& NormalFont() const { return normal_; }
+  const std::string& GreekFont() const { return greek_; }
 
-   // Symbols come from the prepared images (image mode) or are drawn as shapes.
-   void SetSymbolImages(const TSymbolImages* images) { images_ = images; }
-   void SetSymbolFontInstalled(bool installed) { symbolFontInstalled_ = installed; }
-   bool SymbolFontInstalled() const { return symbolFontInstalled_; }
-   void SetBackground(TColor color) { background_ = color; }
+  // Symbols come from the prepared images (image mode) or are drawn as shapes.
+  void SetSymbolImages(const TSymbolImages* images) { images_ = images; }
+  void SetSymbolFontInstalled(bool installed) { symbolFontInstalled_ = installed; }
+  bool SymbolFontInstalled() const { return symbolFontInstalled_; }
+  void SetBackground(TColor color) { background_ = color; }
 
-   // Draws (when `draw`) marked-up text from (x, y) and returns its width in pixels.
-   int32_t DrawString(std::string_view text, int32_t x, int32_t y, bool draw);
-   // Symbol `index` with its top-left corner at (x, y); indices outside 1 .. 100 are ignored.
-   void DrawSymbol(int32_t index, int32_t x, int32_t y, TColor color);
-   // The symbol's image size; false (outputs untouched) outside 1 .. 100 or without image.
-   bool GetSymbolSize(int32_t index, int32_t& width, int32_t& height) const;
-   // Kind 1 pen, 2 text, 3 fill: sets the colour and returns the previous one; 0 otherwise.
-   TColor SetDrawColor(int32_t kind, TColor color);
-   int32_t BitDepth() const;
+  // Draws (when `draw`) marked-up text from (x, y) and returns its width in pixels.
+  int32_t DrawString(std::string_view text, int32_t x, int32_t y, bool draw);
+  // Symbol `index` with its top-left corner at (x, y); indices outside 1 .. 100 are ignored.
+  void DrawSymbol(int32_t index, int32_t x, int32_t y, TColor color);
+  // The symbol's image size; false (outputs untouched) outside 1 .. 100 or without image.
+  bool GetSymbolSize(int32_t index, int32_t& width, int32_t& height) const;
+  // Kind 1 pen, 2 text, 3 fill: sets the colour and returns the previous one; 0 otherwise.
+  TColor SetDrawColor(int32_t kind, TColor color);
+  int32_t BitDepth() const;
 
-   // Draws symbol `index` as a shape of the given size (how the images are made).
-   void DrawSymbolShape(TDrawDevice& target, int32_t index, int32_t x, int32_t y, int32_t width,
-                        int32_t height, TColor color) const;
+  // Draws symbol `index` as a shape of the given size (how the images are made).
+  void DrawSymbolShape(TDrawDevice& target, int32_t index, int32_t x, int32_t y, int32_t width,
+                       int32_t height, TColor color) const;
 
  private:
   struct TRun;
@@ -89,7 +89,7 @@ class TSkyOutputDevice {
 
 // Binds a canvas to the output device for one scope and restores the binding before it.
 class TCanvasBinding {
-public:
+ public:
   TCanvasBinding(TSkyOutputDevice& output, TDrawDevice& canvas)
       : output_(output), previous_(output.Device()) {
     output_.Bind(&canvas);
@@ -98,7 +98,7 @@ public:
   TCanvasBinding(const TCanvasBinding&) = delete;
   TCanvasBinding& operator=(const TCanvasBinding&) = delete;
 
-private:
+ private:
   TSkyOutputDevice& output_;
   TDrawDevice* previous_;
 };

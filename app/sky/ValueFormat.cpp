@@ -60,8 +60,8 @@ int32_t ListItemInt(std::string_view text, int n) { return ParseIntText(ListItem
 double ListItemFloat(std::string_view text, int n) { return ParseFloatText(ListItem(text, n)); }
 std::string ListItemText(std::string_view text, int n) { return TrimSpaces(ListItem(text, n)); }
 
-std::string FormatAngle(TAngleUnit unit, TAngleResolution resolution, int decimals,
-                        bool showPlus, double x, TLanguage language) {
+std::string FormatAngle(TAngleUnit unit, TAngleResolution resolution, int decimals, bool showPlus,
+                        double x, TLanguage language) {
   decimals = std::clamp(decimals, 0, 4);
   int64_t scale = 1;
   for (int i = 0; i < decimals; ++i) scale *= 10;
@@ -105,8 +105,8 @@ std::string FormatDate(bool withTime, double mjd, TLanguage language) {
       Concat({std::to_string(day), " ", MonthNames(language)[std::clamp(month, 1, 12) - 1], " ",
               std::to_string(shownYear), " ", beforeChrist ? eras.beforeChrist : eras.afterChrist});
   if (withTime) {
-    text += Concat({" ", FormatAngle(TAngleUnit::kHours, TAngleResolution::kSeconds, 0, false,
-                                     hour, language)});
+    text += Concat({" ", FormatAngle(TAngleUnit::kHours, TAngleResolution::kSeconds, 0, false, hour,
+                                     language)});
   }
   return text;
 }

@@ -26,8 +26,8 @@ int32_t ListItemInt(std::string_view text, int n);
 double ListItemFloat(std::string_view text, int n);
 std::string ListItemText(std::string_view text, int n);
 
-enum class TAngleUnit { kHours, kDegrees };         // "H", "D"
-enum class TAngleResolution { kMinutes, kSeconds }; // "M", "S"
+enum class TAngleUnit { kHours, kDegrees };          // "H", "D"
+enum class TAngleResolution { kMinutes, kSeconds };  // "M", "S"
 
 // "5ч 30м 0.0с", "-12° 20' 44\"", "0° 30.0'": the last field carries `decimals` (0 .. 4)
 // decimals; the whole part wraps at 24 hours or 360 degrees.
@@ -37,6 +37,6 @@ std::string FormatAngle(TAngleUnit unit, TAngleResolution resolution, int decima
 // "15 мар 44 до н.э." and, with the time, " 12ч 0м 0с" after it.
 std::string FormatDate(bool withTime, double mjd, TLanguage language = InterfaceLanguage());
 
-} // namespace velarion::sky
+}  // namespace velarion::sky
 
 #endif

@@ -13,7 +13,7 @@ namespace {
 
 constexpr double kUnset = 1.0e9;
 constexpr double kHalfTurnDeg = 180.0;
-constexpr double kPoleProximityDecDeg = 15.0; // |Dec| beyond this: within 75 deg of a pole
+constexpr double kPoleProximityDecDeg = 15.0;  // |Dec| beyond this: within 75 deg of a pole
 constexpr double kMinSampleStep = 0.001;
 constexpr double kTinyCoefficient = 1e-9;
 
@@ -61,10 +61,13 @@ std::optional<double> StationaryPoint(const std::array<double, 4>& v) {
 }
 
 class TRangeWalk {
-public:
+ public:
   TRangeWalk(const TProjection& projection, int32_t centreX, int32_t centreY, int32_t radius,
              double yScale)
-      : projection_(projection), centreX_(centreX), centreY_(centreY), radius_(radius),
+      : projection_(projection),
+        centreX_(centreX),
+        centreY_(centreY),
+        radius_(radius),
         yScale_(yScale) {}
 
   void WalkEdge(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
@@ -72,7 +75,7 @@ public:
   [[nodiscard]] int WrapCount() const { return wraps_; }
   TRaDecRange& Range() { return range_; }
 
-private:
+ private:
   void SamplePiece(TPiece piece);
   [[nodiscard]] TPoint ToCircle(TPoint p) const;
   [[nodiscard]] std::optional<TRaDec> Convert(const TPiece& piece, double length, double t) const;
@@ -210,7 +213,7 @@ void TRangeWalk::SamplePiece(TPiece piece) {
   }
 }
 
-} // namespace
+}  // namespace
 
 TRaDecRange TProjection::GetVisibleRaDecRange(const TPixelRect& rect, int32_t centreX,
                                               int32_t centreY, int32_t radius,
@@ -250,4 +253,4 @@ TRaDecRange TProjection::GetVisibleRaDecRange(const TPixelRect& rect, int32_t ce
   return range;
 }
 
-} // namespace velarion::sky
+}  // namespace velarion::sky

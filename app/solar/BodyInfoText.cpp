@@ -17,9 +17,16 @@ std::string EquatorialLine(std::string_view label, double raDeg, double decDeg, 
   using sky::TAngleResolution;
   using sky::TAngleUnit;
   return velplatform::Concat(
-      {"\x01", label, "\x02" "a" "\x01" ": ",
+      {"\x01", label,
+       "\x02"
+       "a"
+       "\x01"
+       ": ",
        FormatAngle(TAngleUnit::kHours, TAngleResolution::kSeconds, raDecimals, false, raDeg / 15.0),
-       "   \x02" "d" "\x01" ": ",
+       "   \x02"
+       "d"
+       "\x01"
+       ": ",
        FormatAngle(TAngleUnit::kDegrees, TAngleResolution::kSeconds, decDecimals, true, decDeg)});
 }
 

@@ -132,16 +132,15 @@ void ToEquator(double t, TBodyPosition& p) {
 }  // namespace
 
 TPrecisionWindow HighPrecisionRange(uint8_t body) {
-  const bool nearPlanet = body == kSun || body == kMercury || body == kVenus || body == kEarth ||
-                          body == kMars;
+  const bool nearPlanet =
+      body == kSun || body == kMercury || body == kVenus || body == kEarth || body == kMars;
   return nearPlanet ? TPrecisionWindow{-33.5, 10.0} : TPrecisionWindow{-50.0, 10.0};
 }
 
 bool UsesHighPrecision(uint8_t body, bool requested, double tCenturies) {
   if (body >= kBodyCount) return false;
   const TPrecisionWindow window = HighPrecisionRange(body);
-  return body == kPluto ||
-         (requested && tCenturies >= window.tFrom && tCenturies <= window.tTo);
+  return body == kPluto || (requested && tCenturies >= window.tFrom && tCenturies <= window.tTo);
 }
 
 TBodyPosition ComputeBodyPosition(uint8_t body, bool highPrecision, bool astrometric,

@@ -54,8 +54,8 @@ velplatform::TPoint FindVisibilityEdge(const TSpereRaDecShift& shape, double hid
       continue;
     }
     visibleDeg = middle;
-    const bool settled = found && std::abs(p.point.x - last.x) <= 1 &&
-                         std::abs(p.point.y - last.y) <= 1;
+    const bool settled =
+        found && std::abs(p.point.x - last.x) <= 1 && std::abs(p.point.y - last.y) <= 1;
     last = p.point;
     found = true;
     if (settled) break;
@@ -68,8 +68,7 @@ class TOutlineTracer {
   explicit TOutlineTracer(TDiscOutline& outline) : outline_(outline) {}
 
   // n points from `startDeg` in steps of `stepDeg`, the last one exactly half a turn on.
-  void TraceOutlineHalf(const TSpereRaDecShift& shape, int32_t n, double stepDeg,
-                        double startDeg) {
+  void TraceOutlineHalf(const TSpereRaDecShift& shape, int32_t n, double stepDeg, double startDeg) {
     const double endDeg = startDeg + std::copysign(180.0, stepDeg);
     double angle = startDeg;
     double previousAngle = startDeg;
@@ -205,7 +204,8 @@ double DrawnRadiusDeg(double semiDiameterArcmin, double altitudeDeg, int32_t hor
 
 bool DiscBoxInView(const kit::TObjectGroup& group, double raDeg, double decDeg, double radiusDeg) {
   const double cosDec = std::cos(decDeg * kDegToRad);
-  const double raHalf = cosDec > radiusDeg * kDegToRad ? std::min(radiusDeg / cosDec, 180.0) : 180.0;
+  const double raHalf =
+      cosDec > radiusDeg * kDegToRad ? std::min(radiusDeg / cosDec, 180.0) : 180.0;
   return group.IsRaDecRectInView(raDeg - raHalf, decDeg - radiusDeg, raDeg + raHalf,
                                  decDeg + radiusDeg);
 }
@@ -264,7 +264,8 @@ std::vector<velplatform::TPoint> IntersectWithConvex(std::span<const velplatform
   }
   std::vector<velplatform::TPoint> result;
   for (const TPointD& p : polygon) {
-    result.push_back({static_cast<int32_t>(std::lround(p.x)), static_cast<int32_t>(std::lround(p.y))});
+    result.push_back(
+        {static_cast<int32_t>(std::lround(p.x)), static_cast<int32_t>(std::lround(p.y))});
   }
   return result.size() >= 3 ? result : std::vector<velplatform::TPoint>{};
 }

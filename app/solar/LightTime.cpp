@@ -37,9 +37,7 @@ constexpr double kEarthRevolutionsPerCentury = 99.9973604;
 constexpr double kEarthAnomalyAtJ2000 = 0.9931266;
 
 // Rates of longitude, latitude and radius (units of 1e-4 per day) in the mean anomaly.
-TRates EarthRates(double m) {
-  return {172 + 5.75 * std::cos(m), 0.0, 2.87 * std::sin(m)};
-}
+TRates EarthRates(double m) { return {172 + 5.75 * std::cos(m), 0.0, 2.87 * std::sin(m)}; }
 
 struct TVector {
   double x = 0.0, y = 0.0, z = 0.0;

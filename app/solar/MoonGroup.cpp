@@ -86,9 +86,14 @@ bool TMoon::Shown() const {
 
 const TMoonPlace& TMoon::Compute(bool highPrecision, bool astrometric) {
   const bool requested = highPrecision || View.alwaysHighPrecision != 0;
-  const TInputs inputs{View.mjdUt,         View.mjdDynamical, View.longitudeEast,
-                       View.latitude,      View.rotationDeg,  View.mirror,
-                       UsesHighPrecision(kMoon, requested, GetT(View.mjdDynamical)), astrometric};
+  const TInputs inputs{View.mjdUt,
+                       View.mjdDynamical,
+                       View.longitudeEast,
+                       View.latitude,
+                       View.rotationDeg,
+                       View.mirror,
+                       UsesHighPrecision(kMoon, requested, GetT(View.mjdDynamical)),
+                       astrometric};
   if (!(inputs == last_)) {
     moon_ = ComputeMoonPlace(
         {View.mjdUt, View.mjdDynamical, View.longitudeEast, View.latitude, requested, astrometric});
@@ -107,8 +112,8 @@ void TMoon::CalculateObjects(const kit::TVisibleObjectReport& report) {
   const double r = DrawnRadiusDeg(moon_.semiDiameterArcmin, moon_.altitudeDeg, View.radius,
                                   symbolWidth, View.projection == 1);
   if (ViewMode != 0 && !DiscBoxInView(*this, moon_.topoRaDeg, moon_.topoDecDeg, r)) return;
-  disc_ = BuildDiscOutline(moon_.topoRaDeg, moon_.topoDecDeg, r, View.radius,
-                           moon_.brightLimbDeg, moon_.cosPhase);
+  disc_ = BuildDiscOutline(moon_.topoRaDeg, moon_.topoDecDeg, r, View.radius, moon_.brightLimbDeg,
+                           moon_.cosPhase);
   visible_ = !disc_.Empty() && (ViewMode == 0 || IsRectInView(disc_.rect));
   if (!visible_) return;
   if (moon_.eclipse) BuildShadow(r / (moon_.semiDiameterArcmin / 60.0));
@@ -231,13 +236,13 @@ void TMoon::GetObjectStrings(int32_t index, kit::TZStrings& lines) {
   lines.Add(Concat({"\x01", Cp1251("Возраст: "), ShownNumber(moon.AgeDays(), 1),
                     Cp1251(" дней.;  "), "\x01", Cp1251("Фаза: "), ShownNumber(moon.Phase(), 2)}));
   const double deltaT = last_.mjdDynamical - last_.mjdUt;
-  const TRiseSetTimes times = ComputeRiseSet(
-      ObserverOfView(View), kMoonRiseAltitudeDeg, tUt,
-      [deltaT](double mjd, double& ra, double& dec) {
-        const TBodyPosition p = ComputeBodyPosition(kMoon, true, true, GetT(mjd + deltaT));
-        ra = p.raDeg;
-        dec = p.decDeg;
-      });
+  const TRiseSetTimes times = ComputeRiseSet(ObserverOfView(View), kMoonRiseAltitudeDeg, tUt,
+                                             [deltaT](double mjd, double& ra, double& dec) {
+                                               const TBodyPosition p = ComputeBodyPosition(
+                                                   kMoon, true, true, GetT(mjd + deltaT));
+                                               ra = p.raDeg;
+                                               dec = p.decDeg;
+                                             });
   lines.Add(RiseSetText(times));
 }
 

@@ -45,15 +45,15 @@ void AddShadow(const TBodyPosition& sun, TMoonPlace& moon) {
   const double shadowDec = -sun.decDeg;
   const double sunSemiDiameter = std::atan(kSolarRadiusAu / sun.distance) * kRadToDeg;
   const double sunParallax = std::asin(kEarthRadiusAu / sun.distance) * kRadToDeg;
-  const double moonParallax =
-      std::asin(std::min(1.0, 1.0 / moon.distanceEarthRadii)) * kRadToDeg;
+  const double moonParallax = std::asin(std::min(1.0, 1.0 / moon.distanceEarthRadii)) * kRadToDeg;
   moon.penumbraArcmin =
       (kShadowFlattening * moonParallax + sunSemiDiameter + sunParallax) * kAtmosphere * 60.0;
   moon.umbraArcmin =
       (kShadowFlattening * moonParallax - sunSemiDiameter + sunParallax) * kAtmosphere * 60.0;
   const double separationArcmin =
       ArcCos(Sin(moon.decDeg) * Sin(shadowDec) +
-             Cos(moon.decDeg) * Cos(shadowDec) * Cos(moon.raDeg - shadowRa)) * 60.0;
+             Cos(moon.decDeg) * Cos(shadowDec) * Cos(moon.raDeg - shadowRa)) *
+      60.0;
   moon.eclipse = moon.penumbraArcmin + moon.semiDiameterArcmin >= separationArcmin;
   moon.shadowRaDeg = shadowRa;
   moon.shadowDecDeg = shadowDec;
@@ -94,9 +94,9 @@ TMoonPlace ComputeMoonPlace(const TMoonMoment& m) {
   moon.latitudeDeg = p.latitudeDeg;
   moon.raDeg = p.raDeg;
   moon.decDeg = p.decDeg;
-  moon.altitudeDeg = Parallax(LMST(m.mjdUt, -m.longitudeEastDeg), p.raDeg, p.decDeg,
-                              p.distance * kKmPerEarthRadius, m.latitudeDeg, &moon.topoRaDeg,
-                              &moon.topoDecDeg);
+  moon.altitudeDeg =
+      Parallax(LMST(m.mjdUt, -m.longitudeEastDeg), p.raDeg, p.decDeg,
+               p.distance * kKmPerEarthRadius, m.latitudeDeg, &moon.topoRaDeg, &moon.topoDecDeg);
   moon.distanceEarthRadii = TopocentricDistance(m, p);
   moon.semiDiameterArcmin =
       std::atan(kMoonRadiusEarthRadii / moon.distanceEarthRadii) * kRadToDeg * 60.0;

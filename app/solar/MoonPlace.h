@@ -17,19 +17,19 @@ struct TMoonMoment {
 };
 
 struct TMoonPlace {
-  double altitudeDeg = 0.0;  // topocentric, no refraction
+  double altitudeDeg = 0.0;   // topocentric, no refraction
   double longitudeDeg = 0.0;  // geocentric ecliptic of date
   double latitudeDeg = 0.0;
   double distanceEarthRadii = 0.0;  // topocentric
-  double raDeg = 0.0;  // geocentric, mean equator of date
+  double raDeg = 0.0;               // geocentric, mean equator of date
   double decDeg = 0.0;
   double topoRaDeg = 0.0;
   double topoDecDeg = 0.0;
-  double ageAngleDeg = 0.0;  // Moon's longitude minus the Sun's, 0..360
+  double ageAngleDeg = 0.0;         // Moon's longitude minus the Sun's, 0..360
   double semiDiameterArcmin = 0.0;  // topocentric
-  bool highPrecision = false;  // used
+  bool highPrecision = false;       // used
   // Known only when the Moon stands above the drawing horizon (AboveDrawingHorizon):
-  double cosPhase = 1.0;  // cosine of the phase angle
+  double cosPhase = 1.0;       // cosine of the phase angle
   double brightLimbDeg = 0.0;  // position angle of the cusp line
   bool eclipse = false;
   double shadowRaDeg = 0.0;  // shadow centre, shifted by the Moon's parallax

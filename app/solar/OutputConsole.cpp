@@ -11,15 +11,12 @@ TOutputConsole& Console() {
   return console;
 }
 
-} // namespace
+}  // namespace
 
 void WriteToOutputConsole(std::string_view lines) {
-  if (const TOutputConsole& console = Console())
-    console(lines);
+  if (const TOutputConsole& console = Console()) console(lines);
 }
 
-void SetOutputConsole(TOutputConsole console) {
-  Console() = std::move(console);
-}
+void SetOutputConsole(TOutputConsole console) { Console() = std::move(console); }
 
-} // namespace velarion::solar
+}  // namespace velarion::solar

@@ -14,6 +14,6 @@ void WriteToOutputConsole(std::string_view lines);
 using TOutputConsole = std::function<void(std::string_view lines)>;
 void SetOutputConsole(TOutputConsole console);
 
-} // namespace velarion::solar
+}  // namespace velarion::solar
 
 #endif

@@ -80,8 +80,8 @@ TPixelRegion TPixelRegion::FromPolygon(std::span<const velplatform::TPoint> poly
                                        const velplatform::TRect& clip) {
   TPixelRegion region;
   if (polygon.size() < 3) return region;
-  const auto [lowest, highest] = std::minmax_element(
-      polygon.begin(), polygon.end(), [](auto& a, auto& b) { return a.y < b.y; });
+  const auto [lowest, highest] = std::minmax_element(polygon.begin(), polygon.end(),
+                                                     [](auto& a, auto& b) { return a.y < b.y; });
   const int32_t top = std::max(lowest->y, clip.top);
   const int32_t bottom = std::min(highest->y, clip.bottom);
   for (int32_t y = top; y <= bottom; ++y) {

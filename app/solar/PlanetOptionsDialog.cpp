@@ -29,9 +29,9 @@ class TPlanetOptionsLogic final : public velplatform::TDialogLogic {
   bool Accept(velplatform::TDialogControls& controls) override {
     const std::optional<int32_t> zoom = ParseZoomText(controls.Text(ids::kZoomEdit));
     if (!zoom) {
-      velplatform::ShowMessageBox(0, {Cp1251("Неверное увеличение"), Cp1251("Ошибка"),
-                                      velplatform::TMessageButtons::kOk,
-                                      velplatform::TMessageIcon::kError});
+      velplatform::ShowMessageBox(
+          0, {Cp1251("Неверное увеличение"), Cp1251("Ошибка"), velplatform::TMessageButtons::kOk,
+              velplatform::TMessageIcon::kError});
       controls.Focus(ids::kZoomEdit);
       return false;
     }
@@ -60,12 +60,16 @@ velplatform::TDialogLayout PlanetOptionsLayout() {
       {ids::kLabelsFrame, TControlKind::kGroupBox, {6, 4, 198, 30}, Cp1251(" Подписи планет: ")},
       {ids::kSymbols, TControlKind::kRadioButton, {14, 16, 80, 10}, Cp1251("Символы")},
       {ids::kNames, TControlKind::kRadioButton, {100, 16, 88, 10}, Cp1251("Наименования")},
-      {ids::kSatellitesFrame, TControlKind::kGroupBox, {6, 38, 198, 72},
+      {ids::kSatellitesFrame,
+       TControlKind::kGroupBox,
+       {6, 38, 198, 72},
        Cp1251(" Спутники планет: ")},
       {ids::kJupiter, TControlKind::kCheckBox, {14, 50, 170, 10}, Cp1251("Спутники Юпитера")},
       {ids::kSaturn, TControlKind::kCheckBox, {14, 62, 170, 10}, Cp1251("Спутники Сатурна")},
       {ids::kUranus, TControlKind::kCheckBox, {14, 74, 170, 10}, Cp1251("Спутники Урана")},
-      {ids::kZoomLabel, TControlKind::kLabel, {14, 92, 138, 10},
+      {ids::kZoomLabel,
+       TControlKind::kLabel,
+       {14, 92, 138, 10},
        Cp1251("Рисовать, начиная с увеличения:")},
       {ids::kZoomEdit, TControlKind::kEdit, {154, 90, 34, 12}, ""},
       {ids::kPercentLabel, TControlKind::kLabel, {190, 92, 10, 10}, "%"},

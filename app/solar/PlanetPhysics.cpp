@@ -22,15 +22,32 @@ double PlanetMagnitude(int32_t planetIndex, double phaseAngleDeg, double rAu, do
   const double i = phaseAngleDeg;
   double v = 0.0;
   switch (planetIndex) {
-    case 1: v = -0.42 + 0.027 * i + 2.2e-13 * std::pow(i, 6); break;
-    case 2: v = -4.4 + 0.013 * i + 4.2e-7 * i * i * i; break;
-    case 3: v = -1.52 + 0.016 * i; break;
-    case 4: v = -9.4 + 0.014 * i; break;
-    case 5: v = -8.88; break;
-    case 6: v = -7.18; break;
-    case 7: v = -6.86; break;
-    case 8: v = -0.96; break;
-    default: return 0.0;
+    case 1:
+      v = -0.42 + 0.027 * i + 2.2e-13 * std::pow(i, 6);
+      break;
+    case 2:
+      v = -4.4 + 0.013 * i + 4.2e-7 * i * i * i;
+      break;
+    case 3:
+      v = -1.52 + 0.016 * i;
+      break;
+    case 4:
+      v = -9.4 + 0.014 * i;
+      break;
+    case 5:
+      v = -8.88;
+      break;
+    case 6:
+      v = -7.18;
+      break;
+    case 7:
+      v = -6.86;
+      break;
+    case 8:
+      v = -0.96;
+      break;
+    default:
+      return 0.0;
   }
   const double product = rAu * deltaAu;
   return product > 0.0 ? v + kFiveLog10PerLn * std::log(product) : v;

@@ -43,12 +43,12 @@ struct TComputeInputs {
 
 struct TPlanetObject {
   // ---- Fixed ----
-  int32_t index = 0;       // object index: 1..8, 10..13, 50..57, 100..104
-  uint16_t bodyBit = 0;    // the planet's bit (a satellite's: its planet's)
-  uint8_t body = 0;        // body number of the planet (a satellite's: its planet's)
-  int32_t planetIndex = 0; // 1..8: the planet itself or the satellite's planet
-  std::string symbol;      // CP1251 markup
-  std::string name;        // CP1251
+  int32_t index = 0;        // object index: 1..8, 10..13, 50..57, 100..104
+  uint16_t bodyBit = 0;     // the planet's bit (a satellite's: its planet's)
+  uint8_t body = 0;         // body number of the planet (a satellite's: its planet's)
+  int32_t planetIndex = 0;  // 1..8: the planet itself or the satellite's planet
+  std::string symbol;       // CP1251 markup
+  std::string name;         // CP1251
   bool isSatellite = false;
   uint8_t satelliteNumber = 0;  // 0-based within the planet
   double diameterAt1AuArcsec = 0.0;

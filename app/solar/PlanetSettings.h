@@ -13,7 +13,7 @@ inline constexpr int32_t kMinSatZoom = 25;
 inline constexpr int32_t kMaxSatZoom = 200000;
 
 struct TPlanetSettings {
-  bool namesInLabels = true;  // labels show names, else the planets' symbols
+  bool namesInLabels = true;          // labels show names, else the planets' symbols
   int32_t satZoom = kDefaultSatZoom;  // percent from which satellites are drawn
   bool showJupiterSatellites = true;
   bool showSaturnSatellites = true;

@@ -48,10 +48,14 @@ using TSatelliteTheory = void (*)(double, int32_t, double*, double*, double*, do
 
 TSatelliteTheory TheoryOf(int32_t planetIndex) {
   switch (planetIndex) {
-    case 4: return CalcJupSat;
-    case 5: return CalcSatSat;
-    case 6: return CalcUraSat;
-    default: return nullptr;
+    case 4:
+      return CalcJupSat;
+    case 5:
+      return CalcSatSat;
+    case 6:
+      return CalcUraSat;
+    default:
+      return nullptr;
   }
 }
 
@@ -94,10 +98,14 @@ TSatellitePlace SatelliteAt(int32_t planetIndex, uint8_t number, double tCenturi
 
 std::string EventText(TSatelliteEvent event) {
   switch (event) {
-    case TSatelliteEvent::kTransit: return Cp1251("; Прохожд.");
-    case TSatelliteEvent::kOccultation: return Cp1251("; Покрытие");
-    case TSatelliteEvent::kEclipse: return Cp1251("; Затм.");
-    case TSatelliteEvent::kNone: break;
+    case TSatelliteEvent::kTransit:
+      return Cp1251("; Прохожд.");
+    case TSatelliteEvent::kOccultation:
+      return Cp1251("; Покрытие");
+    case TSatelliteEvent::kEclipse:
+      return Cp1251("; Затм.");
+    case TSatelliteEvent::kNone:
+      break;
   }
   return {};
 }
@@ -166,10 +174,14 @@ const TPlanetObject& TPlanets::ComputePlanet(int32_t index, bool highPrecision, 
   TPlanetObject& o = *Find(index >= 1 && index <= 8 ? index : 1);
   const bool requested = highPrecision || View.alwaysHighPrecision != 0;
   const double t = GetT(View.mjdDynamical);
-  const TComputeInputs inputs{View.mjdUt,         View.mjdDynamical,
-                              View.longitudeEast, View.latitude,
-                              UsesHighPrecision(o.body, requested, t), astrometric,
-                              View.rotationDeg,   View.mirror};
+  const TComputeInputs inputs{View.mjdUt,
+                              View.mjdDynamical,
+                              View.longitudeEast,
+                              View.latitude,
+                              UsesHighPrecision(o.body, requested, t),
+                              astrometric,
+                              View.rotationDeg,
+                              View.mirror};
   if (inputs == o.inputs) return o;
   const TBodyPosition p = ComputeBodyPosition(o.body, requested, astrometric, t);
   const TBodyPosition sun = ComputeBodyPosition(kSun, requested, astrometric, t);
@@ -186,8 +198,8 @@ const TPlanetObject& TPlanets::ComputePlanet(int32_t index, bool highPrecision, 
   o.cosPhase = PlanetCosPhase(p.distance, p.helioDistanceAu, sun.distance);
   o.illuminated = IlluminatedFraction(o.cosPhase);
   const double phaseAngleDeg = std::acos(o.cosPhase) * kRadToDeg;
-  o.magnitude = RoundMagnitude(
-      PlanetMagnitude(o.planetIndex, phaseAngleDeg, p.helioDistanceAu, p.distance));
+  o.magnitude =
+      RoundMagnitude(PlanetMagnitude(o.planetIndex, phaseAngleDeg, p.helioDistanceAu, p.distance));
   o.brightLimbDeg = BrightLimb(o.topoRaDeg, o.topoDecDeg, sun.raDeg, sun.decDeg).brightLimbDeg;
   if (o.planetIndex == kSaturnIndex) {
     rings_ = ComputeRingGeometry(GetT(View.mjdUt), o.topoRaDeg, o.topoDecDeg, p.distance,
@@ -215,9 +227,9 @@ const TPlanetObject& TPlanets::ComputeSatellite(int32_t index) {
   // a planet's record computed for another moment or with other flags.
   const TBodyPosition planet = ComputeBodyPosition(o.body, true, true, t);
   const TBodyPosition sun = ComputeBodyPosition(kSun, true, true, t);
-  o.event = SatelliteEventOf({planet.raDeg, planet.decDeg, planet.distance},
-                             {s.ra, s.dec, s.distance}, {sun.raDeg, sun.decDeg, sun.distance},
-                             FigureOfPlanet(o.planetIndex));
+  o.event =
+      SatelliteEventOf({planet.raDeg, planet.decDeg, planet.distance}, {s.ra, s.dec, s.distance},
+                       {sun.raDeg, sun.decDeg, sun.distance}, FigureOfPlanet(o.planetIndex));
   o.inputs = inputs;
   return o;
 }
@@ -239,8 +251,8 @@ void TPlanets::CalculateObjects(const kit::TVisibleObjectReport& report) {
 
 void TPlanets::CalculatePlanet(TPlanetObject& o) {
   ComputePlanet(o.index, ViewMode == 1, true);
-  const auto rpx = static_cast<int32_t>(
-      std::nearbyint(std::sin(o.diameterDeg / 2.0 * kDegToRad) * View.radius));
+  const auto rpx =
+      static_cast<int32_t>(std::nearbyint(std::sin(o.diameterDeg / 2.0 * kDegToRad) * View.radius));
   if (rpx >= kMinDiscRadiusPx) {
     CalculateDisc(o);
   } else {
@@ -253,14 +265,16 @@ void TPlanets::CalculateDisc(TPlanetObject& o) {
   if (!(o.altitudeDeg > -radius - kHorizonMarginDeg)) return;
   // Off the window the disc is not built, and what is not built is not shown.
   if (ViewMode != 0 && !DiscBoxInView(*this, o.topoRaDeg, o.topoDecDeg, radius)) return;
-  o.disc = BuildDiscOutline(o.topoRaDeg, o.topoDecDeg, radius, View.radius, o.brightLimbDeg,
-                            o.cosPhase);
+  o.disc =
+      BuildDiscOutline(o.topoRaDeg, o.topoDecDeg, radius, View.radius, o.brightLimbDeg, o.cosPhase);
   if (o.disc.Empty()) return;
   o.rect = o.disc.rect;
   if (o.planetIndex == kSaturnIndex) {
-    const TRingView view{View.centreX, View.centreY, View.radius,
-                         {ViewRect.left - 2, ViewRect.top - 2, ViewRect.right + 2,
-                          ViewRect.bottom + 2}};
+    const TRingView view{
+        View.centreX,
+        View.centreY,
+        View.radius,
+        {ViewRect.left - 2, ViewRect.top - 2, ViewRect.right + 2, ViewRect.bottom + 2}};
     ringOutline_ = BuildRingOutline(o.topoRaDeg, o.topoDecDeg, o.distanceAu, radius, rings_, view);
     if (ringOutline_.Present()) {
       const velplatform::TRect b = ringOutline_.area.Bounds();
@@ -278,10 +292,10 @@ std::string TPlanets::Label(const TPlanetObject& o) const {
 void TPlanets::CalculateSymbol(TPlanetObject& o) {
   velplatform::TPoint p;
   const bool projected =
-      ViewMode == 1 ? RaDecToXY(o.topoRaDeg, o.topoDecDeg, &p.x, &p.y)
-                    : QuickRaDecToXY(static_cast<int32_t>(std::nearbyint(o.topoRaDeg * 60.0)),
-                                     static_cast<int32_t>(std::nearbyint(o.topoDecDeg * 60.0)),
-                                     &p.x, &p.y);
+      ViewMode == 1
+          ? RaDecToXY(o.topoRaDeg, o.topoDecDeg, &p.x, &p.y)
+          : QuickRaDecToXY(static_cast<int32_t>(std::nearbyint(o.topoRaDeg * 60.0)),
+                           static_cast<int32_t>(std::nearbyint(o.topoDecDeg * 60.0)), &p.x, &p.y);
   if (!projected) return;
   o.symbolSize = SymbolSizeForMagnitude(o.magnitude);
   int32_t w = 0, h = 0;
@@ -499,10 +513,10 @@ void TPlanets::PlanetStrings(TPlanetObject& o, kit::TZStrings& lines) {
   if (p.planetIndex == kSaturnIndex) {
     lines.Add("");
     lines.Add(Cp1251("Кольца Сатурна:"));
-    lines.Add(Concat({Cp1251("Угол наклона с Земли:  "), ShownNumber(rings.tiltFromEarthDeg, 1),
-                      Cp1251("°")}));
-    lines.Add(Concat({Cp1251("Угол наклона с Солнца:  "), ShownNumber(rings.tiltFromSunDeg, 1),
-                      Cp1251("°")}));
+    lines.Add(Concat(
+        {Cp1251("Угол наклона с Земли:  "), ShownNumber(rings.tiltFromEarthDeg, 1), Cp1251("°")}));
+    lines.Add(Concat(
+        {Cp1251("Угол наклона с Солнца:  "), ShownNumber(rings.tiltFromSunDeg, 1), Cp1251("°")}));
     lines.Add(Concat({Cp1251("Видимые размеры: "), ShownNumber(rings.majorAxisDeg * 3600.0, 1),
                       "\" x ", ShownNumber(rings.minorAxisDeg * 3600.0, 1), "\""}));
   }
@@ -516,7 +530,8 @@ void TPlanets::SatelliteLines(const TPlanetObject& planet, kit::TZStrings& lines
   lines.Add(Cp1251(family.heading));
   for (int32_t n = 0; n < family.count; ++n) {
     const TPlanetObject& s = ComputeSatellite(family.firstIndex + n);
-    const TPositionAngle pa = SatellitePositionAngle(planet.raDeg, planet.decDeg, s.raDeg, s.decDeg);
+    const TPositionAngle pa =
+        SatellitePositionAngle(planet.raDeg, planet.decDeg, s.raDeg, s.decDeg);
     lines.Add(Concat({s.name, ": ", "PA = ", ShownNumber(pa.positionAngleDeg, 0), Cp1251("°; "),
                       "Sep = ", ShownNumber(pa.separationDeg * 3600.0, 1), "\"; ", "V: ",
                       ShownNumber(s.magnitude / 100.0, 1), "\x03m\x04", EventText(s.event)}));
@@ -559,7 +574,8 @@ bool TPlanets::AdvancedInfo(kit::TWindowHandle owner, int32_t index, int32_t com
           dec = s.dec;
           return;
         }
-        const TBodyPosition p = ComputeBodyPosition(object.body, true, object.inputs.astrometric, t);
+        const TBodyPosition p =
+            ComputeBodyPosition(object.body, true, object.inputs.astrometric, t);
         ra = p.raDeg;
         dec = p.decDeg;
       });

@@ -18,7 +18,7 @@ constexpr double kRadToDeg = 180.0 / std::numbers::pi;
 constexpr double kSiderealDay = 0.997269566;  // days of mean solar time
 constexpr double kConverged = 0.0005;         // days
 constexpr int kMaxIterations = 16;
-constexpr double kPrecessionNeeded = 0.005;   // centuries
+constexpr double kPrecessionNeeded = 0.005;  // centuries
 // Below this, cos(latitude) cos(dec) counts as zero: an observer or an object at a pole.
 constexpr double kPolar = 1e-12;
 
@@ -39,7 +39,9 @@ class TRiseSetSolver {
  public:
   TRiseSetSolver(const TRiseSetObserver& observer, double h0Deg, double epochT,
                  const TPositionAt& positionAt)
-      : observer_(observer), positionAt_(positionAt), sinH0_(std::sin(h0Deg * kDegToRad)),
+      : observer_(observer),
+        positionAt_(positionAt),
+        sinH0_(std::sin(h0Deg * kDegToRad)),
         sinLat_(std::sin(observer.latitudeDeg * kDegToRad)),
         cosLat_(std::cos(observer.latitudeDeg * kDegToRad)) {
     const double viewT = GetT(observer.mjdUt);
@@ -70,7 +72,8 @@ class TRiseSetSolver {
 
  private:
   double LocalMidnight() const {
-    const double local = std::nearbyint((observer_.mjdUt + observer_.timeZoneHours / 24.0) * 1e6) / 1e6;
+    const double local =
+        std::nearbyint((observer_.mjdUt + observer_.timeZoneHours / 24.0) * 1e6) / 1e6;
     int32_t day = 0, month = 0, year = 0;
     double hour = 0.0;
     CalDat(local, &day, &month, &year, &hour);
@@ -96,8 +99,8 @@ class TRiseSetSolver {
     if (kind == kLowerCulmination) return Normalize(p.ra / 15.0 + 12.0, 24.0);
     const double numerator = sinH0_ - sinLat_ * std::sin(p.dec * kDegToRad);
     const double denominator = cosLat_ * std::cos(p.dec * kDegToRad);
-    const double d = std::fabs(denominator) < kPolar ? (numerator >= 0.0 ? 2.0 : -2.0)
-                                                     : numerator / denominator;
+    const double d =
+        std::fabs(denominator) < kPolar ? (numerator >= 0.0 ? 2.0 : -2.0) : numerator / denominator;
     if (d > 1.0) return p.ra / 15.0;
     if (d < -1.0) return Normalize(p.ra / 15.0 + 12.0, 24.0);
     const double h0 = std::acos(d) * kRadToDeg * (kind == kRise ? -1.0 : 1.0);
@@ -105,7 +108,8 @@ class TRiseSetSolver {
   }
 
   double SiderealAt(double mjd) const {
-    return mjd == observer_.mjdUt ? observer_.siderealHours : LMST(mjd, -observer_.longitudeEastDeg);
+    return mjd == observer_.mjdUt ? observer_.siderealHours
+                                  : LMST(mjd, -observer_.longitudeEastDeg);
   }
 
   // The event's time in hours after local midnight; `place` receives the last place used.
@@ -116,8 +120,8 @@ class TRiseSetSolver {
       // The nearer of the two sidereal times, wrapped in sidereal hours: wrapping a whole
       // solar day instead would leave the event four minutes off when the target lies
       // near 0h of sidereal time.
-      const double hours =
-          std::remainder(TargetSiderealTime(kind, place) - LMST(t, -observer_.longitudeEastDeg), 24.0);
+      const double hours = std::remainder(
+          TargetSiderealTime(kind, place) - LMST(t, -observer_.longitudeEastDeg), 24.0);
       const double delta = hours * kSiderealDay / 24.0;
       t += delta;
       if (t < t0_) t += kSiderealDay;
@@ -138,9 +142,11 @@ class TRiseSetSolver {
       h.altitudeDeg += refrac(h.altitudeDeg, observer_.pressureMbar, observer_.temperatureC);
     }
     // From north through east; the atan2 form stays defined at the poles.
-    const double azimuth = std::atan2(-std::cos(dec) * std::sin(ht),
-                                      cosLat_ * std::sin(dec) - sinLat_ * std::cos(dec) * std::cos(ht));
-    h.azimuthDeg = Normalize(azimuth * kRadToDeg - (observer_.azimuthZero == 1 ? 180.0 : 0.0), 360.0);
+    const double azimuth =
+        std::atan2(-std::cos(dec) * std::sin(ht),
+                   cosLat_ * std::sin(dec) - sinLat_ * std::cos(dec) * std::cos(ht));
+    h.azimuthDeg =
+        Normalize(azimuth * kRadToDeg - (observer_.azimuthZero == 1 ? 180.0 : 0.0), 360.0);
     return h;
   }
 
@@ -156,7 +162,8 @@ class TRiseSetSolver {
 };
 
 std::string HoursText(double hours) {
-  return sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kMinutes, 0, false, hours);
+  return sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kMinutes, 0, false,
+                          hours);
 }
 
 }  // namespace
@@ -213,8 +220,9 @@ namespace velarion::solar {
 std::optional<TRiseSetTimes> RiseSetForSkyView(double h0Deg, double epochT,
                                                TRaDecAtMoment callback) {
   if (callback == nullptr || !gViewSource) return std::nullopt;
-  return ComputeRiseSet(gViewSource(), h0Deg, epochT,
-                        [callback](double mjd, double& ra, double& dec) { callback(mjd, &ra, &dec); });
+  return ComputeRiseSet(
+      gViewSource(), h0Deg, epochT,
+      [callback](double mjd, double& ra, double& dec) { callback(mjd, &ra, &dec); });
 }
 
 }  // namespace velarion::solar
@@ -228,8 +236,7 @@ extern "C" VELARION_HOST_EXPORT int32_t CalcRiseSettTime(double h0, double epoch
   const std::optional<solar::TRiseSetTimes> times = solar::RiseSetForSkyView(h0, epoch, callback);
   if (!times) return 0;
   if (record != nullptr) {
-    solar::WriteRiseSetRecord(*times,
-                              velplatform::BufferOf(record, solar::rise_set_record::kSize));
+    solar::WriteRiseSetRecord(*times, velplatform::BufferOf(record, solar::rise_set_record::kSize));
   }
   return velplatform::CopyText(solar::RiseSetText(*times), textBuffer);
 }

@@ -16,7 +16,8 @@ using velplatform::TControlKind;
 constexpr std::string_view kNoTime = "     -";
 
 std::string HoursText(double hours) {
-  return sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kMinutes, 0, false, hours);
+  return sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kMinutes, 0, false,
+                          hours);
 }
 
 }  // namespace
@@ -33,9 +34,17 @@ velplatform::TDialogLayout RiseSetDialogLayout() {
       {kCulminationTime, TControlKind::kLabel, {80, 22, 72, 10}, Cp1251("11ч 11м")},
       {kSetLabel, TControlKind::kLabel, {8, 36, 64, 10}, Cp1251("Заход:")},
       {kSetTime, TControlKind::kLabel, {80, 36, 72, 10}, Cp1251("22ч 22м")},
-      {kCopyButton, TControlKind::kButton, {8, 54, 40, 14}, Cp1251("Копия"), 0,
+      {kCopyButton,
+       TControlKind::kButton,
+       {8, 54, 40, 14},
+       Cp1251("Копия"),
+       0,
        Cp1251("Скопировать")},
-      {kConsoleButton, TControlKind::kButton, {52, 54, 50, 14}, Cp1251("В консоль"), 0,
+      {kConsoleButton,
+       TControlKind::kButton,
+       {52, 54, 50, 14},
+       Cp1251("В консоль"),
+       0,
        Cp1251("Скопировать в консоль вывода")},
       {kExitButton, TControlKind::kCancelButton, {106, 54, 46, 14}, Cp1251("&Выход")},
   };
@@ -55,9 +64,9 @@ void TRiseSetDialogLogic::Init(velplatform::TDialogControls& controls) {
     return;
   }
   controls.SetText(kRiseTime, (times_.status & kRisesToday) != 0 ? HoursText(times_.riseHours)
-                                                                  : std::string(kNoTime));
+                                                                 : std::string(kNoTime));
   controls.SetText(kSetTime, (times_.status & kSetsToday) != 0 ? HoursText(times_.setHours)
-                                                                : std::string(kNoTime));
+                                                               : std::string(kNoTime));
 }
 
 std::string TRiseSetDialogLogic::CopiedLines() const {
@@ -77,10 +86,8 @@ std::string TRiseSetDialogLogic::CopiedLines() const {
 }
 
 bool TRiseSetDialogLogic::Command(velplatform::TDialogControls&, int32_t id) {
-  if (id == kCopyButton)
-    velplatform::CopyToClipboard(CopiedLines());
-  if (id == kConsoleButton)
-    WriteToOutputConsole(CopiedLines());
+  if (id == kCopyButton) velplatform::CopyToClipboard(CopiedLines());
+  if (id == kConsoleButton) WriteToOutputConsole(CopiedLines());
   return false;
 }
 

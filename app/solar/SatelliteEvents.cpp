@@ -52,10 +52,14 @@ TRayPass PassOfCentre(const TVec& from, const TVec& to) {
 
 TPlanetFigure FigureOfPlanet(int32_t planetIndex) {
   switch (planetIndex) {
-    case 4: return {4.778945047813849e-4, 0.93506};
-    case 5: return {4.0286669856997296e-4, 1.0};
-    case 6: return {1.7085136305750877e-4, 1.0};
-    default: return {};
+    case 4:
+      return {4.778945047813849e-4, 0.93506};
+    case 5:
+      return {4.0286669856997296e-4, 1.0};
+    case 6:
+      return {1.7085136305750877e-4, 1.0};
+    default:
+      return {};
   }
 }
 
@@ -86,8 +90,8 @@ TPositionAngle SatellitePositionAngle(double planetRaDeg, double planetDecDeg, d
                                       double decDeg) {
   const double dp = planetDecDeg * kDegToRad, d = decDeg * kDegToRad;
   const double da = (raDeg - planetRaDeg) * kDegToRad;
-  const double cosS = std::clamp(std::cos(da) * std::cos(d) * std::cos(dp) +
-                                     std::sin(d) * std::sin(dp), -1.0, 1.0);
+  const double cosS =
+      std::clamp(std::cos(da) * std::cos(d) * std::cos(dp) + std::sin(d) * std::sin(dp), -1.0, 1.0);
   const double sep = std::acos(cosS);
   const double denominator = std::cos(dp) * std::sin(sep);
   double pa = 0.0;

@@ -100,8 +100,8 @@ TRingGeometry ComputeRingGeometry(double tCenturies, double raDeg, double decDeg
 
   const double dp = poleDec * kDegToRad, d = decDeg * kDegToRad;
   const double dAlpha = (poleRa - raDeg) * kDegToRad;
-  const double w = std::acos(Clamped(std::cos(dAlpha) * std::cos(dp) * std::cos(d) +
-                                     std::sin(dp) * std::sin(d)));
+  const double w = std::acos(
+      Clamped(std::cos(dAlpha) * std::cos(dp) * std::cos(d) + std::sin(dp) * std::sin(d)));
   TRingGeometry g;
   double pa = 0.0;
   const double denominator = std::cos(d) * std::sin(w);
@@ -110,9 +110,9 @@ TRingGeometry ComputeRingGeometry(double tCenturies, double raDeg, double decDeg
     if (Normalize360(poleRa - raDeg) > 180.0) pa = -pa;
   }
   g.positionAngleDeg = Normalize360(pa + 90.0);
-  g.tiltFromEarthDeg =
-      std::asin(Clamped(-std::sin(dp) * std::sin(d) - std::cos(dAlpha) * std::cos(dp) * std::cos(d))) *
-      kRadToDeg;
+  g.tiltFromEarthDeg = std::asin(Clamped(-std::sin(dp) * std::sin(d) -
+                                         std::cos(dAlpha) * std::cos(dp) * std::cos(d))) *
+                       kRadToDeg;
   const double i0 = inclination * kDegToRad, b = helioLatitudeDeg * kDegToRad;
   g.tiltFromSunDeg = std::asin(Clamped(std::sin(i0) * std::cos(b) *
                                            std::sin((helioLongitudeDeg - node) * kDegToRad) -
@@ -130,8 +130,8 @@ std::vector<velplatform::TPoint> TraceRingEllipse(double raDeg, double decDeg, d
   const double rpx = std::nearbyint(std::sin(aDeg * kDegToRad) * view.horizonRadiusPx);
   const double span = toDeg - fromDeg;
   if (!(rpx >= 1.0) || !(span > 0.0)) return points;
-  const double step = std::max(std::min(kEllipsePixels / (2.0 * std::numbers::pi * rpx), kMaxStepDeg),
-                               span / kMaxPoints);
+  const double step = std::max(
+      std::min(kEllipsePixels / (2.0 * std::numbers::pi * rpx), kMaxStepDeg), span / kMaxPoints);
   TSpereRaDecShift shape(raDeg, decDeg);
   shape.SetEllipse(paDeg, aDeg * ratio, aDeg);
   const TEllipseTracer tracer(shape, view);
@@ -162,7 +162,8 @@ TRingOutline BuildRingOutline(double raDeg, double decDeg, double deltaAu, doubl
   };
   // Seen edge on the rings have no area; traced, their two sides would still leave a
   // sliver of rounding between them.
-  const double minorPx = std::sin(angle(kOuterEdgeAu) * kDegToRad) * std::fabs(s) * view.horizonRadiusPx;
+  const double minorPx =
+      std::sin(angle(kOuterEdgeAu) * kDegToRad) * std::fabs(s) * view.horizonRadiusPx;
   if (minorPx < 0.5) return rings;
   const std::vector<velplatform::TPoint> outer = ellipse(kOuterEdgeAu, 0.0, 360.0);
   if (outer.size() <= 3) return rings;
@@ -170,8 +171,8 @@ TRingOutline BuildRingOutline(double raDeg, double decDeg, double deltaAu, doubl
   rings.area.Subtract(RegionOf(ellipse(kInnerEdgeAu, 0.0, 360.0), view));
   // The half of the rings behind the planet is hidden by the disc.
   const double hiddenFrom = s > 0.0 ? pa + 180.0 : pa;
-  rings.area.Subtract(RegionOf(TraceRingEllipse(raDeg, decDeg, planetRadiusDeg, 1.0, pa,
-                                                hiddenFrom, hiddenFrom + 180.0, view),
+  rings.area.Subtract(RegionOf(TraceRingEllipse(raDeg, decDeg, planetRadiusDeg, 1.0, pa, hiddenFrom,
+                                                hiddenFrom + 180.0, view),
                                view));
   rings.cassini = InsideOf(rings.area, ellipse(kCassiniAu, pa - 90.0, pa + 270.0));
   rings.encke = InsideOf(rings.area, ellipse(kEnckeAu, pa - 90.0, pa + 270.0));

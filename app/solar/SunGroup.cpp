@@ -72,8 +72,12 @@ bool TSun::Shown() const {
 const TSunPlace& TSun::Compute(bool highPrecision, bool astrometric) {
   const bool requested = highPrecision || View.alwaysHighPrecision != 0;
   const double t = GetT(View.mjdDynamical);
-  const TInputs inputs{View.mjdUt,   View.mjdDynamical, View.longitudeEast, View.latitude,
-                       UsesHighPrecision(kSun, requested, t), astrometric};
+  const TInputs inputs{View.mjdUt,
+                       View.mjdDynamical,
+                       View.longitudeEast,
+                       View.latitude,
+                       UsesHighPrecision(kSun, requested, t),
+                       astrometric};
   if (!(inputs == last_)) {
     const TBodyPosition p = ComputeBodyPosition(kSun, requested, astrometric, t);
     sun_.longitudeDeg = p.longitudeDeg;
@@ -82,9 +86,9 @@ const TSunPlace& TSun::Compute(bool highPrecision, bool astrometric) {
     sun_.raDeg = p.raDeg;
     sun_.decDeg = p.decDeg;
     sun_.semiDiameterArcmin = std::atan(kSolarRadiusAu / p.distance) * kRadToDeg * 60.0;
-    sun_.altitudeDeg = Parallax(LMST(View.mjdUt, -View.longitudeEast), p.raDeg, p.decDeg,
-                                p.distance * kKmPerAu, View.latitude, &sun_.topoRaDeg,
-                                &sun_.topoDecDeg);
+    sun_.altitudeDeg =
+        Parallax(LMST(View.mjdUt, -View.longitudeEast), p.raDeg, p.decDeg, p.distance * kKmPerAu,
+                 View.latitude, &sun_.topoRaDeg, &sun_.topoDecDeg);
     sun_.twilight = TwilightClass(sun_.altitudeDeg);
     sun_.highPrecision = p.highPrecision;
     sun_.astrometric = astrometric;

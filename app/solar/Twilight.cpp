@@ -10,7 +10,8 @@ TTwilightClass TwilightClass(double sunAltitudeDeg) {
   return kNight;
 }
 
-uint32_t SkyColour(TTwilightClass twilight, uint8_t skyColourMode, const kit::TColourTable& colours) {
+uint32_t SkyColour(TTwilightClass twilight, uint8_t skyColourMode,
+                   const kit::TColourTable& colours) {
   int entry = kNightBackgroundColour;
   if (twilight == kDay && skyColourMode >= 1) {
     entry = kDayBackgroundColour;

@@ -32,7 +32,8 @@ TTwilightClass TwilightClass(double sunAltitudeDeg);
 
 // The sky colour for a class under the sky colour mode (0 always night; 1 day; 2 also
 // civil twilight; 3 also nautical and astronomical twilight).
-uint32_t SkyColour(TTwilightClass twilight, uint8_t skyColourMode, const kit::TColourTable& colours);
+uint32_t SkyColour(TTwilightClass twilight, uint8_t skyColourMode,
+                   const kit::TColourTable& colours);
 
 }  // namespace velarion::solar
 

@@ -72,8 +72,7 @@ double Number(const TIniDocument& file, TConfigKey key, double fallback) {
 int32_t LeadingInteger(std::string_view text) {
   const std::string trimmed = velarion::sky::TrimSpaces(text);
   std::size_t end = !trimmed.empty() && (trimmed[0] == '-' || trimmed[0] == '+') ? 1 : 0;
-  while (end < trimmed.size() && trimmed[end] >= '0' && trimmed[end] <= '9')
-    ++end;
+  while (end < trimmed.size() && trimmed[end] >= '0' && trimmed[end] <= '9') ++end;
   return ParseIntText(std::string_view(trimmed).substr(0, end));
 }
 
@@ -82,10 +81,10 @@ double FirstInteger(const TIniDocument& file, TConfigKey key, double fallback) {
   return text ? LeadingInteger(*text) : fallback;
 }
 
-template <std::size_t N> std::array<int32_t, N> IntegerItems(std::string_view text) {
+template <std::size_t N>
+std::array<int32_t, N> IntegerItems(std::string_view text) {
   std::array<int32_t, N> items{};
-  for (std::size_t i = 0; i < N; ++i)
-    items[i] = ListItemInt(text, static_cast<int>(i + 1));
+  for (std::size_t i = 0; i < N; ++i) items[i] = ListItemInt(text, static_cast<int>(i + 1));
   return items;
 }
 
@@ -93,8 +92,7 @@ template <std::size_t N>
 std::array<bool, N> FlagItems(const TIniDocument& file, TConfigKey key,
                               const std::array<bool, N>& fallback) {
   const auto text = Text(file, key);
-  if (!text)
-    return fallback;
+  if (!text) return fallback;
   std::array<bool, N> flags{};
   std::ranges::transform(IntegerItems<N>(*text), flags.begin(), [](int32_t v) { return v != 0; });
   return flags;
@@ -110,8 +108,7 @@ std::array<int32_t, N> IntegerList(const TIniDocument& file, TConfigKey key,
 // None for "AUTO" and for a missing key (automatic is the default of both such keys).
 std::optional<double> AutoOrNumber(const TIniDocument& file, TConfigKey key) {
   const auto text = Text(file, key);
-  if (!text || velplatform::EqualsIgnoringCase(*text, kAuto))
-    return std::nullopt;
+  if (!text || velplatform::EqualsIgnoringCase(*text, kAuto)) return std::nullopt;
   return ParseFloatText(*text);
 }
 
@@ -121,8 +118,7 @@ std::string ShortText(const TIniDocument& file, TConfigKey key, std::string_view
 
 TWindowPlacement MainPlacement(const TIniDocument& file, const TWindowPlacement& fallback) {
   const auto text = Text(file, keys::kMain);
-  if (!text)
-    return fallback;
+  if (!text) return fallback;
   const auto items = IntegerItems<5>(*text);
   return {items[0], items[1], items[2], items[3], items[4] != 0};
 }
@@ -131,28 +127,23 @@ TWindowPlacement MainPlacement(const TIniDocument& file, const TWindowPlacement&
 // window was never placed.
 std::optional<std::array<int32_t, 4>> InfoFormPlacement(const TIniDocument& file) {
   const auto text = Text(file, keys::kInfoFormSize);
-  if (!text || text->empty() || (*text)[0] < '1' || (*text)[0] > '9')
-    return std::nullopt;
+  if (!text || text->empty() || (*text)[0] < '1' || (*text)[0] > '9') return std::nullopt;
   return IntegerItems<4>(*text);
 }
 
 TConsoleFont ConsoleFont(const TIniDocument& file) {
   TConsoleFont font;
   const auto text = Text(file, keys::kFont);
-  if (!text)
-    return font;
-  if (std::string name = ListItemText(*text, 1); !name.empty())
-    font.name = std::move(name);
+  if (!text) return font;
+  if (std::string name = ListItemText(*text, 1); !name.empty()) font.name = std::move(name);
   const int32_t size = ListItemInt(*text, 2);
-  if (size >= kMinConsoleFontSize && size <= kMaxConsoleFontSize)
-    font.sizePoints = size;
+  if (size >= kMinConsoleFontSize && size <= kMaxConsoleFontSize) font.sizePoints = size;
   return font;
 }
 
 TVisibility Visibility(const TIniDocument& file, const TVisibility& fallback) {
   const auto text = Text(file, keys::kObjectsVis);
-  if (!text)
-    return fallback;
+  if (!text) return fallback;
   const auto item = IntegerItems<16>(*text);
   TVisibility v;
   v.stars = item[0] != 0;
@@ -163,8 +154,7 @@ TVisibility Visibility(const TIniDocument& file, const TVisibility& fallback) {
   // spill into the next body's bit.
   v.bodyBits = 0;
   for (int bit = 0; bit < kBodyBitCount; ++bit) {
-    if (item[kFirstBodyItem - 1 + bit] != 0)
-      v.bodyBits |= static_cast<uint16_t>(1U << bit);
+    if (item[kFirstBodyItem - 1 + bit] != 0) v.bodyBits |= static_cast<uint16_t>(1U << bit);
   }
   v.deepSky = item[14] != 0;
   v.solarSystem = item[15] != 0;
@@ -212,8 +202,7 @@ TAutoRotation ReadAutoRotation(const TIniDocument& file) {
   // A step of 0 would freeze auto rotation and a negative one run it against its direction
   // flag; an unreadable step reads as 0.
   const double step = Number(file, keys::kRotTime, r.timeStepDays);
-  if (step > 0.0)
-    r.timeStepDays = step;
+  if (step > 0.0) r.timeStepDays = step;
   r.refreshIntervalCode = std::clamp(Integer(file, keys::kRefInterval, r.refreshIntervalCode),
                                      kMinRefreshIntervalCode, kMaxRefreshIntervalCode);
   r.forward = FlagNotZero(file, keys::kRotDirection, r.forward);
@@ -283,13 +272,10 @@ TGridSettings ReadGrid(const TIniDocument& file) {
 // ---- writing ----
 
 void Put(TIniDocument& file, TConfigKey key, std::string_view text) {
-  if (file.Get(key.section, key.key) != text)
-    file.Set(key.section, key.key, text);
+  if (file.Get(key.section, key.key) != text) file.Set(key.section, key.key, text);
 }
 
-std::string Flag(bool on) {
-  return on ? "1" : "0";
-}
+std::string Flag(bool on) { return on ? "1" : "0"; }
 
 // Fixed decimals, without the "-" of a value that rounds to zero.
 std::string Decimals(double x, int decimals) {
@@ -300,15 +286,13 @@ std::string Decimals(double x, int decimals) {
   return text;
 }
 
-std::string Whole(int64_t n) {
-  return velarion::sky::IntToText(n);
-}
+std::string Whole(int64_t n) { return velarion::sky::IntToText(n); }
 
-template <typename Range> std::string Joined(const Range& items) {
+template <typename Range>
+std::string Joined(const Range& items) {
   std::string text;
   for (const auto& item : items) {
-    if (!text.empty())
-      text += ',';
+    if (!text.empty()) text += ',';
     text += Whole(static_cast<int64_t>(item));
   }
   return text;
@@ -410,7 +394,7 @@ void WriteGrid(TIniDocument& file, const TGridSettings& g) {
   Put(file, keys::kEqGrid, Flag(g.equatorialGridShown));
 }
 
-} // namespace
+}  // namespace
 
 TConfiguration ReadConfiguration(const TIniDocument& file) {
   return {ReadWindow(file),   ReadConsole(file), ReadSky(file),
@@ -428,4 +412,4 @@ void WriteConfiguration(const TConfiguration& c, TIniDocument& file) {
   WriteGrid(file, c.grid);
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -158,7 +158,7 @@ inline constexpr std::array kAll{
     kPathOrder,
 };
 
-} // namespace configkeys
+}  // namespace configkeys
 
 inline constexpr int32_t kMinConsoleSizePercent = 10;
 inline constexpr int32_t kMaxConsoleSizePercent = 80;
@@ -169,7 +169,7 @@ inline constexpr int32_t kMaxRefreshIntervalCode = 6;
 inline constexpr double kMinTimeZoneHours = -12.0;
 inline constexpr double kMaxTimeZoneHours = 14.0;
 inline constexpr std::size_t kMaxSkyFontNameLength = 31;
-inline constexpr double kDefaultTimeStepDays = 0.003472222222; // 5 minutes
+inline constexpr double kDefaultTimeStepDays = 0.003472222222;  // 5 minutes
 
 // The main window's normal (not maximised) placement.
 struct TWindowPlacement {
@@ -212,7 +212,7 @@ struct TVisibility {
   bool constellationBoundaries = true;
   bool constellationNames = true;
   bool constellationFigures = false;
-  uint16_t bodyBits = 0x3F; // the Sun to Jupiter
+  uint16_t bodyBits = 0x3F;  // the Sun to Jupiter
   bool deepSky = false;
   bool solarSystem = true;
   bool operator==(const TVisibility&) const = default;
@@ -220,8 +220,8 @@ struct TVisibility {
 
 // Display limits of one view mode (quick, or detailed above 600 percent).
 struct TStarDisplay {
-  int32_t starLimit = 0;  // magnitude × 100
-  int32_t labelLimit = 0; // magnitude × 100
+  int32_t starLimit = 0;   // magnitude × 100
+  int32_t labelLimit = 0;  // magnitude × 100
   double labelFontSize = 0.0;
   int32_t starSizes = 0;
   bool operator==(const TStarDisplay&) const = default;
@@ -236,7 +236,7 @@ struct TAtmosphere {
 
 struct TAutoRotation {
   double timeStepDays = kDefaultTimeStepDays;
-  int32_t refreshIntervalCode = 2; // 1 … 6: 50, 100, 200, 300, 500, 1000 ms
+  int32_t refreshIntervalCode = 2;  // 1 … 6: 50, 100, 200, 300, 500, 1000 ms
   bool forward = true;
   bool realTime = false;
   bool operator==(const TAutoRotation&) const = default;
@@ -245,7 +245,7 @@ struct TAutoRotation {
 struct TSkySettings {
   bool stereographic = true;
   bool objectHints = true;
-  std::optional<double> deltaTSeconds; // none: automatic
+  std::optional<double> deltaTSeconds;  // none: automatic
   TAtmosphere atmosphere;
   bool azimuthFromSouth = false;
   bool mirrorView = false;
@@ -269,8 +269,8 @@ struct TSkySettings {
 };
 
 struct TLocation {
-  std::optional<double> timeZoneHours; // none: from the operating system
-  double longitudeDeg = 39.1951;       // east positive
+  std::optional<double> timeZoneHours;  // none: from the operating system
+  double longitudeDeg = 39.1951;        // east positive
   double latitudeDeg = 51.6680;
   bool operator==(const TLocation&) const = default;
 };
@@ -280,7 +280,7 @@ struct TPrintSettings {
   bool legend = true;
   bool preview = true;
   bool toFile = false;
-  int32_t orientation = 0; // 0 portrait, 1 landscape
+  int32_t orientation = 0;  // 0 portrait, 1 landscape
   bool operator==(const TPrintSettings&) const = default;
 };
 
@@ -310,6 +310,6 @@ TConfiguration ReadConfiguration(const velplatform::TIniDocument& file);
 // written is left as it stands, so that a hand-edited line keeps its spacing and quotes.
 void WriteConfiguration(const TConfiguration& c, velplatform::TIniDocument& file);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

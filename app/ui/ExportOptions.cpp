@@ -100,17 +100,15 @@ bool IsExportOption(std::string_view argument) {
   return std::find(kOptionNames.begin(), kOptionNames.end(), argument) != kOptionNames.end();
 }
 
-} // namespace
+}  // namespace
 
 TResult ParseExportOptions(std::span<const std::string_view> arguments) {
   TExportOptions options;
   bool haveFile = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view option = arguments[i];
-    if (!IsExportOption(option))
-      return std::string("unknown option ").append(option);
-    if (i + 1 >= arguments.size())
-      return std::string("missing value after ").append(option);
+    if (!IsExportOption(option)) return std::string("unknown option ").append(option);
+    if (i + 1 >= arguments.size()) return std::string("missing value after ").append(option);
     const std::string_view value = arguments[++i];
     if (option == "--export") {
       if (value.empty()) return std::string("--export needs a file name");

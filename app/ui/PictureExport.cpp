@@ -5,10 +5,10 @@
 #include "IniAccess.h"
 #include "SkySession.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 namespace velarion::ui {
 
@@ -58,7 +58,8 @@ bool CanWrite(const std::string& file) {
   namespace fs = std::filesystem;
   const fs::path path(file);
   std::error_code error;
-  if (fs::exists(path, error)) return !fs::is_directory(path, error) && ::access(file.c_str(), W_OK) == 0;
+  if (fs::exists(path, error))
+    return !fs::is_directory(path, error) && ::access(file.c_str(), W_OK) == 0;
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
   return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK) == 0;
 }

@@ -1,16 +1,16 @@
 #include "SkySession.h"
 
+#include "BuiltInGroups.h"
 #include "Fonts.h"
 #include "GroupListExports.h"
 #include "IniAccess.h"
-#include "Language.h"
 #include "IniFile.h"
+#include "Language.h"
 #include "ProgramFolder.h"
 #include "ProjectionExports.h"
 #include "RiseSet.h"
 #include "SkyImageExports.h"
 #include "SkySettings.h"
-#include "BuiltInGroups.h"
 #include "StdGroup.h"
 #include "VersionExport.h"
 
@@ -49,9 +49,15 @@ TSkySession::TSkySession(std::string programFolder, sky::TScreenMetrics screen,
 }
 
 solar::TRiseSetObserver TSkySession::RiseSetObserver() const {
-  return {image_.Latitude(),    image_.Longitude(),   image_.Mjd(),
-          image_.TimeZone(),    image_.SiderealTime(), image_.Refraction(),
-          image_.Pressure(),    image_.Temperature(), image_.AzimuthFromSouth() ? uint8_t{1} : uint8_t{0}};
+  return {image_.Latitude(),
+          image_.Longitude(),
+          image_.Mjd(),
+          image_.TimeZone(),
+          image_.SiderealTime(),
+          image_.Refraction(),
+          image_.Pressure(),
+          image_.Temperature(),
+          image_.AzimuthFromSouth() ? uint8_t{1} : uint8_t{0}};
 }
 
 TSkySession::~TSkySession() {
@@ -73,7 +79,8 @@ int32_t TSkySession::LoadGroups(groups::TLoadLog& log, bool paced,
                                 const std::atomic<bool>& terminated) {
   groups::TGroupLoader loader(groups_, log, paced);
   builtIn_ = MakeBuiltInGroups(programFolder_);
-  for (kit::TGroupPtr& group : builtIn_) loader.LoadGroup(std::make_unique<groups::TStdGroup>(*group));
+  for (kit::TGroupPtr& group : builtIn_)
+    loader.LoadGroup(std::make_unique<groups::TStdGroup>(*group));
   loader.ScanPluginFolder(programFolder_ + std::string(kPluginFolder), terminated);
   int32_t placed = groups_.RestoreOrderFromIniFile(SettingsFile());
   // The first start: only groups the user adds later are asked about.

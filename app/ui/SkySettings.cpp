@@ -21,9 +21,12 @@ void ApplyVisibility(const TVisibility& v, sky::TSkyImage& image) {
 }
 
 TVisibility StoredVisibility(const sky::TSkyImage& image) {
-  return {image.ObjectVisible(kStars),        image.ObjectVisible(kBoundaries),
-          image.ObjectVisible(kNames),        image.ObjectVisible(kFigures),
-          image.BodyBits(),                   image.ObjectVisible(kDeepSky),
+  return {image.ObjectVisible(kStars),
+          image.ObjectVisible(kBoundaries),
+          image.ObjectVisible(kNames),
+          image.ObjectVisible(kFigures),
+          image.BodyBits(),
+          image.ObjectVisible(kDeepSky),
           image.ObjectVisible(kSolarSystem)};
 }
 
@@ -40,7 +43,8 @@ sky::TGridSettings ImageGrid(const TGridSettings& g) {
 
 TGridSettings StoredGrid(const sky::TGridSettings& grid) {
   TGridSettings g;
-  for (std::size_t i = 0; i < g.lineVisible.size(); ++i) g.lineVisible[i] = grid.lineVisible[i] != 0;
+  for (std::size_t i = 0; i < g.lineVisible.size(); ++i)
+    g.lineVisible[i] = grid.lineVisible[i] != 0;
   g.lineStep = grid.lineStep;
   g.azimuthAutoStep = grid.azimuthAuto != 0;
   g.equatorialAutoStep = grid.equatorialAuto != 0;
@@ -69,8 +73,8 @@ TStarDisplay StoredDisplay(const sky::TSkyImage& image, bool detailed) {
 }
 
 int PositionOf(const sky::TColorSchemeList& list, const sky::TColorScheme& scheme, int old) {
-  const auto found = std::find_if(list.begin(), list.end(),
-                                  [&](const sky::TColorSchemePtr& s) { return s.get() == &scheme; });
+  const auto found = std::find_if(
+      list.begin(), list.end(), [&](const sky::TColorSchemePtr& s) { return s.get() == &scheme; });
   return found != list.end() ? static_cast<int>(found - list.begin()) : old;
 }
 
@@ -127,8 +131,7 @@ void StoreSkySettings(const sky::TSkyImage& image, const sky::TColorSchemes& sch
   s.detailed = StoredDisplay(image, true);
   s.normalFont = image.NormalFont();
   s.greekFont = image.GreekFont();
-  s.screenSchemePosition =
-      PositionOf(schemes.screen, image.Scheme(false), s.screenSchemePosition);
+  s.screenSchemePosition = PositionOf(schemes.screen, image.Scheme(false), s.screenSchemePosition);
   s.printSchemePosition = PositionOf(schemes.printer, image.Scheme(true), s.printSchemePosition);
   s.starProperNames = image.StarProperNames();
   s.alwaysHighPrecision = image.AlwaysHighPrecision();

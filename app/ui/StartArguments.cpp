@@ -12,17 +12,15 @@ bool IsInstallerCommand(std::string_view argument) {
   return argument == "/install" || argument == "/uninstall";
 }
 
-} // namespace
+}  // namespace
 
 TStartDecision DecideStart(std::span<const std::string_view> arguments,
                            std::string_view currentFolder) {
-  if (arguments.empty())
-    return TWindowStart{};
+  if (arguments.empty()) return TWindowStart{};
   const std::string_view first = arguments.front();
   if (first.starts_with("--")) {
     auto parsed = ParseExportOptions(arguments);
-    if (auto* message = std::get_if<std::string>(&parsed))
-      return TStartRefusal{*message};
+    if (auto* message = std::get_if<std::string>(&parsed)) return TStartRefusal{*message};
     return std::get<TExportOptions>(std::move(parsed));
   }
   if (IsInstallerCommand(first)) {
@@ -43,12 +41,10 @@ std::string AbsoluteStateFileName(std::string_view argument, std::string_view cu
   if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"') {
     argument = argument.substr(1, argument.size() - 2);
   }
-  if (argument.empty())
-    return {};
+  if (argument.empty()) return {};
   const std::filesystem::path path(argument);
-  if (path.is_absolute())
-    return path.lexically_normal().string();
+  if (path.is_absolute()) return path.lexically_normal().string();
   return (std::filesystem::path(currentFolder) / path).lexically_normal().string();
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

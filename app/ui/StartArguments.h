@@ -22,11 +22,11 @@ namespace velarion::ui {
 inline constexpr int kStartRefused = 2;
 
 struct TWindowStart {
-  std::string stateFile; // absolute; empty: none
+  std::string stateFile;  // absolute; empty: none
 };
 
 struct TStartRefusal {
-  std::string message; // one line, without the program's name
+  std::string message;  // one line, without the program's name
 };
 
 using TStartDecision = std::variant<TExportOptions, TWindowStart, TStartRefusal>;
@@ -44,6 +44,6 @@ std::string CurrentFolder();
 // share). An empty argument stays empty.
 std::string AbsoluteStateFileName(std::string_view argument, std::string_view currentFolder);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -24,8 +24,9 @@ void LoadAllGroups(benchmark::State& state) {
   int32_t groups = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    auto session = std::make_unique<velarion::ui::TSkySession>(
-        velplatform::ProgramFolder(), velarion::sky::TScreenMetrics{}, velarion::sky::SystemClock());
+    auto session = std::make_unique<velarion::ui::TSkySession>(velplatform::ProgramFolder(),
+                                                               velarion::sky::TScreenMetrics{},
+                                                               velarion::sky::SystemClock());
     TNullLog log;
     state.ResumeTiming();
     benchmark::DoNotOptimize(session->LoadGroups(log, false, terminated));
@@ -38,7 +39,10 @@ void LoadAllGroups(benchmark::State& state) {
 }
 // A fixed count: the session made around each run takes far longer than an empty loading,
 // and the library would otherwise run it until the measured time alone adds up.
-BENCHMARK(LoadAllGroups)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(5)
+BENCHMARK(LoadAllGroups)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 }  // namespace

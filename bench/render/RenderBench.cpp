@@ -44,7 +44,11 @@ void Redraw(benchmark::State& state) {
   }
   state.counters["groups"] = session.Groups().Count();
 }
-BENCHMARK(Redraw)->Arg(100)->Arg(2000)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(Redraw)
+    ->Arg(100)
+    ->Arg(2000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void ExportRun(benchmark::State& state) {
@@ -58,8 +62,12 @@ void ExportRun(benchmark::State& state) {
     }
   }
 }
-BENCHMARK(ExportRun)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)
-    ->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(ExportRun)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

@@ -145,6 +145,6 @@ void ProjectionKinds(benchmark::internal::Benchmark* benchmark) {
 BENCHMARK(BM_QuickRaDecToXY)->Apply(ProjectionKinds);
 BENCHMARK(BM_RaDecToXY)->Apply(ProjectionKinds);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

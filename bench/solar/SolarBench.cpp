@@ -29,7 +29,8 @@ BENCHMARK(AllTheoriesOnce)->Unit(benchmark::kMicrosecond);
 
 void TermCount(benchmark::State& state) {
   const velsolar::TSolarTheory full(velsolar::InstalledSeriesPath(), velsolar::TTruncation::kNone);
-  const velsolar::TSolarTheory cut(velsolar::InstalledSeriesPath(), velsolar::TTruncation::kAccuracyBudget);
+  const velsolar::TSolarTheory cut(velsolar::InstalledSeriesPath(),
+                                   velsolar::TTruncation::kAccuracyBudget);
   for (auto _ : state) {
     benchmark::DoNotOptimize(cut.TermCount());
   }

@@ -67,7 +67,7 @@ inline double EvaluateVsop(TPowerSeries<TVsopTerm> coordinate, double t) {
 inline TValueAndRate EvaluateVsopWithRate(TPowerSeries<TVsopTerm> coordinate, double t) {
   double value = 0.0;
   double rate = 0.0;
-  double tk = 1.0;  // t^k
+  double tk = 1.0;    // t^k
   double tkm1 = 0.0;  // k t^(k-1)
   int k = 0;
   for (std::span<const TVsopTerm> terms : coordinate) {

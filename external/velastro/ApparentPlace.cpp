@@ -8,9 +8,9 @@
 
 #include "Frames.h"
 
-#include <cmath>
 #include <erfa.h>
 #include <erfam.h>
+#include <cmath>
 
 using namespace velastro;
 

@@ -97,6 +97,8 @@ extern "C" void CalDat(double mjd, int32_t* day, int32_t* month, int32_t* year, 
   velastro::Store(hour, (mjd - dayStart) * 24.0);
 }
 
-extern "C" double GetT(double mjd) { return (mjd - velastro::kMjdJ2000) / velastro::kDaysPerCentury; }
+extern "C" double GetT(double mjd) {
+  return (mjd - velastro::kMjdJ2000) / velastro::kDaysPerCentury;
+}
 
 extern "C" double TToMJD(double t) { return t * velastro::kDaysPerCentury + velastro::kMjdJ2000; }

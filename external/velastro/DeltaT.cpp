@@ -45,14 +45,14 @@ double Horner(std::span<const double> c, double u) {
 }
 
 double EspenakMeeusAncient(double year) {
-  constexpr std::array<double, 7> c = {10583.6,     -1014.41,     33.78311,    -5.952053,
-                                       -0.1798452,  0.022174192,  0.0090316521};
+  constexpr std::array<double, 7> c = {10583.6,    -1014.41,    33.78311,    -5.952053,
+                                       -0.1798452, 0.022174192, 0.0090316521};
   return Horner(c, year / 100.0);
 }
 
 double EspenakMeeusMedieval(double year) {
-  constexpr std::array<double, 7> c = {1574.2,      -556.01,       71.23472,    0.319781,
-                                       -0.8503463,  -0.005050998,  0.0083572073};
+  constexpr std::array<double, 7> c = {1574.2,     -556.01,      71.23472,    0.319781,
+                                       -0.8503463, -0.005050998, 0.0083572073};
   return Horner(c, (year - 1000.0) / 100.0);
 }
 
@@ -77,8 +77,8 @@ constexpr std::array<TPiece, 3> kEarlyPieces = {{
 double EarlyPieceValue(std::size_t i, double year) {
   const TPiece& piece = kEarlyPieces[i];
   const double left = (i == 0) ? LongTermParabola(piece.from) : piece.value(piece.from);
-  const double right = (i + 1 < kEarlyPieces.size()) ? kEarlyPieces[i + 1].value(piece.to)
-                                                      : kObserved[0].deltaT;
+  const double right =
+      (i + 1 < kEarlyPieces.size()) ? kEarlyPieces[i + 1].value(piece.to) : kObserved[0].deltaT;
   const double w = (year - piece.from) / (piece.to - piece.from);
   return piece.value(year) + (left - piece.value(piece.from)) * (1.0 - w) +
          (right - piece.value(piece.to)) * w;
@@ -96,8 +96,8 @@ double Extrapolated(double year) {
   constexpr std::size_t kLast = std::size(kObserved) - 1;
   constexpr std::size_t kYearBefore = kLast - 12;
   const TNode& end = kObserved[kLast];
-  const double slope = (end.deltaT - kObserved[kYearBefore].deltaT) /
-                       (end.year - kObserved[kYearBefore].year);
+  const double slope =
+      (end.deltaT - kObserved[kYearBefore].deltaT) / (end.year - kObserved[kYearBefore].year);
   const double width = kParabolaJoinYear - end.year;
   const double s = (year - end.year) / width;
   const double s2 = s * s;

@@ -63,7 +63,9 @@ template <typename Term>
 struct TCoordinateSeries {
   std::array<std::span<const Term>, kMaxPowers> byPower{};
   int powers = 0;
-  velseries::TPowerSeries<Term> Series() const { return {byPower.data(), static_cast<std::size_t>(powers)}; }
+  velseries::TPowerSeries<Term> Series() const {
+    return {byPower.data(), static_cast<std::size_t>(powers)};
+  }
 };
 
 // [planet 0 = Moon, 1..8][coordinate]
@@ -96,8 +98,8 @@ const TTheory<TElpTerm>& MoonTheory() {
 
 }  // namespace
 
-extern "C" void Planet(double t, int32_t n, double* x, double* y, double* z, double* vx,
-                       double* vy, double* vz) {
+extern "C" void Planet(double t, int32_t n, double* x, double* y, double* z, double* vx, double* vy,
+                       double* vz) {
   double pos[3] = {0.0, 0.0, 0.0};
   double vel[3] = {0.0, 0.0, 0.0};
   if (n >= 1 && n <= 8) {
@@ -131,10 +133,10 @@ extern "C" void Planet(double t, int32_t n, double* x, double* y, double* z, dou
 
 extern "C" void moon(double t, double* lambda, double* beta, double* distanceEarthRadii) {
   const auto& m = MoonTheory()[0];
-  const double longitudeRad = velseries::Polynomial(kMoonMeanLongitude, t) +
-                              (velseries::EvaluateElp(m[0].Series(), t) +
-                               velseries::ElpPrecessionArcsec(t)) *
-                                  velastro::kArcsecToRad;
+  const double longitudeRad =
+      velseries::Polynomial(kMoonMeanLongitude, t) +
+      (velseries::EvaluateElp(m[0].Series(), t) + velseries::ElpPrecessionArcsec(t)) *
+          velastro::kArcsecToRad;
   velastro::Store(lambda, velastro::Normalise360(longitudeRad * velastro::kRadToDeg));
   velastro::Store(beta, velseries::EvaluateElp(m[1].Series(), t) / 3600.0);
   velastro::Store(distanceEarthRadii, velseries::EvaluateElp(m[2].Series(), t) / kEarthRadiusKm);

@@ -45,7 +45,8 @@ extern "C" double Parallax(double lstHours, double ra, double dec, double distan
 
   const double hourAngle = theta - topoRa * kDegToRad;
   const double d = topoDec * kDegToRad;
-  const double sinAlt = std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(hourAngle);
+  const double sinAlt =
+      std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(hourAngle);
   Store(raTopo, topoRa);
   Store(decTopo, topoDec);
   return std::asin(std::fmax(-1.0, std::fmin(1.0, sinAlt))) * kRadToDeg;

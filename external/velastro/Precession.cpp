@@ -43,9 +43,9 @@ extern "C" void PMatEqu(double t1, double t2, double a[9]) {
 }
 
 extern "C" void PMatEcl(double t1, double t2, double a[9]) {
-  CopyOut(Multiply(EclipticOfDateFromJ2000Equator(t2),
-                   Transpose(EclipticOfDateFromJ2000Equator(t1))),
-          a);
+  CopyOut(
+      Multiply(EclipticOfDateFromJ2000Equator(t2), Transpose(EclipticOfDateFromJ2000Equator(t1))),
+      a);
 }
 
 extern "C" void Precart(const double a[9], double* x, double* y, double* z) {

@@ -16,7 +16,9 @@ constexpr int64_t kArcsecPerCircle = 1296000;
 constexpr int64_t kArcsecPerQuarter = 324000;
 
 // n / d rounded to the nearest integer, halves away from zero (d > 0).
-int64_t DivideRounded(int64_t n, int64_t d) { return n >= 0 ? (n + d / 2) / d : -((-n + d / 2) / d); }
+int64_t DivideRounded(int64_t n, int64_t d) {
+  return n >= 0 ? (n + d / 2) / d : -((-n + d / 2) / d);
+}
 
 int64_t WrapArcsec(int64_t ra) {
   ra %= kArcsecPerCircle;
@@ -25,8 +27,8 @@ int64_t WrapArcsec(int64_t ra) {
 
 }  // namespace
 
-extern "C" void PropMotion_LowPrec(int32_t ra, int32_t dec, int32_t pmRa, int32_t pmDec,
-                                   int32_t dt, int32_t* raOut, int32_t* decOut) {
+extern "C" void PropMotion_LowPrec(int32_t ra, int32_t dec, int32_t pmRa, int32_t pmDec, int32_t dt,
+                                   int32_t* raOut, int32_t* decOut) {
   // Rates are milliarcseconds per year and dt tenths of a year: 10000 units per arcsecond.
   int64_t newRa = ra + DivideRounded(static_cast<int64_t>(pmRa) * dt, 10000);
   int64_t newDec = dec + DivideRounded(static_cast<int64_t>(pmDec) * dt, 10000);

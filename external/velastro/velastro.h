@@ -116,8 +116,8 @@ VELASTRO_API void AstrometricToApparent(double t0, double t, double* ra, double*
  * HighPrec: degrees, degrees per year and years. */
 VELASTRO_API void PropMotion_LowPrec(int32_t ra, int32_t dec, int32_t pmRa, int32_t pmDec,
                                      int32_t dt, int32_t* raOut, int32_t* decOut);
-VELASTRO_API void PropMotion_HighPrec(double ra, double dec, double pmRa, double pmDec,
-                                      double dt, double* raOut, double* decOut);
+VELASTRO_API void PropMotion_HighPrec(double ra, double dec, double pmRa, double pmDec, double dt,
+                                      double* raOut, double* decOut);
 
 /* ---- Low-precision bodies ----------------------------------------------------------- */
 

@@ -162,14 +162,14 @@ TSeries CallistoSeries(const TArguments& a) {
 
 TSeries SeriesOf(const TArguments& a, std::size_t k) {
   switch (k) {
-  case 0:
-    return IoSeries(a);
-  case 1:
-    return EuropaSeries(a);
-  case 2:
-    return GanymedeSeries(a);
-  default:
-    return CallistoSeries(a);
+    case 0:
+      return IoSeries(a);
+    case 1:
+      return EuropaSeries(a);
+    case 2:
+      return GanymedeSeries(a);
+    default:
+      return CallistoSeries(a);
   }
 }
 
@@ -193,7 +193,7 @@ TVec3 JupiterEquatorToEcliptic(TVec3 v, double jd, double psiPrime) {
 
 TSatelliteCache<kGalileanCount> gCache;
 
-} // namespace
+}  // namespace
 
 TVec3 GalileanPosition(double jd, std::size_t k) {
   const TArguments a = Arguments(jd - 2443000.5);
@@ -210,7 +210,7 @@ TVec3 GalileanPosition(double jd, std::size_t k) {
   return JupiterEquatorToEcliptic(equatorial, jd, psiPrime);
 }
 
-} // namespace velmoons
+}  // namespace velmoons
 
 extern "C" void CalcJupSat(double t, int32_t satellite, double* ra, double* dec, double* distance,
                            double* magnitude) {

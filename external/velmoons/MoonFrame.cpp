@@ -27,9 +27,7 @@ constexpr double kSeriesVelocityUnit = 1.0e-4;
 constexpr double kPrecessionToleranceCenturies = 3.0e-5;
 constexpr double kNoT = 1.0e9;
 
-bool HighPrecision(double t) {
-  return t >= kFirstHighPrecisionT && t <= kLastHighPrecisionT;
-}
+bool HighPrecision(double t) { return t >= kFirstHighPrecisionT && t <= kLastHighPrecisionT; }
 
 // Rates of heliocentric longitude, latitude (1e-4 radian per day) and radius (1e-4 AU
 // per day) as short series in the mean anomaly M; enough for the light-time and
@@ -52,16 +50,16 @@ TSphericalRates EarthRates(double t) {
 
 TSphericalRates PlanetRates(TPlanet planet, double t) {
   switch (planet) {
-  case TPlanet::Jupiter: {
-    const double m = MeanAnomaly(t, 8.4302963, 0.0565314);
-    return {14.5 + 1.41 * std::cos(m), 0.33 * std::sin(m), 3.66 * std::sin(m)};
-  }
-  case TPlanet::Saturn: {
-    const double m = MeanAnomaly(t, 3.3947688, 0.8829867);
-    return {5.84 + 0.65 * std::cos(m), 0.24 * std::cos(m), 3.09 * std::sin(m)};
-  }
-  case TPlanet::Uranus:
-    break;
+    case TPlanet::Jupiter: {
+      const double m = MeanAnomaly(t, 8.4302963, 0.0565314);
+      return {14.5 + 1.41 * std::cos(m), 0.33 * std::sin(m), 3.66 * std::sin(m)};
+    }
+    case TPlanet::Saturn: {
+      const double m = MeanAnomaly(t, 3.3947688, 0.8829867);
+      return {5.84 + 0.65 * std::cos(m), 0.24 * std::cos(m), 3.09 * std::sin(m)};
+    }
+    case TPlanet::Uranus:
+      break;
   }
   const double m = MeanAnomaly(t, 1.1902849, 0.3967117);
   return {2.05 + 0.19 * std::cos(m), -0.03 * std::sin(m), 1.86 * std::sin(m)};
@@ -93,12 +91,12 @@ using THeliocentricTheory = void (*)(double, double*, double*, double*);
 
 THeliocentricTheory TheoryOf(TPlanet planet) {
   switch (planet) {
-  case TPlanet::Jupiter:
-    return Jup404;
-  case TPlanet::Saturn:
-    return Sat404;
-  case TPlanet::Uranus:
-    break;
+    case TPlanet::Jupiter:
+      return Jup404;
+    case TPlanet::Saturn:
+      return Sat404;
+    case TPlanet::Uranus:
+      break;
   }
   return Ura404;
 }
@@ -127,12 +125,12 @@ TGeometry HighPrecisionGeometry(TPlanet planet, double t) {
 
 int VelastroNumber(TPlanet planet) {
   switch (planet) {
-  case TPlanet::Jupiter:
-    return 5;
-  case TPlanet::Saturn:
-    return 6;
-  case TPlanet::Uranus:
-    break;
+    case TPlanet::Jupiter:
+      return 5;
+    case TPlanet::Saturn:
+      return 6;
+    case TPlanet::Uranus:
+      break;
   }
   return 7;
 }
@@ -183,7 +181,7 @@ bool Answers(double cachedT, double t) {
   return std::fabs(cachedT - t) <= kCacheToleranceCenturies;
 }
 
-} // namespace
+}  // namespace
 
 double Reduce2Pi(double radians) {
   const double turns = radians / kTwoPi;
@@ -257,4 +255,4 @@ void WritePlace(const TSatellitePlace& place, double* ra, double* dec, double* d
   velcommon::Store(magnitude, place.magnitude);
 }
 
-} // namespace velmoons
+}  // namespace velmoons

@@ -26,18 +26,12 @@ struct TVec3 {
   double z = 0.0;
 };
 
-inline TVec3 operator+(TVec3 a, TVec3 b) {
-  return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-inline TVec3 operator*(double s, TVec3 a) {
-  return {s * a.x, s * a.y, s * a.z};
-}
+inline TVec3 operator+(TVec3 a, TVec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+inline TVec3 operator*(double s, TVec3 a) { return {s * a.x, s * a.y, s * a.z}; }
 inline TVec3 Cross(TVec3 a, TVec3 b) {
   return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-inline double Length(TVec3 a) {
-  return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-}
+inline double Length(TVec3 a) { return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z); }
 
 // (y, z) turned by angle about the x axis, and (x, y) about the z axis.
 inline TVec3 RotateX(TVec3 v, double angle) {
@@ -56,9 +50,9 @@ enum class TPlanet : std::uint8_t { Jupiter, Saturn, Uranus };
 
 // What a satellite theory needs of its planet at the observation moment T.
 struct TParentPlanet {
-  TVec3 geocentric;     // AU, mean equator and equinox of date, light time applied
-  double lightTimeDays; // planet to Earth
-  double magnitudeTerm; // 5 log10(r delta) - 2.5 log10(illuminated fraction)
+  TVec3 geocentric;      // AU, mean equator and equinox of date, light time applied
+  double lightTimeDays;  // planet to Earth
+  double magnitudeTerm;  // 5 log10(r delta) - 2.5 log10(illuminated fraction)
 };
 
 // Planet's place at T, cached per planet.
@@ -90,8 +84,9 @@ inline constexpr double kCacheToleranceCenturies = 1.5e-10;
 
 // The cached results of one export's satellites. Every entry starts at T = 1e9 so that
 // the first call computes.
-template <std::size_t kCount> class TSatelliteCache {
-public:
+template <std::size_t kCount>
+class TSatelliteCache {
+ public:
   std::optional<TSatellitePlace> Find(std::size_t satellite, double t) const {
     const TEntry& entry = entries_[satellite];
     if (std::fabs(entry.t - t) <= kCacheToleranceCenturies) {
@@ -103,7 +98,7 @@ public:
     entries_[satellite] = {t, place};
   }
 
-private:
+ private:
   struct TEntry {
     double t = 1.0e9;
     TSatellitePlace place;
@@ -120,6 +115,6 @@ TSatellitePlace PlaceFromOffset(const TParentPlanet& parent, TVec3 offsetAu, dou
 void WritePlace(const TSatellitePlace& place, double* ra, double* dec, double* distance,
                 double* magnitude);
 
-} // namespace velmoons
+}  // namespace velmoons
 
 #endif

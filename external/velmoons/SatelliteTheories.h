@@ -30,6 +30,6 @@ double SolveEccentricKepler(double m, double e);
 // result lies within pi of lambda.
 double SolveEquinoctialKepler(double lambda, double k, double h);
 
-} // namespace velmoons
+}  // namespace velmoons
 
 #endif

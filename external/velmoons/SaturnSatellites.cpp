@@ -24,7 +24,7 @@ constexpr std::array<double, kSaturnSatelliteCount> kMagnitudeAtUnitDistance = {
 
 struct TMeanElements {
   double jd0;
-  double axis; // in the table's unit
+  double axis;  // in the table's unit
   double e;
   double inclinationDeg;
   double lambda0Deg;
@@ -49,7 +49,7 @@ constexpr std::array<TMeanElements, kSaturnSatelliteCount> kMeanElements = {{
 
 // Osculating-style elements while the terms work on them; angles in degrees.
 struct TElements {
-  double a; // AU
+  double a;  // AU
   double e;
   double inclination;
   double lambda;
@@ -57,12 +57,8 @@ struct TElements {
   double peri;
 };
 
-double SinD(double deg) {
-  return std::sin(deg * kDegToRad);
-}
-double CosD(double deg) {
-  return std::cos(deg * kDegToRad);
-}
+double SinD(double deg) { return std::sin(deg * kDegToRad); }
+double CosD(double deg) { return std::cos(deg * kDegToRad); }
 constexpr double kRadToDeg = 180.0 / kPi;
 
 // Julian years of the table since the satellite's epoch, and days.
@@ -207,30 +203,30 @@ TElements ElementsAt(double jd, std::size_t k) {
   const TEpochTime time{days, days / 365.25};
   TElements el = MeanElementsAt(mean, time);
   switch (k) {
-  case 0:
-    el.lambda += MimasTethysTerm(jd);
-    break;
-  case 1:
-    el.lambda += EnceladusDioneTerm(time.years);
-    break;
-  case 2:
-    el.lambda += MimasTethysTerm(jd) / -21.12;
-    break;
-  case 3:
-    el.lambda += EnceladusDioneTerm(time.years) / -12.0;
-    break;
-  case 4:
-    ApplyRheaTerms(el, time.years);
-    break;
-  case 5:
-    ApplyTitanTerms(el);
-    break;
-  case 6:
-    ApplyHyperionTerms(el, jd, time);
-    break;
-  default:
-    ApplyIapetusTerms(el, jd, time);
-    break;
+    case 0:
+      el.lambda += MimasTethysTerm(jd);
+      break;
+    case 1:
+      el.lambda += EnceladusDioneTerm(time.years);
+      break;
+    case 2:
+      el.lambda += MimasTethysTerm(jd) / -21.12;
+      break;
+    case 3:
+      el.lambda += EnceladusDioneTerm(time.years) / -12.0;
+      break;
+    case 4:
+      ApplyRheaTerms(el, time.years);
+      break;
+    case 5:
+      ApplyTitanTerms(el);
+      break;
+    case 6:
+      ApplyHyperionTerms(el, jd, time);
+      break;
+    default:
+      ApplyIapetusTerms(el, jd, time);
+      break;
   }
   if (k < kFirstEclipticSatellite) {
     el.lambda -= kEquatorNodeDeg;
@@ -262,7 +258,7 @@ TVec3 PositionFromElements(const TElements& el) {
 
 TSatelliteCache<kSaturnSatelliteCount> gCache;
 
-} // namespace
+}  // namespace
 
 double SolveEccentricKepler(double m, double e) {
   constexpr int kMaxIterations = 12;
@@ -288,7 +284,7 @@ TVec3 SaturnSatelliteEclipticB1950(double jd, std::size_t k) {
   return RotateZ(RotateX(s, kEquatorInclinationDeg * kDegToRad), kEquatorNodeDeg * kDegToRad);
 }
 
-} // namespace velmoons
+}  // namespace velmoons
 
 extern "C" void CalcSatSat(double t, int32_t satellite, double* ra, double* dec, double* distance,
                            double* magnitude) {

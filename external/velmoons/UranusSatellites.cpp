@@ -58,7 +58,7 @@ struct TTerm {
 };
 
 struct TSatelliteSeries {
-  double meanMotion; // constant part of N, radians per day
+  double meanMotion;  // constant part of N, radians per day
   std::span<const TTerm> n;
   std::span<const TTerm> lambda;
   std::span<const TTerm> z;
@@ -256,10 +256,10 @@ std::complex<double> ExpSeries(std::span<const TTerm> terms, const TAngles& an,
 }
 
 struct TEquinoctialElements {
-  double a; // km
+  double a;  // km
   double lambda;
-  std::complex<double> z;    // k + i h
-  std::complex<double> zeta; // q + i p
+  std::complex<double> z;     // k + i h
+  std::complex<double> zeta;  // q + i p
 };
 
 double SatelliteGm(std::size_t i) {
@@ -307,7 +307,7 @@ TVec3 EquatorToB1950(TVec3 v) {
 
 TSatelliteCache<kUranusSatelliteCount> gCache;
 
-} // namespace
+}  // namespace
 
 double SolveEquinoctialKepler(double lambda, double k, double h) {
   // Newton's method on f(F) = F - k sin F + h cos F - lambda, whose slope 1 - k cos F -
@@ -343,7 +343,7 @@ TVec3 UranusSatelliteB1950(double tDays, std::size_t i) {
   return EquatorToB1950(PositionFromElements(ElementsAt(tDays, i)));
 }
 
-} // namespace velmoons
+}  // namespace velmoons
 
 extern "C" void CalcUraSat(double t, int32_t satellite, double* ra, double* dec, double* distance,
                            double* magnitude) {

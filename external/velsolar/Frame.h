@@ -20,8 +20,8 @@ inline constexpr double kRadToDeg = 180.0 / std::numbers::pi;
 // ch. 32) moves VSOP87 to the FK5 equinox; together they bring VSOP87 D within 0.03" of
 // DE405 referred to the IAU 2006 ecliptic of date for the inner planets, 1960 .. 2050.
 inline double VsopLongitudeCorrectionArcsec(double tCenturies) {
-  constexpr std::array<double, 6> iau2006 = {0.0, 5028.796195, 1.1054348, 0.00007964,
-                                             -0.000023857, -0.0000000383};
+  constexpr std::array<double, 6> iau2006 = {0.0,        5028.796195,  1.1054348,
+                                             0.00007964, -0.000023857, -0.0000000383};
   constexpr std::array<double, 4> iau1976 = {0.0, 5029.0966, 1.11113, -0.000006};
   return -0.09033 + velseries::Polynomial(iau2006, tCenturies) -
          velseries::Polynomial(iau1976, tCenturies);

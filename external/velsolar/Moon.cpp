@@ -2,8 +2,8 @@
 #include "velsolar.h"
 
 #include "Frame.h"
-#include "OutValues.h"
 #include "LowPrecisionFallback.h"
+#include "OutValues.h"
 #include "SolarTheory.h"
 
 #include <cmath>

@@ -1,13 +1,13 @@
 #include "SeriesFile.h"
 
-#include <bit>
-#include <cerrno>
-#include <cmath>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <bit>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
 
 namespace velsolar {
 
@@ -34,7 +34,8 @@ class TMappedFile {
     if (::fstat(fd, &st) != 0 || st.st_size <= 0) {
       error_ = "empty or unreadable file";
     } else {
-      void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+      void* p =
+          ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
       if (p == MAP_FAILED) {
         error_ = std::strerror(errno);
       } else {
@@ -110,8 +111,8 @@ TSeriesFileContents ReadSeriesFile(const std::string& path) {
   contents.series.reserve(count);
   for (uint32_t i = 0; i < count; ++i) {
     const std::size_t entry = kHeaderSize + i * kEntrySize;
-    TSeriesRecord record{base[entry], base[entry + 1], base[entry + 2],
-                         static_cast<TTermKind>(base[entry + 3]), {}};
+    TSeriesRecord record{
+        base[entry], base[entry + 1], base[entry + 2], static_cast<TTermKind>(base[entry + 3]), {}};
     const uint64_t terms = ReadAt<uint32_t>(base, entry + 4);
     const uint64_t offset = ReadAt<uint64_t>(base, entry + 8);
     const int width = TermWidth(record.kind);

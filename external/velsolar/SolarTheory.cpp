@@ -1,8 +1,8 @@
 #include "SolarTheory.h"
 
+#include <dlfcn.h>
 #include <algorithm>
 #include <cmath>
-#include <dlfcn.h>
 #include <type_traits>
 
 namespace velsolar {
@@ -16,8 +16,8 @@ constexpr int kMoonBody = 1;
 
 // Budget in radians of the planets' angles (the radius uses the same fraction of the mean
 // distance), by body number.
-constexpr std::array<double, kMaxBody + 1> kPlanetBudgetRad = {
-    0.0, 0.0, 2e-8, 2e-8, 2e-8, 2e-8, 1e-7, 1e-7, 5e-7, 5e-7};
+constexpr std::array<double, kMaxBody + 1> kPlanetBudgetRad = {0.0,  0.0,  2e-8, 2e-8, 2e-8,
+                                                               2e-8, 1e-7, 1e-7, 5e-7, 5e-7};
 constexpr double kMoonAngleBudgetArcsec = 0.05;
 constexpr double kMoonDistanceBudgetKm = 0.002;
 
@@ -76,7 +76,8 @@ TSolarTheory::TSolarTheory(const std::string& path, TTruncation truncation) {
   for (const TSeriesRecord& record : contents.series) {
     if (record.kind == TTermKind::kVsop && record.coordinate == 2 && record.power == 0) {
       for (std::size_t i = 0; i < record.values.size(); i += 3) {
-        meanDistance[record.body] = std::max(meanDistance[record.body], std::fabs(record.values[i]));
+        meanDistance[record.body] =
+            std::max(meanDistance[record.body], std::fabs(record.values[i]));
       }
     }
   }
@@ -161,7 +162,8 @@ TSpherical TSolarTheory::MoonWithoutPrecession(double tCenturies) const {
 
 std::string InstalledSeriesPath() {
   Dl_info info{};
-  if (::dladdr(reinterpret_cast<void*>(&InstalledTheory), &info) != 0 && info.dli_fname != nullptr) {
+  if (::dladdr(reinterpret_cast<void*>(&InstalledTheory), &info) != 0 &&
+      info.dli_fname != nullptr) {
     std::string library = info.dli_fname;
     const auto slash = library.rfind('/');
     if (slash != std::string::npos) {

@@ -1,10 +1,10 @@
 #include "EclipticLine.h"
 
 #include "Cp1251.h"
+#include "Dialogs.h"
 #include "DrawDevice.h"
 #include "Edition.h"
 #include "HostInterface.h"
-#include "Dialogs.h"
 #include "velastro.h"
 
 #include <algorithm>
@@ -133,7 +133,8 @@ void TEclipticLine::DetailedModeCalculate(const kit::TVisibleObjectReport& repor
   if (View.radius <= 0) return;
   if (RaDecWindow.decMin > obliquity || RaDecWindow.decMax < -obliquity) return;
   const double step = 500.0 / View.radius;
-  const auto n = static_cast<std::size_t>(std::max(0.0, (RaDecWindow.raMax - RaDecWindow.raMin) / step));
+  const auto n =
+      static_cast<std::size_t>(std::max(0.0, (RaDecWindow.raMax - RaDecWindow.raMin) / step));
   ReservePoints(n);
   double ra = std::fmod(RaDecWindow.raMin, 360.0);
   if (ra < 0.0) ra += 360.0;
@@ -193,7 +194,8 @@ void TEclipticLine::Store(TPixel p) {
   if (p == last) return;
   const bool runHasTwo = runLengths_[runCount_ - 1] >= 2;
   const TPixel before = storedPoints_ >= 2 ? points_[storedPoints_ - 2] : last;
-  const bool sameStep = runHasTwo && last.x - before.x == p.x - last.x && last.y - before.y == p.y - last.y;
+  const bool sameStep =
+      runHasTwo && last.x - before.x == p.x - last.x && last.y - before.y == p.y - last.y;
   if (sameStep) {
     points_[storedPoints_ - 1] = p;
   } else {
@@ -260,14 +262,20 @@ std::string TEclipticLine::GetObjectName(int32_t index) {
   if (index != 1) return "";
   const std::string phrase =
       kit::RussianEdition() ? velplatform::Cp1251("Эклиптика, ") : "Ecliptic line, ";
-  return "\x01" + phrase + "\x02" "e" "\x01" "=" + DegreesMinutesSeconds(CurrentObliquity());
+  return "\x01" + phrase +
+         "\x02"
+         "e"
+         "\x01"
+         "=" +
+         DegreesMinutesSeconds(CurrentObliquity());
 }
 
 bool TEclipticLine::EditOptions(kit::TWindowHandle owner) {
   const std::optional<uint32_t> chosen = velplatform::ChooseColour(owner, lineColour_);
   if (!chosen) return false;
   lineColour_ = *chosen;
-  if (SaveIniString != nullptr) SaveIniString(kSection, kColourKey, std::to_string(lineColour_).c_str());
+  if (SaveIniString != nullptr)
+    SaveIniString(kSection, kColourKey, std::to_string(lineColour_).c_str());
   return true;
 }
 

@@ -4,8 +4,8 @@
 #ifndef VELARION_PLUGINS_ZODIAC_ECLIPTICLINE_H
 #define VELARION_PLUGINS_ZODIAC_ECLIPTICLINE_H
 
-#include "EclipticTable.h"
 #include "DrawDevice.h"
+#include "EclipticTable.h"
 #include "ObjectGroup.h"
 
 #include <array>

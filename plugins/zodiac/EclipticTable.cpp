@@ -17,10 +17,14 @@ struct TIndices {
 // The other quadrants read the first one by symmetry about 90° and 180°.
 TIndices QuadrantIndices(int b, int quadrant) {
   switch (quadrant) {
-    case 0: return {b, b + 1};
-    case 1: return {270 - b, 269 - b};
-    case 2: return {b - 270, b - 269};
-    default: return {540 - b, 539 - b};
+    case 0:
+      return {b, b + 1};
+    case 1:
+      return {270 - b, 269 - b};
+    case 2:
+      return {b - 270, b - 269};
+    default:
+      return {540 - b, 539 - b};
   }
 }
 

@@ -10,7 +10,7 @@ namespace velarion::zodiac {
 
 class TEclipticTable {
  public:
-  static constexpr int kEntries = 136;           // 0° … 90° in steps of 40'
+  static constexpr int kEntries = 136;                // 0° … 90° in steps of 40'
   static constexpr double kRebuildLimit = 0.0002778;  // degrees, about one arc-second
 
   // Rebuilds the table when the obliquity (degrees) moved by more than the limit; true

@@ -39,9 +39,9 @@ TEST(ObjectGroup, SymbolSizeForMagnitude) {
   EXPECT_EQ(g.SymbolSizeForMagnitude(-150), 8);
   EXPECT_EQ(g.SymbolSizeForMagnitude(600), 1);
   EXPECT_EQ(g.SymbolSizeForMagnitude(225), 4);
-  EXPECT_EQ(g.SymbolSizeForMagnitude(2000), 1);   // clamped
+  EXPECT_EQ(g.SymbolSizeForMagnitude(2000), 1);  // clamped
   EXPECT_EQ(g.SymbolSizeForMagnitude(-2000), 8);
-  g.View.magnitudeLimitObjects = -150;               // L = 0
+  g.View.magnitudeLimitObjects = -150;  // L = 0
   EXPECT_EQ(g.SymbolSizeForMagnitude(100), 1);
 }
 

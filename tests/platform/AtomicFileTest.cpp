@@ -4,14 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <filesystem>
 
 namespace {
 
 TEST(AtomicFile, ReplacesKeepingPermissionsAndLeavesNoTemporary) {
-  const auto folder = std::filesystem::temp_directory_path() / ("velatomic-" + std::to_string(::getpid()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("velatomic-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   const std::string path = (folder / "colors.dat").string();
   ASSERT_TRUE(velplatform::WriteFileAtomically(path, "old"));
@@ -29,7 +30,8 @@ TEST(AtomicFile, ReplacesKeepingPermissionsAndLeavesNoTemporary) {
 // A settings file name that is a folder reads as no file and refuses writes, without
 // throwing out of the settings layer.
 TEST(AtomicFile, AFolderInPlaceOfTheFileIsNoFile) {
-  const auto folder = std::filesystem::temp_directory_path() / ("velatomic-dir-" + std::to_string(::getpid()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("velatomic-dir-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder / "Velarion.ini");
   const std::string path = (folder / "Velarion.ini").string();
   EXPECT_EQ(velplatform::ReadWholeFile(path), std::nullopt);

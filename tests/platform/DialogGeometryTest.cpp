@@ -12,15 +12,9 @@ namespace {
 
 using namespace velplatform;
 
-auto Tie(const TDialogRect& r) {
-  return std::tuple(r.x, r.y, r.width, r.height);
-}
-int32_t Right(const TDialogRect& r) {
-  return r.x + r.width;
-}
-int32_t Bottom(const TDialogRect& r) {
-  return r.y + r.height;
-}
+auto Tie(const TDialogRect& r) { return std::tuple(r.x, r.y, r.width, r.height); }
+int32_t Right(const TDialogRect& r) { return r.x + r.width; }
+int32_t Bottom(const TDialogRect& r) { return r.y + r.height; }
 
 bool Apart(const TDialogRect& a, const TDialogRect& b) {
   return Right(a) <= b.x || Right(b) <= a.x || Bottom(a) <= b.y || Bottom(b) <= a.y;
@@ -50,11 +44,11 @@ TEST(DialogGeometry, ATableWithRoomEnoughIsKept) {
 TEST(DialogGeometry, AGrownControlPushesWhatFollowsAndWidensWhatSpansIt) {
   const TStretchedLayout layout = StretchToNeeds(Row(100), 190, 92);
   EXPECT_EQ(Tie(layout.rects[0]), Tie({4, 6, 100, 8}));
-  EXPECT_EQ(Tie(layout.rects[1]), Tie({106, 4, 80, 12})); // moved along, its own size
-  EXPECT_EQ(Tie(layout.rects[2]), Tie({56, 72, 92, 16})); // spans the widened interval
+  EXPECT_EQ(Tie(layout.rects[1]), Tie({106, 4, 80, 12}));  // moved along, its own size
+  EXPECT_EQ(Tie(layout.rects[2]), Tie({56, 72, 92, 16}));  // spans the widened interval
   EXPECT_EQ(Tie(layout.rects[3]), Tie({154, 72, 62, 16}));
   EXPECT_EQ(layout.width, 220);
-  EXPECT_EQ(layout.height, 92); // nothing needed more height
+  EXPECT_EQ(layout.height, 92);  // nothing needed more height
 }
 
 TEST(DialogGeometry, AFrameKeepsItsInsetsAndGrowsWithWhatItSurrounds) {
@@ -67,7 +61,7 @@ TEST(DialogGeometry, AFrameKeepsItsInsetsAndGrowsWithWhatItSurrounds) {
   };
   const TStretchedLayout layout = StretchToNeeds(controls, 110, 60);
   EXPECT_EQ(Tie(layout.rects[1]), Tie({10, 16, 120, 10}));
-  EXPECT_EQ(Tie(layout.rects[0]), Tie({4, 2, 160, 46})); // the table's margins kept
+  EXPECT_EQ(Tie(layout.rects[0]), Tie({4, 2, 160, 46}));  // the table's margins kept
   EXPECT_EQ(Tie(layout.rects[2]), Tie({4, 50, 40, 12}));
   EXPECT_EQ(layout.width, 170);
   EXPECT_EQ(layout.height, 66);
@@ -87,8 +81,7 @@ TEST(DialogGeometry, RandomTablesStayApartAndGetTheirRoom) {
       const TDialogRect r{place(random), place(random), length(random), length(random)};
       const bool free = std::all_of(controls.begin(), controls.end(),
                                     [&r](const TControlRoom& c) { return Apart(c.rect, r); });
-      if (free)
-        controls.push_back({r, need(random), need(random)});
+      if (free) controls.push_back({r, need(random), need(random)});
     }
     const TStretchedLayout layout = StretchToNeeds(controls, 220, 220);
     ASSERT_EQ(layout.rects.size(), controls.size());
@@ -103,8 +96,7 @@ TEST(DialogGeometry, RandomTablesStayApartAndGetTheirRoom) {
       EXPECT_LE(Bottom(r), layout.height);
       for (std::size_t j = 0; j < controls.size(); ++j) {
         const TDialogRect& other = layout.rects[j];
-        if (i == j)
-          continue;
+        if (i == j) continue;
         EXPECT_TRUE(Apart(r, other)) << table.x << "," << table.y;
         if (Right(table) <= controls[j].rect.x) {
           EXPECT_LE(Right(r), other.x);
@@ -117,4 +109,4 @@ TEST(DialogGeometry, RandomTablesStayApartAndGetTheirRoom) {
   }
 }
 
-} // namespace
+}  // namespace

@@ -15,10 +15,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -47,8 +47,11 @@ TMonoImage QtRendering(std::u16string_view text, const QFont& font, int32_t heig
 
 TEST(DeviceText, DrawnWholeEqualsDrawnPieceByPieceAtMeasuredWidths) {
   const std::string text = Cp1251("AVATAR Вега Ty, 1.5\xB0");
-  const TFontSpec fontSpecs[] = {{"Arial", 14}, {"Arial", 15, false, true}, {"Arial", 11, true},
-                             {"Symbol", 14}, {"Arial", 40}};
+  const TFontSpec fontSpecs[] = {{"Arial", 14},
+                                 {"Arial", 15, false, true},
+                                 {"Arial", 11, true},
+                                 {"Symbol", 14},
+                                 {"Arial", 40}};
   for (const TFontSpec& fontSpec : fontSpecs) {
     TImageDevice whole(700, 50);
     TImageDevice pieces(700, 50);
@@ -109,7 +112,8 @@ TEST(GreekFont, LatinLettersShowAsTheGreekLettersOfTheSansSerif) {
   for (const auto& [latin, letter] : letters) {
     const std::string text(1, latin);
     EXPECT_EQ(device.RenderText(text, greek), QtRendering(std::u16string(1, letter), sans, 16))
-        << latin << "\n" << Picture(device.RenderText(text, greek));
+        << latin << "\n"
+        << Picture(device.RenderText(text, greek));
   }
   EXPECT_NE(device.RenderText("a", greek), device.RenderText("a", {"Arial", 16}));
   EXPECT_NE(device.RenderText("a", greek), QtRendering(u"a", sans, 16));
@@ -136,9 +140,12 @@ TEST(Fonts, FamiliesResolveToInstalledFonts) {
     std::string installed;
   };
   const TCase cases[] = {
-      {"Arial", false, sans},       {"ARIAL", false, sans},
-      {"No Such Family", false, sans}, {"Symbol", true, sans},
-      {"DejaVu Sans Mono", false, "DejaVu Sans Mono"}, {"DejaVu Sans Mono", true, sans},
+      {"Arial", false, sans},
+      {"ARIAL", false, sans},
+      {"No Such Family", false, sans},
+      {"Symbol", true, sans},
+      {"DejaVu Sans Mono", false, "DejaVu Sans Mono"},
+      {"DejaVu Sans Mono", true, sans},
   };
   for (const TCase& c : cases) {
     EXPECT_EQ(InstalledFamily(c.family, c.greek), c.installed) << c.family << " " << c.greek;

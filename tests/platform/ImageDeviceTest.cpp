@@ -10,11 +10,11 @@
 
 #include <QImage>
 
+#include <unistd.h>
 #include <climits>
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -53,20 +53,30 @@ TEST(ImageDeviceLines, OnePixelPenLightsTheClassicPixels) {
   };
   const TCase cases[] = {
       {"a tie goes to the upper pixel", {0, 0}, {4, 2}, PixelsOf({{0, 0}, {1, 0}, {2, 1}, {3, 1}})},
-      {"reversed: the same ties, the ends swapped", {4, 2}, {0, 0},
+      {"reversed: the same ties, the ends swapped",
+       {4, 2},
+       {0, 0},
        PixelsOf({{4, 2}, {3, 1}, {2, 1}, {1, 0}})},
-      {"steep: a tie goes to the left pixel", {0, 0}, {1, 4},
+      {"steep: a tie goes to the left pixel",
+       {0, 0},
+       {1, 4},
        PixelsOf({{0, 0}, {0, 1}, {0, 2}, {1, 3}})},
-      {"shallow: nearest pixel in every column", {0, 0}, {10, 3},
+      {"shallow: nearest pixel in every column",
+       {0, 0},
+       {10, 3},
        PixelsOf({{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 2}, {7, 2}, {8, 2}, {9, 3}})},
       {"diagonal upwards", {0, 4}, {4, 0}, PixelsOf({{0, 4}, {1, 3}, {2, 2}, {3, 1}})},
       {"horizontal leftwards", {6, 1}, {2, 1}, PixelsOf({{6, 1}, {5, 1}, {4, 1}, {3, 1}})},
       {"vertical upwards", {3, 5}, {3, 1}, PixelsOf({{3, 5}, {3, 4}, {3, 3}, {3, 2}})},
       {"a point lights nothing", {2, 2}, {2, 2}, {}},
       {"far off at both ends", {-1000000000, 3}, {1000000000, 3}, BoxPixels({0, 3, 11, 3})},
-      {"far off diagonal, beyond 64-bit products", {-2000000000, -2000000000},
-       {2000000000, 2000000000}, Diagonal(8)},
-      {"ending at the far corner of the coordinates", {0, 0}, {INT_MAX, 0},
+      {"far off diagonal, beyond 64-bit products",
+       {-2000000000, -2000000000},
+       {2000000000, 2000000000},
+       Diagonal(8)},
+      {"ending at the far corner of the coordinates",
+       {0, 0},
+       {INT_MAX, 0},
        BoxPixels({0, 0, 11, 0})},
   };
   for (const TCase& c : cases) {
@@ -167,7 +177,8 @@ TEST(ImageDeviceRasterOps, DrawingTwiceRestoresThePicture) {
     std::function<void(TDrawDevice&)> draw;
   };
   const TPrimitive primitives[] = {
-      {"line", [](TDrawDevice& d) {
+      {"line",
+       [](TDrawDevice& d) {
          d.MoveTo(1, 1);
          d.LineTo(17, 9);
        }},
@@ -177,17 +188,29 @@ TEST(ImageDeviceRasterOps, DrawingTwiceRestoresThePicture) {
          d.SetBrush(0, TBrushStyle::kNull);
          d.Rectangle({1, 1, 18, 11});
        }},
-      {"filled rectangle", [](TDrawDevice& d) { d.Rectangle({2, 2, 12, 9}); }},
+      {"filled rectangle",
+       [](TDrawDevice& d) {
+         d.Rectangle({2, 2, 12, 9});
+       }},
       {"wide polyline",
        [&star](TDrawDevice& d) {
          d.SetPen(0x3060F0, 3);
          d.Polyline(star);
        }},
       {"polygon", [&star](TDrawDevice& d) { d.Polygon(star); }},
-      {"ellipse", [](TDrawDevice& d) { d.Ellipse({1, 1, 19, 12}); }},
-      {"fill", [](TDrawDevice& d) { d.FillRect({3, 2, 15, 7}, 0x55AA11); }},
+      {"ellipse",
+       [](TDrawDevice& d) {
+         d.Ellipse({1, 1, 19, 12});
+       }},
+      {"fill",
+       [](TDrawDevice& d) {
+         d.FillRect({3, 2, 15, 7}, 0x55AA11);
+       }},
       {"pixel", [](TDrawDevice& d) { d.SetPixel(4, 4, 0x55AA11); }},
-      {"text", [](TDrawDevice& d) { d.TextOut(1, 0, "Sirius", {"Arial", 12}); }},
+      {"text",
+       [](TDrawDevice& d) {
+         d.TextOut(1, 0, "Sirius", {"Arial", 12});
+       }},
       {"image", [&image](TDrawDevice& d) { d.DrawMonoImage(image, 6, 5, 0x0000FF, 0xFF0000); }},
   };
   for (TRasterOp op : {TRasterOp::kXor, TRasterOp::kNotXor}) {
@@ -209,9 +232,9 @@ TEST(ImageDeviceRasterOps, DrawingTwiceRestoresThePicture) {
 
 TEST(ImageDeviceRasterOps, MarkInTheSkyColourShowsBlackByXorAndWhiteByNotXor) {
   const TColor sky = RgbColor(16, 32, 48);
-  for (auto [op, expected] : {std::pair{TRasterOp::kXor, TColor{0}},
-                              std::pair{TRasterOp::kNotXor, kWhite},
-                              std::pair{TRasterOp::kCopy, sky}}) {
+  for (auto [op, expected] :
+       {std::pair{TRasterOp::kXor, TColor{0}}, std::pair{TRasterOp::kNotXor, kWhite},
+        std::pair{TRasterOp::kCopy, sky}}) {
     TImageDevice device(6, 3);
     device.FillRect({0, 0, 6, 3}, sky);
     device.SetPen(sky);
@@ -234,7 +257,10 @@ TEST(ImageDeviceClip, EveryPrimitiveStaysInsideTheInclusiveClip) {
     std::function<void(TDrawDevice&)> draw;
   };
   const TPrimitive primitives[] = {
-      {"fill", [](TDrawDevice& d) { d.FillRect({-5, -5, 20, 20}, kWhite); }},
+      {"fill",
+       [](TDrawDevice& d) {
+         d.FillRect({-5, -5, 20, 20}, kWhite);
+       }},
       {"lines",
        [](TDrawDevice& d) {
          for (int32_t y = 0; y < 8; ++y) {
@@ -256,9 +282,15 @@ TEST(ImageDeviceClip, EveryPrimitiveStaysInsideTheInclusiveClip) {
            for (int32_t x = -1; x <= 12; ++x) d.SetPixel(x, y, kWhite);
          }
        }},
-      {"rectangle", [](TDrawDevice& d) { d.Rectangle({-1, -1, 14, 10}); }},
+      {"rectangle",
+       [](TDrawDevice& d) {
+         d.Rectangle({-1, -1, 14, 10});
+       }},
       {"polygon", [&cover](TDrawDevice& d) { d.Polygon(cover); }},
-      {"ellipse", [](TDrawDevice& d) { d.Ellipse({-20, -20, 32, 28}); }},
+      {"ellipse",
+       [](TDrawDevice& d) {
+         d.Ellipse({-20, -20, 32, 28});
+       }},
       {"image", [&full](TDrawDevice& d) { d.DrawMonoImage(full, 0, 0, kWhite, kWhite); }},
   };
   const TRect clip{3, 2, 8, 5};
@@ -378,7 +410,10 @@ TEST(ImageDeviceColours, PaletteRelativeColourDrawsAsItsRgb) {
   };
   const TPrimitive primitives[] = {
       {"pixel", [&](TDrawDevice& d) { d.SetPixel(2, 2, marked); }},
-      {"fill", [&](TDrawDevice& d) { d.FillRect({1, 1, 5, 5}, marked); }},
+      {"fill",
+       [&](TDrawDevice& d) {
+         d.FillRect({1, 1, 5, 5}, marked);
+       }},
       {"pen",
        [&](TDrawDevice& d) {
          d.SetPen(marked);

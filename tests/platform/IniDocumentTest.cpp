@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -57,8 +57,9 @@ TEST(IniDocument, WritingOneKeyChangesOnlyItsLine) {
   const TCase cases[] = {
       {"sky", "maxstarv", "650", head + "MaxStarV=650\r\n" + afterMaxStar},
       // A new key goes after the section's last key, before its closing blank line.
-      {"Sky", "Zoom", "300", kForeignFile.substr(0, kForeignFile.find("\r\n\r\n") + 2) +
-                                 "Zoom=300\r\n" + kForeignFile.substr(kForeignFile.find("\r\n\r\n") + 2)},
+      {"Sky", "Zoom", "300",
+       kForeignFile.substr(0, kForeignFile.find("\r\n\r\n") + 2) + "Zoom=300\r\n" +
+           kForeignFile.substr(kForeignFile.find("\r\n\r\n") + 2)},
       // A new section at the end; the last line gets its line end first.
       {"Ecliptic", "Color", "255", kForeignFile + "\r\n[Ecliptic]\r\nColor=255\r\n"},
   };

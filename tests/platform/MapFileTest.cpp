@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sys/resource.h>
-#include <csignal>
 #include <unistd.h>
+#include <csignal>
+#include <filesystem>
 
 namespace {
 

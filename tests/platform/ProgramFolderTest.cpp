@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 
@@ -51,7 +51,8 @@ TEST_F(Folders, SettingsStayInAWritableProgramFolderElseGoToTheUserConfig) {
   EXPECT_TRUE(std::filesystem::is_directory(settings));
   ::setenv("XDG_CONFIG_HOME", "relative/ignored", 1);  // not absolute, so it does not count
   ::setenv("HOME", (root_ / "home").c_str(), 1);
-  EXPECT_EQ(SettingsFolder(program, false), (root_ / "home" / ".config" / "velarion").string() + "/");
+  EXPECT_EQ(SettingsFolder(program, false),
+            (root_ / "home" / ".config" / "velarion").string() + "/");
 }
 
 TEST_F(Folders, DataFilesAreFoundWhateverTheirCase) {

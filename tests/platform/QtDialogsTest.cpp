@@ -36,7 +36,9 @@ using namespace velplatform;
 enum : int32_t { kName = 1, kList, kFind, kCancel, kMore, kNorth, kSouth, kCheck, kCount };
 
 TDialogLayout Layout() {
-  return {Cp1251("Поиск"), 120, 100,
+  return {Cp1251("Поиск"),
+          120,
+          100,
           {{kName, TControlKind::kEdit, {4, 4, 80, 12}, ""},
            {kList, TControlKind::kList, {4, 20, 80, 50}, ""},
            {kFind, TControlKind::kOkButton, {88, 4, 28, 14}, Cp1251("&Найти")},
@@ -84,7 +86,7 @@ TEST(QtDialog, ControlsAreReachedByIdAndReportTheUsersChanges) {
 
   static_cast<QLineEdit*>(dialog.Control(kName))->setText(QString::fromUtf8("Лев"));
   EXPECT_EQ(logic.typed, Cp1251("Лев"));
-  static_cast<QListWidget*>(dialog.Control(kList))->setCurrentRow(1); // the user's choice
+  static_cast<QListWidget*>(dialog.Control(kList))->setCurrentRow(1);  // the user's choice
   EXPECT_EQ(dialog.Selected(kList), 1);
   EXPECT_EQ(dialog.Text(kList), Cp1251("Лев"));
 
@@ -299,7 +301,7 @@ TDialogLayout NarrowLayout() {
 
 // Answers the user's typing by writing to every control, the edit typed into included.
 class TWriteEverywhereLogic final : public TDialogLogic {
-public:
+ public:
   void Init(TDialogControls& c) override {
     c.SetChecked(kFirstRadio, true);
     const std::vector<TTableColumn> columns = {{"N", TColumnAlignment::kRight}};
@@ -307,8 +309,7 @@ public:
   }
   void Changed(TDialogControls& c, int32_t id) override {
     reported.push_back(id);
-    if (id != kTyped || answered_)
-      return;
+    if (id != kTyped || answered_) return;
     answered_ = true;
     c.SetText(kTyped, c.Text(kTyped) + "!");
     c.SetChecked(kTicked, true);
@@ -328,8 +329,8 @@ public:
   }
   std::vector<int32_t> reported;
 
-private:
-  bool answered_ = false; // once, so that a runner echoing the writes cannot loop
+ private:
+  bool answered_ = false;  // once, so that a runner echoing the writes cannot loop
 };
 
 TEST(QtDialog, WhatTheLogicSetsIsNotReportedAsTheUsersChange) {
@@ -347,7 +348,7 @@ TEST(QtDialog, WhatTheLogicSetsIsNotReportedAsTheUsersChange) {
   EXPECT_EQ(dialog.Position(kTrack), 15);
   EXPECT_EQ(dialog.CurrentPage(kTabs), 2);
 
-  static_cast<QCheckBox*>(dialog.Control(kTicked))->click(); // the user again
+  static_cast<QCheckBox*>(dialog.Control(kTicked))->click();  // the user again
   EXPECT_EQ(logic.reported, (std::vector<int32_t>{kTyped, kTicked}));
 }
 
@@ -357,8 +358,7 @@ TEST(QtDialog, ItemsMarkedGreekShowGreekLettersAndKeepTheirText) {
   const std::string alpha{kGreekItem, 'a'};
   const std::string omega{kGreekItem, 'w'};
   for (const int32_t id : {kChoices, kDropDown}) {
-    for (const std::string& item : {alpha, omega, std::string("a")})
-      dialog.AddItem(id, item);
+    for (const std::string& item : {alpha, omega, std::string("a")}) dialog.AddItem(id, item);
   }
   const auto* list = qobject_cast<QListWidget*>(dialog.Control(kChoices));
   const auto* combo = qobject_cast<QComboBox*>(dialog.Control(kDropDown));
@@ -375,7 +375,7 @@ TEST(QtDialog, ItemsMarkedGreekShowGreekLettersAndKeepTheirText) {
 }
 
 class TTableLogic final : public TDialogLogic {
-public:
+ public:
   void Init(TDialogControls& c) override {
     const std::vector<TTableColumn> columns = {{"N", TColumnAlignment::kRight},
                                                {Cp1251("Имя"), TColumnAlignment::kLeft}};
@@ -387,8 +387,7 @@ public:
   }
   void Changed(TDialogControls& c, int32_t id) override {
     changes.push_back(id);
-    if (id == kRows)
-      selections.push_back(c.Selected(kRows));
+    if (id == kRows) selections.push_back(c.Selected(kRows));
   }
   void HeaderClicked(TDialogControls& c, int32_t id, int32_t column) override {
     headers.push_back(column);
@@ -401,7 +400,7 @@ public:
   static constexpr std::array<std::pair<const char*, const char*>, 3> kRowTexts = {
       {{"7", "Вега"}, {"12", "Денеб"}, {"", "Очень длинное имя"}}};
   std::vector<int32_t> changes;
-  std::vector<int32_t> selections; // as the logic sees them when told
+  std::vector<int32_t> selections;  // as the logic sees them when told
   std::vector<int32_t> headers;
   int32_t doubleClicked = -1;
 };
@@ -427,7 +426,7 @@ TEST(QtDialog, ATableShowsItsColumnsAndReportsTheUsersClicks) {
   EXPECT_GE(table->columnWidth(0), metrics.horizontalAdvance("12"));
   EXPECT_GE(table->columnWidth(1),
             metrics.horizontalAdvance(QString::fromUtf8("Очень длинное имя")));
-  EXPECT_FALSE(table->headerItem()->icon(0).isNull()); // the sorted column is marked
+  EXPECT_FALSE(table->headerItem()->icon(0).isNull());  // the sorted column is marked
   EXPECT_TRUE(table->headerItem()->icon(1).isNull());
 
   QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -492,9 +491,9 @@ TEST(QtDialog, PopUpsStandAboveTheirButtonWhenThereIsRoomElseBelowWithinTheScree
     QPoint expected;
   };
   const TCase cases[] = {
-      {{300, 700, 30, 24}, {300, 600}}, // a tool button at the window's foot
-      {{300, 50, 30, 24}, {300, 74}},   // no room above
-      {{950, 700, 30, 24}, {800, 600}}, // kept within the right edge
+      {{300, 700, 30, 24}, {300, 600}},  // a tool button at the window's foot
+      {{300, 50, 30, 24}, {300, 74}},    // no room above
+      {{950, 700, 30, 24}, {800, 600}},  // kept within the right edge
       {{-20, 790, 30, 24}, {0, 690}},
   };
   for (const TCase& c : cases) {
@@ -504,7 +503,8 @@ TEST(QtDialog, PopUpsStandAboveTheirButtonWhenThereIsRoomElseBelowWithinTheScree
 
 TEST(QtDialog, TheStandardButtonsSpeakRussianOnceTheRunnersAreInstalled) {
   InstallQtDialogRunners();
-  QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  QMessageBox box(QMessageBox::Question, "", "",
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(u'&'), QString::fromUtf8("Да"));
   EXPECT_EQ(box.button(QMessageBox::No)->text().remove(u'&'), QString::fromUtf8("Нет"));
   EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove(u'&'), QString::fromUtf8("Отмена"));

@@ -23,14 +23,20 @@ constexpr const char* kCode = "SMP10";
 uintptr_t gDetailDevice = 0;
 
 void CopyBytes(void* buffer, int32_t size, const char* bytes, int32_t count) {
-  if (buffer != nullptr && size >= count) std::memcpy(buffer, bytes, static_cast<std::size_t>(count));
+  if (buffer != nullptr && size >= count)
+    std::memcpy(buffer, bytes, static_cast<std::size_t>(count));
 }
 
 }  // namespace
 
 EXPORT void GetCatalogInfo(void* record) {
   if (record == nullptr) return;
-  TGroupInfo info{kCode, "Older", "1.0", 10, 0, 0.0,
+  TGroupInfo info{kCode,
+                  "Older",
+                  "1.0",
+                  10,
+                  0,
+                  0.0,
                   kFlagSelectable | kFlagHasSearch | kFlagShowInQuickView |
                       kFlagShowInDetailedView | kFlagHasAction | kFlagHasInfoItems,
                   false};

@@ -33,7 +33,7 @@ class TFakeControls final : public velplatform::TDialogControls {
     bool enabled = true;
     bool sorted = false;
     std::vector<std::string> items;
-    std::vector<velplatform::TTableColumn> columns; // tables
+    std::vector<velplatform::TTableColumn> columns;  // tables
     std::vector<std::vector<std::string>> rows;
     int32_t sortedColumn = -1;
     int32_t selected = -1;
@@ -54,7 +54,8 @@ class TFakeControls final : public velplatform::TDialogControls {
       control.page = c.page;
       control.hint = c.hint;
       if (c.kind == velplatform::TControlKind::kPageControl) {
-        control.pageCount = static_cast<int32_t>(std::count(c.text.begin(), c.text.end(), '\n')) + 1;
+        control.pageCount =
+            static_cast<int32_t>(std::count(c.text.begin(), c.text.end(), '\n')) + 1;
         control.currentPage = 1;
       }
       controls_[c.id] = std::move(control);
@@ -93,8 +94,7 @@ class TFakeControls final : public velplatform::TDialogControls {
   }
   int32_t ItemCount(int32_t id) const override {
     const TControl* c = Find(id);
-    if (c == nullptr)
-      return 0;
+    if (c == nullptr) return 0;
     return static_cast<int32_t>(c->kind == velplatform::TControlKind::kTable ? c->rows.size()
                                                                              : c->items.size());
   }
@@ -108,16 +108,13 @@ class TFakeControls final : public velplatform::TDialogControls {
     if (TControl* c = Find(id)) c->selected = index < ItemCount(id) ? std::max(index, -1) : -1;
   }
   void SetColumns(int32_t id, std::span<const velplatform::TTableColumn> columns) override {
-    if (TControl* c = Find(id))
-      c->columns.assign(columns.begin(), columns.end());
+    if (TControl* c = Find(id)) c->columns.assign(columns.begin(), columns.end());
   }
   void AddRow(int32_t id, std::span<const std::string> cells) override {
-    if (TControl* c = Find(id))
-      c->rows.emplace_back(cells.begin(), cells.end());
+    if (TControl* c = Find(id)) c->rows.emplace_back(cells.begin(), cells.end());
   }
   void MarkSortedColumn(int32_t id, int32_t column) override {
-    if (TControl* c = Find(id))
-      c->sortedColumn = column;
+    if (TControl* c = Find(id)) c->sortedColumn = column;
   }
   void SetRange(int32_t id, int32_t minimum, int32_t maximum) override {
     TControl* c = Find(id);
@@ -193,7 +190,8 @@ class TFakeDialogs {
   explicit TFakeDialogs(std::vector<TDialogScript> scripts = {},
                         velplatform::TMessageAnswer answer = velplatform::TMessageAnswer::kOk)
       : scripts_(std::move(scripts)), answer_(answer) {
-    velplatform::SetDialogRunner([this](velplatform::TWindowHandle, const velplatform::TDialogLayout& layout,
+    velplatform::SetDialogRunner([this](velplatform::TWindowHandle,
+                                        const velplatform::TDialogLayout& layout,
                                         velplatform::TDialogLogic& logic) {
       shown_.push_back(layout);
       TFakeControls controls(layout);

@@ -21,7 +21,7 @@
 namespace veltest {
 
 class TQtDialogUser {
-public:
+ public:
   explicit TQtDialogUser(std::function<void(velplatform::TQtDialog&)> act) {
     velplatform::InstallQtDialogRunners();
     velplatform::SetMessageBoxRunner(
@@ -34,8 +34,7 @@ public:
       auto* dialog = dynamic_cast<velplatform::TQtDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(dialog, nullptr) << "no dialog is up";
       act(*dialog);
-      if (dialog->isVisible())
-        dialog->reject();
+      if (dialog->isVisible()) dialog->reject();
     });
   }
   ~TQtDialogUser() {
@@ -49,7 +48,7 @@ public:
 
   const std::vector<velplatform::TMessageBoxRequest>& Messages() const { return messages_; }
 
-private:
+ private:
   std::vector<velplatform::TMessageBoxRequest> messages_;
 };
 
@@ -67,6 +66,6 @@ inline void ClickRow(QAbstractItemView& view, const QModelIndex& row) {
   QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, view.visualRect(row).center());
 }
 
-} // namespace veltest
+}  // namespace veltest
 
 #endif

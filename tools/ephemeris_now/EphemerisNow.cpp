@@ -32,8 +32,8 @@ double NowMjdUt() {
 
 // printf pads by bytes; the names are UTF-8, so pad by characters.
 void PrintName(std::string_view name) {
-  const auto characters = std::count_if(name.begin(), name.end(),
-                                        [](char c) { return (c & 0xC0) != 0x80; });
+  const auto characters =
+      std::count_if(name.begin(), name.end(), [](char c) { return (c & 0xC0) != 0x80; });
   std::printf("%.*s%*s", static_cast<int>(name.size()), name.data(),
               static_cast<int>(12 - characters), "");
 }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config ccache python3
+  build-essential cmake ninja-build pkg-config ccache python3 clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   liberfa-dev
   qt6-base-dev qt6-translations-l10n

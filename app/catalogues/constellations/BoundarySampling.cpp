@@ -1,7 +1,7 @@
 #include "BoundarySampling.h"
 
-#include "ProjectionExports.h"
 #include "AngleUtils.h"
+#include "ProjectionExports.h"
 #include "RaSpan.h"
 
 #include <algorithm>
@@ -74,8 +74,8 @@ void Walk(double from, double to, double step, const TSample& sample) {
 int32_t QuickPointsReady(const TSamplingScale& scale) { return scale.radius * 6 / 4; }
 
 int32_t DetailedPointsReady(const kit::TViewRect& viewRect) {
-  return static_cast<int32_t>(
-      std::lround(3.0 * std::hypot(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top)));
+  return static_cast<int32_t>(std::lround(
+      3.0 * std::hypot(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top)));
 }
 
 void SampleQuick(const TBoundarySegment& s, const TSamplingScale& scale, TBoundaryPoints& points) {

@@ -45,8 +45,12 @@ std::string DecText(int32_t decArcmin) {
 }
 
 std::string CoordinatesLine(const TBoundarySegment& s) {
-  const std::string alpha = "\x02" "a\x01: ";
-  const std::string delta = "\x02" "d\x01: ";
+  const std::string alpha =
+      "\x02"
+      "a\x01: ";
+  const std::string delta =
+      "\x02"
+      "d\x01: ";
   const std::string from = Cp1251("от ");
   const std::string to = Cp1251(" до ");
   if (s.AlongParallel()) {
@@ -173,8 +177,8 @@ void TConBounds::GetObjectStrings(int32_t index, kit::TZStrings& lines) {
   if (!IsValidIndex(index)) return;
   const TBoundarySegment& s = segments_[index - 1].record;
   lines.Add(Concat({"\x01", Cp1251("Граница созвездий")}));
-  lines.Add(Concat({"\x01", Form1Name(s.firstConstellation), " / ",
-                    Form1Name(s.secondConstellation)}));
+  lines.Add(
+      Concat({"\x01", Form1Name(s.firstConstellation), " / ", Form1Name(s.secondConstellation)}));
   lines.Add(Concat({"\x01", Cp1251("Координаты (J1875):")}));
   lines.Add(CoordinatesLine(s));
 }

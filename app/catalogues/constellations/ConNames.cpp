@@ -62,8 +62,7 @@ bool TConNames::InitResources(kit::TWindowHandle owner) {
 }
 
 void TConNames::FreeResources() {
-  SaveIniString(kIniSection, kIniNameType,
-                std::to_string(static_cast<int>(nameType_)).c_str());
+  SaveIniString(kIniSection, kIniNameType, std::to_string(static_cast<int>(nameType_)).c_str());
   kit::TObjectGroup::FreeResources();
 }
 
@@ -89,10 +88,10 @@ bool TConNames::ProjectLabel(int32_t index, TLabel& label) const {
   const TConstellationNames& n = Names(index);
   int32_t x = 0;
   int32_t y = 0;
-  const bool projected =
-      ViewMode == 1 ? RaDecToXY(n.labelRaArcmin / 60.0, n.labelDecArcmin / 60.0, &x, &y)
-                    : QuickRaDecToXY(static_cast<int32_t>(n.labelRaArcmin),
-                                     static_cast<int32_t>(n.labelDecArcmin), &x, &y);
+  const bool projected = ViewMode == 1
+                             ? RaDecToXY(n.labelRaArcmin / 60.0, n.labelDecArcmin / 60.0, &x, &y)
+                             : QuickRaDecToXY(static_cast<int32_t>(n.labelRaArcmin),
+                                              static_cast<int32_t>(n.labelDecArcmin), &x, &y);
   if (!projected) return false;
   label.rect = {x, y, x + DrawString(name.c_str(), x, y, false), y + View.fontHeight};
   return ViewMode != 1 || IsRectInView(label.rect);
@@ -114,8 +113,8 @@ void TConNames::DrawObjects(const kit::TNextObject& next) {
     const TLabel& label = labels_[index - 1];
     if (!label.visible || !IsRectInView(label.rect)) continue;
     SetDrawColor(2, static_cast<int32_t>(View.colours[kLabelColour]));
-    DrawString(FormName(index, 1).c_str(), label.rect.left,
-               label.rect.top + View.fontHeight / 2, true);
+    DrawString(FormName(index, 1).c_str(), label.rect.left, label.rect.top + View.fontHeight / 2,
+               true);
   }
 }
 

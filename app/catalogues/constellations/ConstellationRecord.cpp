@@ -26,7 +26,8 @@ TConstellationRecord ReadConstellationRecord(velplatform::TConstBytes buffer) {
 std::optional<TConstellationRecord> FindConstellation(int32_t number) {
   std::array<std::byte, r::kSize> buffer{};
   if (GetAnotherGroupObject(kConstellationNamesCode, number, buffer.data(),
-                            static_cast<int32_t>(buffer.size())) != static_cast<int32_t>(r::kSize)) {
+                            static_cast<int32_t>(buffer.size())) !=
+      static_cast<int32_t>(r::kSize)) {
     return std::nullopt;
   }
   return ReadConstellationRecord(buffer);

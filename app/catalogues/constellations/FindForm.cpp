@@ -47,7 +47,9 @@ velplatform::TDialogLayout TFindForm::Layout() const {
       {kNameEdit, TControlKind::kEdit, {6, 6, 138, 12}, ""},
       {kNamesList, TControlKind::kList, {6, 22, 138, 124}, ""},
       {kFindButton, TControlKind::kOkButton, {14, 152, 56, 14}, velplatform::Cp1251("&Найти")},
-      {kCancelButton, TControlKind::kCancelButton, {80, 152, 56, 14},
+      {kCancelButton,
+       TControlKind::kCancelButton,
+       {80, 152, 56, 14},
        velplatform::Cp1251("&Отмена")},
   };
   return layout;

@@ -20,7 +20,9 @@ constexpr int32_t kFullTurnArcmin = 21600;
 constexpr int32_t kCloseArcmin = 3;
 constexpr double kCloseDeg = 0.001;
 
-bool WithinPixel(TPoint a, TPoint b) { return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1; }
+bool WithinPixel(TPoint a, TPoint b) {
+  return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
+}
 
 int32_t RaGapArcmin(int32_t a, int32_t b) {
   const int32_t gap = std::abs(a - b) % kFullTurnArcmin;
@@ -62,7 +64,9 @@ bool Project(TArcminPoint p, TPoint& pixel) {
   return QuickRaDecToXY(p.raArcmin, p.decArcmin, &pixel.x, &pixel.y);
 }
 
-bool Project(TDegreePoint p, TPoint& pixel) { return RaDecToXY(p.raDeg, p.decDeg, &pixel.x, &pixel.y); }
+bool Project(TDegreePoint p, TPoint& pixel) {
+  return RaDecToXY(p.raDeg, p.decDeg, &pixel.x, &pixel.y);
+}
 
 // The same bisection for both views; only the units and the projection differ.
 template <typename TSkyPoint>

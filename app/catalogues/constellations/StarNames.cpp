@@ -41,7 +41,8 @@ std::optional<TBrightStar> BrightStar(int32_t number) {
   namespace r = bright_star_record;
   std::array<std::byte, r::kSize> record{};  // byte 16 zero: the first fields only
   if (GetAnotherGroupObject(kBrightStarsCode, number, record.data(),
-                            static_cast<int32_t>(record.size())) < static_cast<int32_t>(r::kAllFields)) {
+                            static_cast<int32_t>(record.size())) <
+      static_cast<int32_t>(r::kAllFields)) {
     return std::nullopt;
   }
   return TBrightStar{velplatform::GetField<uint16_t>(record, r::kHr),
@@ -119,8 +120,8 @@ int32_t TStarNames::SelectObjectForSearch(kit::TWindowHandle owner) {
         static_cast<int32_t>(std::lround((View.mjdUt - kJ2000Mjd) / kDaysPerYear * 10.0));
     int32_t ra = 0;
     int32_t dec = 0;
-    PropMotion_LowPrec(star->raArcsec, star->decArcsec, star->pmRa, star->pmDec, tenthsOfYear,
-                       &ra, &dec);
+    PropMotion_LowPrec(star->raArcsec, star->decArcsec, star->pmRa, star->pmDec, tenthsOfYear, &ra,
+                       &dec);
     SearchRa = ra / 3600.0;
     SearchDec = dec / 3600.0;
     return number;

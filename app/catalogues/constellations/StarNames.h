@@ -22,11 +22,11 @@ inline constexpr std::size_t kMinSize = 34;
 
 // The first bytes of the bright stars' own record (56 bytes with byte 16 zero).
 namespace bright_star_record {
-inline constexpr std::size_t kHr = 0;       // uint16
-inline constexpr std::size_t kRa = 2;       // int32 arc-seconds, J2000
-inline constexpr std::size_t kDec = 6;      // int32 arc-seconds
-inline constexpr std::size_t kPmRa = 10;    // int16 milli-arc-seconds per year
-inline constexpr std::size_t kPmDec = 12;   // int16
+inline constexpr std::size_t kHr = 0;          // uint16
+inline constexpr std::size_t kRa = 2;          // int32 arc-seconds, J2000
+inline constexpr std::size_t kDec = 6;         // int32 arc-seconds
+inline constexpr std::size_t kPmRa = 10;       // int16 milli-arc-seconds per year
+inline constexpr std::size_t kPmDec = 12;      // int16
 inline constexpr std::size_t kAllFields = 16;  // non-zero: every field wanted
 inline constexpr std::size_t kSize = 56;
 }  // namespace bright_star_record

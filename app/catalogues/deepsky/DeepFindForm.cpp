@@ -71,27 +71,23 @@ const TDSObject& TDeepFindForm::Row(int32_t index) const {
 
 int32_t TDeepFindForm::RowOf(int32_t number) const {
   for (int32_t i = 0; i < rows_.Count(); ++i) {
-    if (Row(i).number == number)
-      return i;
+    if (Row(i).number == number) return i;
   }
   return -1;
 }
 
 int32_t TDeepFindForm::FirstRowBeginningWith(std::string_view typed) const {
   const std::string text = NormaliseName(typed);
-  if (text.empty())
-    return -1;
+  if (text.empty()) return -1;
   for (int32_t i = 0; i < rows_.Count(); ++i) {
-    if (BeginsWith(Row(i), text))
-      return i;
+    if (BeginsWith(Row(i), text)) return i;
   }
   return -1;
 }
 
 void TDeepFindForm::FillTable(velplatform::TDialogControls& controls) const {
   controls.ClearItems(kTable);
-  for (int32_t i = 0; i < rows_.Count(); ++i)
-    controls.AddRow(kTable, Cells(Row(i)));
+  for (int32_t i = 0; i < rows_.Count(); ++i) controls.AddRow(kTable, Cells(Row(i)));
   controls.MarkSortedColumn(kTable, static_cast<int32_t>(sortedBy_));
 }
 
@@ -103,20 +99,17 @@ void TDeepFindForm::Init(velplatform::TDialogControls& controls) {
 }
 
 void TDeepFindForm::Changed(velplatform::TDialogControls& controls, int32_t id) {
-  if (id == kSearchEdit)
-    controls.Select(kTable, FirstRowBeginningWith(controls.Text(kSearchEdit)));
+  if (id == kSearchEdit) controls.Select(kTable, FirstRowBeginningWith(controls.Text(kSearchEdit)));
 }
 
 // The selected object stays selected in its new place.
 void TDeepFindForm::HeaderClicked(velplatform::TDialogControls& controls, int32_t id,
                                   int32_t column) {
-  if (id != kTable || column < 0 || column >= static_cast<int32_t>(Columns().size()))
-    return;
+  if (id != kTable || column < 0 || column >= static_cast<int32_t>(Columns().size())) return;
   const auto clicked = static_cast<TDeepFindColumn>(column);
-  if (clicked == sortedBy_)
-    return;
+  if (clicked == sortedBy_) return;
   const int32_t selected = controls.Selected(kTable);
-  const int32_t number = selected >= 0 ? Row(selected).number : 0; // objects count from 1
+  const int32_t number = selected >= 0 ? Row(selected).number : 0;  // objects count from 1
   sortedBy_ = clicked;
   SortRows(rows_, sortedBy_);
   FillTable(controls);

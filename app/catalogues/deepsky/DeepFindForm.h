@@ -15,9 +15,9 @@
 namespace velarion::catalogues {
 
 class TDeepFindForm : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kSearchEdit = 101;
-  static constexpr int32_t kTable = 102; // columns in the order of TDeepFindColumn
+  static constexpr int32_t kTable = 102;  // columns in the order of TDeepFindColumn
   static constexpr int32_t kFindButton = 1;
   static constexpr int32_t kCancelButton = 2;
   static constexpr int32_t kInitialCapacity = 150;
@@ -37,7 +37,7 @@ public:
   TDeepFindColumn SortedBy() const { return sortedBy_; }
   const groups::TObjectList& Rows() const { return rows_; }
 
-private:
+ private:
   const TDSObject& Row(int32_t index) const;
   int32_t RowOf(int32_t number) const;
   int32_t FirstRowBeginningWith(std::string_view typed) const;

@@ -1,12 +1,12 @@
 #include "DeepSkyObjects.h"
 
-#include "FixedPlaceRiseSet.h"
 #include "AngleUtils.h"
 #include "Cp1251.h"
 #include "DeepFindForm.h"
 #include "DeepSkyObjectRecord.h"
 #include "DeepSkyTexts.h"
 #include "Dialogs.h"
+#include "FixedPlaceRiseSet.h"
 #include "MarkupText.h"
 #include "ProgramFolder.h"
 #include "ProjectionExports.h"
@@ -48,7 +48,8 @@ void TDeepSkyObjects::Init() {
 }
 
 // The one extra command: rise, culmination and set of the object (the number is not asked).
-bool TDeepSkyObjects::AdvancedInfo(kit::TWindowHandle /*owner*/, int32_t index, int32_t /*command*/) {
+bool TDeepSkyObjects::AdvancedInfo(kit::TWindowHandle /*owner*/, int32_t index,
+                                   int32_t /*command*/) {
   double ra = 0.0;
   double dec = 0.0;
   if (!GetObjectRaDec(index, ra, dec)) return false;
@@ -60,9 +61,9 @@ bool TDeepSkyObjects::InitResources(kit::TWindowHandle owner) {
   const auto path = velplatform::FindFileIgnoringCase(folder_, kFileName);
   auto file = path ? TDeepSkyFile::FromPath(*path) : TReadResult<TDeepSkyFile>(TReadError{});
   if (!file) {
-    velplatform::ShowMessageBox(owner, {Cp1251("Не могу открыть файл DEEPSKY.DAT"),
-                                        Cp1251("Ошибка"), velplatform::TMessageButtons::kOk,
-                                        velplatform::TMessageIcon::kError});
+    velplatform::ShowMessageBox(
+        owner, {Cp1251("Не могу открыть файл DEEPSKY.DAT"), Cp1251("Ошибка"),
+                velplatform::TMessageButtons::kOk, velplatform::TMessageIcon::kError});
     return false;
   }
   file_.emplace(std::move(file).Value());

@@ -9,11 +9,11 @@ namespace velarion::catalogues {
 
 namespace {
 
-constexpr std::array<const char*, 5> kFullTypeNames = {
-    "Рассеяное скопление", "Шаровое скопление", "Диффузная туманность",
-    "Планетарная туманность", "Галактика"};
-constexpr std::array<const char*, 5> kShortTypeNames = {"расс.скопл.", "шар.скопл.",
-                                                        "дифф.тум.", "план.тум.", "галактика"};
+constexpr std::array<const char*, 5> kFullTypeNames = {"Рассеяное скопление", "Шаровое скопление",
+                                                       "Диффузная туманность",
+                                                       "Планетарная туманность", "Галактика"};
+constexpr std::array<const char*, 5> kShortTypeNames = {"расс.скопл.", "шар.скопл.", "дифф.тум.",
+                                                        "план.тум.", "галактика"};
 
 std::size_t TypeEntry(uint8_t type) { return type < 4 ? type : 4; }
 
@@ -25,7 +25,9 @@ TMagellanicCloud CloudOf(const TDeepSkyRecord& record) {
   return TMagellanicCloud::kNone;
 }
 
-std::string FullTypeName(uint8_t type) { return velplatform::Cp1251(kFullTypeNames[TypeEntry(type)]); }
+std::string FullTypeName(uint8_t type) {
+  return velplatform::Cp1251(kFullTypeNames[TypeEntry(type)]);
+}
 
 std::string ShortTypeName(uint8_t type) {
   return velplatform::Cp1251(kShortTypeNames[TypeEntry(type)]);

@@ -21,9 +21,10 @@ bool Contains(const kit::TViewRect& v, int32_t x, int32_t y) {
 double ViewAzimuthExtent(const kit::TViewRect& view, int32_t cx, int32_t cy, double yScale) {
   if (Contains(view, cx, cy)) return 360.0;
   const double ys = SafeYScale(yScale);
-  const std::array<std::array<int32_t, 2>, 4> corners = {
-      {{view.left, view.top}, {view.right, view.top}, {view.right, view.bottom},
-       {view.left, view.bottom}}};
+  const std::array<std::array<int32_t, 2>, 4> corners = {{{view.left, view.top},
+                                                          {view.right, view.top},
+                                                          {view.right, view.bottom},
+                                                          {view.left, view.bottom}}};
   std::array<double, 4> angles{};
   for (std::size_t i = 0; i < 4; ++i) {
     angles[i] = sky::RadToDeg(std::atan2(-(corners[i][1] - cy) / ys, corners[i][0] - cx));

@@ -64,10 +64,10 @@ void TEquatorialGrid::CalculateObjects(const kit::TVisibleObjectReport& report) 
 
 void TEquatorialGrid::CalculateLines(const kit::TVisibleObjectReport& report) {
   const bool quick = ViewMode == 0;
-  const TEquatorialView v{View.radius, View.yScale, View.latitude, View.siderealHours,
-                          View.fontHeight, ViewRect, RaDecWindow, decStep_};
-  sky::SharedPolylineClipper().MakeReady(
-      quick ? 4 * std::max(View.radius, 0) : (ViewRect.right - ViewRect.left + 1) * 2);
+  const TEquatorialView v{View.radius,     View.yScale, View.latitude, View.siderealHours,
+                          View.fontHeight, ViewRect,    RaDecWindow,   decStep_};
+  sky::SharedPolylineClipper().MakeReady(quick ? 4 * std::max(View.radius, 0)
+                                               : (ViewRect.right - ViewRect.left + 1) * 2);
   samplingStep_ = QuickSamplingStep(View.radius, View.yScale);
   int32_t number = 0;
   for (std::size_t i = 0; i < hourCircles_.size(); ++i) {

@@ -47,7 +47,8 @@ void DrawRequestedGridLines(const kit::TObjectGroup& group, const kit::TNextObje
   SetDrawColor(2, static_cast<int32_t>(group.View.colours[kLabelColour]));
   for (int32_t n = next(); n != -1; n = next()) {
     const TGridLine* shown = line(n);
-    if (shown == nullptr || !shown->visible || !group.IsRectInView(ToObjectRect(shown->rect.Rect()))) {
+    if (shown == nullptr || !shown->visible ||
+        !group.IsRectInView(ToObjectRect(shown->rect.Rect()))) {
       continue;
     }
     DrawGridLine(*device, *shown, group.ViewRect, group.View.fontHeight);

@@ -14,8 +14,8 @@ void DropLast(std::string& text, std::size_t count) {
 }
 
 std::string DegreesAndMinutes(int32_t arcmin, bool showPlus) {
-  std::string text = sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kMinutes,
-                                      0, showPlus, arcmin / 60.0);
+  std::string text = sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kMinutes, 0,
+                                      showPlus, arcmin / 60.0);
   if (arcmin % 60 == 0) DropLast(text, 2);
   return text;
 }
@@ -30,8 +30,8 @@ std::string SmallLabel(std::string_view text) {
 }
 
 std::string HourCircleText(int32_t raArcmin) {
-  std::string text = sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kMinutes,
-                                      1, false, raArcmin / 900.0);
+  std::string text = sky::FormatAngle(sky::TAngleUnit::kHours, sky::TAngleResolution::kMinutes, 1,
+                                      false, raArcmin / 900.0);
   if (raArcmin % 15 == 0 && text.size() >= 3) {
     // "5ч 30.0м" → "5ч 30м": the decimals of a whole minute go, the unit letter stays.
     const char unit = text.back();

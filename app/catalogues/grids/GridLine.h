@@ -54,11 +54,11 @@ class TPointRuns {
 
 struct TGridLine {
   bool visible = false;
-  TBoundingBox rect;       // what GetObjectRect gives
-  TBoundingBox pointBox;   // every point, for the clipping
+  TBoundingBox rect;      // what GetObjectRect gives
+  TBoundingBox pointBox;  // every point, for the clipping
   TPointRuns points;
   std::array<TPoint, 2> labels{kNoLabel, kNoLabel};
-  std::string label;       // marked-up text
+  std::string label;  // marked-up text
 
   void Reset();
   // Adds a point to the runs and to both boxes.

@@ -10,10 +10,10 @@ namespace velarion::catalogues {
 
 // Line kinds, in the order of the settings' switches and steps.
 enum TGridLineKind : std::size_t {
-  kAzimuthLines = 0,      // step in arc-minutes
-  kAltitudeCircles = 1,   // arc-minutes
-  kHourCircles = 2,       // seconds of time
-  kDeclinationCircles = 3 // arc-minutes
+  kAzimuthLines = 0,       // step in arc-minutes
+  kAltitudeCircles = 1,    // arc-minutes
+  kHourCircles = 2,        // seconds of time
+  kDeclinationCircles = 3  // arc-minutes
 };
 
 struct TGridParams {

@@ -43,8 +43,8 @@ TDisc THorizon::Disc() const { return {View.centreX, View.centreY, View.radius, 
 
 void THorizon::CalculateObjects(const kit::TVisibleObjectReport& report) {
   const TDisc d = Disc();
-  sky::SharedPolylineClipper().MakeReady(
-      ViewMode == 1 ? (ViewRect.right - ViewRect.left + 1) * 2 : 4 * std::max(d.radius, 0) + 2);
+  sky::SharedPolylineClipper().MakeReady(ViewMode == 1 ? (ViewRect.right - ViewRect.left + 1) * 2
+                                                       : 4 * std::max(d.radius, 0) + 2);
   disc_ = DiscBox(d, d.radius);
   outer_ = DiscBox(d, d.radius + View.fontHeight);
   marks_ = CompassMarks(d, View.rotationDeg, View.fontHeight, View.letterWidth);

@@ -36,9 +36,9 @@ void THorizonGrid::FreeLines() {
 }
 
 THorizontalView THorizonGrid::ViewOfDisc() const {
-  return {View.centreX,   View.centreY,      View.radius,          View.yScale,
+  return {View.centreX,         View.centreY,     View.radius,      View.yScale,
           View.projection == 1, View.rotationDeg, View.mirror != 0, View.azimuthZero == 1,
-          View.fontHeight, ViewRect};
+          View.fontHeight,      ViewRect};
 }
 
 void THorizonGrid::ChooseSteps(const THorizontalView& v) {
@@ -52,8 +52,8 @@ void THorizonGrid::ChooseSteps(const THorizontalView& v) {
   azStep_ = zoomStep;
   if (ViewMode == 1 && v.radius > 0 && v.radius >= edgeDistance_) {
     const double d = sky::RadToDeg(std::acos(std::clamp(edgeDistance_ / v.radius, 0.0, 1.0)));
-    const double step = (std::sqrt(std::max(8100.0 - d * d, 0.0)) * 0.2 + 1.0) * azimuthExtent_ *
-                        0.02 * 60.0;
+    const double step =
+        (std::sqrt(std::max(8100.0 - d * d, 0.0)) * 0.2 + 1.0) * azimuthExtent_ * 0.02 * 60.0;
     azStep_ = std::max(SnapDecStep(sky::RoundToInt(step)), kMinDecStepArcmin);
   }
 }

@@ -128,9 +128,8 @@ void BuildDetailedAltitudeCircle(TGridLine& line, int32_t r, int32_t labelWidth,
   const bool centreInside = first < v.cx && v.cx < last;
   const int32_t h = lower(first);
   const int32_t l = lower(last);
-  const bool visible =
-      ArcMeetsRows(h, l, v.cy + ry, centreInside, v.view) ||
-      ArcMeetsRows(2 * v.cy - h, 2 * v.cy - l, v.cy - ry, centreInside, v.view);
+  const bool visible = ArcMeetsRows(h, l, v.cy + ry, centreInside, v.view) ||
+                       ArcMeetsRows(2 * v.cy - h, 2 * v.cy - l, v.cy - ry, centreInside, v.view);
   if (!visible) return;
 
   std::vector<TPoint> points;
@@ -156,9 +155,9 @@ void BuildDetailedAltitudeCircle(TGridLine& line, int32_t r, int32_t labelWidth,
   const std::size_t start = bothHalves && v.view.left < v.cx ? firstHalf : 0;
   const auto labelAt = FirstInView(points, start, v.view);
   if (labelAt) {
-    const std::size_t runFrom =
-        bothHalves && v.view.right < v.cx ? FirstInView(points, 0, v.view).value_or(*labelAt)
-                                          : *labelAt;
+    const std::size_t runFrom = bothHalves && v.view.right < v.cx
+                                    ? FirstInView(points, 0, v.view).value_or(*labelAt)
+                                    : *labelAt;
     const TPoint second = points[EndOfRun(points, runFrom, v.view)];
     line.labels = {points[*labelAt], second == points[*labelAt] ? kNoLabel : second};
   }

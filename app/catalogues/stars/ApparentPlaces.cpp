@@ -2,9 +2,9 @@
 
 #include "velastro.h"
 
-#include <cmath>
 #include <erfa.h>
 #include <erfam.h>
+#include <cmath>
 
 namespace velarion::catalogues {
 

@@ -22,8 +22,8 @@ class TApparentPlaces {
  private:
   std::array<double, 3> sunToEarth_{};  // unit vector
   double sunDistanceAu_ = 1.0;
-  std::array<double, 3> velocity_{};    // barycentric velocity of the Earth, units of c
-  double inverseLorentz_ = 1.0;         // sqrt(1 - v^2)
+  std::array<double, 3> velocity_{};  // barycentric velocity of the Earth, units of c
+  double inverseLorentz_ = 1.0;       // sqrt(1 - v^2)
   std::array<double, 9> precessionNutation_{};
 };
 

@@ -13,14 +13,14 @@
 namespace velarion::catalogues {
 
 namespace star_data {
-inline constexpr std::size_t kHr = 0;               // uint16
-inline constexpr std::size_t kRa = 2;               // int32, arc-seconds, J2000
-inline constexpr std::size_t kDec = 6;              // int32, arc-seconds
-inline constexpr std::size_t kPmRa = 10;            // int16, mas per year
-inline constexpr std::size_t kPmDec = 12;           // int16, mas per year
-inline constexpr std::size_t kMagnitude = 14;       // int16, V x 100
-inline constexpr std::size_t kFullRequest = 16;     // set by the caller
-inline constexpr std::size_t kColourIndex = 17;     // int16, B-V x 100
+inline constexpr std::size_t kHr = 0;            // uint16
+inline constexpr std::size_t kRa = 2;            // int32, arc-seconds, J2000
+inline constexpr std::size_t kDec = 6;           // int32, arc-seconds
+inline constexpr std::size_t kPmRa = 10;         // int16, mas per year
+inline constexpr std::size_t kPmDec = 12;        // int16, mas per year
+inline constexpr std::size_t kMagnitude = 14;    // int16, V x 100
+inline constexpr std::size_t kFullRequest = 16;  // set by the caller
+inline constexpr std::size_t kColourIndex = 17;  // int16, B-V x 100
 inline constexpr std::size_t kConstellation = 19;
 inline constexpr std::size_t kFlamsteed = 20;
 inline constexpr std::size_t kBayerLetter = 21;
@@ -28,7 +28,7 @@ inline constexpr std::size_t kBayerIndex = 22;
 inline constexpr std::size_t kDesignation = 23, kDesignationWidth = 9;
 inline constexpr std::size_t kMagnitudeRemark = 32;
 inline constexpr std::size_t kSpectralClass = 33, kSpectralClassWidth = 18;
-inline constexpr std::size_t kParallax = 51;        // int16, mas
+inline constexpr std::size_t kParallax = 51;  // int16, mas
 inline constexpr std::size_t kColourIndexRemark = 53;
 inline constexpr std::size_t kDouble = 54;
 inline constexpr std::size_t kSpectroscopicBinary = 55;

@@ -32,11 +32,10 @@ std::string DesignationText(const TStarRecord& star) {
 // The designation when it names the star in its own constellation: the abbreviation it
 // carries is the constellation's, and it is not a variable-star name.
 std::optional<std::string> OwnDesignation(const TStarRecord& star, std::string_view abbreviation) {
-  const std::string_view stored = std::string_view(star.designation).size() >=
-                                          kAbbreviationOffset + kAbbreviationWidth
-                                      ? std::string_view(star.designation)
-                                            .substr(kAbbreviationOffset, kAbbreviationWidth)
-                                      : std::string_view();
+  const std::string_view stored =
+      std::string_view(star.designation).size() >= kAbbreviationOffset + kAbbreviationWidth
+          ? std::string_view(star.designation).substr(kAbbreviationOffset, kAbbreviationWidth)
+          : std::string_view();
   std::string text = DesignationText(star);
   if (text.empty() || text.front() == 'V' || stored != abbreviation) return std::nullopt;
   return text;
@@ -55,12 +54,14 @@ std::string_view WithoutRemark(std::string_view name) {
 
 std::string StarLabel(const TStarRecord& star, std::string_view abbreviation,
                       std::string_view properName) {
-  if (!properName.empty()) return std::string{kNormal, kStyleOn} + std::string(properName) + kStyleOff;
+  if (!properName.empty())
+    return std::string{kNormal, kStyleOn} + std::string(properName) + kStyleOff;
   if (star.bayerLetter != 0) return BayerPart(star);
   if (const std::optional<std::string> own = OwnDesignation(star, abbreviation)) {
     return std::string{kNormal, kSmallOn} + *own + kSmallOff;
   }
-  if (star.flamsteed != 0) return std::string{kNormal, kSmallOn} + Number(star.flamsteed) + kSmallOff;
+  if (star.flamsteed != 0)
+    return std::string{kNormal, kSmallOn} + Number(star.flamsteed) + kSmallOff;
   return std::string{kNormal, kSmallOn, kStyleOn} + Number(star.hr) + kStyleOff + kSmallOff;
 }
 
@@ -88,8 +89,8 @@ std::vector<std::string> OtherDesignations(const TStarRecord& star, TDesignation
 
 std::string StarName(const TStarRecord& star, std::string_view abbreviation,
                      std::string_view constellationName, std::string_view properName) {
-  std::string name = LeadDesignation(star, abbreviation).text + "  " + kNormal +
-                     std::string(constellationName);
+  std::string name =
+      LeadDesignation(star, abbreviation).text + "  " + kNormal + std::string(constellationName);
   if (!properName.empty()) name += " (" + std::string(WithoutRemark(properName)) + " )";
   return name;
 }

@@ -21,7 +21,9 @@ std::string Coordinates(double raDeg, double decDeg) {
          sky::FormatAngle(TAngleUnit::kDegrees, TAngleResolution::kSeconds, 0, true, decDeg);
 }
 
-std::string Remark(char remark) { return remark == ' ' || remark == 0 ? "" : std::string(1, remark); }
+std::string Remark(char remark) {
+  return remark == ' ' || remark == 0 ? "" : std::string(1, remark);
+}
 
 std::string DesignationLine(const TStarRecord& star, const TStarContext& context) {
   const TLeadDesignation lead = LeadDesignation(star, context.abbreviation);
@@ -34,7 +36,8 @@ std::string DesignationLine(const TStarRecord& star, const TStarContext& context
 }
 
 std::string MagnitudeLine(const TStarRecord& star) {
-  std::string line = kNormal + std::string("V: ") + sky::FixedToText(2, star.magnitudeCenti / 100.0) +
+  std::string line = kNormal + std::string("V: ") +
+                     sky::FixedToText(2, star.magnitudeCenti / 100.0) +
                      Remark(star.magnitudeRemark) + std::string{kRaisedOn, 'm', kRaisedOff};
   if (star.parallaxMas != 0) {
     line += Cp1251(";  Параллакс: ") + sky::FixedToText(3, star.parallaxMas / 1000.0) + '"';

@@ -16,7 +16,9 @@ velplatform::TDialogLayout StarOptionsLayout() {
           160,
           56,
           {
-              {ids::kUseColours, TControlKind::kCheckBox, {8, 8, 144, 12},
+              {ids::kUseColours,
+               TControlKind::kCheckBox,
+               {8, 8, 144, 12},
                Cp1251("Использовать цвета звезд")},
               {ids::kOk, TControlKind::kOkButton, {20, 32, 56, 16}, Cp1251("&Верно")},
               {ids::kCancel, TControlKind::kCancelButton, {84, 32, 56, 16}, Cp1251("&Отмена")},

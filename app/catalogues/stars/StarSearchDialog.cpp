@@ -45,29 +45,33 @@ std::vector<TConstellationChoice> ConstellationChoices() {
     choices.push_back({name ? name->name : sky::IntToText(n), n, beforeSecondSerpens ? n + 1 : 0});
   }
   if (choices.empty()) {
-    for (int32_t n = 1; n <= kConstellationNumbers; ++n) choices.push_back({sky::IntToText(n), n, 0});
+    for (int32_t n = 1; n <= kConstellationNumbers; ++n)
+      choices.push_back({sky::IntToText(n), n, 0});
   }
   return choices;
 }
 
 velplatform::TDialogLayout StarSearchLayout() {
-  return {Cp1251("Поиск звезды в каталоге ярких звезд"),
-          240,
-          150,
-          {
-              {ids::kBayer, TControlKind::kRadioButton, {8, 8, 110, 10}, Cp1251("Обозначение Байера")},
-              {ids::kFlamsteed, TControlKind::kRadioButton, {8, 20, 110, 10},
-               Cp1251("Обозначение Флэмстида")},
-              {ids::kHr, TControlKind::kRadioButton, {8, 32, 110, 10}, Cp1251("Номер HR")},
-              {ids::kLetterList, TControlKind::kList, {8, 48, 44, 70}, ""},
-              {ids::kIndexList, TControlKind::kList, {56, 48, 24, 70}, ""},
-              {ids::kConstellationList, TControlKind::kList, {84, 48, 148, 70}, ""},
-              {0, TControlKind::kLabel, {128, 10, 20, 10}, "HR:"},
-              {ids::kHrEdit, TControlKind::kEdit, {150, 8, 60, 12}, ""},
-              {ids::kFind, TControlKind::kOkButton, {60, 126, 56, 16}, Cp1251("&Найти")},
-              {ids::kCancel, TControlKind::kCancelButton, {124, 126, 56, 16}, Cp1251("&Отмена")},
-          },
-          false};
+  return {
+      Cp1251("Поиск звезды в каталоге ярких звезд"),
+      240,
+      150,
+      {
+          {ids::kBayer, TControlKind::kRadioButton, {8, 8, 110, 10}, Cp1251("Обозначение Байера")},
+          {ids::kFlamsteed,
+           TControlKind::kRadioButton,
+           {8, 20, 110, 10},
+           Cp1251("Обозначение Флэмстида")},
+          {ids::kHr, TControlKind::kRadioButton, {8, 32, 110, 10}, Cp1251("Номер HR")},
+          {ids::kLetterList, TControlKind::kList, {8, 48, 44, 70}, ""},
+          {ids::kIndexList, TControlKind::kList, {56, 48, 24, 70}, ""},
+          {ids::kConstellationList, TControlKind::kList, {84, 48, 148, 70}, ""},
+          {0, TControlKind::kLabel, {128, 10, 20, 10}, "HR:"},
+          {ids::kHrEdit, TControlKind::kEdit, {150, 8, 60, 12}, ""},
+          {ids::kFind, TControlKind::kOkButton, {60, 126, 56, 16}, Cp1251("&Найти")},
+          {ids::kCancel, TControlKind::kCancelButton, {124, 126, 56, 16}, Cp1251("&Отмена")},
+      },
+      false};
 }
 
 void TStarSearchLogic::Init(TDialogControls& controls) {
@@ -93,7 +97,8 @@ void TStarSearchLogic::FillFirstList(TDialogControls& controls, bool bayer) {
       controls.AddItem(ids::kLetterList, std::string{velplatform::kGreekItem, letter});
     }
   } else {
-    for (int32_t n = 1; n <= kMaxFlamsteed; ++n) controls.AddItem(ids::kLetterList, sky::IntToText(n));
+    for (int32_t n = 1; n <= kMaxFlamsteed; ++n)
+      controls.AddItem(ids::kLetterList, sky::IntToText(n));
   }
   controls.Select(ids::kLetterList, 0);
 }
@@ -147,9 +152,9 @@ bool TStarSearchLogic::Accept(TDialogControls& controls) {
   }
   const std::optional<int32_t> hr = StrictNumber(controls.Text(ids::kHrEdit));
   if (!hr) {
-    velplatform::ShowMessageBox(owner_, {Cp1251("Неверный номер"), Cp1251("Ошибка"),
-                                    velplatform::TMessageButtons::kOk,
-                                    velplatform::TMessageIcon::kError});
+    velplatform::ShowMessageBox(
+        owner_, {Cp1251("Неверный номер"), Cp1251("Ошибка"), velplatform::TMessageButtons::kOk,
+                 velplatform::TMessageIcon::kError});
     return false;
   }
   query_ = TStarQuery{.kind = TStarQueryKind::kHr, .hr = *hr};

@@ -1,9 +1,9 @@
 #include "Stars.h"
 
-#include "FixedPlaceRiseSet.h"
 #include "ApparentPlaces.h"
 #include "Cp1251.h"
 #include "Dialogs.h"
+#include "FixedPlaceRiseSet.h"
 #include "IniAccess.h"
 #include "NeighbourGroups.h"
 #include "ProgramFolder.h"
@@ -85,12 +85,12 @@ bool TStars::InitResources(kit::TWindowHandle owner) {
   coloursEnabled_ = ReadColoursEnabled();
   const std::optional<std::string> path =
       velplatform::FindFileIgnoringCase(programFolder_, "stars.dat");
-  TReadResult<TStarFile> read = path ? TStarFile::FromPath(*path)
-                                     : TReadResult<TStarFile>(TReadError{"no stars.dat"});
+  TReadResult<TStarFile> read =
+      path ? TStarFile::FromPath(*path) : TReadResult<TStarFile>(TReadError{"no stars.dat"});
   if (!read) {
-    velplatform::ShowMessageBox(owner, {Cp1251("Не могу открыть файл stars.dat"), Cp1251("Ошибка"),
-                                        velplatform::TMessageButtons::kOk,
-                                        velplatform::TMessageIcon::kError});
+    velplatform::ShowMessageBox(
+        owner, {Cp1251("Не могу открыть файл stars.dat"), Cp1251("Ошибка"),
+                velplatform::TMessageButtons::kOk, velplatform::TMessageIcon::kError});
     return false;
   }
   file_.emplace(std::move(read).Value());
@@ -167,7 +167,8 @@ const std::string& TStars::Label(std::size_t index, std::optional<TProperNameTab
     if (!properNames) properNames = TProperNameTable::FromStarNames();
     properName = properNames->Find(star.hr);
   }
-  entry.label = StarLabel(star, ConstellationOrUnknown(star.constellation).abbreviation, properName);
+  entry.label =
+      StarLabel(star, ConstellationOrUnknown(star.constellation).abbreviation, properName);
   return entry.label;
 }
 
@@ -336,9 +337,9 @@ int32_t TStars::SelectObjectForSearch(kit::TWindowHandle owner) {
   if (const std::optional<std::size_t> found = FindStar(*file_, *query)) {
     return static_cast<int32_t>(*found + 1);
   }
-  velplatform::ShowMessageBox(owner, {Cp1251("Такая звезда в каталоге отсутствует"),
-                                      Cp1251("Ошибка"), velplatform::TMessageButtons::kOk,
-                                      velplatform::TMessageIcon::kError});
+  velplatform::ShowMessageBox(
+      owner, {Cp1251("Такая звезда в каталоге отсутствует"), Cp1251("Ошибка"),
+              velplatform::TMessageButtons::kOk, velplatform::TMessageIcon::kError});
   return -1;
 }
 

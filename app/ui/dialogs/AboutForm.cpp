@@ -29,4 +29,4 @@ void ShowAboutForm(velplatform::TWindowHandle owner) {
   velplatform::RunDialog(owner, TAboutForm::Layout(), form);
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -13,7 +13,7 @@ inline constexpr std::string_view kAboutVersion = "Velarion 5.72";
 inline constexpr std::string_view kAuthorMail = "velarion@example.org";
 
 class TAboutForm final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kTitleLabel = 101;
   static constexpr int32_t kMailLabel = 102;
   static velplatform::TDialogLayout Layout();
@@ -21,6 +21,6 @@ public:
 
 void ShowAboutForm(velplatform::TWindowHandle owner);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

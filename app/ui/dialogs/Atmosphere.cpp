@@ -5,13 +5,9 @@
 
 namespace velarion::ui {
 
-double MillimetresToShownMillibar(double mmHg) {
-  return std::round(mmHg * kMbarPerMmHg);
-}
+double MillimetresToShownMillibar(double mmHg) { return std::round(mmHg * kMbarPerMmHg); }
 
-double MillibarToShownMillimetres(double mbar) {
-  return std::round(mbar * kMmHgPerMbar);
-}
+double MillibarToShownMillimetres(double mbar) { return std::round(mbar * kMmHgPerMbar); }
 
 double StoredPressureMbar(double shown, bool inMillimetres) {
   const double mbar = inMillimetres ? shown * kMbarPerMmHg : shown;
@@ -22,4 +18,4 @@ double StoredTemperatureC(double shown) {
   return std::round(std::clamp(shown, kMinTemperatureC, kMaxTemperatureC));
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

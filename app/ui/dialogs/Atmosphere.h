@@ -21,6 +21,6 @@ double MillibarToShownMillimetres(double mbar);
 double StoredPressureMbar(double shown, bool inMillimetres);
 double StoredTemperatureC(double shown);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -23,4 +23,4 @@ int32_t EraYear(int32_t astronomicalYear) {
   return BeforeChrist(astronomicalYear) ? 1 - astronomicalYear : astronomicalYear;
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -17,10 +17,8 @@ int32_t DaysInMonth(int32_t month, int32_t astronomicalYear);
 // Years of an era: 1 BC is astronomical year 0.
 int32_t AstronomicalYear(int32_t eraYear, bool beforeChrist);
 int32_t EraYear(int32_t astronomicalYear);
-inline bool BeforeChrist(int32_t astronomicalYear) {
-  return astronomicalYear <= 0;
-}
+inline bool BeforeChrist(int32_t astronomicalYear) { return astronomicalYear <= 0; }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -16,14 +16,14 @@ using TCityEntry = catalogues::TCityRecord;
 
 // The place of a chosen city.
 struct TCityData {
-  double longitudeDeg = 0.0;  // east positive
-  double latitudeDeg = 0.0;   // north positive
-  double timeZoneHours = 0.0; // east of Greenwich positive
+  double longitudeDeg = 0.0;   // east positive
+  double latitudeDeg = 0.0;    // north positive
+  double timeZoneHours = 0.0;  // east of Greenwich positive
   bool operator==(const TCityData&) const = default;
 };
 
 class TCityList {
-public:
+ public:
   enum class TLoad : uint8_t { kRead, kMissing, kUnreadable };
 
   TCityList() = default;
@@ -52,13 +52,13 @@ public:
   int32_t InsertAfter(int32_t index, TCityEntry entry);
   void Remove(int32_t index);
 
-private:
+ private:
   bool Valid(int32_t index) const { return index >= 0 && index < Count(); }
 
   std::vector<TCityEntry> cities_;
   bool changed_ = false;
 };
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -29,7 +29,7 @@ constexpr std::array<const char*, sky::kColorSlots> kSlotNames = {
     "Фон (астрономические сумерки)",
 };
 
-} // namespace
+}  // namespace
 
 std::string ColourText(uint32_t colour) {
   return velplatform::Concat({std::to_string(colour & 0xFF), ", ",
@@ -72,8 +72,7 @@ void TColorParam::Init(TDialogControls& controls) {
 
 bool TColorParam::Command(TDialogControls& controls, int32_t id) {
   const int slot = id - kFirstColour;
-  if (slot < 0 || slot >= sky::kColorSlots)
-    return false;
+  if (slot < 0 || slot >= sky::kColorSlots) return false;
   uint32_t& colour = colours_[static_cast<std::size_t>(slot)];
   if (const std::optional<uint32_t> chosen = velplatform::ChooseColour(owner_, colour)) {
     colour = *chosen & 0x00FFFFFF;
@@ -84,8 +83,7 @@ bool TColorParam::Command(TDialogControls& controls, int32_t id) {
 
 bool TColorParam::Accept(TDialogControls& controls) {
   name_ = sky::TrimSpaces(controls.Text(kNameEdit));
-  if (!name_.empty())
-    return true;
+  if (!name_.empty()) return true;
   controls.Focus(kNameEdit);
   return false;
 }
@@ -99,10 +97,9 @@ void TColorParam::StoreInto(sky::TColorScheme& scheme) const {
 
 bool ShowColorParam(velplatform::TWindowHandle owner, sky::TColorScheme& scheme) {
   TColorParam form(owner, scheme);
-  if (!velplatform::RunDialog(owner, TColorParam::Layout(), form))
-    return false;
+  if (!velplatform::RunDialog(owner, TColorParam::Layout(), form)) return false;
   form.StoreInto(scheme);
   return true;
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -15,7 +15,7 @@ namespace velarion::ui {
 std::string ColourText(uint32_t colour);
 
 class TColorParam final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kNameEdit = 101;
   // Slot s: its button kFirstColour + s, the label with its value kFirstSample + s.
   static constexpr int32_t kFirstColour = 111;
@@ -31,7 +31,7 @@ public:
   // Name and colours into the scheme (after "&Верно").
   void StoreInto(sky::TColorScheme& scheme) const;
 
-private:
+ private:
   velplatform::TWindowHandle owner_;
   std::string name_;
   std::array<uint32_t, sky::kColorSlots> colours_;
@@ -40,6 +40,6 @@ private:
 // True when "&Верно" stored the edit in the scheme.
 bool ShowColorParam(velplatform::TWindowHandle owner, sky::TColorScheme& scheme);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -19,12 +19,8 @@ namespace {
 constexpr std::string_view kCurrentMark = "\x95 ";
 constexpr std::string_view kOtherMark = "   ";
 
-int Index(TSchemePage page) {
-  return page == TSchemePage::kScreen ? 0 : 1;
-}
-TSchemePage PageOf(int index) {
-  return index == 0 ? TSchemePage::kScreen : TSchemePage::kPrinter;
-}
+int Index(TSchemePage page) { return page == TSchemePage::kScreen ? 0 : 1; }
+TSchemePage PageOf(int index) { return index == 0 ? TSchemePage::kScreen : TSchemePage::kPrinter; }
 
 sky::TColorSchemePtr Holding(const sky::TColorSchemeList& list, const sky::TColorScheme& scheme) {
   const auto found = std::find_if(
@@ -32,7 +28,7 @@ sky::TColorSchemePtr Holding(const sky::TColorSchemeList& list, const sky::TColo
   return found != list.end() ? *found : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 velplatform::TDialogLayout TColorSchemesSelect::Layout() {
   velplatform::TDialogLayout layout;
@@ -78,8 +74,7 @@ void TColorSchemesSelect::Fill(TDialogControls& controls, TSchemePage page) cons
 
 void TColorSchemesSelect::Changed(TDialogControls& controls, int32_t id) {
   const int p = id - kFirstList;
-  if (p == 0 || p == 1)
-    selection_.Select(PageOf(p), controls.Selected(id));
+  if (p == 0 || p == 1) selection_.Select(PageOf(p), controls.Selected(id));
 }
 
 bool TColorSchemesSelect::DoubleClicked(TDialogControls& controls, int32_t id) {
@@ -89,20 +84,16 @@ bool TColorSchemesSelect::DoubleClicked(TDialogControls& controls, int32_t id) {
 
 bool TColorSchemesSelect::Command(TDialogControls& controls, int32_t id) {
   for (int p = 0; p < 2; ++p) {
-    if (id == kFirstAdd + p)
-      Add(controls, PageOf(p));
-    if (id == kFirstEdit + p)
-      Edit(controls, PageOf(p));
-    if (id == kFirstDelete + p)
-      Delete(controls, PageOf(p));
+    if (id == kFirstAdd + p) Add(controls, PageOf(p));
+    if (id == kFirstEdit + p) Edit(controls, PageOf(p));
+    if (id == kFirstDelete + p) Delete(controls, PageOf(p));
   }
   return false;
 }
 
 void TColorSchemesSelect::Add(TDialogControls& controls, TSchemePage page) {
   const sky::TColorSchemePtr scheme = sky::TColorSchemeSelection::NewScheme(page);
-  if (!ShowColorParam(owner_, *scheme))
-    return;
+  if (!ShowColorParam(owner_, *scheme)) return;
   selection_.AddEdited(page, scheme);
   selection_.Select(page, static_cast<int>(selection_.List(page).size()) - 1);
   Fill(controls, page);
@@ -111,23 +102,18 @@ void TColorSchemesSelect::Add(TDialogControls& controls, TSchemePage page) {
 void TColorSchemesSelect::Edit(TDialogControls& controls, TSchemePage page) {
   sky::TColorSchemeList& list = selection_.List(page);
   const int index = selection_.Selected(page);
-  if (index < 0 || index >= static_cast<int>(list.size()))
-    return;
-  if (!ShowColorParam(owner_, *list[static_cast<std::size_t>(index)]))
-    return;
-  if (selection_.Changed(page))
-    currentScreenEdited_ = true;
+  if (index < 0 || index >= static_cast<int>(list.size())) return;
+  if (!ShowColorParam(owner_, *list[static_cast<std::size_t>(index)])) return;
+  if (selection_.Changed(page)) currentScreenEdited_ = true;
   Fill(controls, page);
 }
 
 void TColorSchemesSelect::Delete(TDialogControls& controls, TSchemePage page) {
-  if (!selection_.CanDelete(page))
-    return;
+  if (!selection_.CanDelete(page)) return;
   const auto answer = velplatform::ShowMessageBox(
       owner_, {velplatform::Cp1251("Удалять схему?"), velplatform::Cp1251("Предупреждение"),
                velplatform::TMessageButtons::kYesNo, velplatform::TMessageIcon::kQuestion});
-  if (answer != velplatform::TMessageAnswer::kYes)
-    return;
+  if (answer != velplatform::TMessageAnswer::kYes) return;
   selection_.DeleteSelected(page);
   Fill(controls, page);
 }
@@ -140,11 +126,10 @@ TColorSchemesOutcome ShowColorSchemesSelect(velplatform::TWindowHandle owner,
   TColorSchemesSelect form(owner, selection);
   const bool ok = velplatform::RunDialog(owner, TColorSchemesSelect::Layout(), form);
   // With a current scheme deleted there is nothing to go back to: Esc takes the selection.
-  if (!ok && selection.CanCancel())
-    return {false, form.CurrentScreenEdited()};
+  if (!ok && selection.CanCancel()) return {false, form.CurrentScreenEdited()};
   const sky::TColorSchemePtr chosenScreen = selection.ChosenScreen();
   image.SetColorSchemes(chosenScreen, selection.ChosenPrinter());
   return {true, form.CurrentScreenEdited() || chosenScreen != screen};
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -11,7 +11,7 @@
 namespace velarion::ui {
 
 class TColorSchemesSelect final : public velplatform::TDialogLogic {
-public:
+ public:
   // Page p (0 screen, 1 printer): its list kFirstList + p and its buttons kFirstAdd + p,
   // kFirstEdit + p, kFirstDelete + p.
   static constexpr int32_t kFirstList = 101;
@@ -31,7 +31,7 @@ public:
   // True when a changed scheme is the current screen scheme (palette and picture follow).
   bool CurrentScreenEdited() const { return currentScreenEdited_; }
 
-private:
+ private:
   void Fill(velplatform::TDialogControls& controls, sky::TSchemePage page) const;
   void Add(velplatform::TDialogControls& controls, sky::TSchemePage page);
   void Edit(velplatform::TDialogControls& controls, sky::TSchemePage page);
@@ -43,9 +43,9 @@ private:
 };
 
 struct TColorSchemesOutcome {
-  bool accepted = false;            // the selected schemes became the image's
-  bool screenSchemeChanged = false; // the current screen scheme is another or was edited:
-                                    // update the palette and redraw with recalculation
+  bool accepted = false;             // the selected schemes became the image's
+  bool screenSchemeChanged = false;  // the current screen scheme is another or was edited:
+                                     // update the palette and redraw with recalculation
 };
 
 // The lists are changed in place; "colors.dat" is marked changed by every edit. Once a
@@ -53,6 +53,6 @@ struct TColorSchemesOutcome {
 TColorSchemesOutcome ShowColorSchemesSelect(velplatform::TWindowHandle owner,
                                             sky::TColorSchemes& schemes, sky::TSkyImage& image);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

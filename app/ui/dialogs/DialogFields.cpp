@@ -47,4 +47,4 @@ velplatform::TControlLayout WithHint(velplatform::TControlLayout control,
   return control;
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

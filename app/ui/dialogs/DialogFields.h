@@ -23,22 +23,23 @@ void CheckRadio(velplatform::TDialogControls& controls, int32_t on, int32_t off)
 velplatform::TControlLayout Control(int32_t id, velplatform::TControlKind kind,
                                     velplatform::TDialogRect rect, std::string_view utf8Text = {});
 // The control with a hint from a UTF-8 source text.
-velplatform::TControlLayout WithHint(velplatform::TControlLayout control, std::string_view utf8Hint);
+velplatform::TControlLayout WithHint(velplatform::TControlLayout control,
+                                     std::string_view utf8Hint);
 
 // Set while a logic writes its own controls: the window reports those writes as changes,
 // which the logic must not take for the user's.
 class TSelfUpdate {
-public:
+ public:
   explicit TSelfUpdate(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
   ~TSelfUpdate() { flag_ = previous_; }
   TSelfUpdate(const TSelfUpdate&) = delete;
   TSelfUpdate& operator=(const TSelfUpdate&) = delete;
 
-private:
+ private:
   bool& flag_;
   bool previous_;
 };
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

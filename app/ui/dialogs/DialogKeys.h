@@ -17,6 +17,6 @@ int ShiftedDigit(char32_t character);
 // or `cyrillic`, the letter of the same key on the Cyrillic layout, in either case.
 bool IsControlKey(const TDialogKey& key, char latin, char32_t cyrillic);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

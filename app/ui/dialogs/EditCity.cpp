@@ -53,10 +53,8 @@ void TEditCityData::Init(TDialogControls& controls) {
 }
 
 bool TEditCityData::Command(TDialogControls& controls, int32_t id) {
-  if (id == kLongitudeDms)
-    EditDegreesField(owner_, controls, kPlace.longitude);
-  if (id == kLatitudeDms)
-    EditDegreesField(owner_, controls, kPlace.latitude);
+  if (id == kLongitudeDms) EditDegreesField(owner_, controls, kPlace.longitude);
+  if (id == kLatitudeDms) EditDegreesField(owner_, controls, kPlace.latitude);
   return false;
 }
 
@@ -77,9 +75,8 @@ bool TEditCityData::Accept(TDialogControls& controls) {
 std::optional<TCityEntry> ShowEditCityData(velplatform::TWindowHandle owner,
                                            std::optional<TCityEntry> city) {
   TEditCityData form(owner, std::move(city));
-  if (!velplatform::RunDialog(owner, TEditCityData::Layout(), form))
-    return std::nullopt;
+  if (!velplatform::RunDialog(owner, TEditCityData::Layout(), form)) return std::nullopt;
   return form.City();
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

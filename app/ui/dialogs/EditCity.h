@@ -11,7 +11,7 @@
 namespace velarion::ui {
 
 class TEditCityData final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kNameEdit = 101;
   static constexpr TPlaceFieldIds kPlace{102, 103, 104, 106, 107, 108, 110, 111, 112};
   static constexpr int32_t kLongitudeDms = 105;
@@ -27,7 +27,7 @@ public:
   bool Accept(velplatform::TDialogControls& controls) override;
   const TCityEntry& City() const { return city_; }
 
-private:
+ private:
   velplatform::TWindowHandle owner_;
   bool isNew_;
   TCityEntry city_;
@@ -36,6 +36,6 @@ private:
 std::optional<TCityEntry> ShowEditCityData(velplatform::TWindowHandle owner,
                                            std::optional<TCityEntry> city);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

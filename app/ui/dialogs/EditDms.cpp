@@ -18,23 +18,19 @@ namespace {
 
 int64_t PowerOfTen(int decimals) {
   int64_t scale = 1;
-  for (int i = 0; i < decimals; ++i)
-    scale *= 10;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
   return scale;
 }
 
 int SecondsDecimals(TDmsKind kind, int32_t decimals) {
   // An MJD with 6 decimals resolves a tenth of a second, with 5 about a second.
-  if (kind == TDmsKind::kMjd)
-    return decimals >= 6 ? 1 : 0;
+  if (kind == TDmsKind::kMjd) return decimals >= 6 ? 1 : 0;
   return std::clamp(decimals, 0, 4);
 }
 
-bool IsMinute(double value) {
-  return value >= 0.0 && value < 60.0;
-}
+bool IsMinute(double value) { return value >= 0.0 && value < 60.0; }
 
-} // namespace
+}  // namespace
 
 TDmsParts SplitDms(double value, int decimals) {
   const int64_t scale = PowerOfTen(std::clamp(decimals, 0, 4));
@@ -156,12 +152,10 @@ bool TEditDmsForm::AcceptMjd(TDialogControls& controls) {
 
 std::optional<double> EditDMS(velplatform::TWindowHandle owner, double value, int32_t kind,
                               int32_t decimals) {
-  if (kind != 0 && kind != 1 && kind != 3)
-    return std::nullopt;
+  if (kind != 0 && kind != 1 && kind != 3) return std::nullopt;
   TEditDmsForm form(value, static_cast<TDmsKind>(kind), decimals);
-  if (!velplatform::RunDialog(owner, form.Layout(), form))
-    return std::nullopt;
+  if (!velplatform::RunDialog(owner, form.Layout(), form)) return std::nullopt;
   return form.Value();
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

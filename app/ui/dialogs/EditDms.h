@@ -26,13 +26,13 @@ TDmsParts SplitDms(double value, int decimals);
 double JoinDms(const TDmsParts& parts);
 
 class TEditDmsForm final : public velplatform::TDialogLogic {
-public:
-  static constexpr int32_t kWholeEdit = 101; // degrees or hours; the day for an MJD
+ public:
+  static constexpr int32_t kWholeEdit = 101;  // degrees or hours; the day for an MJD
   static constexpr int32_t kMinutesEdit = 102;
   static constexpr int32_t kSecondsEdit = 103;
-  static constexpr int32_t kMonthEdit = 104; // MJD only
-  static constexpr int32_t kYearEdit = 105;  // MJD only, astronomical year
-  static constexpr int32_t kHoursEdit = 106; // MJD only
+  static constexpr int32_t kMonthEdit = 104;  // MJD only
+  static constexpr int32_t kYearEdit = 105;   // MJD only, astronomical year
+  static constexpr int32_t kHoursEdit = 106;  // MJD only
 
   // kind and decimals as the callers give them: for degrees and hours the decimals of the
   // seconds, for an MJD the decimals of the date the caller shows.
@@ -44,7 +44,7 @@ public:
   bool Accept(velplatform::TDialogControls& controls) override;
   double Value() const { return value_; }
 
-private:
+ private:
   bool AcceptAngle(velplatform::TDialogControls& controls);
   bool AcceptMjd(velplatform::TDialogControls& controls);
 
@@ -57,6 +57,6 @@ private:
 std::optional<double> EditDMS(velplatform::TWindowHandle owner, double value, int32_t kind,
                               int32_t decimals);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

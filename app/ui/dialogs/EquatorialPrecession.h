@@ -27,6 +27,6 @@ TEquatorialPoint PrecessEquatorial(const TEquatorialPoint& point, double fromT, 
 // The fixed epoch within kSameEpochT of t, if any.
 std::optional<int> FixedEpochIndex(double t);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -30,7 +30,7 @@ int32_t CorrectStepField(TDialogControls& controls, int line) {
   return step;
 }
 
-} // namespace
+}  // namespace
 
 velplatform::TDialogLayout TGridSetupForm::Layout() {
   velplatform::TDialogLayout layout;
@@ -84,14 +84,12 @@ void TGridSetupForm::ShowAuto(TDialogControls& controls) const {
 }
 
 void TGridSetupForm::Changed(TDialogControls& controls, int32_t id) {
-  if (id == kAzimuthAuto || id == kEquatorialAuto)
-    ShowAuto(controls);
+  if (id == kAzimuthAuto || id == kEquatorialAuto) ShowAuto(controls);
 }
 
 void TGridSetupForm::Left(TDialogControls& controls, int32_t id) {
   const int line = id - kFirstStep;
-  if (line >= 0 && line < kLines)
-    CorrectStepField(controls, line);
+  if (line >= 0 && line < kLines) CorrectStepField(controls, line);
 }
 
 bool TGridSetupForm::Accept(TDialogControls& controls) {
@@ -106,10 +104,9 @@ bool TGridSetupForm::Accept(TDialogControls& controls) {
 
 bool ShowGridSetupForm(velplatform::TWindowHandle owner, sky::TSkyImage& image) {
   TGridSetupForm form(image.GridSettings());
-  if (!velplatform::RunDialog(owner, TGridSetupForm::Layout(), form))
-    return false;
+  if (!velplatform::RunDialog(owner, TGridSetupForm::Layout(), form)) return false;
   image.SetGridSettings(form.Grid());
   return true;
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

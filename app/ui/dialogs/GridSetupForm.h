@@ -9,7 +9,7 @@
 namespace velarion::ui {
 
 class TGridSetupForm final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kAzimuthAuto = 101;
   static constexpr int32_t kEquatorialAuto = 102;
   // Line switch i (0 azimuth lines, 1 altitude lines, 2 RA lines, 3 declination lines) is
@@ -29,7 +29,7 @@ public:
   bool Accept(velplatform::TDialogControls& controls) override;
   const sky::TGridSettings& Grid() const { return grid_; }
 
-private:
+ private:
   void ShowAuto(velplatform::TDialogControls& controls) const;
 
   sky::TGridSettings grid_;
@@ -39,6 +39,6 @@ private:
 // view-changed flag tells whether a recomputation is due).
 bool ShowGridSetupForm(velplatform::TWindowHandle owner, sky::TSkyImage& image);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -10,6 +10,6 @@ namespace velarion::ui {
 int32_t CorrectArcminuteStep(int32_t arcminutes);
 int32_t CorrectRaStep(int32_t seconds);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

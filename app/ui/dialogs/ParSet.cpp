@@ -32,17 +32,14 @@ void FillFonts(TDialogControls& controls, int32_t id, const std::vector<std::str
                const std::string& current) {
   controls.ClearItems(id);
   const auto found = std::find(families.begin(), families.end(), current);
-  if (found == families.end())
-    controls.AddItem(id, current);
-  for (const std::string& family : families)
-    controls.AddItem(id, family);
+  if (found == families.end()) controls.AddItem(id, current);
+  for (const std::string& family : families) controls.AddItem(id, family);
   controls.Select(id, found == families.end() ? 0 : static_cast<int32_t>(found - families.begin()));
 }
 
 std::string FontName(const TDialogControls& controls, int32_t id) {
   std::string name = controls.Item(id, controls.Selected(id));
-  if (name.size() > kMaxSkyFontNameLength)
-    name.resize(kMaxSkyFontNameLength);
+  if (name.size() > kMaxSkyFontNameLength) name.resize(kMaxSkyFontNameLength);
   return name;
 }
 
@@ -105,8 +102,7 @@ std::vector<velplatform::TControlLayout> ObjectControls() {
 std::vector<velplatform::TControlLayout> CoordinateControls() {
   return {
       Control(0, TControlKind::kGroupBox, {4, 4, 202, 24}, " Проекция неба: "),
-      Control(TParamForm::kParallel, TControlKind::kRadioButton, {10, 14, 90, 10},
-              "Параллельная"),
+      Control(TParamForm::kParallel, TControlKind::kRadioButton, {10, 14, 90, 10}, "Параллельная"),
       Control(TParamForm::kConic, TControlKind::kRadioButton, {106, 14, 90, 10}, "Коническая"),
       Control(0, TControlKind::kGroupBox, {4, 30, 202, 24}, " Отсчет азимута: "),
       Control(TParamForm::kFromNorth, TControlKind::kRadioButton, {10, 40, 90, 10}, "от севера"),
@@ -156,27 +152,32 @@ std::vector<velplatform::TControlLayout> PictureControls() {
 
 int32_t FirstControlOf(TParamPage page) {
   switch (page) {
-  case TParamPage::kPlace:
-    return TParamForm::kPlace.longitude;
-  case TParamPage::kFonts:
-    return TParamForm::kNormalFont;
-  case TParamPage::kObjects:
-    return TParamForm::kStars;
-  case TParamPage::kCoordinates:
-    return TParamForm::kParallel;
-  case TParamPage::kPicture:
-    return TParamForm::kDayColour;
+    case TParamPage::kPlace:
+      return TParamForm::kPlace.longitude;
+    case TParamPage::kFonts:
+      return TParamForm::kNormalFont;
+    case TParamPage::kObjects:
+      return TParamForm::kStars;
+    case TParamPage::kCoordinates:
+      return TParamForm::kParallel;
+    case TParamPage::kPicture:
+      return TParamForm::kDayColour;
   }
   return TParamForm::kPlace.longitude;
 }
 
-} // namespace
+}  // namespace
 
 TParamForm::TParamForm(velplatform::TWindowHandle owner, sky::TSkyImage& image,
                        TConfiguration& configuration, TFontFamilies fonts,
                        std::filesystem::path cityFile, TParamPage firstPage)
-    : owner_(owner), image_(image), configuration_(configuration), fonts_(std::move(fonts)),
-      cityFile_(std::move(cityFile)), firstPage_(firstPage), openingTimeZone_(image.TimeZone()),
+    : owner_(owner),
+      image_(image),
+      configuration_(configuration),
+      fonts_(std::move(fonts)),
+      cityFile_(std::move(cityFile)),
+      firstPage_(firstPage),
+      openingTimeZone_(image.TimeZone()),
       openingSystemZone_(image.TimeZoneAutomatic()) {}
 
 velplatform::TDialogLayout TParamForm::Layout() {
@@ -184,15 +185,13 @@ velplatform::TDialogLayout TParamForm::Layout() {
   layout.caption = velplatform::Cp1251("Установка параметров");
   layout.width = 370;  // room for the five tabs in one row
   layout.height = 196;
-  layout.controls.push_back(
-      Control(kPages, TControlKind::kPageControl, {4, 4, 362, 168},
-              "Точка наблюдения\nШрифты\nОбъекты\nКоординаты\nИзображение"));
+  layout.controls.push_back(Control(kPages, TControlKind::kPageControl, {4, 4, 362, 168},
+                                    "Точка наблюдения\nШрифты\nОбъекты\nКоординаты\nИзображение"));
   int32_t page = 0;
   for (auto part : {PlaceControls(), FontControls(), ObjectControls(), CoordinateControls(),
-                    PictureControls()}) { // in TParamPage order
+                    PictureControls()}) {  // in TParamPage order
     ++page;
-    for (velplatform::TControlLayout& control : part)
-      control.page = page;
+    for (velplatform::TControlLayout& control : part) control.page = page;
     layout.controls.insert(layout.controls.end(), part.begin(), part.end());
   }
   layout.controls.push_back(Control(1, TControlKind::kOkButton, {236, 176, 62, 16}, "&Верно"));
@@ -260,8 +259,7 @@ void TParamForm::InitPicture(TDialogControls& controls) {
 }
 
 void TParamForm::Changed(TDialogControls& controls, int32_t id) {
-  if (updating_)
-    return;
+  if (updating_) return;
   const TSelfUpdate update(updating_);
   if (id == kSystemTimeZone) {
     SystemTimeZoneChanged(controls);
@@ -275,8 +273,7 @@ void TParamForm::Changed(TDialogControls& controls, int32_t id) {
 void TParamForm::SystemTimeZoneChanged(TDialogControls& controls) {
   const bool system = controls.Checked(kSystemTimeZone);
   image_.SetTimeZoneAutomatic(system);
-  if (system)
-    ShowTimeZone(controls, kPlace, image_.TimeZone());
+  if (system) ShowTimeZone(controls, kPlace, image_.TimeZone());
   for (int32_t id : {kPlace.timeZone, kPlace.beforeGreenwich, kPlace.afterGreenwich}) {
     controls.SetEnabled(id, !system);
   }
@@ -285,8 +282,7 @@ void TParamForm::SystemTimeZoneChanged(TDialogControls& controls) {
 void TParamForm::PressureUnitChanged(TDialogControls& controls) {
   const bool millimetres = controls.Checked(kMillimetres);
   // Both buttons of the pair report the switch; the value is converted once.
-  if (millimetres == pressureInMillimetres_)
-    return;
+  if (millimetres == pressureInMillimetres_) return;
   pressureInMillimetres_ = millimetres;
   const double shown = FieldNumber(controls, kPressure);
   SetFieldNumber(
@@ -296,11 +292,9 @@ void TParamForm::PressureUnitChanged(TDialogControls& controls) {
 
 void TParamForm::SkyColourChanged(TDialogControls& controls) {
   const bool day = controls.Checked(kDayColour);
-  if (!day)
-    controls.SetChecked(kCivilTwilightColour, false);
+  if (!day) controls.SetChecked(kCivilTwilightColour, false);
   const bool civil = controls.Checked(kCivilTwilightColour);
-  if (!civil)
-    controls.SetChecked(kAstronomicalTwilightColour, false);
+  if (!civil) controls.SetChecked(kAstronomicalTwilightColour, false);
   controls.SetEnabled(kCivilTwilightColour, day);
   controls.SetEnabled(kAstronomicalTwilightColour, civil);
 }
@@ -308,20 +302,20 @@ void TParamForm::SkyColourChanged(TDialogControls& controls) {
 bool TParamForm::Command(TDialogControls& controls, int32_t id) {
   const TSelfUpdate update(updating_);
   switch (id) {
-  case kLongitudeDms:
-    EditDegreesField(owner_, controls, kPlace.longitude);
-    break;
-  case kLatitudeDms:
-    EditDegreesField(owner_, controls, kPlace.latitude);
-    break;
-  case kSolarChoice:
-    ShowSolarForm(owner_, image_);
-    break;
-  case kCityListButton:
-    ChooseCity(controls);
-    break;
-  default:
-    break;
+    case kLongitudeDms:
+      EditDegreesField(owner_, controls, kPlace.longitude);
+      break;
+    case kLatitudeDms:
+      EditDegreesField(owner_, controls, kPlace.latitude);
+      break;
+    case kSolarChoice:
+      ShowSolarForm(owner_, image_);
+      break;
+    case kCityListButton:
+      ChooseCity(controls);
+      break;
+    default:
+      break;
   }
   return false;
 }
@@ -329,8 +323,7 @@ bool TParamForm::Command(TDialogControls& controls, int32_t id) {
 void TParamForm::ChooseCity(TDialogControls& controls) {
   const std::optional<TCityData> city = ShowViewCityList(
       owner_, cityFile_, ReadLongitude(controls, kPlace), ReadLatitude(controls, kPlace));
-  if (!city)
-    return;
+  if (!city) return;
   controls.SetChecked(kSystemTimeZone, false);
   SystemTimeZoneChanged(controls);
   ShowPlace(controls, kPlace, *city);
@@ -347,8 +340,7 @@ void TParamForm::AcceptPlace(const TDialogControls& controls) {
   image_.SetLatitude(ReadLatitude(controls, kPlace));
   const bool system = controls.Checked(kSystemTimeZone);
   image_.SetTimeZoneAutomatic(system);
-  if (!system)
-    image_.SetTimeZone(ReadTimeZone(controls, kPlace));
+  if (!system) image_.SetTimeZone(ReadTimeZone(controls, kPlace));
 }
 
 void TParamForm::AcceptOptions(const TDialogControls& controls) {
@@ -376,26 +368,23 @@ void TParamForm::AcceptOptions(const TDialogControls& controls) {
   configuration_.sky.hourAngleInStatusBar = controls.Checked(kHourAngle);
   int mode = 0;
   for (int32_t id : {kDayColour, kCivilTwilightColour, kAstronomicalTwilightColour}) {
-    if (controls.Checked(id))
-      ++mode;
+    if (controls.Checked(id)) ++mode;
   }
   image_.SetSkyColourMode(static_cast<uint8_t>(mode));
 }
 
 void TParamForm::Cancel() {
   image_.SetTimeZoneAutomatic(openingSystemZone_);
-  if (!openingSystemZone_)
-    image_.SetTimeZone(openingTimeZone_);
+  if (!openingSystemZone_) image_.SetTimeZone(openingTimeZone_);
 }
 
 bool ShowParamForm(velplatform::TWindowHandle owner, sky::TSkyImage& image,
                    TConfiguration& configuration, const TFontFamilies& fonts,
                    const std::filesystem::path& cityFile, TParamPage firstPage) {
   TParamForm form(owner, image, configuration, fonts, cityFile, firstPage);
-  if (velplatform::RunDialog(owner, TParamForm::Layout(), form))
-    return true;
+  if (velplatform::RunDialog(owner, TParamForm::Layout(), form)) return true;
   form.Cancel();
   return false;
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

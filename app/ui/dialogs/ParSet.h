@@ -31,7 +31,7 @@ enum class TParamPage : uint8_t { kPlace, kFonts, kObjects, kCoordinates, kPictu
 constexpr int32_t ParamPageNumber(TParamPage page) { return static_cast<int32_t>(page) + 1; }
 
 class TParamForm final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kPages = 101;
   // "Точка наблюдения"
   static constexpr TPlaceFieldIds kPlace{201, 202, 203, 205, 206, 207, 209, 210, 211};
@@ -89,7 +89,7 @@ public:
   // takes effect on the image at once).
   void Cancel();
 
-private:
+ private:
   void InitPlace(velplatform::TDialogControls& controls);
   void InitFonts(velplatform::TDialogControls& controls);
   void InitObjects(velplatform::TDialogControls& controls);
@@ -120,6 +120,6 @@ bool ShowParamForm(velplatform::TWindowHandle owner, sky::TSkyImage& image,
                    const std::filesystem::path& cityFile,
                    TParamPage firstPage = TParamPage::kPlace);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

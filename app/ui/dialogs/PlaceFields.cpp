@@ -28,7 +28,7 @@ double ReadSided(const TDialogControls& controls, int32_t field, int32_t negativ
   return controls.Checked(negativeSide) ? -magnitude : magnitude;
 }
 
-} // namespace
+}  // namespace
 
 void ShowLongitude(TDialogControls& controls, const TPlaceFieldIds& ids, double degrees) {
   ShowSided(controls, ids.longitude, ids.west, ids.east, degrees, kPlaceDecimals);
@@ -69,8 +69,7 @@ TCityData ReadPlace(const TDialogControls& controls, const TPlaceFieldIds& ids) 
 void EditDegreesField(velplatform::TWindowHandle owner, TDialogControls& controls, int32_t field) {
   const std::optional<double> edited = EditDMS(owner, std::fabs(FieldNumber(controls, field)),
                                                static_cast<int32_t>(TDmsKind::kDegrees), 1);
-  if (edited)
-    SetFieldNumber(controls, field, std::fabs(*edited), kPlaceDecimals);
+  if (edited) SetFieldNumber(controls, field, std::fabs(*edited), kPlaceDecimals);
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -43,6 +43,6 @@ TCityData ReadPlace(const velplatform::TDialogControls& controls, const TPlaceFi
 void EditDegreesField(velplatform::TWindowHandle owner, velplatform::TDialogControls& controls,
                       int32_t field);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

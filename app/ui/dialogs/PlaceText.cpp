@@ -16,7 +16,7 @@ std::string DegreesAndMinutes(double degrees) {
                           std::fabs(degrees));
 }
 
-} // namespace
+}  // namespace
 
 std::string LongitudeText(double longitudeDeg) {
   return velplatform::Concat({DegreesAndMinutes(longitudeDeg), " ",
@@ -34,4 +34,4 @@ std::string TimeZoneText(double timeZoneHours) {
                               velplatform::Cp1251("Гринвича")});
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -8,8 +8,8 @@
 
 namespace velarion::ui {
 
-inline constexpr int kPlaceDecimals = 5;    // longitude and latitude fields
-inline constexpr int kTimeZoneDecimals = 2; // time-zone fields and texts
+inline constexpr int kPlaceDecimals = 5;     // longitude and latitude fields
+inline constexpr int kTimeZoneDecimals = 2;  // time-zone fields and texts
 inline constexpr double kMinTimeZone = -12.0;
 inline constexpr double kMaxTimeZone = 14.0;
 
@@ -18,6 +18,6 @@ std::string LongitudeText(double longitudeDeg);
 std::string LatitudeText(double latitudeDeg);
 std::string TimeZoneText(double timeZoneHours);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -13,7 +13,8 @@
 
 namespace velarion::ui {
 
-template <class TResult> using TPopupChoice = std::function<void(std::optional<TResult> chosen)>;
+template <class TResult>
+using TPopupChoice = std::function<void(std::optional<TResult> chosen)>;
 
 // Shows `form` (a dialog logic with a static Layout()) as a pop-up; `read` takes the result
 // from the form once it was applied.
@@ -29,6 +30,6 @@ void ShowFormAsPopup(velplatform::TWindowHandle owner, velplatform::TScreenRect 
       });
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

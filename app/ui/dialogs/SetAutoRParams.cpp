@@ -25,10 +25,8 @@ velplatform::TDialogLayout TSetAutoRParams::Layout() {
   layout.width = 170;
   layout.height = 80;
   layout.controls = {
-      WithHint(Control(kBackward, TControlKind::kCheckBox, {4, 4, 24, 12}, "<"),
-               "Назад (Ctrl+B)"),
-      WithHint(Control(kForward, TControlKind::kCheckBox, {30, 4, 24, 12}, ">"),
-               "Вперед (Ctrl+F)"),
+      WithHint(Control(kBackward, TControlKind::kCheckBox, {4, 4, 24, 12}, "<"), "Назад (Ctrl+B)"),
+      WithHint(Control(kForward, TControlKind::kCheckBox, {30, 4, 24, 12}, ">"), "Вперед (Ctrl+F)"),
       WithHint(Control(kRealTime, TControlKind::kCheckBox, {60, 4, 106, 12}, "Реальное время"),
                "Реальное время (Ctrl+R)"),
       Control(0, TControlKind::kGroupBox, {4, 20, 162, 34}, " Частота обновления изображения: "),
@@ -56,12 +54,10 @@ void TSetAutoRParams::ShowDirection(TDialogControls& controls, bool forward) {
 }
 
 void TSetAutoRParams::Changed(TDialogControls& controls, int32_t id) {
-  if (updating_)
-    return;
+  if (updating_) return;
   const TSelfUpdate update(updating_);
   // The direction buttons are a pair: a click on either chooses its direction.
-  if (id == kForward || id == kBackward)
-    ShowDirection(controls, id == kForward);
+  if (id == kForward || id == kBackward) ShowDirection(controls, id == kForward);
   if (id == kInterval) {
     controls.SetText(kIntervalLabel, RefreshIntervalText(controls.Position(kInterval)));
   }
@@ -84,8 +80,8 @@ bool TSetAutoRParams::KeyPressed(TDialogControls& controls, const TDialogKey& ke
 bool TSetAutoRParams::Accept(TDialogControls& controls) {
   rotation_.forward = controls.Checked(kForward);
   rotation_.realTime = controls.Checked(kRealTime);
-  rotation_.refreshIntervalCode = std::clamp(controls.Position(kInterval),
-                                             kMinRefreshIntervalCode, kMaxRefreshIntervalCode);
+  rotation_.refreshIntervalCode =
+      std::clamp(controls.Position(kInterval), kMinRefreshIntervalCode, kMaxRefreshIntervalCode);
   return true;
 }
 
@@ -95,4 +91,4 @@ void ShowSetAutoRParams(velplatform::TWindowHandle owner, velplatform::TScreenRe
                                  &TSetAutoRParams::Rotation, std::move(chosen));
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

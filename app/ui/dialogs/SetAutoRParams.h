@@ -22,11 +22,11 @@ inline constexpr std::array<int32_t, 6> kRefreshIntervalsMs = {50, 100, 200, 300
 std::string RefreshIntervalText(int32_t position);
 
 class TSetAutoRParams final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kBackward = 101;
   static constexpr int32_t kForward = 102;
   static constexpr int32_t kRealTime = 103;
-  static constexpr int32_t kInterval = 104; // the slider
+  static constexpr int32_t kInterval = 104;  // the slider
   static constexpr int32_t kIntervalLabel = 105;
 
   explicit TSetAutoRParams(const TAutoRotation& current) : rotation_(current) {}
@@ -38,7 +38,7 @@ public:
   bool KeyPressed(velplatform::TDialogControls& controls, const TDialogKey& key) override;
   const TAutoRotation& Rotation() const { return rotation_; }
 
-private:
+ private:
   void ShowDirection(velplatform::TDialogControls& controls, bool forward);
 
   TAutoRotation rotation_;
@@ -50,6 +50,6 @@ private:
 void ShowSetAutoRParams(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
                         const TAutoRotation& current, TPopupChoice<TAutoRotation> chosen);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

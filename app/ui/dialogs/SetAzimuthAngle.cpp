@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::array<const char*, 4> kPointTexts = {"С", "В", "Ю", "З"};
 
-} // namespace
+}  // namespace
 
 TSetAzimuthAngle::TSetAzimuthAngle(double azimuthRotationDeg, bool azimuthFromSouth, bool mirror)
     : rotation_(azimuthRotationDeg), fromSouth_(azimuthFromSouth), mirror_(mirror) {}
@@ -55,8 +55,7 @@ void TSetAzimuthAngle::PutPoint(TDialogControls& controls, TCompassPoint point) 
 }
 
 void TSetAzimuthAngle::Changed(TDialogControls& controls, int32_t id) {
-  if (updating_)
-    return;
+  if (updating_) return;
   const TSelfUpdate update(updating_);
   if (id >= kFirstPoint && id < kFirstPoint + 4) {
     PutPoint(controls, static_cast<TCompassPoint>(id - kFirstPoint));
@@ -67,8 +66,7 @@ void TSetAzimuthAngle::Changed(TDialogControls& controls, int32_t id) {
 
 bool TSetAzimuthAngle::KeyPressed(TDialogControls& controls, const TDialogKey& key) {
   const int digit = key.control ? 0 : ShiftedDigit(key.character);
-  if (digit < 1 || digit > 4)
-    return false;
+  if (digit < 1 || digit > 4) return false;
   const TSelfUpdate update(updating_);
   PutPoint(controls, static_cast<TCompassPoint>(digit - 1));
   return true;
@@ -87,4 +85,4 @@ void ShowSetAzimuthAngle(velplatform::TWindowHandle owner, velplatform::TScreenR
                           &TSetAzimuthAngle::AzimuthRotationDeg, std::move(chosen));
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -13,7 +13,7 @@
 namespace velarion::ui {
 
 class TSetAzimuthAngle final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kAngle = 101;
   // The button of a compass point is kFirstPoint + point ("С", "В", "Ю", "З").
   static constexpr int32_t kFirstPoint = 111;
@@ -27,7 +27,7 @@ public:
   bool KeyPressed(velplatform::TDialogControls& controls, const TDialogKey& key) override;
   double AzimuthRotationDeg() const { return rotation_; }
 
-private:
+ private:
   void PutPoint(velplatform::TDialogControls& controls, TCompassPoint point);
   void ShowPressed(velplatform::TDialogControls& controls) const;
 
@@ -42,6 +42,6 @@ private:
 void ShowSetAzimuthAngle(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
                          const sky::TSkyImage& image, TPopupChoice<double> chosen);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

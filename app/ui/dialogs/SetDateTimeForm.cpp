@@ -20,7 +20,7 @@ namespace {
 constexpr int32_t kBeforeChristItem = 1;
 constexpr double kSecondsPerDay = 86400.0;
 
-} // namespace
+}  // namespace
 
 velplatform::TDialogLayout TSetDateTimeForm::Layout() {
   velplatform::TDialogLayout layout;
@@ -58,8 +58,7 @@ void TSetDateTimeForm::Init(TDialogControls& controls) {
   const auto seconds = static_cast<int32_t>(std::lround(hour * 3600.0));
   controls.SetText(kDay, std::to_string(day));
   controls.ClearItems(kMonth);
-  for (const std::string& name : sky::MonthNames())
-    controls.AddItem(kMonth, name);
+  for (const std::string& name : sky::MonthNames()) controls.AddItem(kMonth, name);
   controls.Select(kMonth, month - 1);
   controls.ClearItems(kEra);
   const sky::TEraNames& eras = sky::EraNames(sky::TLanguage::kRussian);
@@ -83,27 +82,22 @@ int32_t TSetDateTimeForm::ShownAstronomicalYear(const TDialogControls& controls)
 
 void TSetDateTimeForm::LowerDay(TDialogControls& controls) const {
   const int32_t last = DaysInMonth(controls.Selected(kMonth) + 1, ShownAstronomicalYear(controls));
-  if (FieldInteger(controls, kDay) > last)
-    controls.SetText(kDay, std::to_string(last));
+  if (FieldInteger(controls, kDay) > last) controls.SetText(kDay, std::to_string(last));
 }
 
 void TSetDateTimeForm::ShowDeltaT(TDialogControls& controls) const {
   const bool automatic = controls.Checked(kDeltaTAuto);
-  if (automatic)
-    SetFieldNumber(controls, kDeltaT, GetDeltat(GetT(view_.mjdUt)), 1);
+  if (automatic) SetFieldNumber(controls, kDeltaT, GetDeltat(GetT(view_.mjdUt)), 1);
   controls.SetEnabled(kDeltaT, !automatic);
 }
 
 void TSetDateTimeForm::Changed(TDialogControls& controls, int32_t id) {
-  if (updating_)
-    return;
+  if (updating_) return;
   const TSelfUpdate update(updating_);
   // The year is corrected on "Установить" only: each keystroke of "2000" passes through
   // years 2, 20 and 200, and a 29 February must not be lost on the way.
-  if (id == kMonth || id == kEra)
-    LowerDay(controls);
-  if (id == kDeltaTAuto)
-    ShowDeltaT(controls);
+  if (id == kMonth || id == kEra) LowerDay(controls);
+  if (id == kDeltaTAuto) ShowDeltaT(controls);
 }
 
 bool TSetDateTimeForm::Accept(TDialogControls& controls) {
@@ -133,9 +127,8 @@ void ShowSetDateTimeForm(velplatform::TWindowHandle owner, velplatform::TScreenR
 
 void ApplyDateTimeChoice(const TDateTimeChoice& choice, sky::TSkyImage& image) {
   image.SetDeltaTAutomatic(choice.deltaTAutomatic);
-  if (!choice.deltaTAutomatic)
-    image.SetDeltaTSeconds(choice.deltaTSeconds);
+  if (!choice.deltaTAutomatic) image.SetDeltaTSeconds(choice.deltaTSeconds);
   image.SetMjd(choice.mjdUt);
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -13,9 +13,9 @@
 namespace velarion::ui {
 
 struct TDateTimeChoice {
-  double mjdUt = 0.0; // the new moment, universal time
+  double mjdUt = 0.0;  // the new moment, universal time
   bool deltaTAutomatic = true;
-  double deltaTSeconds = 0.0; // only when not automatic
+  double deltaTSeconds = 0.0;  // only when not automatic
 };
 
 // The moment that the view shows now, as the fields show it.
@@ -27,11 +27,11 @@ struct TDateTimeView {
 };
 
 class TSetDateTimeForm final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kDay = 101;
-  static constexpr int32_t kMonth = 102; // the twelve month names
-  static constexpr int32_t kYear = 103;  // the year of the era, 1 … 9999
-  static constexpr int32_t kEra = 104;   // "н.э.", "до н.э."
+  static constexpr int32_t kMonth = 102;  // the twelve month names
+  static constexpr int32_t kYear = 103;   // the year of the era, 1 … 9999
+  static constexpr int32_t kEra = 104;    // "н.э.", "до н.э."
   static constexpr int32_t kHours = 105;
   static constexpr int32_t kMinutes = 106;
   static constexpr int32_t kSeconds = 107;
@@ -46,7 +46,7 @@ public:
   bool Accept(velplatform::TDialogControls& controls) override;
   const TDateTimeChoice& Choice() const { return choice_; }
 
-private:
+ private:
   int32_t ShownAstronomicalYear(const velplatform::TDialogControls& controls) const;
   void LowerDay(velplatform::TDialogControls& controls) const;
   void ShowDeltaT(velplatform::TDialogControls& controls) const;
@@ -63,6 +63,6 @@ void ShowSetDateTimeForm(velplatform::TWindowHandle owner, velplatform::TScreenR
 // ET - UT and then the moment, as the main window applies a choice.
 void ApplyDateTimeChoice(const TDateTimeChoice& choice, sky::TSkyImage& image);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

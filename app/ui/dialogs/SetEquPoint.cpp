@@ -26,7 +26,7 @@ TEquatorialPoint Reduced(TEquatorialPoint point) {
   return {sky::Reduce360(point.raDeg), std::clamp(point.decDeg, -90.0, 90.0)};
 }
 
-} // namespace
+}  // namespace
 
 TSetEquPoint::TSetEquPoint(velplatform::TWindowHandle owner, double viewMjd, TEquatorialPoint point,
                            double epochT)
@@ -57,8 +57,7 @@ velplatform::TDialogLayout TSetEquPoint::Layout() {
 void TSetEquPoint::Init(TDialogControls& controls) {
   const TSelfUpdate update(updating_);
   controls.ClearItems(kEpoch);
-  for (const char* name : kEpochNames)
-    controls.AddItem(kEpoch, velplatform::Cp1251(name));
+  for (const char* name : kEpochNames) controls.AddItem(kEpoch, velplatform::Cp1251(name));
   const std::optional<int> fixed = FixedEpochIndex(callerT_);
   const bool current = !fixed && std::fabs(GetT(viewMjd_) - callerT_) <= kSameEpochT;
   controls.Select(kEpoch, fixed ? *fixed : (current ? kCurrentEpoch : kOtherEpoch));
@@ -71,8 +70,7 @@ double TSetEquPoint::ChosenT(const TDialogControls& controls) const {
   const int32_t chosen = controls.Selected(kEpoch);
   if (chosen >= 0 && chosen < static_cast<int32_t>(kFixedEpochsT.size()))
     return kFixedEpochsT[chosen];
-  if (chosen == kOtherEpoch)
-    return GetT(FieldNumber(controls, kEpochMjd));
+  if (chosen == kOtherEpoch) return GetT(FieldNumber(controls, kEpochMjd));
   return GetT(viewMjd_);
 }
 
@@ -98,21 +96,17 @@ void TSetEquPoint::TakeTypedPlace(const TDialogControls& controls) {
 void TSetEquPoint::EpochChanged(TDialogControls& controls) {
   controls.SetEnabled(kEpochMjd, controls.Selected(kEpoch) == kOtherEpoch);
   const double t = ChosenT(controls);
-  if (std::fabs(t - shownT_) <= kSameEpochT)
-    return;
+  if (std::fabs(t - shownT_) <= kSameEpochT) return;
   TakeTypedPlace(controls);
   shownT_ = t;
   ShowShown(controls);
 }
 
 void TSetEquPoint::Changed(TDialogControls& controls, int32_t id) {
-  if (updating_)
-    return;
+  if (updating_) return;
   const TSelfUpdate update(updating_);
-  if (id == kEpoch || id == kEpochMjd)
-    EpochChanged(controls);
-  if (id == kRightAscension || id == kDeclination)
-    TakeTypedPlace(controls);
+  if (id == kEpoch || id == kEpochMjd) EpochChanged(controls);
+  if (id == kRightAscension || id == kDeclination) TakeTypedPlace(controls);
 }
 
 bool TSetEquPoint::Command(TDialogControls& controls, int32_t id) {
@@ -123,10 +117,8 @@ bool TSetEquPoint::Command(TDialogControls& controls, int32_t id) {
       Changed(controls, field);
     }
   };
-  if (id == kRaDms)
-    edit(kRightAscension, TDmsKind::kHours, 2, kRaDecimals);
-  if (id == kDecDms)
-    edit(kDeclination, TDmsKind::kDegrees, 1, kDecDecimals);
+  if (id == kRaDms) edit(kRightAscension, TDmsKind::kHours, 2, kRaDecimals);
+  if (id == kDecDms) edit(kDeclination, TDmsKind::kDegrees, 1, kDecDecimals);
   if (id == kMjdDms && controls.Enabled(kEpochMjd))
     edit(kEpochMjd, TDmsKind::kMjd, 5, kMjdDecimals);
   return false;
@@ -140,9 +132,8 @@ bool TSetEquPoint::Accept(TDialogControls& controls) {
 std::optional<TEquatorialPoint> ShowSetEquPoint(velplatform::TWindowHandle owner, double viewMjd,
                                                 TEquatorialPoint point, double epochT) {
   TSetEquPoint form(owner, viewMjd, point, epochT);
-  if (!velplatform::RunDialog(owner, TSetEquPoint::Layout(), form))
-    return std::nullopt;
+  if (!velplatform::RunDialog(owner, TSetEquPoint::Layout(), form)) return std::nullopt;
   return form.Point();
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

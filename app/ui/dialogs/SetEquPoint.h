@@ -14,11 +14,11 @@
 namespace velarion::ui {
 
 class TSetEquPoint final : public velplatform::TDialogLogic {
-public:
-  static constexpr int32_t kRightAscension = 101; // hours
-  static constexpr int32_t kDeclination = 102;    // degrees
-  static constexpr int32_t kEpoch = 103; // the five fixed epochs, "Текущая", "Другая"
-  static constexpr int32_t kEpochMjd = 104; // for "Другая"
+ public:
+  static constexpr int32_t kRightAscension = 101;  // hours
+  static constexpr int32_t kDeclination = 102;     // degrees
+  static constexpr int32_t kEpoch = 103;  // the five fixed epochs, "Текущая", "Другая"
+  static constexpr int32_t kEpochMjd = 104;  // for "Другая"
   static constexpr int32_t kRaDms = 105;
   static constexpr int32_t kDecDms = 106;
   static constexpr int32_t kMjdDms = 107;
@@ -36,7 +36,7 @@ public:
   // In the caller's epoch.
   const TEquatorialPoint& Point() const { return point_; }
 
-private:
+ private:
   double ChosenT(const velplatform::TDialogControls& controls) const;
   void EpochChanged(velplatform::TDialogControls& controls);
   void ShowShown(velplatform::TDialogControls& controls);
@@ -44,7 +44,7 @@ private:
 
   velplatform::TWindowHandle owner_;
   double viewMjd_;
-  TEquatorialPoint point_; // exact, in the caller's epoch
+  TEquatorialPoint point_;  // exact, in the caller's epoch
   double callerT_;
   double shownT_;
   std::string shownRa_;
@@ -55,6 +55,6 @@ private:
 std::optional<TEquatorialPoint> ShowSetEquPoint(velplatform::TWindowHandle owner, double viewMjd,
                                                 TEquatorialPoint point, double epochT);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -20,7 +20,7 @@ THorizontalPoint Reduced(THorizontalPoint point) {
   return {sky::Reduce360(point.azimuthDeg), std::clamp(point.altitudeDeg, 0.0, 90.0)};
 }
 
-} // namespace
+}  // namespace
 
 velplatform::TDialogLayout TSetHorPoint::Layout() {
   velplatform::TDialogLayout layout;
@@ -47,8 +47,7 @@ void TSetHorPoint::Init(TDialogControls& controls) {
 }
 
 bool TSetHorPoint::Command(TDialogControls& controls, int32_t id) {
-  if (id != kAzimuthDms && id != kAltitudeDms)
-    return false;
+  if (id != kAzimuthDms && id != kAltitudeDms) return false;
   const int32_t field = id == kAzimuthDms ? kAzimuth : kAltitude;
   if (const auto value = EditDMS(owner_, FieldNumber(controls, field), 0, 0)) {
     SetFieldNumber(controls, field, *value, kDecimals);
@@ -64,9 +63,8 @@ bool TSetHorPoint::Accept(TDialogControls& controls) {
 std::optional<THorizontalPoint> ShowSetHorPoint(velplatform::TWindowHandle owner,
                                                 THorizontalPoint point) {
   TSetHorPoint form(owner, point);
-  if (!velplatform::RunDialog(owner, TSetHorPoint::Layout(), form))
-    return std::nullopt;
+  if (!velplatform::RunDialog(owner, TSetHorPoint::Layout(), form)) return std::nullopt;
   return form.Point();
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

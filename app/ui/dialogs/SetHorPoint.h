@@ -15,7 +15,7 @@ struct THorizontalPoint {
 };
 
 class TSetHorPoint final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kAzimuth = 101;
   static constexpr int32_t kAltitude = 102;
   static constexpr int32_t kAzimuthDms = 103;
@@ -30,7 +30,7 @@ public:
   bool Accept(velplatform::TDialogControls& controls) override;
   const THorizontalPoint& Point() const { return point_; }
 
-private:
+ private:
   velplatform::TWindowHandle owner_;
   THorizontalPoint point_;
 };
@@ -38,6 +38,6 @@ private:
 std::optional<THorizontalPoint> ShowSetHorPoint(velplatform::TWindowHandle owner,
                                                 THorizontalPoint point);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

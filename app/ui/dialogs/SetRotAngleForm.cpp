@@ -16,7 +16,7 @@ namespace {
 
 struct TUnitButton {
   const char* text;
-  const char* hint; // names the unit in full with its key
+  const char* hint;  // names the unit in full with its key
 };
 
 constexpr std::array<TUnitButton, kTimeUnits> kUnitButtons = {{
@@ -28,7 +28,7 @@ constexpr std::array<TUnitButton, kTimeUnits> kUnitButtons = {{
     {"Син. месяцы", "Синодические месяцы (Shift+6)"},
 }};
 
-} // namespace
+}  // namespace
 
 TSetRotAngleForm::TSetRotAngleForm(double stepDays)
     : step_(std::min(std::fabs(stepDays), kMaxStepDays)) {}
@@ -50,10 +50,10 @@ velplatform::TDialogLayout TSetRotAngleForm::Layout() {
   };
   for (int u = 0; u < kTimeUnits; ++u) {
     const TUnitButton& button = kUnitButtons[static_cast<std::size_t>(u)];
-    layout.controls.push_back(WithHint(Control(kFirstUnit + u, TControlKind::kCheckBox,
-                                               {4 + (u % 2) * 98, 38 + (u / 2) * 14, 96, 12},
-                                               button.text),
-                                       button.hint));
+    layout.controls.push_back(
+        WithHint(Control(kFirstUnit + u, TControlKind::kCheckBox,
+                         {4 + (u % 2) * 98, 38 + (u / 2) * 14, 96, 12}, button.text),
+                 button.hint));
   }
   layout.controls.push_back(Control(1, TControlKind::kOkButton, {66, 110, 62, 16}, "Установить"));
   layout.controls.push_back(Control(2, TControlKind::kCancelButton, {134, 110, 62, 16}, "Отмена"));
@@ -76,8 +76,7 @@ void TSetRotAngleForm::ShowParts(TDialogControls& controls) const {
 
 void TSetRotAngleForm::ShowUnit(TDialogControls& controls, std::optional<TUnitMatch> match) {
   marked_.reset();
-  if (match)
-    marked_ = match->unit;
+  if (match) marked_ = match->unit;
   for (int u = 0; u < kTimeUnits; ++u) {
     controls.SetChecked(kFirstUnit + u, match && static_cast<int>(match->unit) == u);
   }
@@ -86,8 +85,7 @@ void TSetRotAngleForm::ShowUnit(TDialogControls& controls, std::optional<TUnitMa
 }
 
 void TSetRotAngleForm::Changed(TDialogControls& controls, int32_t id) {
-  if (updating_)
-    return;
+  if (updating_) return;
   const TSelfUpdate update(updating_);
   if (id >= kDays && id <= kSeconds) {
     TypedParts(controls);
@@ -111,8 +109,7 @@ void TSetRotAngleForm::TypedParts(TDialogControls& controls) {
 void TSetRotAngleForm::TypedMultiplier(TDialogControls& controls) {
   // The unit stays the one marked while the multiplier is typed: 600 seconds must not turn
   // into 10 minutes under the user's fingers.
-  if (!marked_)
-    return;
+  if (!marked_) return;
   const int32_t multiplier = std::clamp(FieldInteger(controls, kMultiplier), 0, 999);
   step_ = multiplier * UnitDays(*marked_);
   ShowParts(controls);
@@ -126,16 +123,14 @@ void TSetRotAngleForm::PressUnit(TDialogControls& controls, TTimeUnit unit) {
 
 bool TSetRotAngleForm::KeyPressed(TDialogControls& controls, const TDialogKey& key) {
   const int digit = key.control ? 0 : ShiftedDigit(key.character);
-  if (digit == 0)
-    return false;
+  if (digit == 0) return false;
   const TSelfUpdate update(updating_);
   PressUnit(controls, static_cast<TTimeUnit>(digit - 1));
   return true;
 }
 
 bool TSetRotAngleForm::Accept(TDialogControls& controls) {
-  if (step_ > 0.0)
-    return true;
+  if (step_ > 0.0) return true;
   controls.Focus(kDays);
   velplatform::Beep();
   return false;
@@ -147,4 +142,4 @@ void ShowSetRotAngleForm(velplatform::TWindowHandle owner, velplatform::TScreenR
                           &TSetRotAngleForm::StepDays, std::move(chosen));
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -14,7 +14,7 @@
 namespace velarion::ui {
 
 class TSetRotAngleForm final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kDays = 101;
   static constexpr int32_t kHours = 102;
   static constexpr int32_t kMinutes = 103;
@@ -34,7 +34,7 @@ public:
   bool KeyPressed(velplatform::TDialogControls& controls, const TDialogKey& key) override;
   double StepDays() const { return step_; }
 
-private:
+ private:
   void PressUnit(velplatform::TDialogControls& controls, TTimeUnit unit);
   void TypedParts(velplatform::TDialogControls& controls);
   void TypedMultiplier(velplatform::TDialogControls& controls);
@@ -50,6 +50,6 @@ private:
 void ShowSetRotAngleForm(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
                          double stepDays, TPopupChoice<double> chosen);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -30,8 +30,7 @@ void TSetZoomForm::Init(TDialogControls& controls) {
 }
 
 bool TSetZoomForm::Command(TDialogControls& controls, int32_t id) {
-  if (id != kWholeSky)
-    return false;
+  if (id != kWholeSky) return false;
   choice_ = {100, true};
   controls.SetText(kNewZoom, "100");
   return true;
@@ -48,4 +47,4 @@ void ShowSetZoomForm(velplatform::TWindowHandle owner, velplatform::TScreenRect 
                                &TSetZoomForm::Choice, std::move(chosen));
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -18,7 +18,7 @@ struct TZoomChoice {
 };
 
 class TSetZoomForm final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kNewZoom = 101;
   static constexpr int32_t kWholeSky = 102;
 
@@ -30,7 +30,7 @@ public:
   bool Accept(velplatform::TDialogControls& controls) override;
   const TZoomChoice& Choice() const { return choice_; }
 
-private:
+ private:
   TZoomChoice choice_;
 };
 
@@ -38,6 +38,6 @@ private:
 void ShowSetZoomForm(velplatform::TWindowHandle owner, velplatform::TScreenRect anchor,
                      int32_t zoom, TPopupChoice<TZoomChoice> chosen);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

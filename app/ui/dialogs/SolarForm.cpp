@@ -17,7 +17,7 @@ namespace {
 constexpr std::array<const char*, TSolarForm::kBodies> kBodyNames = {
     "Солнце", "Луна", "Меркурий", "Венера", "Марс", "Юпитер", "Сатурн", "Уран", "Нептун", "Плутон"};
 
-} // namespace
+}  // namespace
 
 velplatform::TDialogLayout TSolarForm::Layout() {
   velplatform::TDialogLayout layout;
@@ -39,27 +39,24 @@ velplatform::TDialogLayout TSolarForm::Layout() {
 }
 
 void TSolarForm::Init(TDialogControls& controls) {
-  for (int b = 0; b < kBodies; ++b)
-    controls.SetChecked(kFirstBody + b, (bits_ >> b) & 1U);
+  for (int b = 0; b < kBodies; ++b) controls.SetChecked(kFirstBody + b, (bits_ >> b) & 1U);
 }
 
 bool TSolarForm::Accept(TDialogControls& controls) {
   bits_ = 0;
   for (int b = 0; b < kBodies; ++b) {
-    if (controls.Checked(kFirstBody + b))
-      bits_ = static_cast<uint16_t>(bits_ | (1U << b));
+    if (controls.Checked(kFirstBody + b)) bits_ = static_cast<uint16_t>(bits_ | (1U << b));
   }
   return true;
 }
 
 bool ShowSolarForm(velplatform::TWindowHandle owner, sky::TSkyImage& image) {
   TSolarForm form(image.BodyBits());
-  if (!velplatform::RunDialog(owner, TSolarForm::Layout(), form))
-    return false;
+  if (!velplatform::RunDialog(owner, TSolarForm::Layout(), form)) return false;
   for (int b = 0; b < TSolarForm::kBodies; ++b) {
     image.SetObjectVisible(sky::visibility::kFirstBody + b, (form.BodyBits() >> b) & 1U);
   }
   return true;
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

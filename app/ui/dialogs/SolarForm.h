@@ -12,7 +12,7 @@
 namespace velarion::ui {
 
 class TSolarForm final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int kBodies = 10;
   // The check box of body bit b is kFirstBody + b.
   static constexpr int32_t kFirstBody = 101;
@@ -24,13 +24,13 @@ public:
   bool Accept(velplatform::TDialogControls& controls) override;
   uint16_t BodyBits() const { return bits_; }
 
-private:
+ private:
   uint16_t bits_;
 };
 
 // "В&ерно" stores the bits in the image at once; true then.
 bool ShowSolarForm(velplatform::TWindowHandle owner, sky::TSkyImage& image);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -29,4 +29,4 @@ TDaysAndSeconds SplitStep(double stepDays) {
   return {days, seconds};
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

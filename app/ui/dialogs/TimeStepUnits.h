@@ -16,9 +16,7 @@ inline constexpr int kTimeUnits = 6;
 inline constexpr std::array<double, kTimeUnits> kTimeUnitDays = {
     1.0 / 86400.0, 0.0006944444444444445, 0.041666666666666664, 0.997269566, 1.0, 29.5305882};
 
-inline double UnitDays(TTimeUnit unit) {
-  return kTimeUnitDays[static_cast<std::size_t>(unit)];
-}
+inline double UnitDays(TTimeUnit unit) { return kTimeUnitDays[static_cast<std::size_t>(unit)]; }
 
 struct TUnitMatch {
   TTimeUnit unit;
@@ -37,6 +35,6 @@ struct TDaysAndSeconds {
 };
 TDaysAndSeconds SplitStep(double stepDays);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -15,13 +15,13 @@ using velplatform::TMessageBoxRequest;
 namespace {
 
 void ShowError(velplatform::TWindowHandle owner, std::string_view utf8Text) {
-  velplatform::ShowMessageBox(owner, TMessageBoxRequest{velplatform::Cp1251(utf8Text),
-                                                        velplatform::Cp1251("Ошибка"),
-                                                        velplatform::TMessageButtons::kOk,
-                                                        velplatform::TMessageIcon::kError});
+  velplatform::ShowMessageBox(
+      owner,
+      TMessageBoxRequest{velplatform::Cp1251(utf8Text), velplatform::Cp1251("Ошибка"),
+                         velplatform::TMessageButtons::kOk, velplatform::TMessageIcon::kError});
 }
 
-} // namespace
+}  // namespace
 
 velplatform::TDialogLayout TFindCityText::Layout() {
   velplatform::TDialogLayout layout;
@@ -71,8 +71,7 @@ void TViewCityList::Init(TDialogControls& controls) {
 
 void TViewCityList::FillList(TDialogControls& controls, int32_t selected) {
   controls.ClearItems(kCityList);
-  for (int32_t i = 0; i < cities_.Count(); ++i)
-    controls.AddItem(kCityList, cities_.Entry(i).name);
+  for (int32_t i = 0; i < cities_.Count(); ++i) controls.AddItem(kCityList, cities_.Entry(i).name);
   controls.Select(kCityList, selected);
   ShowSelected(controls);
 }
@@ -89,8 +88,7 @@ void TViewCityList::ShowSelected(TDialogControls& controls) const {
 }
 
 void TViewCityList::Changed(TDialogControls& controls, int32_t id) {
-  if (id == kCityList)
-    ShowSelected(controls);
+  if (id == kCityList) ShowSelected(controls);
 }
 
 bool TViewCityList::DoubleClicked(TDialogControls& controls, int32_t id) {
@@ -99,31 +97,29 @@ bool TViewCityList::DoubleClicked(TDialogControls& controls, int32_t id) {
 
 bool TViewCityList::Command(TDialogControls& controls, int32_t id) {
   switch (id) {
-  case kFindButton:
-    Find(controls);
-    break;
-  case kEditButton:
-    Edit(controls);
-    break;
-  case kAddButton:
-    Add(controls);
-    break;
-  case kDeleteButton:
-    Delete(controls);
-    break;
-  default:
-    break;
+    case kFindButton:
+      Find(controls);
+      break;
+    case kEditButton:
+      Edit(controls);
+      break;
+    case kAddButton:
+      Add(controls);
+      break;
+    case kDeleteButton:
+      Delete(controls);
+      break;
+    default:
+      break;
   }
   return false;
 }
 
 void TViewCityList::Find(TDialogControls& controls) {
   TFindCityText find;
-  if (!velplatform::RunDialog(owner_, TFindCityText::Layout(), find))
-    return;
+  if (!velplatform::RunDialog(owner_, TFindCityText::Layout(), find)) return;
   const std::string text = sky::TrimSpaces(find.Text());
-  if (text.empty())
-    return;
+  if (text.empty()) return;
   const int32_t found = cities_.FindName(text);
   if (found < 0) {
     ShowError(owner_, "Город не найден");
@@ -135,8 +131,7 @@ void TViewCityList::Find(TDialogControls& controls) {
 
 void TViewCityList::Edit(TDialogControls& controls) {
   const int32_t index = controls.Selected(kCityList);
-  if (index < 0 || index >= cities_.Count())
-    return;
+  if (index < 0 || index >= cities_.Count()) return;
   if (std::optional<TCityEntry> edited = ShowEditCityData(owner_, cities_.Entry(index))) {
     cities_.Replace(index, std::move(*edited));
     FillList(controls, index);
@@ -151,15 +146,12 @@ void TViewCityList::Add(TDialogControls& controls) {
 
 void TViewCityList::Delete(TDialogControls& controls) {
   const int32_t index = controls.Selected(kCityList);
-  if (index < 0 || index >= cities_.Count())
-    return;
-  const auto answer =
-      velplatform::ShowMessageBox(owner_, TMessageBoxRequest{velplatform::Cp1251("Удалять город?"),
-                                                             velplatform::Cp1251("Предупреждение"),
-                                                             velplatform::TMessageButtons::kYesNo,
-                                                             velplatform::TMessageIcon::kQuestion});
-  if (answer != velplatform::TMessageAnswer::kYes)
-    return;
+  if (index < 0 || index >= cities_.Count()) return;
+  const auto answer = velplatform::ShowMessageBox(
+      owner_, TMessageBoxRequest{
+                  velplatform::Cp1251("Удалять город?"), velplatform::Cp1251("Предупреждение"),
+                  velplatform::TMessageButtons::kYesNo, velplatform::TMessageIcon::kQuestion});
+  if (answer != velplatform::TMessageAnswer::kYes) return;
   cities_.Remove(index);
   FillList(controls, -1);
 }
@@ -167,8 +159,7 @@ void TViewCityList::Delete(TDialogControls& controls) {
 bool TViewCityList::Accept(TDialogControls& controls) {
   const int32_t index = controls.Selected(kCityList);
   chosen_.reset();
-  if (index >= 0 && index < cities_.Count())
-    chosen_ = TCityList::Data(cities_.Entry(index));
+  if (index >= 0 && index < cities_.Count()) chosen_ = TCityList::Data(cities_.Entry(index));
   return true;
 }
 
@@ -191,4 +182,4 @@ std::optional<TCityData> ShowViewCityList(velplatform::TWindowHandle owner,
   return ok ? form.Chosen() : std::nullopt;
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

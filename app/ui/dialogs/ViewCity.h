@@ -15,18 +15,18 @@ namespace velarion::ui {
 
 // "Строка для поиска": the text to look for.
 class TFindCityText final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kTextEdit = 101;
   static velplatform::TDialogLayout Layout();
   bool Accept(velplatform::TDialogControls& controls) override;
   const std::string& Text() const { return text_; }
 
-private:
+ private:
   std::string text_;
 };
 
 class TViewCityList final : public velplatform::TDialogLogic {
-public:
+ public:
   static constexpr int32_t kCityList = 101;
   static constexpr int32_t kLongitudeLabel = 102;
   static constexpr int32_t kLatitudeLabel = 103;
@@ -49,7 +49,7 @@ public:
   bool Accept(velplatform::TDialogControls& controls) override;
   const std::optional<TCityData>& Chosen() const { return chosen_; }
 
-private:
+ private:
   void FillList(velplatform::TDialogControls& controls, int32_t selected);
   void ShowSelected(velplatform::TDialogControls& controls) const;
   void Find(velplatform::TDialogControls& controls);
@@ -70,6 +70,6 @@ std::optional<TCityData> ShowViewCityList(velplatform::TWindowHandle owner,
                                           const std::filesystem::path& cityFile,
                                           double longitudeDeg, double latitudeDeg);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

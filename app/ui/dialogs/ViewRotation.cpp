@@ -6,16 +6,13 @@ namespace velarion::ui {
 
 namespace {
 
-int32_t Reduce(int64_t degrees) {
-  return static_cast<int32_t>(((degrees % 360) + 360) % 360);
-}
+int32_t Reduce(int64_t degrees) { return static_cast<int32_t>(((degrees % 360) + 360) % 360); }
 
-} // namespace
+}  // namespace
 
 int32_t ShownRotation(double azimuthRotationDeg, bool azimuthFromSouth, bool mirror) {
   int64_t a = std::llround(azimuthRotationDeg);
-  if (!azimuthFromSouth)
-    a -= 180;
+  if (!azimuthFromSouth) a -= 180;
   return Reduce(mirror ? a - 360 : 360 - a);
 }
 
@@ -30,4 +27,4 @@ int32_t CompassValue(TCompassPoint point, bool azimuthFromSouth) {
   return azimuthFromSouth ? (value + 180) % 360 : value;
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

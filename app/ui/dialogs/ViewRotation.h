@@ -17,6 +17,6 @@ double AzimuthRotation(int32_t shownDeg, bool azimuthFromSouth, bool mirror);
 // What the "С", "В", "Ю", "З" buttons put into the field.
 int32_t CompassValue(TCompassPoint point, bool azimuthFromSouth);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

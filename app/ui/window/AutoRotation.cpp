@@ -21,7 +21,7 @@ void TAutoRotationState::SetOn(bool on) {
 }
 
 std::optional<double> TAutoRotationState::Tick(const TAutoRotationParams& params, double mjd,
-                                          double nowMjd) {
+                                               double nowMjd) {
   if (!on_) return std::nullopt;
   const bool backward = !params.realTime && !params.forward;
   if (stopMjd_ != kNoStop && (backward ? mjd <= stopMjd_ : mjd >= stopMjd_)) {

@@ -14,8 +14,8 @@ int32_t AutoRotationIntervalMs(int32_t code);
 
 struct TAutoRotationParams {
   double timeStepDays = 0.0;
-  bool forward = true;   // "RotDirection"
-  bool realTime = false; // "RealTime": the view follows the clock
+  bool forward = true;    // "RotDirection"
+  bool realTime = false;  // "RealTime": the view follows the clock
 };
 
 class TAutoRotationState {

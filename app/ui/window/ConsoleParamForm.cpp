@@ -18,9 +18,13 @@ velplatform::TDialogLayout TConsoleParamForm::Layout() {
            {kFontList, TControlKind::kComboBox, {6, 16, 150, 12}, ""},
            {2, TControlKind::kLabel, {164, 6, 40, 9}, Cp1251("Размер:")},
            {kSize, TControlKind::kEdit, {164, 16, 40, 12}, ""},
-           {kAutoShow, TControlKind::kCheckBox, {6, 40, 278, 10},
+           {kAutoShow,
+            TControlKind::kCheckBox,
+            {6, 40, 278, 10},
             Cp1251("Автоматически показывать консоль при добавлении данных")},
-           {kAutoSave, TControlKind::kCheckBox, {6, 54, 278, 10},
+           {kAutoSave,
+            TControlKind::kCheckBox,
+            {6, 54, 278, 10},
             Cp1251("Сохранять содержимое консоли при выходе из программы")},
            {3, TControlKind::kOkButton, {89, 94, 50, 14}, Cp1251("&Верно")},
            {4, TControlKind::kCancelButton, {151, 94, 50, 14}, Cp1251("&Отмена")}}};
@@ -44,8 +48,8 @@ bool TConsoleParamForm::Accept(velplatform::TDialogControls& controls) {
   if (chosen >= 0) params_.font.name = controls.Item(kFontList, chosen);
   // A size that is no number keeps the old one; the rest is held to what the console shows.
   if (const auto size = velplatform::ParseInteger(controls.Text(kSize))) {
-    params_.font.sizePoints = static_cast<int32_t>(
-        std::clamp<int64_t>(*size, kMinConsoleFontSize, kMaxConsoleFontSize));
+    params_.font.sizePoints =
+        static_cast<int32_t>(std::clamp<int64_t>(*size, kMinConsoleFontSize, kMaxConsoleFontSize));
   }
   params_.autoShow = controls.Checked(kAutoShow);
   params_.autoSave = controls.Checked(kAutoSave);

@@ -30,10 +30,8 @@ std::string Hex(uint64_t value) {
 std::string CanonicalFolder(std::string_view folder) {
   std::error_code error;
   std::filesystem::path path = std::filesystem::weakly_canonical(folder, error);
-  if (error)
-    path = std::filesystem::path(folder).lexically_normal();
-  if (!path.has_filename())
-    path = path.parent_path();
+  if (error) path = std::filesystem::path(folder).lexically_normal();
+  if (!path.has_filename()) path = path.parent_path();
   return path.string();
 }
 
@@ -42,7 +40,7 @@ std::string Variable(const char* name) {
   return value == nullptr ? std::string() : std::string(value);
 }
 
-} // namespace
+}  // namespace
 
 std::string ExchangeName(std::string_view programFolder, std::string_view display) {
   const std::string folder = CanonicalFolder(programFolder);
@@ -55,4 +53,4 @@ std::string CurrentDisplay() {
   return "wayland=" + Variable("WAYLAND_DISPLAY") + " x11=" + Variable("DISPLAY");
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

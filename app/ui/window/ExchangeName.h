@@ -19,6 +19,6 @@ std::string ExchangeName(std::string_view programFolder, std::string_view displa
 // $DISPLAY together, since either may be the one the window system uses.
 std::string CurrentDisplay();
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -20,8 +20,7 @@ QString SocketPath(const QString& name) {
 }  // namespace
 
 TExchangeServer::TExchangeServer(const QString& name,
-                                 std::function<void(const std::string&)> received,
-                                 QObject* parent)
+                                 std::function<void(const std::string&)> received, QObject* parent)
     : QObject(parent), server_(new QLocalServer(this)), received_(std::move(received)) {
   server_->setSocketOptions(QLocalServer::UserAccessOption);
   const QString path = SocketPath(name);

@@ -42,9 +42,18 @@ velplatform::TDialogLayout GroupModesLayout(const groups::TSkyObjectGroup& group
   layout.width = 150;
   layout.height = 72;
   layout.controls = {
-      {200, TControlKind::kLabel, {6, 4, 138, 10}, velplatform::Cp1251(" Выберите режимы просмотра: ")},
-      {kQuickId, TControlKind::kCheckBox, {10, 18, 130, 10}, velplatform::Cp1251("Быстрый просмотр")},
-      {kDetailedId, TControlKind::kCheckBox, {10, 32, 130, 10}, velplatform::Cp1251("Детальный просмотр")},
+      {200,
+       TControlKind::kLabel,
+       {6, 4, 138, 10},
+       velplatform::Cp1251(" Выберите режимы просмотра: ")},
+      {kQuickId,
+       TControlKind::kCheckBox,
+       {10, 18, 130, 10},
+       velplatform::Cp1251("Быстрый просмотр")},
+      {kDetailedId,
+       TControlKind::kCheckBox,
+       {10, 32, 130, 10},
+       velplatform::Cp1251("Детальный просмотр")},
       {kOkId, TControlKind::kOkButton, {48, 50, 54, 16}, velplatform::Cp1251("&Верно")},
   };
   return layout;

@@ -147,7 +147,7 @@ void TLogPaintBox::paintEvent(QPaintEvent* /*event*/) {
 namespace {
 
 QLabel* TitleBox(const QImage& picture, QWidget* parent) {
-  auto* title = new QLabel(parent); // VLTitlePB: the picture centred in its box
+  auto* title = new QLabel(parent);  // VLTitlePB: the picture centred in its box
   title->setObjectName(QStringLiteral("VLTitlePB"));
   title->setAlignment(Qt::AlignCenter);
   title->setPixmap(QPixmap::fromImage(picture));
@@ -166,7 +166,7 @@ QLabel* Caption(QWidget* parent) {
   return caption;
 }
 
-} // namespace
+}  // namespace
 
 TLoadCatForm::TLoadCatForm(QWidget* owner, TLoadWork work, bool paced)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
@@ -232,7 +232,7 @@ void TLoadCatForm::showEvent(QShowEvent* event) {
 bool TLoadCatForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
     windowHandle()->removeEventFilter(this);
-    StartThreadSoon(); // after the window has handled the exposure: painted it
+    StartThreadSoon();  // after the window has handled the exposure: painted it
   }
   return QDialog::eventFilter(watched, event);
 }

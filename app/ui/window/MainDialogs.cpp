@@ -81,8 +81,7 @@ void TVelarionMainForm::SetRAngleBtnClick() {
   ShowSetRotAngleForm(Handle(), PopupAnchor(TPopupButton::kTimeStep),
                       session_->Configuration().sky.autoRotation.timeStepDays,
                       [this](std::optional<double> step) {
-                        if (step)
-                          session_->Configuration().sky.autoRotation.timeStepDays = *step;
+                        if (step) session_->Configuration().sky.autoRotation.timeStepDays = *step;
                         requests_.Post(TDialogClosedRequest{kTimeStepCommand, step.has_value()});
                       });
 }
@@ -91,8 +90,7 @@ void TVelarionMainForm::SetAutoRParamsBtnClick() {
   ShowSetAutoRParams(
       Handle(), PopupAnchor(TPopupButton::kAutoRotation),
       session_->Configuration().sky.autoRotation, [this](std::optional<TAutoRotation> chosen) {
-        if (chosen)
-          session_->Configuration().sky.autoRotation = *chosen;
+        if (chosen) session_->Configuration().sky.autoRotation = *chosen;
         requests_.Post(TDialogClosedRequest{kAutoRotationCommand, chosen.has_value()});
       });
 }
@@ -101,8 +99,7 @@ void TVelarionMainForm::SpeedButton2Click() {
   ShowSetAzimuthAngle(
       Handle(), PopupAnchor(TPopupButton::kRotation), Image(),
       [this](std::optional<double> rotation) {
-        if (rotation)
-          Image().SetViewRotation(*rotation);
+        if (rotation) Image().SetViewRotation(*rotation);
         requests_.Post(TDialogClosedRequest{kRotationCommand, rotation.has_value()});
       });
 }
@@ -143,8 +140,8 @@ void TVelarionMainForm::EditColorSchemesClick() {
 
 void TVelarionMainForm::OpenParamForm(TParamPage page) {
   const std::string cityFile = options_.programFolder + "city.dat";
-  if (ShowParamForm(Handle(), Image(), session_->Configuration(), InstalledFontFamilies(),
-                    cityFile, page)) {
+  if (ShowParamForm(Handle(), Image(), session_->Configuration(), InstalledFontFamilies(), cityFile,
+                    page)) {
     Image().MarkViewChanged();
   }
   AfterModalDialog();
@@ -153,7 +150,8 @@ void TVelarionMainForm::OpenParamForm(TParamPage page) {
 void TVelarionMainForm::N11Click() { OpenParamForm(TParamPage::kPlace); }
 
 void TVelarionMainForm::N34Click() {
-  const TConsoleParams current{console_->Font(), console_->AutoShowConsole, console_->AutoSaveConsole};
+  const TConsoleParams current{console_->Font(), console_->AutoShowConsole,
+                               console_->AutoSaveConsole};
   if (const auto chosen = ShowConsoleParamForm(Handle(), current, FixedPitchFamilies())) {
     console_->SetFont(chosen->font);
     console_->AutoShowConsole = chosen->autoShow;
@@ -183,7 +181,8 @@ void TVelarionMainForm::GotoEquatorialPoint() {
   sky::TSkyImage& image = Image();
   const double dateT = GetT(image.Mjd());
   const TEquatorialPoint start = CentrePoint().value_or(TEquatorialPoint{});
-  const std::optional<TEquatorialPoint> point = ShowSetEquPoint(Handle(), image.Mjd(), start, dateT);
+  const std::optional<TEquatorialPoint> point =
+      ShowSetEquPoint(Handle(), image.Mjd(), start, dateT);
   if (point) {
     if (NeverRises(point->decDeg, image.Latitude())) {
       Inform(Handle(), "На текущей широте эта точка не видна.", "Информация",

@@ -13,23 +13,20 @@ TOverloaded(T...) -> TOverloaded<T...>;
 
 void HandleDialogClosed(const TDialogClosedRequest& r, TRequestTarget& target) {
   switch (r.command) {
-  case kDateTimeCommand:
-    if (r.apply)
-      target.SetViewTime(r.mjd);
-    break;
-  case kRotationCommand:
-    target.RepaintIfChanged();
-    break;
-  case kZoomCommand:
-    if (r.apply)
-      target.ZoomAtCentre(r.zoom, r.keepScroll);
-    break;
-  case kAutoRotationCommand:
-    if (r.apply)
-      target.ResetAutoRotationInterval();
-    break;
-  default: // the time step stored its value itself; the information window
-    break;
+    case kDateTimeCommand:
+      if (r.apply) target.SetViewTime(r.mjd);
+      break;
+    case kRotationCommand:
+      target.RepaintIfChanged();
+      break;
+    case kZoomCommand:
+      if (r.apply) target.ZoomAtCentre(r.zoom, r.keepScroll);
+      break;
+    case kAutoRotationCommand:
+      if (r.apply) target.ResetAutoRotationInterval();
+      break;
+    default:  // the time step stored its value itself; the information window
+      break;
   }
   target.DestroyDialog(r.dialogId);
 }
@@ -79,27 +76,26 @@ bool TDialogClosing::Post(TRequestQueue& queue, const TDialogClosedRequest& requ
 }
 
 void HandleRequest(const TMainRequest& request, TRequestTarget& target) {
-  std::visit(
-      TOverloaded{
-          [&](const TDialogClosedRequest& r) { HandleDialogClosed(r, target); },
-          [&](const TRefreshRequest& r) { HandleRefresh(r, target); },
-          [&](const TShowSelectionRequest& r) {
-            if (r.repaint) target.Repaint();
-          },
-          [&](const TZoomRequest& r) { target.ZoomAround(r); },
-          [&](const TToolBarRequest&) { target.UpdateToolBar(); },
-          [&](const TConsoleToggleRequest&) {
-            target.ToggleConsole();
-            target.ResetConsoleShowRequest();
-          },
-          [&](const TMessageRequest& r) { target.ShowMessage(r.text, r.repaintStatusBar); },
-          [&](const TPathsRequest&) {},
-          [&](const TEphemerisRequest&) {},
-          [&](const TAutoRotationOnRequest&) { target.SetAutoRotation(true); },
-          [&](const TRepaintRequest&) { target.Repaint(); },
-          [&](const TTrackingRequest& r) { target.SetTracking(r.on); },
-      },
-      request);
+  std::visit(TOverloaded{
+                 [&](const TDialogClosedRequest& r) { HandleDialogClosed(r, target); },
+                 [&](const TRefreshRequest& r) { HandleRefresh(r, target); },
+                 [&](const TShowSelectionRequest& r) {
+                   if (r.repaint) target.Repaint();
+                 },
+                 [&](const TZoomRequest& r) { target.ZoomAround(r); },
+                 [&](const TToolBarRequest&) { target.UpdateToolBar(); },
+                 [&](const TConsoleToggleRequest&) {
+                   target.ToggleConsole();
+                   target.ResetConsoleShowRequest();
+                 },
+                 [&](const TMessageRequest& r) { target.ShowMessage(r.text, r.repaintStatusBar); },
+                 [&](const TPathsRequest&) {},
+                 [&](const TEphemerisRequest&) {},
+                 [&](const TAutoRotationOnRequest&) { target.SetAutoRotation(true); },
+                 [&](const TRepaintRequest&) { target.Repaint(); },
+                 [&](const TTrackingRequest& r) { target.SetTracking(r.on); },
+             },
+             request);
 }
 
 }  // namespace velarion::ui

@@ -16,19 +16,19 @@
 namespace velarion::ui {
 
 // U + 0: a modeless dialog closed, with what it asks the window to do.
-inline constexpr int32_t kTimeStepCommand = 0;     // nothing more: the step is stored
-inline constexpr int32_t kDateTimeCommand = 1;     // set the view time (apply)
-inline constexpr int32_t kRotationCommand = 2;     // repaint if the view changed
-inline constexpr int32_t kZoomCommand = 3;         // zoom about the window centre (apply)
-inline constexpr int32_t kInfoWindowCommand = 4;   // the information window closed
-inline constexpr int32_t kAutoRotationCommand = 5; // reset the auto-rotation interval (apply)
+inline constexpr int32_t kTimeStepCommand = 0;      // nothing more: the step is stored
+inline constexpr int32_t kDateTimeCommand = 1;      // set the view time (apply)
+inline constexpr int32_t kRotationCommand = 2;      // repaint if the view changed
+inline constexpr int32_t kZoomCommand = 3;          // zoom about the window centre (apply)
+inline constexpr int32_t kInfoWindowCommand = 4;    // the information window closed
+inline constexpr int32_t kAutoRotationCommand = 5;  // reset the auto-rotation interval (apply)
 struct TDialogClosedRequest {
   int32_t command = kTimeStepCommand;
   bool apply = false;
   int32_t dialogId = 0;
-  double mjd = 0.0;        // the date and time
-  int32_t zoom = 0;        // the zoom
-  bool keepScroll = false; // the zoom: "Всё небо" keeps the scroll position
+  double mjd = 0.0;         // the date and time
+  int32_t zoom = 0;         // the zoom
+  bool keepScroll = false;  // the zoom: "Всё небо" keeps the scroll position
 };
 // U + 1: RefreshSkyImage.
 struct TRefreshRequest {

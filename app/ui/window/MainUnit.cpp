@@ -61,23 +61,23 @@ constexpr std::string_view kConsoleFile = "console.def";
 
 using namespace sky::visibility;  // the switches behind the visibility buttons
 
-
 }  // namespace
 
 // ---- Creation ---------------------------------------------------------------------------
 
 TVelarionMainForm::TVelarionMainForm(TMainFormOptions options)
-    : options_(std::move(options)),
-      requests_([this] {
-        QMetaObject::invokeMethod(this, [this] { HandleRequests(); }, Qt::QueuedConnection);
+    : options_(std::move(options)), requests_([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { HandleRequests(); }, Qt::QueuedConnection);
       }) {
   if (!options_.exchangeName.isEmpty()) {
-    exchange_ = std::make_unique<TExchangeServer>(options_.exchangeName, [this](const std::string& text) {
-      if (isMinimized()) showNormal();
-      raise();
-      activateWindow();
-      ReceiveStateFile(text);
-    });
+    exchange_ =
+        std::make_unique<TExchangeServer>(options_.exchangeName, [this](const std::string& text) {
+          if (isMinimized()) showNormal();
+          raise();
+          activateWindow();
+          ReceiveStateFile(text);
+        });
   }
   setMinimumSize(300, 450);
   CreateStatusBar();
@@ -95,8 +95,10 @@ TVelarionMainForm::TVelarionMainForm(TMainFormOptions options)
   splitter_->addWidget(skyArea_);
   splitter_->setStretchFactor(1, 1);
   setCentralWidget(splitter_);
-  connect(skyArea_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { SkyScrolled(); });
-  connect(skyArea_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { SkyScrolled(); });
+  connect(skyArea_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+          [this] { SkyScrolled(); });
+  connect(skyArea_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+          [this] { SkyScrolled(); });
 
   CreateMenus();
   CreateToolBar();
@@ -194,15 +196,16 @@ void TVelarionMainForm::CreateConsole() {
   layout->addLayout(buttons);
   splitter_->addWidget(consolePane_);
   consolePane_->hide();
-  console_ = std::make_unique<TVelarionConsole>(*consoleText_, *consolePane_,
-                                                [this] { requests_.Post(TConsoleToggleRequest{}); });
+  console_ = std::make_unique<TVelarionConsole>(
+      *consoleText_, *consolePane_, [this] { requests_.Post(TConsoleToggleRequest{}); });
   connect(splitter_, &QSplitter::splitterMoved, this, [this](int position) {
     const int available = splitter_->height();
     if (const auto share = ConsoleShareForSplitter(position, available)) {
       session_->Configuration().window.consoleSizePercent = *share;
       return;
     }
-    const int console = static_cast<int>(available * session_->Configuration().window.consoleSizePercent / 100.0);
+    const int console =
+        static_cast<int>(available * session_->Configuration().window.consoleSizePercent / 100.0);
     splitter_->setSizes({console, available - console});
   });
 }
@@ -218,16 +221,22 @@ void TVelarionMainForm::CreateMenus() {
     return action;
   };
   QMenu* view = menuBar()->addMenu(Ru("П&росмотр"));
-  rotateForward_ = item(view, "В&ращать вперед", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { RotateFClick(); });
-  rotateBackward_ = item(view, "Вр&ащать назад", QKeySequence(Qt::CTRL | Qt::Key_B), [this] { RotateBClick(); });
-  rotateNow_ = item(view, "Т&екущее время", QKeySequence(Qt::CTRL | Qt::Key_N), [this] { RotateNowClick(); });
+  rotateForward_ =
+      item(view, "В&ращать вперед", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { RotateFClick(); });
+  rotateBackward_ =
+      item(view, "Вр&ащать назад", QKeySequence(Qt::CTRL | Qt::Key_B), [this] { RotateBClick(); });
+  rotateNow_ = item(view, "Т&екущее время", QKeySequence(Qt::CTRL | Qt::Key_N),
+                    [this] { RotateNowClick(); });
   view->addSeparator();
-  autoRotationItem_ = item(view, "Режим автовра&щения", QKeySequence(Qt::CTRL | Qt::Key_G),
-                           [this] { AutorotationMenuItemClick(); }, true);
-  trackingItem_ = item(view, "Ре&жим отслеживания объектов", QKeySequence(Qt::CTRL | Qt::Key_L),
-                       [this] { TrackMenuItemClick(); }, true);
+  autoRotationItem_ = item(
+      view, "Режим автовра&щения", QKeySequence(Qt::CTRL | Qt::Key_G),
+      [this] { AutorotationMenuItemClick(); }, true);
+  trackingItem_ = item(
+      view, "Ре&жим отслеживания объектов", QKeySequence(Qt::CTRL | Qt::Key_L),
+      [this] { TrackMenuItemClick(); }, true);
   view->addSeparator();
-  item(view, "Тест скорости", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F1), [this] { N22Click(); });
+  item(view, "Тест скорости", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F1),
+       [this] { N22Click(); });
   item(view, "В&ыход", QKeySequence(), [this] { N7Click(); });
 
   operationsMenu_ = menuBar()->addMenu(Ru("Опера&ции"));
@@ -238,27 +247,38 @@ void TVelarionMainForm::CreateMenus() {
   item(gotoPoint, "по &горизонт. координатам", QKeySequence(), [this] { GotoHorizontalPoint(); });
 
   QMenu* parameters = menuBar()->addMenu(Ru("П&араметры"));
-  dateTimeItem_ = item(parameters, "&Дата и время", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { SpeedButton4Click(); });
-  item(parameters, "&Шаг вращения", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { SetRAngleBtnClick(); });
-  item(parameters, "Параметры автовра&щения", QKeySequence(Qt::CTRL | Qt::Key_T), [this] { SetAutoRParamsBtnClick(); });
-  item(parameters, "Угол поворота по а&зимуту", QKeySequence(Qt::CTRL | Qt::Key_A), [this] { SpeedButton2Click(); });
-  item(parameters, "&Увеличение", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { SpeedButton3Click(); });
-  popToolBarItem_ = item(parameters, "&Всплывающая панель настроек", QKeySequence(), [this] { N24Click(); }, true);
+  dateTimeItem_ = item(parameters, "&Дата и время", QKeySequence(Qt::CTRL | Qt::Key_D),
+                       [this] { SpeedButton4Click(); });
+  item(parameters, "&Шаг вращения", QKeySequence(Qt::CTRL | Qt::Key_R),
+       [this] { SetRAngleBtnClick(); });
+  item(parameters, "Параметры автовра&щения", QKeySequence(Qt::CTRL | Qt::Key_T),
+       [this] { SetAutoRParamsBtnClick(); });
+  item(parameters, "Угол поворота по а&зимуту", QKeySequence(Qt::CTRL | Qt::Key_A),
+       [this] { SpeedButton2Click(); });
+  item(parameters, "&Увеличение", QKeySequence(Qt::CTRL | Qt::Key_Z),
+       [this] { SpeedButton3Click(); });
+  popToolBarItem_ = item(
+      parameters, "&Всплывающая панель настроек", QKeySequence(), [this] { N24Click(); }, true);
   QMenu* grids = parameters->addMenu(Ru("&Координатные сетки"));
-  horizontalGridItem_ = item(grids, "&Горизонтальная", QKeySequence(Qt::CTRL | Qt::Key_H), [this] { N26Click(); }, true);
-  equatorialGridItem_ = item(grids, "&Экваториальная", QKeySequence(Qt::CTRL | Qt::Key_E), [this] { N27Click(); }, true);
+  horizontalGridItem_ = item(
+      grids, "&Горизонтальная", QKeySequence(Qt::CTRL | Qt::Key_H), [this] { N26Click(); }, true);
+  equatorialGridItem_ = item(
+      grids, "&Экваториальная", QKeySequence(Qt::CTRL | Qt::Key_E), [this] { N27Click(); }, true);
   item(grids, "&Настройка", QKeySequence(), [this] { N28Click(); });
-  item(parameters, "&Цветовые схемы", QKeySequence(Qt::Key_F5), [this] { EditColorSchemesClick(); });
+  item(parameters, "&Цветовые схемы", QKeySequence(Qt::Key_F5),
+       [this] { EditColorSchemesClick(); });
   item(parameters, "Установка &параметров", QKeySequence(), [this] { N11Click(); });
 
   QMenu* console = menuBar()->addMenu(Ru("К&онсоль"));
-  showConsoleItem_ = item(console, "Показать &консоль вывода", QKeySequence(Qt::Key_F4),
-                          [this] { ShowConsoleMIClick(); }, true);
+  showConsoleItem_ = item(
+      console, "Показать &консоль вывода", QKeySequence(Qt::Key_F4),
+      [this] { ShowConsoleMIClick(); }, true);
   item(console, "Со&хранить как файл", QKeySequence(), [this] { ConsoleSaveClick(); });
   item(console, "&Очистить", QKeySequence(), [this] { ConsoleClearClick(); });
   item(console, "&Параметры консоли", QKeySequence(), [this] { N34Click(); });
 
-  connect(menuBar()->addAction(Ru("О &программе...")), &QAction::triggered, this, [this] { N3Click(); });
+  connect(menuBar()->addAction(Ru("О &программе...")), &QAction::triggered, this,
+          [this] { N3Click(); });
 
   groupOptionsMenu_ = new QMenu(this);
 }
@@ -273,7 +293,8 @@ void TVelarionMainForm::CreateToolBar() {
     return action;
   };
   const auto tool = [&](TSkyTool t, std::string_view hint, std::string_view text) {
-    toolActions_[t] = button(hint, text, [this, t] { SelectTool(t); }, true);
+    toolActions_[t] = button(
+        hint, text, [this, t] { SelectTool(t); }, true);
   };
   tool(TSkyTool::kZoom, "Увеличить/Уменьшить", "±");
   button("Вращать назад", "◀", [this] { RotateBClick(); });
@@ -307,8 +328,8 @@ void TVelarionMainForm::CreateToolBar() {
   toolBar_->addAction(horizontalGridItem_);
   horizontalGridItem_->setIconText(QStringLiteral("H"));
   const auto visibility = [&](int position, std::string_view hint, std::string_view text) {
-    visibilityActions_[position] =
-        button(hint, text, [this, position](bool on) { SetVisibility(position, on); }, true);
+    visibilityActions_[position] = button(
+        hint, text, [this, position](bool on) { SetVisibility(position, on); }, true);
   };
   visibility(kStars, "Звёзды", "★");
   visibility(kBoundaries, "Границы созвездий", "Гр");
@@ -316,9 +337,8 @@ void TVelarionMainForm::CreateToolBar() {
   visibility(kSolarSystem, "Объекты солнечной системы", "☉");
   visibility(kFigures, "Фигуры созвездий", "⋰");
   visibility(kDeepSky, "Галактики, туманности, зв.скопления", "✺");
-  QAction* options = button("Параметры групп объектов", "⚙", [this] {
-    groupOptionsMenu_->popup(QCursor::pos());
-  });
+  QAction* options =
+      button("Параметры групп объектов", "⚙", [this] { groupOptionsMenu_->popup(QCursor::pos()); });
   options->setObjectName(QStringLiteral("GroupOptionsButton"));
   toolBar_->addSeparator();
 
@@ -368,11 +388,15 @@ void TVelarionMainForm::ApplyWindowSettings() {
   const TConfiguration& c = session_->Configuration();
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-  const int width = std::clamp(c.window.main.width, minimumWidth(), std::max(minimumWidth(), available.width() - 4));
-  const int height = std::clamp(c.window.main.height, minimumHeight(), std::max(minimumHeight(), available.height() - 4));
+  const int width = std::clamp(c.window.main.width, minimumWidth(),
+                               std::max(minimumWidth(), available.width() - 4));
+  const int height = std::clamp(c.window.main.height, minimumHeight(),
+                                std::max(minimumHeight(), available.height() - 4));
   resize(width, height);
-  move(std::clamp(c.window.main.left, available.left(), std::max(available.left(), available.right() - width)),
-       std::clamp(c.window.main.top, available.top(), std::max(available.top(), available.bottom() - height)));
+  move(std::clamp(c.window.main.left, available.left(),
+                  std::max(available.left(), available.right() - width)),
+       std::clamp(c.window.main.top, available.top(),
+                  std::max(available.top(), available.bottom() - height)));
   console_->AutoSaveConsole = c.console.autoSave;
   console_->AutoFontSize = c.console.autoFontSize;
   console_->SetFont(c.console.font);
@@ -483,9 +507,9 @@ void TVelarionMainForm::Shutdown() {
   if (!session_->SaveSettings() && !settingsFailureReported_) {
     settingsFailureReported_ = true;
     velplatform::ShowMessageBox(
-        Handle(), {Concat({Cp1251("Не удалось записать файл настроек "), session_->SettingsFile()}),
-                   Cp1251("Ошибка"), velplatform::TMessageButtons::kOk,
-                   velplatform::TMessageIcon::kError});
+        Handle(),
+        {Concat({Cp1251("Не удалось записать файл настроек "), session_->SettingsFile()}),
+         Cp1251("Ошибка"), velplatform::TMessageButtons::kOk, velplatform::TMessageIcon::kError});
   }
 }
 
@@ -496,7 +520,9 @@ QPoint TVelarionMainForm::ScrollPosition() const {
   return {skyArea_->horizontalScrollBar()->value(), skyArea_->verticalScrollBar()->value()};
 }
 
-QPoint TVelarionMainForm::PicturePoint(QPoint areaPoint) const { return areaPoint + ScrollPosition(); }
+QPoint TVelarionMainForm::PicturePoint(QPoint areaPoint) const {
+  return areaPoint + ScrollPosition();
+}
 
 velplatform::TDrawDevice& TVelarionMainForm::Canvas() {
   const QPoint scroll = ScrollPosition();
@@ -546,15 +572,17 @@ void TVelarionMainForm::UpdateStatusPanels() {
 }
 
 QString TVelarionMainForm::StatusPanelText(int panel) const {
-  return panel >= 0 && panel < static_cast<int>(panels_.size()) ? panels_[static_cast<std::size_t>(panel)]->text()
-                                                               : QString();
+  return panel >= 0 && panel < static_cast<int>(panels_.size())
+             ? panels_[static_cast<std::size_t>(panel)]->text()
+             : QString();
 }
 
 void TVelarionMainForm::SyncViewRect() {
   sky::TSkyImage& image = Image();
   const QSize size = skyArea_->viewport()->size();
   if (image.DetailedView()) {
-    image.SetViewRect(size.width(), size.height(), -image.CentreX(), -image.CentreY(), false, false);
+    image.SetViewRect(size.width(), size.height(), -image.CentreX(), -image.CentreY(), false,
+                      false);
   } else {
     image.SetViewRect(size.width(), size.height(), skyArea_->horizontalScrollBar()->value(),
                       skyArea_->verticalScrollBar()->value(),
@@ -621,17 +649,17 @@ void TVelarionMainForm::ZoomKeeping(int32_t zoom, bool keepScroll, QPoint pictur
   UpdateScrollRanges();
   const QSize size = skyArea_->viewport()->size();
   if (image.DetailedView()) {
-    const TScrollOffset offset = ScrollKeepingPoint(before, {0, 0, std::max(1, image.Radius())},
-                                                    picturePoint.x(), picturePoint.y(),
-                                                    areaPoint.x(), areaPoint.y());
+    const TScrollOffset offset =
+        ScrollKeepingPoint(before, {0, 0, std::max(1, image.Radius())}, picturePoint.x(),
+                           picturePoint.y(), areaPoint.x(), areaPoint.y());
     image.SetViewRect(size.width(), size.height(), offset.x, offset.y, false, false);
   } else {
     SyncViewRect();
     image.UpdateLayout(zoom);  // the disc placed for the scroll bars now shown
     if (!keepScroll) {
       const TScrollOffset offset = ScrollKeepingPoint(
-          before, {image.CentreX(), image.CentreY(), std::max(1, image.Radius())},
-          picturePoint.x(), picturePoint.y(), areaPoint.x(), areaPoint.y());
+          before, {image.CentreX(), image.CentreY(), std::max(1, image.Radius())}, picturePoint.x(),
+          picturePoint.y(), areaPoint.x(), areaPoint.y());
       ScrollTo({offset.x, offset.y});
     }
     SyncViewRect();
@@ -654,8 +682,8 @@ void TVelarionMainForm::ModeChanged() {
 }
 
 void TVelarionMainForm::UpdateCaption() {
-  setWindowTitle(Ru(Concat({kProgramTitle, Image().DetailedView() ? " (Детальный просмотр)"
-                                                                   : " (Быстрый просмотр)"})));
+  setWindowTitle(Ru(Concat(
+      {kProgramTitle, Image().DetailedView() ? " (Детальный просмотр)" : " (Быстрый просмотр)"})));
 }
 
 void TVelarionMainForm::UpdateToolBar() {
@@ -669,7 +697,8 @@ void TVelarionMainForm::UpdateToolBar() {
   for (QSlider* s : {starSlider_, labelSlider_, sizeSlider_, levelsSlider_}) s->blockSignals(false);
   starValue_->setText(Q(sky::FixedToText(1, starSlider_->value() / 10.0)));
   labelValue_->setText(Q(sky::FixedToText(1, labelSlider_->value() / 10.0)));
-  for (const auto& [position, action] : visibilityActions_) action->setChecked(image.ObjectVisible(position));
+  for (const auto& [position, action] : visibilityActions_)
+    action->setChecked(image.ObjectVisible(position));
   horizontalGridItem_->setChecked(image.GridSettings().azimuthGrid != 0);
   equatorialGridItem_->setChecked(image.GridSettings().equatorialGrid != 0);
 }
@@ -751,9 +780,10 @@ void TVelarionMainForm::PaintRotationPreview(QPainter& painter) {
   const sky::TSkyImage& image = Image();
   painter.fillRect(skyArea_->viewport()->rect(), Qt::black);
   const QPointF centre = QPointF(image.CentreX(), image.CentreY()) - ScrollPosition();
-  const double rotation = DraggedRotation(DiscView(), drag_->startRotation,
-                                          PicturePoint(drag_->pressArea).x(), PicturePoint(drag_->pressArea).y(),
-                                          PicturePoint(drag_->currentArea).x(), PicturePoint(drag_->currentArea).y());
+  const double rotation =
+      DraggedRotation(DiscView(), drag_->startRotation, PicturePoint(drag_->pressArea).x(),
+                      PicturePoint(drag_->pressArea).y(), PicturePoint(drag_->currentArea).x(),
+                      PicturePoint(drag_->currentArea).y());
   const double change = RotationChange(drag_->startRotation, rotation);
   painter.save();
   painter.translate(centre);
@@ -762,8 +792,9 @@ void TVelarionMainForm::PaintRotationPreview(QPainter& painter) {
   painter.drawImage(0, 0, previewPicture_);
   painter.restore();
   painter.setPen(Qt::white);
-  const std::string label = Concat({std::to_string(static_cast<int>(rotation)), "° (",
-                                    change > 0 ? "+" : "", std::to_string(static_cast<int>(change)), "°)"});
+  const std::string label =
+      Concat({std::to_string(static_cast<int>(rotation)), "° (", change > 0 ? "+" : "",
+              std::to_string(static_cast<int>(change)), "°)"});
   painter.drawText(QPoint(8, 16), QString::fromStdString(label));
 }
 
@@ -831,7 +862,8 @@ void TVelarionMainForm::ReceiveStateFile(const std::string& name) {
 
 void TVelarionMainForm::FlushStateFiles() {
   if (!started_) return;
-  for (const std::string& name : stateFiles_.TakeReady(QApplication::activeModalWidget() != nullptr)) {
+  for (const std::string& name :
+       stateFiles_.TakeReady(QApplication::activeModalWidget() != nullptr)) {
     // Loading state files comes later; until then the name is reported.
     const std::string line = Concat({Cp1251("Файл состояния: "), velplatform::Utf8ToCp1251(name)});
     console_->AddLines(std::vector<std::string>{line});
@@ -874,7 +906,6 @@ void TVelarionMainForm::RotateNowClick() {
   if (autoRotation_.On()) return;
   SetViewTime(true, Image().NowMjd());
 }
-
 
 void TVelarionMainForm::AutorotationMenuItemClick() { SetAutoRotation(!autoRotation_.On()); }
 
@@ -961,7 +992,8 @@ void TVelarionMainForm::ShowConsoleMIClick() {
   showConsoleItem_->setChecked(show);
   if (show) {
     const int available = splitter_->height();
-    const int console = static_cast<int>(available * session_->Configuration().window.consoleSizePercent / 100.0);
+    const int console =
+        static_cast<int>(available * session_->Configuration().window.consoleSizePercent / 100.0);
     splitter_->setSizes({console, available - console});
   } else {
     skyArea_->setFocus();
@@ -975,10 +1007,10 @@ void TVelarionMainForm::ConsoleSaveClick() {
   if (file.isEmpty()) return;
   const std::string path = file.toStdString();
   if (std::filesystem::exists(path) &&
-      velplatform::ShowMessageBox(Handle(), {Cp1251("Файл с таким именем уже существует. Перезаписать его?"),
-                                             Cp1251("Предупреждение"), velplatform::TMessageButtons::kYesNo,
-                                             velplatform::TMessageIcon::kWarning}) !=
-          velplatform::TMessageAnswer::kYes) {
+      velplatform::ShowMessageBox(
+          Handle(), {Cp1251("Файл с таким именем уже существует. Перезаписать его?"),
+                     Cp1251("Предупреждение"), velplatform::TMessageButtons::kYesNo,
+                     velplatform::TMessageIcon::kWarning}) != velplatform::TMessageAnswer::kYes) {
     return;
   }
   console_->SaveToFile(path);
@@ -1037,7 +1069,7 @@ void TVelarionMainForm::SearchGroup(const std::string& code) {
 
 void TVelarionMainForm::PointAtDatePlace(double raDeg, double decDeg) {
   sky::TSkyImage& image = Image();
-  const sky::TObserverView observer{image.Mjd(), image.SiderealTime(), image.Longitude(),
+  const sky::TObserverView observer{image.Mjd(),      image.SiderealTime(),     image.Longitude(),
                                     image.Latitude(), image.AzimuthFromSouth(), false,
                                     image.Pressure(), image.Temperature()};
   // Below the horizon: the view time moves to the place's transit.
@@ -1056,9 +1088,11 @@ void TVelarionMainForm::CentreOnPicturePoint(QPoint point, bool onlyWhenFarOff) 
   const QSize size = skyArea_->viewport()->size();
   const QPoint off = point - PicturePoint({size.width() / 2, size.height() / 2});
   if (image.DetailedView()) {
-    if (onlyWhenFarOff && std::abs(off.x()) <= size.width() / 10 && std::abs(off.y()) <= size.height() / 10) return;
-    image.SetViewRect(size.width(), size.height(), -image.CentreX() + off.x(), -image.CentreY() + off.y(),
-                      false, false);
+    if (onlyWhenFarOff && std::abs(off.x()) <= size.width() / 10 &&
+        std::abs(off.y()) <= size.height() / 10)
+      return;
+    image.SetViewRect(size.width(), size.height(), -image.CentreX() + off.x(),
+                      -image.CentreY() + off.y(), false, false);
   } else {
     ScrollTo(ScrollPosition() + off);
   }
@@ -1069,8 +1103,9 @@ void TVelarionMainForm::Pan(int32_t dx, int32_t dy) {
   sky::TSkyImage& image = Image();
   const QSize size = skyArea_->viewport()->size();
   if (image.DetailedView()) {
-    const TViewOffset offset = PannedOffset({-image.CentreX(), -image.CentreY()}, dx, dy, image.Radius(),
-                                            image.YScale(), size.width(), size.height());
+    const TViewOffset offset =
+        PannedOffset({-image.CentreX(), -image.CentreY()}, dx, dy, image.Radius(), image.YScale(),
+                     size.width(), size.height());
     image.SetViewRect(size.width(), size.height(), offset.x, offset.y, false, false);
   } else {
     ScrollTo(ScrollPosition() + QPoint(dx, dy));
@@ -1087,8 +1122,9 @@ void TVelarionMainForm::Rotate(double degrees) {
 
 TDiscView TVelarionMainForm::DiscView() const {
   const sky::TSkyImage& image = session_->Image();
-  return {image.CentreX(), image.CentreY(), std::max(1, image.Radius()), image.YScale(),
-          image.ViewRotation(), image.Mirror(), image.AzimuthFromSouth(), image.Projection() == 1};
+  return {image.CentreX(),          image.CentreY(),        std::max(1, image.Radius()),
+          image.YScale(),           image.ViewRotation(),   image.Mirror(),
+          image.AzimuthFromSouth(), image.Projection() == 1};
 }
 
 void TVelarionMainForm::ShowReadOut(QPoint areaPoint) {
@@ -1119,7 +1155,8 @@ void TVelarionMainForm::SkyMouseDown(QMouseEvent& event) {
   const QPoint picture = PicturePoint(area);
   const TSkyTool tool = tools_.Current();
   if (tool == TSkyTool::kZoom) {
-    const int32_t zoom = event.button() == Qt::RightButton ? ZoomOutStep(Image().Zoom()) : ZoomInStep(Image().Zoom());
+    const int32_t zoom = event.button() == Qt::RightButton ? ZoomOutStep(Image().Zoom())
+                                                           : ZoomInStep(Image().Zoom());
     const QSize size = skyArea_->viewport()->size();
     ZoomKeeping(zoom, false, picture, {size.width() / 2, size.height() / 2});
     Redraw(false);
@@ -1127,7 +1164,8 @@ void TVelarionMainForm::SkyMouseDown(QMouseEvent& event) {
   }
   if (event.button() != Qt::LeftButton || tool == TSkyTool::kNone) return;
   drag_ = TDrag{tool, area, area, Image().ViewRotation(), false};
-  if (tool == TSkyTool::kRotation && skyArea_->Picture() != nullptr) previewPicture_ = *skyArea_->Picture();
+  if (tool == TSkyTool::kRotation && skyArea_->Picture() != nullptr)
+    previewPicture_ = *skyArea_->Picture();
 }
 
 void TVelarionMainForm::SkyMouseMove(QMouseEvent& event) {
@@ -1145,8 +1183,10 @@ void TVelarionMainForm::SkyMouseMove(QMouseEvent& event) {
       const QPoint a = PicturePoint(drag_->pressArea);
       const QPoint b = PicturePoint(area);
       if (const auto angle = PixelAngle(DiscView(), a.x(), a.y(), b.x(), b.y())) {
-        panels_[4]->setText(Q(Concat({Cp1251("Угол:  "), sky::FormatAngle(sky::TAngleUnit::kDegrees,
-                                                                           sky::TAngleResolution::kSeconds, 0, false, *angle)})));
+        panels_[4]->setText(
+            Q(Concat({Cp1251("Угол:  "),
+                      sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kSeconds,
+                                       0, false, *angle)})));
       }
       break;
     }
@@ -1181,15 +1221,17 @@ void TVelarionMainForm::FinishDrag(QPoint areaPoint, bool cancelled) {
       break;
     case TSkyTool::kRegionZoom: {
       const QSize size = skyArea_->viewport()->size();
-      const TRegionZoom region = RegionZoom(image.Zoom(), drag.pressArea.x(), drag.pressArea.y(), areaPoint.x(),
-                                            areaPoint.y(), size.width(), size.height());
+      const TRegionZoom region =
+          RegionZoom(image.Zoom(), drag.pressArea.x(), drag.pressArea.y(), areaPoint.x(),
+                     areaPoint.y(), size.width(), size.height());
       ZoomKeeping(region.zoom, false, PicturePoint({region.centreX, region.centreY}),
                   {size.width() / 2, size.height() / 2});
       break;
     }
     case TSkyTool::kRotation:
       if (onSky && drag.moved) {
-        image.SetViewRotation(DraggedRotation(DiscView(), drag.startRotation, a.x(), a.y(), b.x(), b.y()));
+        image.SetViewRotation(
+            DraggedRotation(DiscView(), drag.startRotation, a.x(), a.y(), b.x(), b.y()));
       } else {
         image.SetViewRotation(drag.startRotation);
       }
@@ -1198,7 +1240,8 @@ void TVelarionMainForm::FinishDrag(QPoint areaPoint, bool cancelled) {
       if (const auto angle = PixelAngle(DiscView(), a.x(), a.y(), b.x(), b.y()); angle && onSky) {
         velplatform::ShowMessageBox(
             Handle(), {Concat({Cp1251("Угловое расстояние: "),
-                               sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kSeconds, 0, false, *angle),
+                               sky::FormatAngle(sky::TAngleUnit::kDegrees,
+                                                sky::TAngleResolution::kSeconds, 0, false, *angle),
                                " (", sky::FixedToText(4, *angle), Cp1251("°)")}),
                        Cp1251("Информация"), velplatform::TMessageButtons::kOk,
                        velplatform::TMessageIcon::kInformation});

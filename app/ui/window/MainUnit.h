@@ -53,9 +53,7 @@ struct TMainFormOptions {
   sky::TClockSource clock = sky::SystemClock();
 };
 
-class TVelarionMainForm final : public QMainWindow,
-                                public TRequestTarget,
-                                private TSkyAreaEvents {
+class TVelarionMainForm final : public QMainWindow, public TRequestTarget, private TSkyAreaEvents {
  public:
   explicit TVelarionMainForm(TMainFormOptions options);
   ~TVelarionMainForm() override;
@@ -113,9 +111,9 @@ class TVelarionMainForm final : public QMainWindow,
   void SpeedButton3Click();       // zoom
   void N28Click();                // grid settings
   void EditColorSchemesClick();
-  void N11Click();                // parameters
-  void N3Click();                 // about
-  void N34Click();                // console settings
+  void N11Click();  // parameters
+  void N3Click();   // about
+  void N34Click();  // console settings
   void GotoEquatorialPoint();
   void GotoHorizontalPoint();
   void SearchGroup(const std::string& code);
@@ -147,7 +145,7 @@ class TVelarionMainForm final : public QMainWindow,
  private:
   struct TDrag {
     TSkyTool tool = TSkyTool::kNone;
-    QPoint pressArea;     // sky-area coordinates
+    QPoint pressArea;  // sky-area coordinates
     QPoint currentArea;
     double startRotation = 0.0;
     bool moved = false;

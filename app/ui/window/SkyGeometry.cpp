@@ -99,8 +99,8 @@ double RotationChange(double fromDeg, double toDeg) {
   return change;
 }
 
-TViewOffset PannedOffset(TViewOffset offset, int32_t dx, int32_t dy, int32_t radius,
-                         double yScale, int32_t windowWidth, int32_t windowHeight) {
+TViewOffset PannedOffset(TViewOffset offset, int32_t dx, int32_t dy, int32_t radius, double yScale,
+                         int32_t windowWidth, int32_t windowHeight) {
   const auto radiusY = static_cast<int32_t>(std::lround(radius * yScale));
   const auto keep = [](int32_t value, int32_t low, int32_t high) {
     return high < low ? low : std::clamp(value, low, high);

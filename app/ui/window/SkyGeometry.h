@@ -65,8 +65,8 @@ struct TViewOffset {
   int32_t y;
   bool operator==(const TViewOffset&) const = default;
 };
-TViewOffset PannedOffset(TViewOffset offset, int32_t dx, int32_t dy, int32_t radius,
-                         double yScale, int32_t windowWidth, int32_t windowHeight);
+TViewOffset PannedOffset(TViewOffset offset, int32_t dx, int32_t dy, int32_t radius, double yScale,
+                         int32_t windowWidth, int32_t windowHeight);
 
 // [0, 360).
 double ReduceDegrees(double degrees);

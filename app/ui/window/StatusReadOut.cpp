@@ -23,8 +23,7 @@ std::string EquatorialReadOut(double raDeg, double decDeg, double siderealHours,
   std::string first;
   if (hourAngle) {
     double t = std::fmod(siderealHours - raDeg / 15.0, 24.0);
-    if (t < 0.0)
-      t += 24.0;
+    if (t < 0.0) t += 24.0;
     first = Concat({" t:", hours(t)});
   } else {
     first = Concat({"Ra:", hours(raDeg / 15.0)});
@@ -34,4 +33,4 @@ std::string EquatorialReadOut(double raDeg, double decDeg, double siderealHours,
                                   true, decDeg)});
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

@@ -14,6 +14,6 @@ std::string HorizontalReadOut(double azimuthDeg, double altitudeDeg);
 // right ascension, in [0, 24) hours) " t:2ч 0м 0.0с Dec:…".
 std::string EquatorialReadOut(double raDeg, double decDeg, double siderealHours, bool hourAngle);
 
-} // namespace velarion::ui
+}  // namespace velarion::ui
 
 #endif

@@ -20,7 +20,9 @@ QString ToQt(std::string_view cp1251) {
   return QString::fromStdU16String(velplatform::Cp1251ToUtf16(cp1251));
 }
 
-std::string FromQt(const QString& text) { return velplatform::Utf16ToCp1251(text.toStdU16String()); }
+std::string FromQt(const QString& text) {
+  return velplatform::Utf16ToCp1251(text.toStdU16String());
+}
 
 }  // namespace
 

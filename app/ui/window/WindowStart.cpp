@@ -20,21 +20,19 @@ int RunMainWindow(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   const TStartDecision start = DecideStart(arguments, CurrentFolder());
   const auto* window = std::get_if<TWindowStart>(&start);
-  if (window == nullptr)
-    return kStartRefused;  // main() answers every other start
-  int qtArgumentCount = 1; // Qt takes none of the program's arguments for its own
+  if (window == nullptr) return kStartRefused;  // main() answers every other start
+  int qtArgumentCount = 1;  // Qt takes none of the program's arguments for its own
   QApplication application(qtArgumentCount, argv);
   velplatform::InstallQtDialogRunners();
   TMainFormOptions options;
   options.programFolder = velplatform::ProgramFolder();
   options.exchangeName =
       QString::fromStdString(ExchangeName(options.programFolder, CurrentDisplay()));
-  if (HandOverToRunningCopy(options.exchangeName, window->stateFile))
-    return 0;
+  if (HandOverToRunningCopy(options.exchangeName, window->stateFile)) return 0;
   options.stateFile = window->stateFile;
   TVelarionMainForm form(std::move(options));
   form.ShowAsConfigured();
   return application.exec();
 }
 
-} // namespace velarion::ui
+}  // namespace velarion::ui

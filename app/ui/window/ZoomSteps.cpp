@@ -8,7 +8,8 @@ namespace velarion::ui {
 
 namespace {
 
-constexpr std::array<int32_t, 10> kDigitZooms{50000, 100, 150, 200, 250, 350, 600, 1000, 3000, 8000};
+constexpr std::array<int32_t, 10> kDigitZooms{50000, 100, 150,  200,  250,
+                                              350,   600, 1000, 3000, 8000};
 
 int32_t Rounded(double x) { return static_cast<int32_t>(std::lround(x)); }
 
@@ -34,8 +35,7 @@ TRegionZoom RegionZoom(int32_t zoom, int32_t x1, int32_t y1, int32_t x2, int32_t
 }
 
 TScrollOffset ScrollKeepingPoint(const TDiscLayout& before, const TDiscLayout& after,
-                                 int32_t pointX, int32_t pointY, int32_t windowX,
-                                 int32_t windowY) {
+                                 int32_t pointX, int32_t pointY, int32_t windowX, int32_t windowY) {
   const double scale = static_cast<double>(after.radius) / before.radius;
   return {Rounded(after.centreX + (pointX - before.centreX) * scale - windowX),
           Rounded(after.centreY + (pointY - before.centreY) * scale - windowY)};

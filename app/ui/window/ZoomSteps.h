@@ -45,8 +45,7 @@ struct TScrollOffset {
 // detailed view the image origin is the disc centre (its centre is minus the view offset),
 // so `after` has centre (0, 0) there and the result is the new view offset.
 TScrollOffset ScrollKeepingPoint(const TDiscLayout& before, const TDiscLayout& after,
-                                 int32_t pointX, int32_t pointY, int32_t windowX,
-                                 int32_t windowY);
+                                 int32_t pointX, int32_t pointY, int32_t windowX, int32_t windowY);
 
 // The size of the whole picture of the quick view, the disc with its margins: the scroll
 // range of the sky area.

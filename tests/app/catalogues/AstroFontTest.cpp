@@ -61,5 +61,5 @@ TEST(AstroFontTest, IsRavarOderWithEverySymbolTheProgramDraws) {
   }
 }
 
-} // namespace
-} // namespace velarion::catalogues
+}  // namespace
+}  // namespace velarion::catalogues

@@ -58,13 +58,13 @@ TEST(BoundaryFileTest, TheTableHasTheNamedConstellationsOnBothSides) {
       const int span = ((s.ra2Arcmin - s.ra1Arcmin) % 21600 + 21600) % 21600;
       const double ra = ((s.ra1Arcmin + span / 2.0) / 900.0);
       const double raHours = ra >= 24.0 ? ra - 24.0 : ra;
-      first = table.CodeAt(raHours, (s.dec1Arcmin + 1) / 60.0);  // north
-      second = table.CodeAt(raHours, (s.dec1Arcmin - 1) / 60.0); // south
+      first = table.CodeAt(raHours, (s.dec1Arcmin + 1) / 60.0);   // north
+      second = table.CodeAt(raHours, (s.dec1Arcmin - 1) / 60.0);  // south
     } else {
       ASSERT_LT(s.dec1Arcmin, s.dec2Arcmin);
       const double dec = (s.dec1Arcmin + s.dec2Arcmin) / 120.0;
-      first = table.CodeAt(((s.ra1Arcmin + 21599) % 21600) / 900.0, dec); // west
-      second = table.CodeAt(((s.ra1Arcmin + 1) % 21600) / 900.0, dec);    // east
+      first = table.CodeAt(((s.ra1Arcmin + 21599) % 21600) / 900.0, dec);  // west
+      second = table.CodeAt(((s.ra1Arcmin + 1) % 21600) / 900.0, dec);     // east
     }
     EXPECT_EQ(first, code(s.firstConstellation))
         << s.ra1Arcmin << "," << s.dec1Arcmin << " " << s.ra2Arcmin << "," << s.dec2Arcmin;
@@ -90,5 +90,5 @@ TEST(BoundaryFileTest, EachConstellationsBoundaryCloses) {
   }
 }
 
-} // namespace
-} // namespace velarion::catalogues
+}  // namespace
+}  // namespace velarion::catalogues

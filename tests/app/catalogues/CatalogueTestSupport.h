@@ -32,14 +32,16 @@ inline constexpr double kTB1875 = -1.2499657768;
 inline constexpr double kSerpensSplitHours = 16.75;
 
 // The reader's value, or an exception carrying its error (GoogleTest reports it).
-template <class T> T Loaded(TReadResult<T> result) {
+template <class T>
+T Loaded(TReadResult<T> result) {
   if (!result) {
     throw std::runtime_error(result.Error());
   }
   return std::move(result).Value();
 }
 
-template <class TFile> TFile LoadGenerated(const char* name) {
+template <class TFile>
+TFile LoadGenerated(const char* name) {
   return Loaded(TFile::FromPath(kDataDir / name));
 }
 
@@ -67,7 +69,7 @@ inline std::string Cp1251(std::string_view utf8) {
     }
     const unsigned code = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu);
     if (code == 0x401 || code == 0x451) {
-      out.push_back(static_cast<char>(code == 0x401 ? 0xA8 : 0xB8)); // Ё, ё
+      out.push_back(static_cast<char>(code == 0x401 ? 0xA8 : 0xB8));  // Ё, ё
     } else if (code >= 0x410 && code <= 0x44F) {
       out.push_back(static_cast<char>(0xC0 + (code - 0x410)));
     } else {
@@ -91,7 +93,7 @@ inline std::pair<double, double> J2000ToB1875(double raDeg, double decDeg) {
 // Roman (1987), read from the sources: a place belongs to the first row whose RA range
 // holds it and whose lower Dec it reaches; all B1875.
 class TRegionTable {
-public:
+ public:
   TRegionTable() {
     std::istringstream in(
         ReadWholeFile(kSourcesDir / "constellation-regions" / "constellation_data_roman87.dat"));
@@ -125,7 +127,7 @@ public:
     return raHours < kSerpensSplitHours ? "Ser1" : "Ser2";
   }
 
-private:
+ private:
   struct TRow {
     double raLowHours = 0.0;
     double raHighHours = 0.0;
@@ -158,6 +160,6 @@ inline TPlaceCode CodeAtJ2000(const TRegionTable& table, double raDeg, double de
   return place;
 }
 
-} // namespace velarion::catalogues::test
+}  // namespace velarion::catalogues::test
 
 #endif

@@ -2,11 +2,11 @@
 // on small inputs.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <set>
-#include <cstdlib>
-#include <sstream>
 #include <unistd.h>
+#include <cmath>
+#include <cstdlib>
+#include <set>
+#include <sstream>
 
 #include "CatalogueTestSupport.h"
 #include "CityFile.h"
@@ -113,10 +113,10 @@ TEST(CityFileTest, WriterPutsTheNumbersInTheirColumns) {
 TEST(CityFileTest, ZonesOfBothWidthsReadBackWithTheirSign) {
   // Lines written by hand in the older one-decimal form and in the two-decimal form.
   const std::string pad(26, ' ');
-  const std::string text = "Honolulu" + pad + "-157.8583  21.3069-10.00\r\n" +
-                           "Kathmand" + pad + "  85.3206  27.7017  5.75\r\n" +
-                           "StJohns " + pad + " -52.7093  47.5649  -3.5\r\n" +
-                           "Kiritima" + pad + "-157.4750   1.8721 14.00\r\n";
+  const std::string text = "Honolulu" + pad + "-157.8583  21.3069-10.00\r\n" + "Kathmand" + pad +
+                           "  85.3206  27.7017  5.75\r\n" + "StJohns " + pad +
+                           " -52.7093  47.5649  -3.5\r\n" + "Kiritima" + pad +
+                           "-157.4750   1.8721 14.00\r\n";
   const TCityFile file = test::Loaded(TCityFile::FromBytes(Bytes(text)));
   ASSERT_EQ(file.Count(), 4u);
   EXPECT_DOUBLE_EQ(file.Record(0)->timeZoneHours, -10.0);
@@ -142,8 +142,8 @@ TEST(CityFileTest, TheDialogsReadingSkipsLinesThatAreNoCities) {
   const std::string pad(26, ' ');
   const std::string text = "Moscow  " + pad + "  37.6156  55.7522  3.00\r\n" + "Moscow   37.6\r\n" +
                            "Broken  " + pad + "  3x.6156  55.7522  3.00\n" + "   \r\n" +
-                           "Voronezh" + pad + "  39.1951  51.6680  3.00\r\n" +
-                           "Kathmand" + pad + "  85.3206  27.7017  5.75";
+                           "Voronezh" + pad + "  39.1951  51.6680  3.00\r\n" + "Kathmand" + pad +
+                           "  85.3206  27.7017  5.75";
   const TCityFile::TTolerantRead read = TCityFile::FromBytesSkippingBadLines(Bytes(text));
   EXPECT_EQ(read.skippedLines, 2u);
   ASSERT_EQ(read.file.Count(), 3u);
@@ -217,8 +217,8 @@ TEST(CityFileTest, AFailedRewriteLeavesTheOldFile) {
   const std::vector<TCityRecord> old = {{"Old", 1.0, 2.0, 3.0}};
   ASSERT_TRUE(TCityFile::Write(path, old));
   const std::string before = test::ReadWholeFile(path);
-  std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   const auto rewriteUnprivileged = [&path] {
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
@@ -231,5 +231,5 @@ TEST(CityFileTest, AFailedRewriteLeavesTheOldFile) {
   std::filesystem::remove_all(folder);
 }
 
-} // namespace
-} // namespace velarion::catalogues
+}  // namespace
+}  // namespace velarion::catalogues

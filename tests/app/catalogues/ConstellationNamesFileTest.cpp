@@ -92,5 +92,5 @@ TEST(ConstellationNamesFileTest, EveryLabelLiesInsideItsConstellation) {
   }
 }
 
-} // namespace
-} // namespace velarion::catalogues
+}  // namespace
+}  // namespace velarion::catalogues

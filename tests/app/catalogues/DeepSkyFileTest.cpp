@@ -83,5 +83,5 @@ TEST(DeepSkyFileTest, SpotChecksAgreeWithOpenNgc) {
   }
 }
 
-} // namespace
-} // namespace velarion::catalogues
+}  // namespace
+}  // namespace velarion::catalogues

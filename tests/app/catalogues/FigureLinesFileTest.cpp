@@ -109,5 +109,5 @@ TEST(FigureLinesFileTest, KnownSegmentsJoinTheirStars) {
   }
 }
 
-} // namespace
-} // namespace velarion::catalogues
+}  // namespace
+}  // namespace velarion::catalogues

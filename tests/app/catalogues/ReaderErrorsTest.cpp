@@ -131,5 +131,5 @@ TEST(ReaderErrorsTest, MissingFilesAreErrors) {
   EXPECT_NE(cities.Error().find("no-such-file.dat"), std::string::npos);
 }
 
-} // namespace
-} // namespace velarion::catalogues
+}  // namespace
+}  // namespace velarion::catalogues

@@ -159,5 +159,5 @@ TEST(StarFileTest, EveryStarLiesInItsConstellationOfTheB1875Table) {
   EXPECT_LE(onBoundary, 3) << "only a few stars sit on a boundary";
 }
 
-} // namespace
-} // namespace velarion::catalogues
+}  // namespace
+}  // namespace velarion::catalogues

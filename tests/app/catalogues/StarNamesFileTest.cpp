@@ -54,5 +54,5 @@ TEST(StarNamesFileTest, KnownStarsHaveTheirRussianNames) {
   EXPECT_FALSE(names.Find(8086).has_value());
 }
 
-} // namespace
-} // namespace velarion::catalogues
+}  // namespace
+}  // namespace velarion::catalogues

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 
 namespace {
 
@@ -65,11 +65,14 @@ std::vector<std::string> Codes(const TGroupList& list) {
 class IniFolder : public testing::Test {
  protected:
   void SetUp() override {
-    path_ = (std::filesystem::temp_directory_path() / ("velorder-" + std::to_string(::getpid()) + ".ini"))
+    path_ = (std::filesystem::temp_directory_path() /
+             ("velorder-" + std::to_string(::getpid()) + ".ini"))
                 .string();
   }
   void TearDown() override { std::filesystem::remove(path_); }
-  void Write(const std::string& text) { ASSERT_TRUE(velplatform::WriteFileAtomically(path_, text)); }
+  void Write(const std::string& text) {
+    ASSERT_TRUE(velplatform::WriteFileAtomically(path_, text));
+  }
   std::string path_;
 };
 
@@ -89,7 +92,8 @@ TEST(GroupListElement, VisibilityIsLimitedByWhatTheGroupCanShow) {
 
 TEST_F(IniFolder, OrderIsRestoredByPositionWithSavedVisibility) {
   TGroupList list;
-  for (const char* code : {"A", "B", "C", "D", "QONLY"}) AddGroup(list, code, std::string(code) != "QONLY");
+  for (const char* code : {"A", "B", "C", "D", "QONLY"})
+    AddGroup(list, code, std::string(code) != "QONLY");
   Write("[GroupOrder]\r\nA=2,1,1\r\nB=1,0,1\r\nC=2,1,0\r\nX=0,1,1\r\nQONLY=x,1,1\r\n");
   EXPECT_EQ(list.RestoreOrderFromIniFile(path_), 4);
   // QONLY's position is not a number: 0, first; X names no group; D has no key.

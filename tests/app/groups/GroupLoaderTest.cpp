@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 
 namespace {
 
@@ -36,7 +36,8 @@ class TRecordingLog final : public TLoadLog {
 
 class TBuiltIn : public velarion::kit::TObjectGroup {
  public:
-  TBuiltIn(const char* code, const char* name, bool loads) : code_(code), name_(name), loads_(loads) {}
+  TBuiltIn(const char* code, const char* name, bool loads)
+      : code_(code), name_(name), loads_(loads) {}
   void Init() override {
     Code = code_;
     Name = name_;
@@ -96,9 +97,9 @@ TEST_F(GroupLoader, PluginReplacesTheGroupOfItsCodeAndLibrariesThatAreNoGroupAre
   ASSERT_EQ(log_.lines.size(), 4U);  // the library that is no group gives no line
   EXPECT_EQ(log_.lines[0], (TLine{{"Built-in...", kLogNameColour}, {"OK", kLogOkColour}}));
   const std::string pluginName = list_.Element(1).Group()->Name + "...";
-  EXPECT_EQ(log_.lines[2], (TLine{{pluginName, kLogNameColour},
-                                  {kReplace, kLogReplaceColour},
-                                  {"OK", kLogOkColour}}));
+  EXPECT_EQ(
+      log_.lines[2],
+      (TLine{{pluginName, kLogNameColour}, {kReplace, kLogReplaceColour}, {"OK", kLogOkColour}}));
   EXPECT_EQ(log_.beeps, 0);
 }
 

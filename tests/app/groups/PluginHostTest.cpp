@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -42,11 +42,9 @@ TEST_F(PluginHost, VersionIsProbedByTheIdentifyingExport) {
     const char* code;
     bool older;
   };
-  const TCase cases[] = {{"sample20", true, "SMP20", false},
-                         {"sample10", true, "SMP10", true},
+  const TCase cases[] = {{"sample20", true, "SMP20", false}, {"sample10", true, "SMP10", true},
                          {"bothsets", true, "BOTH1", true},  // both sets: version 1.0
-                         {"neither", false, "", false},
-                         {"missing20", false, "", false},
+                         {"neither", false, "", false},      {"missing20", false, "", false},
                          {"not-there", false, "", false}};
   for (const TCase& c : cases) {
     const auto group = LoadPlugin(TestPlugin(c.library));
@@ -81,8 +79,9 @@ TEST_F(PluginHost, Version20IsDrivenThroughItsExports) {
   EXPECT_EQ(group->RunList.Runs(), (std::vector<TObjectRange>{{3, 5}, {9, 10}}));
   group->DrawObjects(kDevice, rect_);
   group->DrawObject(7, kDevice, rect_);
-  EXPECT_EQ(gDrawn, (std::vector<std::pair<int32_t, int32_t>>{
-                        {kDrawn, 3}, {kDrawn, 4}, {kDrawn, 5}, {kDrawn, 9}, {kDrawn, 10}, {kDrawn, 7}}));
+  EXPECT_EQ(gDrawn,
+            (std::vector<std::pair<int32_t, int32_t>>{
+                {kDrawn, 3}, {kDrawn, 4}, {kDrawn, 5}, {kDrawn, 9}, {kDrawn, 10}, {kDrawn, 7}}));
 
   const TTextList lines = group->GetObjectStrings(1);
   EXPECT_EQ(lines.count, 3);
@@ -128,8 +127,9 @@ TEST_F(PluginHost, Version10DrawsAllAtOnceInTheQuickViewAndOneByOneInTheDetailed
   group->CalculateObjects(0, rect_, window_);
   EXPECT_EQ(group->RunList.Runs(), (std::vector<TObjectRange>{{3, 5}, {9, 10}}));
   group->DrawObjects(kDevice, rect_);
-  EXPECT_EQ(gDrawn, (std::vector<std::pair<int32_t, int32_t>>{
-                        {kDrawnAll, 3}, {kDrawnAll, 4}, {kDrawnAll, 5}, {kDrawnAll, 9}, {kDrawnAll, 10}}));
+  EXPECT_EQ(gDrawn,
+            (std::vector<std::pair<int32_t, int32_t>>{
+                {kDrawnAll, 3}, {kDrawnAll, 4}, {kDrawnAll, 5}, {kDrawnAll, 9}, {kDrawnAll, 10}}));
   gDrawn.clear();
   group->CalculateObjects(1, rect_, window_);
   group->DrawObjects(kDevice, rect_);
@@ -175,15 +175,17 @@ TEST(PluginDiscovery, SortedFolderFirstThenSubfoldersAndNoLoops) {
   const fs::path root = fs::temp_directory_path() / ("velplugins-" + std::to_string(::getpid()));
   fs::create_directories(root / "a-sub" / "deeper");
   fs::create_directories(root / "b-sub");
-  for (const char* name : {"zeta.so", "alpha.so", "readme.txt"}) std::ofstream((root / name).string());
+  for (const char* name : {"zeta.so", "alpha.so", "readme.txt"})
+    std::ofstream((root / name).string());
   std::ofstream((root / "a-sub" / "one.so").string());
   std::ofstream((root / "a-sub" / "deeper" / "two.so").string());
   std::ofstream((root / "b-sub" / "three.so").string());
   fs::create_directory_symlink(root, root / "b-sub" / "loop");
   const std::vector<std::string> found = FindPluginLibraries(root.string());
   const std::vector<std::string> expected = {
-      (root / "alpha.so").string(), (root / "zeta.so").string(), (root / "a-sub" / "one.so").string(),
-      (root / "a-sub" / "deeper" / "two.so").string(), (root / "b-sub" / "three.so").string()};
+      (root / "alpha.so").string(), (root / "zeta.so").string(),
+      (root / "a-sub" / "one.so").string(), (root / "a-sub" / "deeper" / "two.so").string(),
+      (root / "b-sub" / "three.so").string()};
   EXPECT_EQ(found, expected);
   fs::remove_all(root);
   EXPECT_TRUE(FindPluginLibraries((root / "missing").string()).empty());

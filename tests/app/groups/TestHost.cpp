@@ -14,7 +14,7 @@ std::string& HostVersion() {
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) int32_t GetVelarionVersion(char* buffer,
-                                                                            int32_t size) {
+                                                                             int32_t size) {
   const std::string& version = HostVersion();
   if (version.empty() || buffer == nullptr || size < static_cast<int32_t>(version.size())) return 0;
   std::memcpy(buffer, version.data(), version.size());

@@ -106,5 +106,5 @@ TEST(AngleUtilsTest, RoundToIntSendsHalvesToTheEvenNeighbour) {
   EXPECT_EQ(RoundToInt(-2.6), -3);
 }
 
-} // namespace
-} // namespace velarion::sky
+}  // namespace
+}  // namespace velarion::sky

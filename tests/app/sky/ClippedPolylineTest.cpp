@@ -32,17 +32,24 @@ struct TCase {
 
 TEST(ClippedPolyline, PiecesInsideTheRectangle) {
   const TCase cases[] = {
-      {"inside: drawn as given, repeats kept", {{1, 1}, {1, 1}, {5, 5}}, {{1, 1}, {1, 1}, {5, 5}}, {3}},
+      {"inside: drawn as given, repeats kept",
+       {{1, 1}, {1, 1}, {5, 5}},
+       {{1, 1}, {1, 1}, {5, 5}},
+       {3}},
       {"outside: nothing", {{20, 20}, {30, 25}}, {}, {}},
       {"enters and leaves", {{-10, 5}, {5, 5}, {5, 20}}, {{0, 5}, {5, 5}, {5, 10}}, {3}},
       {"passes through", {{-5, 5}, {15, 5}}, {{0, 5}, {10, 5}}, {2}},
       {"clipped loses repeats", {{-5, 5}, {2, 5}, {2, 5}, {15, 5}}, {{0, 5}, {2, 5}, {10, 5}}, {3}},
-      {"leaves and comes back", {{2, 2}, {2, 20}, {8, 20}, {8, 2}},
-       {{2, 2}, {2, 10}, {8, 10}, {8, 2}}, {2, 2}},
+      {"leaves and comes back",
+       {{2, 2}, {2, 20}, {8, 20}, {8, 2}},
+       {{2, 2}, {2, 10}, {8, 10}, {8, 2}},
+       {2, 2}},
       {"touches a corner only", {{-5, 5}, {5, -5}}, {}, {}},
       // Crossings computed with 64-bit products: the diagonal through the corners.
-      {"huge coordinates", {{-1000000000, -1000000000}, {1000000000, 1000000000}},
-       {{0, 0}, {10, 10}}, {2}},
+      {"huge coordinates",
+       {{-1000000000, -1000000000}, {1000000000, 1000000000}},
+       {{0, 0}, {10, 10}},
+       {2}},
   };
   TPolylineClipper clipper;
   for (const TCase& c : cases) {

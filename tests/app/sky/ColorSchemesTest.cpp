@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 
 namespace {
 
@@ -20,11 +20,14 @@ class ColorSchemesFile : public testing::Test {
  protected:
   void SetUp() override {
     folder_ = (std::filesystem::temp_directory_path() / ("velcolors-" + std::to_string(::getpid())))
-                  .string() + "/";
+                  .string() +
+              "/";
     std::filesystem::create_directories(folder_);
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
-  void Write(const std::string& text) { ASSERT_TRUE(WriteFileAtomically(folder_ + "colors.dat", text)); }
+  void Write(const std::string& text) {
+    ASSERT_TRUE(WriteFileAtomically(folder_ + "colors.dat", text));
+  }
   static std::string Scheme(const char* marker, const char* name, int colours,
                             const char* lineEnd = "\r\n") {
     std::string text = std::string(marker) + name + lineEnd;
@@ -71,12 +74,13 @@ TEST_F(ColorSchemesFile, MalformedFilesReadAsTheyAlwaysDid) {
       {"only screen schemes: a default printer scheme, rewritten at exit",
        Scheme("SCRSCHEME:", "a", 14) + Scheme("SCRSCHEME:", "b", 14), 2, 1, true},
       {"an incomplete last scheme is dropped",
-       Scheme("SCRSCHEME:", "a", 14) + Scheme("PRNSCHEME:", "p", 14) + Scheme("SCRSCHEME:", "cut", 5),
+       Scheme("SCRSCHEME:", "a", 14) + Scheme("PRNSCHEME:", "p", 14) +
+           Scheme("SCRSCHEME:", "cut", 5),
        1, 1, false},
       {"garbage before a scheme is skipped ten bytes at a time",
        "0123456789" + Scheme("SCRSCHEME:", "a", 14) + Scheme("PRNSCHEME:", "p", 14), 1, 1, false},
-      {"LF line ends", Scheme("SCRSCHEME:", "a", 14, "\n") + Scheme("PRNSCHEME:", "p", 14, "\n"), 1, 1,
-       false},
+      {"LF line ends", Scheme("SCRSCHEME:", "a", 14, "\n") + Scheme("PRNSCHEME:", "p", 14, "\n"), 1,
+       1, false},
       {"empty file", "", 1, 1, true},
   };
   for (const TCase& c : cases) {

@@ -26,7 +26,8 @@ TEST(HorizontalCoordinates, AgreeWithErfaFromNorthAndFromSouth) {
     const double ra = 360.0 * u(rng);
     const double dec = -89.0 + 178.0 * u(rng);
     double az = 0.0, el = 0.0;
-    eraHd2ae((15.0 * view.localSiderealTime - ra) * kDeg, dec * kDeg, view.latitude * kDeg, &az, &el);
+    eraHd2ae((15.0 * view.localSiderealTime - ra) * kDeg, dec * kDeg, view.latitude * kDeg, &az,
+             &el);
     for (bool fromSouth : {false, true}) {
       view.azimuthFromSouth = fromSouth;
       const THorizontal h = HorizontalCoordinates(ra, dec, view.mjd, view);

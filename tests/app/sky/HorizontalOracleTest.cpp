@@ -69,9 +69,7 @@ struct TOracleView {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const TOracleView& value, std::ostream* out) {
-  *out << value.name;
-}
+void PrintTo(const TOracleView& value, std::ostream* out) { *out << value.name; }
 
 class HorizontalOracleTest : public ::testing::TestWithParam<TOracleView> {};
 
@@ -119,5 +117,5 @@ INSTANTIATE_TEST_SUITE_P(Views, HorizontalOracleTest,
                                            TOracleView{"StereographicWidePixels", true, 1.25}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-} // namespace
-} // namespace velarion::sky::test
+}  // namespace
+}  // namespace velarion::sky::test

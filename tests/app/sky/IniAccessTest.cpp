@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 
 namespace {
 
@@ -15,7 +15,8 @@ using namespace velarion::sky;
 class IniAccess : public testing::Test {
  protected:
   void SetUp() override {
-    path_ = (std::filesystem::temp_directory_path() / ("velarion-" + std::to_string(::getpid()) + ".ini"))
+    path_ = (std::filesystem::temp_directory_path() /
+             ("velarion-" + std::to_string(::getpid()) + ".ini"))
                 .string();
     SetSettingsFile(path_);
   }

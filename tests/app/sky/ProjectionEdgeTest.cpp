@@ -162,7 +162,7 @@ TEST(ProjectionEdgeTest, RotationTurnsAndMirrorFlipsAboutTheZenith) {
 
 // At R = 10^6 one pixel is 0.2 arcsecond, so a year of precession moves a star far.
 class EpochTest : public ::testing::Test {
-protected:
+ protected:
   static constexpr double kRa = 84.0;
   static constexpr double kDec = 40.0;
 
@@ -236,7 +236,7 @@ TEST_F(EpochTest, NewViewKeepsTheCurrentFrame) {
 // innocent-looking starting value such as 0.
 TEST(ProjectionStartTest, FirstViewBuildsEveryMatrix) {
   TProjectionSetup setup = View(1000000, 0.0, 0.0);
-  setup.mjdUt = 3.0; // 1858, 141 years of precession from J2000.0
+  setup.mjdUt = 3.0;  // 1858, 141 years of precession from J2000.0
   auto fresh = Projected(setup, kEpochMeanOfEpoch);
   auto warmed = std::make_unique<TProjection>();
   TProjectionSetup other = View(1000000, 45.0, 6.0);
@@ -301,5 +301,5 @@ TEST(ProjectionStartTest, ExtremeAtmosphereStillAnswers) {
   }
 }
 
-} // namespace
-} // namespace velarion::sky::test
+}  // namespace
+}  // namespace velarion::sky::test

@@ -10,7 +10,7 @@ namespace velarion::sky::test {
 namespace {
 
 class ProjectionExportsTest : public ::testing::Test {
-protected:
+ protected:
   ProjectionExportsTest() {
     InitProjectionTables();
     setup_ = View(500, 45.0, 2.0);
@@ -49,7 +49,7 @@ TEST_F(ProjectionExportsTest, ExportsAnswerLikeTheProjection) {
 TEST_F(ProjectionExportsTest, FalseLeavesOutputsUntouched) {
   int32_t x = -123;
   int32_t y = -456;
-  EXPECT_FALSE(RaDecToXY(30.0, -80.0, &x, &y)); // below the horizon at latitude 45
+  EXPECT_FALSE(RaDecToXY(30.0, -80.0, &x, &y));  // below the horizon at latitude 45
   EXPECT_FALSE(QuickRaDecToXY(1800, -4800, &x, &y));
   EXPECT_FALSE(QuickRaDecToXY(1800, 6000, &x, &y));
   EXPECT_EQ(x, -123);
@@ -85,5 +85,5 @@ TEST_F(ProjectionExportsTest, NothingAnswersWithoutTheState) {
   EXPECT_EQ(GetVisibleRaDecRange({0, 0, 100, 100}, 640, 480, 500, 1.0).raMinDeg, 1.0e9);
 }
 
-} // namespace
-} // namespace velarion::sky::test
+}  // namespace
+}  // namespace velarion::sky::test

@@ -85,13 +85,14 @@ TEST(QuickExactness, MatchesTheIntegerDefinitionEverywhere) {
       for (int i = 0; i < 200000; ++i) {
         // Every RA step and both poles turn up; the rest at random.
         const int32_t a = i < 21600 ? i : ra(rng);
-        const int32_t d = i < 21600 ? (i % 3 == 0 ? 5400 : (i % 3 == 1 ? -5400 : dec(rng))) : dec(rng);
+        const int32_t d =
+            i < 21600 ? (i % 3 == 0 ? 5400 : (i % 3 == 1 ? -5400 : dec(rng))) : dec(rng);
         const auto expected = reference.Convert(state, setup.centreX, setup.centreY, a, d);
         const auto actual = projection.QuickRaDecToXY(a, d);
         ASSERT_EQ(actual.has_value(), expected.has_value()) << a << " " << d;
         if (expected) {
-          ASSERT_EQ(*actual, *expected) << a << " " << d << " stereo " << stereographic
-                                        << " refraction " << refraction;
+          ASSERT_EQ(*actual, *expected)
+              << a << " " << d << " stereo " << stereographic << " refraction " << refraction;
         }
       }
     }

@@ -16,9 +16,7 @@
 namespace velarion::sky::test {
 namespace {
 
-int32_t ToArcmin(double degrees) {
-  return static_cast<int32_t>(std::lround(degrees * 60.0));
-}
+int32_t ToArcmin(double degrees) { return static_cast<int32_t>(std::lround(degrees * 60.0)); }
 
 struct TQuickView {
   const char* name;
@@ -32,12 +30,10 @@ struct TQuickView {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const TQuickView& value, std::ostream* out) {
-  *out << value.name;
-}
+void PrintTo(const TQuickView& value, std::ostream* out) { *out << value.name; }
 
 class QuickAgreementTest : public ::testing::TestWithParam<TQuickView> {
-protected:
+ protected:
   TProjectionSetup Setup() const {
     const TQuickView& v = GetParam();
     TProjectionSetup setup = View(500, v.latitude, v.sidereal);
@@ -68,7 +64,7 @@ TEST_P(QuickAgreementTest, QuickStaysWithinTwoPixelsOfExactAlmostEverywhere) {
         HorizontalOf(d.raDeg, d.decDeg, setup.latitudeDeg, setup.siderealHours).altitudeDeg;
     const double horizon = setup.refraction ? -0.58 : 0.0;
     if (std::fabs(altitude - horizon) < 0.3) {
-      continue; // within the depth resolution of the quick tables
+      continue;  // within the depth resolution of the quick tables
     }
     ASSERT_EQ(exact.has_value(), altitude > horizon) << d.raDeg << " " << d.decDeg;
     ASSERT_EQ(quick.has_value(), exact.has_value()) << d.raDeg << " " << d.decDeg;
@@ -94,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 class QuickInputTest : public ::testing::Test {
-protected:
+ protected:
   QuickInputTest() {
     setup_ = View(500, 45.0, 2.0);
     setup_.quick = true;
@@ -142,7 +138,7 @@ TEST_F(QuickInputTest, EastPointOnTheEquatorIsExactlyOnTheHorizon) {
   projection_->SetEpoch(0.0, kEpochTrueOfDate);
   EXPECT_EQ(projection_->QuickRaDecToXY(5400, 0), (TPixel{640 - 500, 480}));
   EXPECT_EQ(projection_->QuickRaDecToXY(0, 5400), (TPixel{640, 480 - 500}));
-  EXPECT_FALSE(projection_->QuickRaDecToXY(5430, 0).has_value()); // 0.5 deg below
+  EXPECT_FALSE(projection_->QuickRaDecToXY(5430, 0).has_value());  // 0.5 deg below
 }
 
 // Turning quick mode on at an unchanged radius must rebuild every integer table.
@@ -187,5 +183,5 @@ TEST(QuickSwitchTest, QuickMatrixFollowsWhenTheFrameIsHorizontal) {
   EXPECT_LE(Distance(*quick, exact->x, exact->y), 2.0);
 }
 
-} // namespace
-} // namespace velarion::sky::test
+}  // namespace
+}  // namespace velarion::sky::test

@@ -93,5 +93,5 @@ TEST(RefractionTableTest, ChangedConditionsAreNoticed) {
   EXPECT_FALSE(table.IsFor(kPressure, kTemperature - 1.0));
 }
 
-} // namespace
-} // namespace velarion::sky::test
+}  // namespace
+}  // namespace velarion::sky::test

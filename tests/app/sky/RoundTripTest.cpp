@@ -21,12 +21,10 @@ struct TRoundTripView {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const TRoundTripView& value, std::ostream* out) {
-  *out << value.name;
-}
+void PrintTo(const TRoundTripView& value, std::ostream* out) { *out << value.name; }
 
 class RoundTripTest : public ::testing::TestWithParam<TRoundTripView> {
-protected:
+ protected:
   std::unique_ptr<TProjection> Make(int32_t radius, double rotation, bool mirror,
                                     double yScale) const {
     TProjectionSetup setup = View(radius, 47.3, 19.6);
@@ -51,7 +49,7 @@ TEST_P(RoundTripTest, DirectionComesBackFromItsPixel) {
   for (const TRaDec& d : RandomDirections(3000, 99)) {
     const double altitude = HorizontalOf(d.raDeg, d.decDeg, 47.3, 19.6).altitudeDeg;
     if (altitude < 3.0) {
-      continue; // where the orthographic rim squeezes altitude into few pixels
+      continue;  // where the orthographic rim squeezes altitude into few pixels
     }
     const auto pixel = projection->RaDecToXY(d.raDeg, d.decDeg);
     ASSERT_TRUE(pixel.has_value()) << d.raDeg << " " << d.decDeg;
@@ -92,5 +90,5 @@ INSTANTIATE_TEST_SUITE_P(Views, RoundTripTest,
                                            TRoundTripView{"StereographicRefracted", true, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-} // namespace
-} // namespace velarion::sky::test
+}  // namespace
+}  // namespace velarion::sky::test

@@ -40,8 +40,8 @@ TEST_F(Exports, AdditionalParamNeedsKind0AndTwentyFourBytes) {
   EXPECT_FALSE(GetAdditionalParam(0, nullptr, 24));
   EXPECT_EQ(buffer, std::vector<std::byte>(24, std::byte{0x77}));
   ASSERT_TRUE(GetAdditionalParam(0, buffer.data(), 24));
-  const unsigned char expected[24] = {1, 0, 1, 1, 60, 0, 0, 0, 120, 0, 0, 0,
-                                      0x08, 0x07, 0, 0, 0x2C, 0x01, 0, 0, 0, 1, 1, 0};
+  const unsigned char expected[24] = {1,    0,    1, 1, 60,   0,    0, 0, 120, 0, 0, 0,
+                                      0x08, 0x07, 0, 0, 0x2C, 0x01, 0, 0, 0,   1, 1, 0};
   EXPECT_EQ(std::memcmp(buffer.data(), expected, 24), 0);
 }
 

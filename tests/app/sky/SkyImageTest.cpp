@@ -164,7 +164,8 @@ class SkyImageWithGroups : public SkyImage {
 };
 
 TEST_F(SkyImageWithGroups, GroupsAreCalculatedOnlyWhenTheViewChanged) {
-  TDotGroup& dots = AddShown<TDotGroup>(list, "DOTS", std::vector<velplatform::TPoint>{{50, 50}}, 0xFFFFFF);
+  TDotGroup& dots =
+      AddShown<TDotGroup>(list, "DOTS", std::vector<velplatform::TPoint>{{50, 50}}, 0xFFFFFF);
   image.PaintSky(*device, true);
   EXPECT_EQ(dots.calculations, 1);
   image.PaintSky(*device, true);
@@ -247,7 +248,8 @@ TEST_F(SkyImageWithGroups, TheViewRecordCarriesTheLayoutAndTheScheme) {
   scheme->SetColor(kHorizon, 0xABCDEF);
   image.SetColorSchemes(scheme, nullptr);
   image.PaintSky(*device, false);
-  const velarion::kit::TViewParameters v = velarion::kit::ReadRefreshParam(image.RefreshParamRecord());
+  const velarion::kit::TViewParameters v =
+      velarion::kit::ReadRefreshParam(image.RefreshParamRecord());
   EXPECT_EQ(v.radius, image.Radius());
   EXPECT_EQ(v.colours[kHorizon], 0xABCDEFu);
   EXPECT_EQ(v.fontHeight, image.FontHeight());

@@ -28,7 +28,11 @@ class OutputDevice : public testing::Test {
 };
 
 TEST_F(OutputDevice, MeasuringDrawsNothingAndGivesTheDrawnWidth) {
-  const std::string text = "a\x03" "b\x04" "c\x02" "d";
+  const std::string text =
+      "a\x03"
+      "b\x04"
+      "c\x02"
+      "d";
   const int32_t measured = output.DrawString(text, 10, 40, false);
   EXPECT_TRUE(device.Log().empty());
   EXPECT_EQ(output.DrawString(text, 10, 40, true), measured);
@@ -39,7 +43,11 @@ TEST_F(OutputDevice, MeasuringDrawsNothingAndGivesTheDrawnWidth) {
 }
 
 TEST_F(OutputDevice, RunsSitOnOneLineAndSuperscriptsRise) {
-  output.DrawString("a\x03" "b\x04" "c", 10, 40, true);
+  output.DrawString(
+      "a\x03"
+      "b\x04"
+      "c",
+      10, 40, true);
   // Line 40 + 12 div 2 = 46; a 12-pixel run at 46 - 6 - 1, the 9-pixel superscript raised
   // by 12 x 18 div 50 = 4 to 46 - 4 - 4.
   EXPECT_TRUE(Logged("text 10,39 'a' Arial 12"));
@@ -48,7 +56,15 @@ TEST_F(OutputDevice, RunsSitOnOneLineAndSuperscriptsRise) {
 }
 
 TEST_F(OutputDevice, FontsAndStylesSwitchByCode) {
-  output.DrawString("\x02" "a\x01" "b\x05" "c\x06\x0A" "d\x0B\x07" "e\x08" "f", 0, 20, true);
+  output.DrawString(
+      "\x02"
+      "a\x01"
+      "b\x05"
+      "c\x06\x0A"
+      "d\x0B\x07"
+      "e\x08"
+      "f",
+      0, 20, true);
   EXPECT_TRUE(Logged("text 0,19 'a' Symbol 12"));
   EXPECT_TRUE(Logged("text 7,19 'b' Arial 12"));
   EXPECT_TRUE(Logged("text 14,19 'c' Arial 12 italic"));
@@ -62,7 +78,10 @@ TEST_F(OutputDevice, SymbolRunsInImageModeTakeTheTextColour) {
   output.SetSymbolImages(&images);
   device.SetTextColor(0x00FF00);
   device.ClearLog();
-  output.DrawString("\x09" "S", 5, 20, true);
+  output.DrawString(
+      "\x09"
+      "S",
+      5, 20, true);
   ASSERT_EQ(device.Log().size(), 1u);
   EXPECT_EQ(device.Log()[0].rfind("image 5,19", 0), 0u) << device.Log()[0];
   EXPECT_NE(device.Log()[0].find(" 65280 transparent"), std::string::npos) << device.Log()[0];
@@ -132,7 +151,7 @@ TEST(OutputDeviceBinding, BetweenPassesTextIsMeasuredAndNothingReachesTheLastCan
   output.DrawSymbol(30, 0, 0, 1);
   output.SetDrawColor(1, 2);
   EXPECT_TRUE(canvas.Log().empty());
-  EXPECT_TRUE(measuring.Log().empty()); // measured, never drawn on
+  EXPECT_TRUE(measuring.Log().empty());  // measured, never drawn on
   EXPECT_EQ(output.BitDepth(), 32);
 }
 

@@ -14,12 +14,8 @@
 namespace velarion::sky::test {
 
 inline constexpr double kPi = std::numbers::pi;
-inline double Rad(double degrees) {
-  return degrees * kPi / 180.0;
-}
-inline double Deg(double radians) {
-  return radians * 180.0 / kPi;
-}
+inline double Rad(double degrees) { return degrees * kPi / 180.0; }
+inline double Deg(double radians) { return radians * 180.0 / kPi; }
 
 inline TProjectionSetup View(int32_t radius, double latitudeDeg, double siderealHours) {
   TProjectionSetup setup;
@@ -34,7 +30,7 @@ inline TProjectionSetup View(int32_t radius, double latitudeDeg, double sidereal
 
 struct THorizontal {
   double altitudeDeg;
-  double azimuthDeg; // from north through east
+  double azimuthDeg;  // from north through east
 };
 
 // Altitude and azimuth of an equatorial direction of date for latitude and sidereal time.
@@ -92,10 +88,8 @@ inline std::vector<TRaDec> RandomDirections(std::size_t count, uint32_t seed) {
   return directions;
 }
 
-inline double Distance(const TPixel& p, double x, double y) {
-  return std::hypot(p.x - x, p.y - y);
-}
+inline double Distance(const TPixel& p, double x, double y) { return std::hypot(p.x - x, p.y - y); }
 
-} // namespace velarion::sky::test
+}  // namespace velarion::sky::test
 
 #endif

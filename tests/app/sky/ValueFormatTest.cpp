@@ -32,13 +32,13 @@ TEST(FormatAngle, CasesOfTheDisplay) {
       {H, S, 1, false, 5.5, ru, "5ч 30м 0.0с"},
       {D, S, 0, true, -12.3456, ru, "-12° 20' 44\""},
       {D, M, 1, false, 0.5, ru, "0° 30.0'"},
-      {H, M, 0, false, 23.99999, en, "0h 0m"},           // the rounded 24 wraps to 0
+      {H, M, 0, false, 23.99999, en, "0h 0m"},  // the rounded 24 wraps to 0
       {H, S, 2, false, 23.999999999, en, "0h 0m 0.00s"},
-      {D, S, 0, true, 0.0, en, "0° 0' 0\""},              // no sign at zero
+      {D, S, 0, true, 0.0, en, "0° 0' 0\""},  // no sign at zero
       {D, M, 0, true, 45.25, en, "+45° 15'"},
       {H, S, 3, false, 7.0406 / 3600.0, en, "0h 0m 7.041s"},
-      {D, S, 4, false, 359.5, en, "359° 30' 0.0000\""},   // needs 64-bit intermediates
-      {D, S, 9, false, 1.5, en, "1° 30' 0.0000\""},       // decimals clamped to 4
+      {D, S, 4, false, 359.5, en, "359° 30' 0.0000\""},  // needs 64-bit intermediates
+      {D, S, 9, false, 1.5, en, "1° 30' 0.0000\""},      // decimals clamped to 4
       {D, M, -2, false, 1.5, en, "1° 30'"},
   };
   for (const TCase& c : cases) {
@@ -58,8 +58,8 @@ TEST(FormatDate, ErasAndTimes) {
   };
   const auto ru = TLanguage::kRussian;
   const TCase cases[] = {
-      {false, MJD(15, 3, -43, 0.0), ru, "15 мар 44 до н.э."}, // the Ides of March, 44 BC
-      {false, MJD(1, 1, 0, 6.0), ru, "1 янв 1 до н.э."},      // astronomical year 0
+      {false, MJD(15, 3, -43, 0.0), ru, "15 мар 44 до н.э."},  // the Ides of March, 44 BC
+      {false, MJD(1, 1, 0, 6.0), ru, "1 янв 1 до н.э."},       // astronomical year 0
       {false, MJD(31, 12, 1, 23.0), ru, "31 дек 1 н.э."},
       {true, MJD(10, 12, 2026, 12.0), ru, "10 дек 2026 н.э. 12ч 0м 0с"},
       {true, MJD(10, 12, 2026, 12.0), TLanguage::kEnglish, "10 Dec 2026 AD 12h 0m 0s"},
@@ -79,8 +79,8 @@ TEST(RoundTo, AddsTheOffsetWithTheSignOfTheValue) {
     int n;
     double expected;
   };
-  const TCase cases[] = {{2.345, 2, 2.35},   {-2.345, 2, -2.35}, {2.344, 2, 2.34},
-                         {0.4444, 0, 0.0},   {0.4445, 0, 1.0},   {-0.4445, 0, -1.0},
+  const TCase cases[] = {{2.345, 2, 2.35},    {-2.345, 2, -2.35}, {2.344, 2, 2.34},
+                         {0.4444, 0, 0.0},    {0.4445, 0, 1.0},   {-0.4445, 0, -1.0},
                          {123.456, 1, 123.5}, {7.0, 3, 7.0}};
   for (const TCase& c : cases) {
     EXPECT_DOUBLE_EQ(RoundTo(c.x, c.n), c.expected) << c.x << " " << c.n;

@@ -71,12 +71,10 @@ struct TRangeCase {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const TRangeCase& value, std::ostream* out) {
-  *out << value.name;
-}
+void PrintTo(const TRangeCase& value, std::ostream* out) { *out << value.name; }
 
 class VisibleRangeTest : public ::testing::TestWithParam<TRangeCase> {
-protected:
+ protected:
   VisibleRangeTest() {
     const TRangeCase& c = GetParam();
     setup_ = View(kRadius, c.latitude, c.sidereal);
@@ -148,7 +146,7 @@ TEST(VisibleRangeHorizonTest, RectanglePastTheHorizonIsClippedToIt) {
   auto projection = std::make_unique<TProjection>();
   projection->SetProjection(setup);
   projection->SetEpoch(0.0, kEpochTrueOfDate);
-  const TPixelRect rect{440, -100, 840, 330}; // the pole is at (640, 298)
+  const TPixelRect rect{440, -100, 840, 330};  // the pole is at (640, 298)
   const TRaDecRange range = projection->GetVisibleRaDecRange(rect, 640, 480, kRadius, 1.0);
   const TRaDecRange outline = OutlineRange(rect, setup, false);
   EXPECT_EQ(range.raMinDeg, 0.0);
@@ -157,5 +155,5 @@ TEST(VisibleRangeHorizonTest, RectanglePastTheHorizonIsClippedToIt) {
   EXPECT_NEAR(range.decMinDeg, outline.decMinDeg, 0.05);
 }
 
-} // namespace
-} // namespace velarion::sky::test
+}  // namespace
+}  // namespace velarion::sky::test

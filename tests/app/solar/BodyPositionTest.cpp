@@ -33,21 +33,22 @@ TEST(BodyPosition, SunAndMoonAgreeWithDe405) {
     const TBodyPosition astrometric = ComputeBodyPosition(body, true, true, t);
     ASSERT_TRUE(apparent.highPrecision);
     TWorst& w = worst[body];
-    w.apparent = std::max(w.apparent, SeparationArcsec(apparent.raDeg, apparent.decDeg,
-                                                       table.Number(row, "ra_app"),
-                                                       table.Number(row, "dec_app")));
+    w.apparent = std::max(
+        w.apparent, SeparationArcsec(apparent.raDeg, apparent.decDeg, table.Number(row, "ra_app"),
+                                     table.Number(row, "dec_app")));
     w.astrometric = std::max(w.astrometric, SeparationArcsec(astrometric.raDeg, astrometric.decDeg,
                                                              table.Number(row, "ra_astr"),
                                                              table.Number(row, "dec_astr")));
     const double mjdUt = table.Number(row, "mjd_ut1");
     const double lon = table.Number(row, "lon_deg");
-    const double km = body == kSun ? apparent.distance * kKmPerAu : apparent.distance * kKmPerEarthRadius;
+    const double km =
+        body == kSun ? apparent.distance * kKmPerAu : apparent.distance * kKmPerEarthRadius;
     double topoRa = 0.0, topoDec = 0.0;
     Parallax(LMST(mjdUt, -lon), apparent.raDeg, apparent.decDeg, km, table.Number(row, "lat_deg"),
              &topoRa, &topoDec);
-    w.topocentric = std::max(w.topocentric, SeparationArcsec(topoRa, topoDec,
-                                                             table.Number(row, "ra_topo"),
-                                                             table.Number(row, "dec_topo")));
+    w.topocentric =
+        std::max(w.topocentric, SeparationArcsec(topoRa, topoDec, table.Number(row, "ra_topo"),
+                                                 table.Number(row, "dec_topo")));
     if (body == kSun) {
       EXPECT_NEAR(apparent.distance, distance, 1e-6) << row;
     } else {
@@ -77,19 +78,26 @@ struct TWindowCase {
 
 TEST(BodyPosition, PrecisionWindowsIncludeTheirBounds) {
   const TWindowCase cases[] = {
-      {kSun, true, -33.5, true},        {kSun, true, -33.5000001, false},
-      {kSun, true, 10.0, true},         {kSun, true, 10.0000001, false},
-      {kMars, true, -33.5, true},       {kMars, true, -40.0, false},
-      {kEarth, true, -34.0, false},     {kMoon, true, -50.0, true},
-      {kMoon, true, -50.0000001, false}, {kJupiter, true, -40.0, true},
-      {kNeptune, true, 10.5, false},    {kPluto, false, 0.0, true},
-      {kPluto, true, 10.5, true},       {kPluto, false, -80.0, true},
-      {kSun, false, 0.0, false},        {kMoon, false, 0.0, false},
+      {kSun, true, -33.5, true},
+      {kSun, true, -33.5000001, false},
+      {kSun, true, 10.0, true},
+      {kSun, true, 10.0000001, false},
+      {kMars, true, -33.5, true},
+      {kMars, true, -40.0, false},
+      {kEarth, true, -34.0, false},
+      {kMoon, true, -50.0, true},
+      {kMoon, true, -50.0000001, false},
+      {kJupiter, true, -40.0, true},
+      {kNeptune, true, 10.5, false},
+      {kPluto, false, 0.0, true},
+      {kPluto, true, 10.5, true},
+      {kPluto, false, -80.0, true},
+      {kSun, false, 0.0, false},
+      {kMoon, false, 0.0, false},
       {11, true, 0.0, false},
   };
   for (const TWindowCase& c : cases) {
-    EXPECT_EQ(UsesHighPrecision(c.body, c.requested, c.t), c.expected)
-        << int(c.body) << " " << c.t;
+    EXPECT_EQ(UsesHighPrecision(c.body, c.requested, c.t), c.expected) << int(c.body) << " " << c.t;
   }
 }
 
@@ -128,8 +136,9 @@ TEST(BodyPosition, TheCacheIsKeyedOnTheEffectivePrecisionAndTheAberration) {
   EXPECT_NE(precise.raDeg, rough.raDeg);
   const TBodyPosition astrometric = ComputeBodyPosition(kSun, true, true, t);
   // Annual aberration moves the Sun by about 20.5 arcseconds.
-  EXPECT_NEAR(SeparationArcsec(precise.raDeg, precise.decDeg, astrometric.raDeg, astrometric.decDeg),
-              20.5, 0.5);
+  EXPECT_NEAR(
+      SeparationArcsec(precise.raDeg, precise.decDeg, astrometric.raDeg, astrometric.decDeg), 20.5,
+      0.5);
   EXPECT_EQ(ComputeBodyPosition(kSun, false, false, t).raDeg, rough.raDeg);
 }
 
@@ -147,7 +156,8 @@ TEST(BodyPosition, TheMoonHasNoHeliocentricPlaceAndTheEarthNoGeocentricOne) {
     EXPECT_EQ(earth.distance, 0.0);
     EXPECT_NEAR(earth.helioDistanceAu, 1.0, 0.02);
     // The Earth seen from the Sun lies opposite the Sun seen from the Earth.
-    EXPECT_NEAR(std::remainder(earth.helioLongitudeDeg - sun.longitudeDeg - 180.0, 360.0), 0.0, 0.01);
+    EXPECT_NEAR(std::remainder(earth.helioLongitudeDeg - sun.longitudeDeg - 180.0, 360.0), 0.0,
+                0.01);
   }
 }
 

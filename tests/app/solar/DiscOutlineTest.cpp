@@ -108,7 +108,7 @@ TEST_F(DiscOutline, CountsOfFullNewAndPartialDiscs) {
     double radius;
     int32_t horizon;
     double cosPhase;
-  } cases[] = {{0.5, 1000, 1.0}, {0.5, 1000, 0.9962}, {0.5, 1000, -0.9962}, {0.5, 1000, 0.3},
+  } cases[] = {{0.5, 1000, 1.0},    {0.5, 1000, 0.9962},  {0.5, 1000, -0.9962}, {0.5, 1000, 0.3},
                {0.25, 100000, 1.0}, {0.25, 100000, -0.5}, {1.0, 20000, 0.0}};
   for (const auto& c : cases) {
     Map(c.horizon);
@@ -185,8 +185,8 @@ TEST_F(DiscOutline, BelowOnePixelOrBelowTheHorizonThereIsNoOutline) {
 
 TEST(DrawnDisc, SmallDiscsGrowToTheLargestStarSymbol) {
   // 16' on a 500-pixel horizon is 2 pixels: the 9-pixel symbol wins, 9/2 + 1 = 5 pixels.
-  EXPECT_NEAR(DrawnRadiusDeg(16.0, 30.0, 500, 9, false), std::asin(5.0 / 500) * 180 / std::numbers::pi,
-              1e-12);
+  EXPECT_NEAR(DrawnRadiusDeg(16.0, 30.0, 500, 9, false),
+              std::asin(5.0 / 500) * 180 / std::numbers::pi, 1e-12);
   EXPECT_NEAR(DrawnRadiusDeg(16.0, 30.0, 500, 9, true),
               std::asin(5.0 / 500) * 180 / std::numbers::pi * 1.5, 1e-12);
   EXPECT_DOUBLE_EQ(DrawnRadiusDeg(16.0, 30.0, 50000, 9, true), 16.0 / 60.0);
@@ -194,12 +194,12 @@ TEST(DrawnDisc, SmallDiscsGrowToTheLargestStarSymbol) {
 
 TEST(DrawnDisc, ADiscOnTheHorizonIsDrawnDownToTheRefractionAllowance) {
   EXPECT_TRUE(AboveDrawingHorizon(-0.2, 16.0));
-  EXPECT_TRUE(AboveDrawingHorizon(-0.96, 16.0));   // threshold -16/61 - 0.7 = -0.9623
+  EXPECT_TRUE(AboveDrawingHorizon(-0.96, 16.0));  // threshold -16/61 - 0.7 = -0.9623
   EXPECT_FALSE(AboveDrawingHorizon(-0.963, 16.0));
 }
 
 TEST(ConvexClip, KeepsThePartOfAConcavePolygonInsideTheClip) {
-  const std::vector<TPoint> u = {{0, 0}, {30, 0}, {30, 30}, {20, 30},
+  const std::vector<TPoint> u = {{0, 0},   {30, 0},  {30, 30}, {20, 30},
                                  {20, 10}, {10, 10}, {10, 30}, {0, 30}};
   std::vector<TPoint> square = {{5, 5}, {25, 5}, {25, 25}, {5, 25}};
   EXPECT_DOUBLE_EQ(Area(IntersectWithConvex(u, square)), 250.0);

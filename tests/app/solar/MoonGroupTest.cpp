@@ -83,12 +83,14 @@ TEST_F(MoonGroup, RecordFieldsAgreeWithDe405AtTheirOffsets) {
     ASSERT_EQ(moon->GetObjectData(1, record), 73);
     const velplatform::TConstBytes r(record);
     EXPECT_EQ(velplatform::GetField<uint8_t>(r, 0), 1);
-    EXPECT_LT(SeparationArcsec(velplatform::GetField<double>(r, 33), velplatform::GetField<double>(r, 41),
-                               table.Number(row, "ra_astr"), table.Number(row, "dec_astr")),
-              1.0);
-    EXPECT_LT(SeparationArcsec(velplatform::GetField<double>(r, 49), velplatform::GetField<double>(r, 57),
-                               table.Number(row, "ra_topo"), table.Number(row, "dec_topo")),
-              21.5);
+    EXPECT_LT(
+        SeparationArcsec(velplatform::GetField<double>(r, 33), velplatform::GetField<double>(r, 41),
+                         table.Number(row, "ra_astr"), table.Number(row, "dec_astr")),
+        1.0);
+    EXPECT_LT(
+        SeparationArcsec(velplatform::GetField<double>(r, 49), velplatform::GetField<double>(r, 57),
+                         table.Number(row, "ra_topo"), table.Number(row, "dec_topo")),
+        21.5);
     const double geocentric = table.Number(row, "distance") / 6378.137;
     const double topocentric = velplatform::GetField<double>(r, 25);
     const double altitude = velplatform::GetField<double>(r, 1);
@@ -154,11 +156,11 @@ TEST(MoonPlace, TheCuspLineStandsAcrossTheDirectionOfTheSun) {
   const struct {
     double ra, dec, sunRa, sunDec, limb;
   } cases[] = {
-      {0.0, 0.0, 90.0, 0.0, 180.0},    // Sun due east
-      {0.0, 0.0, 270.0, 0.0, 0.0},     // Sun due west
-      {10.0, 0.0, 10.0, 30.0, 90.0},   // Sun due north
-      {10.0, 0.0, 10.0, -30.0, 270.0}, // Sun due south
-      {350.0, 0.0, 20.0, 0.0, 180.0},  // across RA 0, east
+      {0.0, 0.0, 90.0, 0.0, 180.0},     // Sun due east
+      {0.0, 0.0, 270.0, 0.0, 0.0},      // Sun due west
+      {10.0, 0.0, 10.0, 30.0, 90.0},    // Sun due north
+      {10.0, 0.0, 10.0, -30.0, 270.0},  // Sun due south
+      {350.0, 0.0, 20.0, 0.0, 180.0},   // across RA 0, east
   };
   for (const auto& c : cases) {
     const TLimb limb = BrightLimb(c.ra, c.dec, c.sunRa, c.sunDec);
@@ -178,8 +180,10 @@ TEST_F(MoonGroup, TheTotalEclipseOf2022NovemberIsFlaggedAndShaded) {
   EXPECT_GT(place.umbraArcmin / 60.0, 0.6);
   EXPECT_LT(place.umbraArcmin / 60.0, 0.8);
   EXPECT_NEAR(place.penumbraArcmin - place.umbraArcmin, 2.0 * 16.2 * 1.02, 0.3);
-  EXPECT_LT(SeparationArcsec(place.topoRaDeg, place.topoDecDeg, place.shadowRaDeg, place.shadowDecDeg) / 60.0,
-            place.umbraArcmin - place.semiDiameterArcmin);
+  EXPECT_LT(
+      SeparationArcsec(place.topoRaDeg, place.topoDecDeg, place.shadowRaDeg, place.shadowDecDeg) /
+          60.0,
+      place.umbraArcmin - place.semiDiameterArcmin);
   EXPECT_GT(place.cosPhase, 0.996195);
 
   int reported = 0;
@@ -194,8 +198,10 @@ TEST_F(MoonGroup, TheTotalEclipseOf2022NovemberIsFlaggedAndShaded) {
     if (line.rfind("pen ", 0) == 0) pen = line;
     if (line.rfind("polygon ", 0) == 0) polygonsAfterPen.push_back(pen);
   }
-  const std::string lit = "pen " + std::to_string(moon->View.colours[kSolarSystemColour]) + " 1 solid";
-  const std::string unlit = "pen " + std::to_string(moon->View.colours[kUnlitPartColour]) + " 1 solid";
+  const std::string lit =
+      "pen " + std::to_string(moon->View.colours[kSolarSystemColour]) + " 1 solid";
+  const std::string unlit =
+      "pen " + std::to_string(moon->View.colours[kUnlitPartColour]) + " 1 solid";
   EXPECT_EQ(polygonsAfterPen, (std::vector<std::string>{lit, "pen 255 1 solid", unlit}));
 }
 
@@ -221,8 +227,10 @@ TEST_F(MoonGroup, APartialPhaseDrawsTheLargerPartLast) {
     for (const std::string& line : device.Log()) {
       if (line.rfind("pen ", 0) == 0) pens.push_back(line);
     }
-    const std::string lit = "pen " + std::to_string(moon->View.colours[kSolarSystemColour]) + " 1 solid";
-    const std::string unlit = "pen " + std::to_string(moon->View.colours[kUnlitPartColour]) + " 1 solid";
+    const std::string lit =
+        "pen " + std::to_string(moon->View.colours[kSolarSystemColour]) + " 1 solid";
+    const std::string unlit =
+        "pen " + std::to_string(moon->View.colours[kUnlitPartColour]) + " 1 solid";
     ASSERT_GE(pens.size(), 2u);
     EXPECT_EQ(pens[0], place.cosPhase >= 0.0 ? unlit : lit) << row;
     EXPECT_EQ(pens[1], place.cosPhase >= 0.0 ? lit : unlit) << row;

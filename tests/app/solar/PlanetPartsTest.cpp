@@ -40,13 +40,13 @@ TEST(PlanetObjects, IndicesBitsSymbolsAndNames) {
     bool satellite;
     int number;
   } cases[] = {
-      {1, 4, "Меркурий", "\x09S", false, 0},  {2, 8, "Венера", "\x09n", false, 0},
-      {3, 16, "Марс", "\x09U", false, 0},     {4, 32, "Юпитер", "\x09V", false, 0},
-      {5, 64, "Сатурн", "\x09W", false, 0},   {6, 128, "Уран", "\x09X", false, 0},
-      {7, 256, "Нептун", "\x09Y", false, 0},  {8, 512, "Плутон", "\x09Z", false, 0},
-      {10, 32, "Ио", "", true, 0},            {13, 32, "Каллисто", "", true, 3},
-      {50, 64, "Мимас", "", true, 0},         {55, 64, "Титан", "", true, 5},
-      {57, 64, "Япет", "", true, 7},          {100, 128, "Миранда", "", true, 0},
+      {1, 4, "Меркурий", "\x09S", false, 0}, {2, 8, "Венера", "\x09n", false, 0},
+      {3, 16, "Марс", "\x09U", false, 0},    {4, 32, "Юпитер", "\x09V", false, 0},
+      {5, 64, "Сатурн", "\x09W", false, 0},  {6, 128, "Уран", "\x09X", false, 0},
+      {7, 256, "Нептун", "\x09Y", false, 0}, {8, 512, "Плутон", "\x09Z", false, 0},
+      {10, 32, "Ио", "", true, 0},           {13, 32, "Каллисто", "", true, 3},
+      {50, 64, "Мимас", "", true, 0},        {55, 64, "Титан", "", true, 5},
+      {57, 64, "Япет", "", true, 7},         {100, 128, "Миранда", "", true, 0},
       {104, 128, "Оберон", "", true, 4},
   };
   for (const auto& c : cases) {
@@ -111,11 +111,11 @@ TEST(PlanetPhysics, PhaseFromTheTriangleOfDistances) {
   const struct {
     double delta, r, earthSun, cosPhase;
   } cases[] = {
-      {1.4, 0.4, 1.0, 1.0},                    // superior conjunction: full
-      {0.6, 0.4, 1.0, -1.0},                   // inferior conjunction: new
-      {1.0, 1.0, std::sqrt(2.0), 0.0},         // right angle at the planet: half
-      {1.0, 1.0, 3.0, -1.0},                   // no such triangle: clamped
-      {0.0, 1.0, 1.0, 1.0},                    // no distance: full, not NaN
+      {1.4, 0.4, 1.0, 1.0},             // superior conjunction: full
+      {0.6, 0.4, 1.0, -1.0},            // inferior conjunction: new
+      {1.0, 1.0, std::sqrt(2.0), 0.0},  // right angle at the planet: half
+      {1.0, 1.0, 3.0, -1.0},            // no such triangle: clamped
+      {0.0, 1.0, 1.0, 1.0},             // no distance: full, not NaN
       {4.2, 5.2, 1.0, (4.2 * 4.2 + 5.2 * 5.2 - 1.0) / (2 * 4.2 * 5.2)},
   };
   for (const auto& c : cases) {
@@ -125,7 +125,8 @@ TEST(PlanetPhysics, PhaseFromTheTriangleOfDistances) {
   EXPECT_DOUBLE_EQ(IlluminatedFraction(1.0), 1.0);
   EXPECT_DOUBLE_EQ(IlluminatedFraction(-1.0), 0.0);
   // cos^2(i / 2) at i = 60 degrees.
-  EXPECT_NEAR(IlluminatedFraction(0.5), std::pow(std::cos(30.0 * 3.14159265358979323846 / 180.0), 2), 1e-12);
+  EXPECT_NEAR(IlluminatedFraction(0.5),
+              std::pow(std::cos(30.0 * 3.14159265358979323846 / 180.0), 2), 1e-12);
 }
 
 TEST(PlanetPhysics, MagnitudesAtHandDerivedGeometry) {
@@ -196,11 +197,12 @@ TEST(SatelliteEvents, TransitOccultationEclipseAndNoneOnConstructedGeometry) {
   }
   // Saturn is taken as round: 0.96 of its radius is behind the disc.
   const TPlanetFigure saturn = FigureOfPlanet(5);
-  EXPECT_EQ(SatelliteEventOf(planet, PlaceOf(5.001, 0.0, 0.96 * saturn.equatorialRadiusAu), opposite,
-                             saturn),
+  EXPECT_EQ(SatelliteEventOf(planet, PlaceOf(5.001, 0.0, 0.96 * saturn.equatorialRadiusAu),
+                             opposite, saturn),
             TSatelliteEvent::kOccultation);
   // A satellite at the very place of the Sun or the observer gives no NaN-driven event.
-  EXPECT_EQ(SatelliteEventOf(planet, PlaceOf(0.0, 0.0, 0.0), opposite, jupiter), TSatelliteEvent::kNone);
+  EXPECT_EQ(SatelliteEventOf(planet, PlaceOf(0.0, 0.0, 0.0), opposite, jupiter),
+            TSatelliteEvent::kNone);
 }
 
 TEST(SatellitePositionAngle, MeasuredFromNorthThroughEastAcrossRaZero) {
@@ -262,9 +264,11 @@ TEST(PlanetSettings, SatZoomFromTheSettingsFile) {
   const struct {
     const char* text;
     int32_t zoom;
-  } cases[] = {{"8000", 8000}, {"10", 25},   {"25", 25},          {" 9000 ", 9000},
-               {"300000", 200000}, {"abc", 8000}, {"", 8000}, {"8000.5", 8000},
-               {"-5", 25},     {"99999999999999999999", 8000}};
+  } cases[] = {{"8000", 8000},     {"10", 25},
+               {"25", 25},         {" 9000 ", 9000},
+               {"300000", 200000}, {"abc", 8000},
+               {"", 8000},         {"8000.5", 8000},
+               {"-5", 25},         {"99999999999999999999", 8000}};
   for (const auto& c : cases) EXPECT_EQ(SatZoomFromSettings(c.text), c.zoom) << c.text;
 }
 
@@ -272,7 +276,8 @@ class PlanetSettingsFile : public testing::Test {
  protected:
   void SetUp() override {
     path = (std::filesystem::temp_directory_path() /
-            ("planets_" + std::to_string(::getpid()) + ".ini")).string();
+            ("planets_" + std::to_string(::getpid()) + ".ini"))
+               .string();
     std::filesystem::remove(path);
     velarion::sky::SetSettingsFile(path);
   }

@@ -38,9 +38,9 @@ TEST_F(PlanetPlaces, ApparentAstrometricAndTopocentricPlacesAgreeWithDe405) {
     TWorst& w = worst[static_cast<std::size_t>(index)];
     const TPlanetObject apparent = Planets().ComputePlanet(index, true, false);
     ASSERT_TRUE(apparent.highPrecision) << row;
-    w.apparent = std::max(w.apparent, SeparationArcsec(apparent.raDeg, apparent.decDeg,
-                                                       table.Number(row, "ra_app"),
-                                                       table.Number(row, "dec_app")));
+    w.apparent = std::max(
+        w.apparent, SeparationArcsec(apparent.raDeg, apparent.decDeg, table.Number(row, "ra_app"),
+                                     table.Number(row, "dec_app")));
     velarion::kit::TCommonObject common;
     ASSERT_TRUE(group->GetFObjectData(index, common));
     w.topocentric = std::max(w.topocentric, SeparationArcsec(common.raOfDate, common.decOfDate,
@@ -50,10 +50,11 @@ TEST_F(PlanetPlaces, ApparentAstrometricAndTopocentricPlacesAgreeWithDe405) {
     record[planet_data::kHighPrecision] = std::byte{1};
     ASSERT_EQ(group->GetObjectData(index, record), 61);
     const velplatform::TConstBytes r(record);
-    w.astrometric = std::max(
-        w.astrometric, SeparationArcsec(velplatform::GetField<double>(r, planet_data::kRa),
-                                        velplatform::GetField<double>(r, planet_data::kDec),
-                                        table.Number(row, "ra_astr"), table.Number(row, "dec_astr")));
+    w.astrometric =
+        std::max(w.astrometric,
+                 SeparationArcsec(velplatform::GetField<double>(r, planet_data::kRa),
+                                  velplatform::GetField<double>(r, planet_data::kDec),
+                                  table.Number(row, "ra_astr"), table.Number(row, "dec_astr")));
     const double distance = table.Number(row, "distance");
     w.distance = std::max(
         w.distance,
@@ -88,12 +89,15 @@ TEST_F(PlanetPlaces, SaturnsRingTiltAgreesWithPyEphem) {
     UseView(view);
     Planets().ComputePlanet(5, true, true);
     const TRingGeometry& rings = Planets().Rings();
-    worstEarth = std::max(worstEarth, std::fabs(rings.tiltFromEarthDeg - table.Number(row, "earth_tilt_deg")));
-    worstSun = std::max(worstSun, std::fabs(rings.tiltFromSunDeg - table.Number(row, "sun_tilt_deg")));
+    worstEarth = std::max(worstEarth,
+                          std::fabs(rings.tiltFromEarthDeg - table.Number(row, "earth_tilt_deg")));
+    worstSun =
+        std::max(worstSun, std::fabs(rings.tiltFromSunDeg - table.Number(row, "sun_tilt_deg")));
     // The minor axis is the major one foreshortened by the tilt.
-    EXPECT_NEAR(rings.minorAxisDeg,
-                rings.majorAxisDeg * std::fabs(std::sin(veltest::Rad(table.Number(row, "earth_tilt_deg")))),
-                0.002 * rings.majorAxisDeg)
+    EXPECT_NEAR(
+        rings.minorAxisDeg,
+        rings.majorAxisDeg * std::fabs(std::sin(veltest::Rad(table.Number(row, "earth_tilt_deg")))),
+        0.002 * rings.majorAxisDeg)
         << row;
   }
   RecordProperty("worst_tilt_deg", std::to_string(worstEarth) + " " + std::to_string(worstSun));

@@ -26,7 +26,8 @@ class TPlanetsFixture : public testing::Test {
   // The group reads and writes its settings in a file of its own, never the program's.
   void SetUp() override {
     settings = (std::filesystem::temp_directory_path() /
-                ("planets_group_" + std::to_string(::getpid()) + ".ini")).string();
+                ("planets_group_" + std::to_string(::getpid()) + ".ini"))
+                   .string();
     std::filesystem::remove(settings);
     velarion::sky::SetSettingsFile(settings);
     velarion::sky::InitProjectionTables();

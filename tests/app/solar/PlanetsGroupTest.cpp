@@ -138,7 +138,9 @@ TEST_F(PlanetsGroup, SatellitesNeedTheZoomAndTheirSetting) {
   group->View.zoomPercent = 8000;
   reported = Reported();
   EXPECT_TRUE(reported.count(4));
-  EXPECT_GE(std::count_if(reported.begin(), reported.end(), [](int32_t n) { return n >= 10 && n <= 13; }), 3);
+  EXPECT_GE(
+      std::count_if(reported.begin(), reported.end(), [](int32_t n) { return n >= 10 && n <= 13; }),
+      3);
   EXPECT_EQ(Planets().Object(10)->symbolSize, 4);  // bright, more than 4 sizes offered
   veltest::TFakeDialogs dialogs({[](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
     c.Click(l, planet_options::kJupiter, false);
@@ -146,7 +148,9 @@ TEST_F(PlanetsGroup, SatellitesNeedTheZoomAndTheirSetting) {
   }});
   ASSERT_TRUE(group->EditOptions(0));
   reported = Reported();
-  EXPECT_EQ(std::count_if(reported.begin(), reported.end(), [](int32_t n) { return n >= 10 && n <= 13; }), 0);
+  EXPECT_EQ(
+      std::count_if(reported.begin(), reported.end(), [](int32_t n) { return n >= 10 && n <= 13; }),
+      0);
   EXPECT_GE(satellites(reported), 1);  // Saturn's and Uranus's stay when they are in view
 }
 
@@ -164,26 +168,26 @@ TEST_F(PlanetsGroup, ADiscIsDrawnWithItsPhaseAndNotWhenItsBoxIsOffTheWindow) {
   EXPECT_NEAR((jupiter->rect.left + jupiter->rect.right) / 2, 500, 20);
   velplatform::TRecordingDevice device(1000, 1000);
   group->DrawDevice = velplatform::HandleOf(device);
-  group->DrawObjects([it = reported.begin(), end = reported.end()]() mutable {
-    return it == end ? -1 : *it++;
-  });
+  group->DrawObjects(
+      [it = reported.begin(), end = reported.end()]() mutable { return it == end ? -1 : *it++; });
   const std::string litPen = "pen " + std::to_string(group->View.colours[5]) + " 1 solid";
   const auto& log = device.Log();
   EXPECT_NE(std::find(log.begin(), log.end(), litPen), log.end());
-  EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& s) { return s.starts_with("polygon "); }));
+  EXPECT_TRUE(std::any_of(log.begin(), log.end(),
+                          [](const std::string& s) { return s.starts_with("polygon "); }));
 
   // The same disc with the visible window elsewhere: nothing built, nothing shown.
-  group->RaDecWindow = {std::fmod(jupiter->topoRaDeg + 90.0, 360.0), std::fmod(jupiter->topoRaDeg + 100.0, 360.0),
-                        -90.0, 90.0};
+  group->RaDecWindow = {std::fmod(jupiter->topoRaDeg + 90.0, 360.0),
+                        std::fmod(jupiter->topoRaDeg + 100.0, 360.0), -90.0, 90.0};
   reported = Reported();
   EXPECT_FALSE(reported.count(4));
   velarion::kit::TObjectRect rect;
   EXPECT_FALSE(group->GetObjectRect(4, rect));
   device.ClearLog();
   group->DrawObjects([n = 4]() mutable { return std::exchange(n, -1); });
-  EXPECT_TRUE(device.Log().empty() || std::none_of(device.Log().begin(), device.Log().end(), [](const std::string& s) {
-    return s.starts_with("polygon ");
-  }));
+  EXPECT_TRUE(device.Log().empty() ||
+              std::none_of(device.Log().begin(), device.Log().end(),
+                           [](const std::string& s) { return s.starts_with("polygon "); }));
 }
 
 TEST_F(PlanetsGroup, SaturnsRingsWidenItsRectangleAndLeaveItsCentreFree) {
@@ -192,7 +196,8 @@ TEST_F(PlanetsGroup, SaturnsRingsWidenItsRectangleAndLeaveItsCentreFree) {
   probe.mjdDynamical = probe.mjdUt + 69.0 / 86400.0;
   UseView(probe);
   const TPlanetObject saturn = Planets().ComputePlanet(5, true, true);
-  UseView(ZenithView(probe.mjdUt, 69.0 / 86400.0, saturn.raDeg, saturn.decDeg), 2000000, false, 500);
+  UseView(ZenithView(probe.mjdUt, 69.0 / 86400.0, saturn.raDeg, saturn.decDeg), 2000000, false,
+          500);
   ASSERT_TRUE(Reported().count(5));
   const TRingOutline& rings = Planets().RingOutline();
   ASSERT_TRUE(rings.Present());
@@ -230,10 +235,11 @@ TEST_F(PlanetsGroup, SaturnsRingsWidenItsRectangleAndLeaveItsCentreFree) {
   // Edge on, the rings have no area.
   TRingGeometry edgeOn = Planets().Rings();
   edgeOn.tiltFromEarthDeg = 0.0;
-  const TRingView view{group->View.centreX, group->View.centreY, group->View.radius,
-                       {0, 0, 1000, 1000}};
+  const TRingView view{
+      group->View.centreX, group->View.centreY, group->View.radius, {0, 0, 1000, 1000}};
   EXPECT_FALSE(BuildRingOutline(s->topoRaDeg, s->topoDecDeg, s->distanceAu, s->diameterDeg / 2.0,
-                                edgeOn, view).Present());
+                                edgeOn, view)
+                   .Present());
 }
 
 TEST_F(PlanetsGroup, CommonRecordFlagsAndNames) {
@@ -241,7 +247,8 @@ TEST_F(PlanetsGroup, CommonRecordFlagsAndNames) {
   const struct {
     int32_t index;
     int32_t flags;
-  } cases[] = {{1, 0x1E5}, {2, 0x1E5}, {3, 0x1E5}, {4, 0x165}, {8, 0x165}, {10, 0x125}, {104, 0x125}};
+  } cases[] = {{1, 0x1E5}, {2, 0x1E5},  {3, 0x1E5},  {4, 0x165},
+               {8, 0x165}, {10, 0x125}, {104, 0x125}};
   for (const auto& c : cases) {
     velarion::kit::TCommonObject record;
     ASSERT_TRUE(group->GetFObjectData(c.index, record));
@@ -255,7 +262,8 @@ TEST_F(PlanetsGroup, CommonRecordFlagsAndNames) {
   Planets().ComputePlanet(4, true, true);
   const int32_t m = Planets().Object(4)->magnitude;
   EXPECT_LT(m, -150);  // Jupiter is always brighter than -1.5
-  EXPECT_EQ(group->GetObjectName(4), "\x01" + Cp1251("Юпитер") + " (" + ShownNumber(m / 100.0, 2) + "\x03m\x04)");
+  EXPECT_EQ(group->GetObjectName(4),
+            "\x01" + Cp1251("Юпитер") + " (" + ShownNumber(m / 100.0, 2) + "\x03m\x04)");
 }
 
 TEST_F(PlanetsGroup, InformationLinesOfPlanetsAndSatellites) {
@@ -295,20 +303,20 @@ TEST_F(PlanetsGroup, TheSearchListsThePlanetsInOrderAndFindsTheChosenOne) {
   UseJupiterView(events.Number(0, "mjd_ut"), events.Number(0, "t_tt"), 8000);
   std::vector<std::string> listed;
   using velarion::catalogues::TFindForm;
-  veltest::TFakeDialogs dialogs(
-      {[&](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
-         for (int32_t i = 0; i < c.ItemCount(TFindForm::kNamesList); ++i) {
-           listed.push_back(c.Item(TFindForm::kNamesList, i));
-         }
-         c.Type(l, TFindForm::kNameEdit, Cp1251("  сАт"));
-         return c.PressOk(l);
-       },
-       [](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
-         c.Type(l, TFindForm::kNameEdit, "xyz");
-         return c.PressOk(l);
-       }});
+  veltest::TFakeDialogs dialogs({[&](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
+                                   for (int32_t i = 0; i < c.ItemCount(TFindForm::kNamesList);
+                                        ++i) {
+                                     listed.push_back(c.Item(TFindForm::kNamesList, i));
+                                   }
+                                   c.Type(l, TFindForm::kNameEdit, Cp1251("  сАт"));
+                                   return c.PressOk(l);
+                                 },
+                                 [](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
+                                   c.Type(l, TFindForm::kNameEdit, "xyz");
+                                   return c.PressOk(l);
+                                 }});
   EXPECT_EQ(group->SelectObjectForSearch(0), 5);
-  const std::vector<std::string> planets = {"Меркурий", "Венера", "Марс", "Юпитер",
+  const std::vector<std::string> planets = {"Меркурий", "Венера", "Марс",   "Юпитер",
                                             "Сатурн",   "Уран",   "Нептун", "Плутон"};
   ASSERT_EQ(listed.size(), planets.size());
   for (std::size_t i = 0; i < planets.size(); ++i) EXPECT_EQ(listed[i], Cp1251(planets[i]));

@@ -80,7 +80,8 @@ TEST(RiseSet, SunAndMoonAgreeWithDe405WithinAMinute) {
     for (const auto& [column, hours] : events) {
       const std::string& cell = table.Text(row, column);
       if (cell.empty() || cell == "none") continue;
-      if (circumpolar && (std::string(column) == "rise_h" || std::string(column) == "set_h")) continue;
+      if (circumpolar && (std::string(column) == "rise_h" || std::string(column) == "set_h"))
+        continue;
       const double expected = table.Number(row, column);
       worst = std::max(worst, std::fabs(hours - expected) * 60.0);
       EXPECT_NEAR(hours, expected, 1.0 / 60.0) << row << " " << column;
@@ -120,7 +121,7 @@ TEST(RiseSet, AtThePolesAndForPolarObjectsTheAnswerIsDefined) {
     double dec;
     double h0;
     int32_t status;
-  } cases[] = {{90.0, 10.0, -0.567, kNeverSets},  {90.0, -10.0, -0.567, kNeverRises},
+  } cases[] = {{90.0, 10.0, -0.567, kNeverSets},   {90.0, -10.0, -0.567, kNeverRises},
                {-90.0, -10.0, -0.567, kNeverSets}, {45.0, 90.0, -0.567, kNeverSets},
                {45.0, -90.0, -0.567, kNeverRises}, {90.0, 0.0, 0.0, -1}};
   for (const auto& c : cases) {
@@ -129,7 +130,8 @@ TEST(RiseSet, AtThePolesAndForPolarObjectsTheAnswerIsDefined) {
     if (c.status >= 0) {
       EXPECT_EQ(t.status, c.status) << c.latitude << " " << c.dec;
     }
-    for (double hours : {t.riseHours, t.setHours, t.upperCulminationHours, t.lowerCulminationHours}) {
+    for (double hours :
+         {t.riseHours, t.setHours, t.upperCulminationHours, t.lowerCulminationHours}) {
       EXPECT_TRUE(std::isfinite(hours)) << c.latitude << " " << c.dec;
     }
     for (const THorizontalPlace& p : RiseSetEvents()) {
@@ -155,8 +157,8 @@ TEST(RiseSet, TheEventTableHoldsTheHorizontalPlaces) {
 TEST(RiseSet, PrecessionIsAppliedOnlyBeyondHalfACenturyThousandth) {
   const double mjd = 60000.5;
   const TRiseSetObserver observer = Observer(40.0, 0.0, mjd, 0.0);
-  const double ofDate = ComputeRiseSet(observer, -0.567, GetT(mjd), FixedStar(0.0, 0.0))
-                            .upperCulminationHours;
+  const double ofDate =
+      ComputeRiseSet(observer, -0.567, GetT(mjd), FixedStar(0.0, 0.0)).upperCulminationHours;
   const double near = ComputeRiseSet(observer, -0.567, GetT(mjd) - 0.004, FixedStar(0.0, 0.0))
                           .upperCulminationHours;
   const double far = ComputeRiseSet(observer, -0.567, GetT(mjd) - 0.006, FixedStar(0.0, 0.0))
@@ -191,8 +193,8 @@ TEST_F(RiseSetExport, FillsTheRecordAtItsOffsets) {
   std::array<std::byte, 40> record{};
   record.fill(std::byte{0x55});
   EXPECT_EQ(CalcRiseSettTime(-0.567, GetT(60000.5), Star, record.data(), nullptr, 0), 0);
-  const TRiseSetTimes expected =
-      ComputeRiseSet(Observer(55.75, 37.62, 60000.5, 3.0), -0.567, GetT(60000.5), FixedStar(80.0, 20.0));
+  const TRiseSetTimes expected = ComputeRiseSet(Observer(55.75, 37.62, 60000.5, 3.0), -0.567,
+                                                GetT(60000.5), FixedStar(80.0, 20.0));
   const velplatform::TConstBytes bytes(record);
   EXPECT_EQ(velplatform::GetField<double>(bytes, 0), expected.riseHours);
   EXPECT_EQ(velplatform::GetField<double>(bytes, 8), expected.setHours);
@@ -203,9 +205,8 @@ TEST_F(RiseSetExport, FillsTheRecordAtItsOffsets) {
 }
 
 TEST_F(RiseSetExport, TheTextIsCutToTheBuffer) {
-  const std::string full =
-      RiseSetText(ComputeRiseSet(Observer(55.75, 37.62, 60000.5, 3.0), -0.567, GetT(60000.5),
-                                 FixedStar(80.0, 20.0)));
+  const std::string full = RiseSetText(ComputeRiseSet(Observer(55.75, 37.62, 60000.5, 3.0), -0.567,
+                                                      GetT(60000.5), FixedStar(80.0, 20.0)));
   char text[16];
   std::memset(text, 'x', sizeof text);
   EXPECT_EQ(CalcRiseSettTime(-0.567, GetT(60000.5), Star, nullptr, text, 10), 10);

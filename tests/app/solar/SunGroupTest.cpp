@@ -90,14 +90,16 @@ TEST_F(SunGroup, RecordFieldsAgreeWithDe405AtTheirOffsets) {
     ASSERT_EQ(sun->GetObjectData(1, record), 73);
     const velplatform::TConstBytes r(record);
     EXPECT_EQ(velplatform::GetField<uint8_t>(r, 0), 1);
-    EXPECT_LT(SeparationArcsec(velplatform::GetField<double>(r, 41), velplatform::GetField<double>(r, 49),
-                               table.Number(row, "ra_astr"), table.Number(row, "dec_astr")),
-              1.0);
+    EXPECT_LT(
+        SeparationArcsec(velplatform::GetField<double>(r, 41), velplatform::GetField<double>(r, 49),
+                         table.Number(row, "ra_astr"), table.Number(row, "dec_astr")),
+        1.0);
     EXPECT_NEAR(velplatform::GetField<double>(r, 33), table.Number(row, "distance"), 1e-6);
     // The drawn place is astrometric: the apparent one lies 20.5" away.
-    EXPECT_LT(SeparationArcsec(velplatform::GetField<double>(r, 57), velplatform::GetField<double>(r, 65),
-                               table.Number(row, "ra_topo"), table.Number(row, "dec_topo")),
-              21.5);
+    EXPECT_LT(
+        SeparationArcsec(velplatform::GetField<double>(r, 57), velplatform::GetField<double>(r, 65),
+                         table.Number(row, "ra_topo"), table.Number(row, "dec_topo")),
+        21.5);
     const double altitude = AltitudeOf(table.Number(row, "ra_topo"), table.Number(row, "dec_topo"),
                                        sun->View.latitude, sun->View.siderealHours);
     EXPECT_NEAR(velplatform::GetField<double>(r, 1), altitude, 0.01);
@@ -136,8 +138,9 @@ TEST_F(SunGroup, CommonRecordHoldsTheApparentTopocentricPlace) {
   EXPECT_LT(SeparationArcsec(object.raOfDate, object.decOfDate, table.Number(row, "ra_topo"),
                              table.Number(row, "dec_topo")),
             1.0);
-  const double expectedSize = 2.0 * std::atan(696000.0 / (table.Number(row, "distance") * 1.495978707e8)) *
-                              180.0 / std::numbers::pi;
+  const double expectedSize =
+      2.0 * std::atan(696000.0 / (table.Number(row, "distance") * 1.495978707e8)) * 180.0 /
+      std::numbers::pi;
   EXPECT_NEAR(object.sizeDeg, expectedSize, 1e-4);
   EXPECT_NEAR(object.distanceAu, table.Number(row, "distance"), 1e-6);
   EXPECT_FALSE(sun->GetFObjectData(0, object));
@@ -176,8 +179,8 @@ TEST_F(SunGroup, TheDiscIsDrawnInTheSunColourAndThePenAndBrushRestored) {
   sun->DrawDevice = velplatform::HandleOf(device);
   sun->DrawObjects([] { return -1; });
   const uint32_t colour = sun->View.colours[kSunColour];
-  const std::vector<std::string> expected = {
-      "pen " + std::to_string(colour) + " 1 solid", "brush " + std::to_string(colour) + " solid"};
+  const std::vector<std::string> expected = {"pen " + std::to_string(colour) + " 1 solid",
+                                             "brush " + std::to_string(colour) + " solid"};
   ASSERT_GE(device.Log().size(), 5u);
   EXPECT_EQ(device.Log()[0], expected[0]);
   EXPECT_EQ(device.Log()[1], expected[1]);
@@ -210,8 +213,18 @@ TEST_F(SunGroup, InformationLines) {
   ASSERT_EQ(e.size(), 8u);
   EXPECT_EQ(e[0], "\x01" + Cp1251("Солнце"));
   EXPECT_EQ(e[1], "\x01" + Cp1251("Экват. координаты (на текущую эпоху):"));
-  EXPECT_EQ(e[2].rfind("\x01" + Cp1251("Геоцентр.: ") + "\x02" "a" "\x01" ": ", 0), 0u);
-  EXPECT_NE(e[3].find("   \x02" "d" "\x01" ": "), std::string::npos);
+  EXPECT_EQ(e[2].rfind("\x01" + Cp1251("Геоцентр.: ") +
+                           "\x02"
+                           "a"
+                           "\x01"
+                           ": ",
+                       0),
+            0u);
+  EXPECT_NE(e[3].find("   \x02"
+                      "d"
+                      "\x01"
+                      ": "),
+            std::string::npos);
   ASSERT_EQ(e[4].rfind("\x01r=", 0), 0u);
   const std::size_t blank = e[4].find(' ');
   EXPECT_EQ(blank, 9u);  // four decimals

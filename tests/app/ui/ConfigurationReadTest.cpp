@@ -18,14 +18,16 @@ TConfiguration ReadOne(TConfigKey key, std::string_view text) {
   return ReadConfiguration(file);
 }
 
-template <typename T> struct TReadCase {
+template <typename T>
+struct TReadCase {
   TConfigKey key;
   std::string_view text;
   T (*get)(const TConfiguration&);
   T expected;
 };
 
-template <typename T> void ExpectReads(std::initializer_list<TReadCase<T>> cases) {
+template <typename T>
+void ExpectReads(std::initializer_list<TReadCase<T>> cases) {
   for (const TReadCase<T>& c : cases) {
     EXPECT_EQ(c.get(ReadOne(c.key, c.text)), c.expected) << c.key.key << "=" << c.text;
   }
@@ -220,4 +222,4 @@ TEST(ConfigurationRead, ATimeStepThatIsNotPositiveReadsAsFiveMinutes) {
   });
 }
 
-} // namespace
+}  // namespace

@@ -92,8 +92,7 @@ TEST(ConfigurationWrite, ExactlyTheKeysOfTheTableAreWritten) {
     sections.emplace(k.section);
   }
   std::size_t written = 0;
-  for (const std::string& section : sections)
-    written += file.Keys(section).size();
+  for (const std::string& section : sections) written += file.Keys(section).size();
   EXPECT_EQ(written, keys::kAll.size());
 }
 
@@ -201,42 +200,41 @@ TEST(ConfigurationWrite, AQuarterHourTimeZoneSurvivesASave) {
 // Our own keys removed, and the sections we added removed with them: what is left must be
 // the foreign file byte for byte.
 std::string WithoutOwnKeys(TIniDocument file, const TIniDocument& original) {
-  for (const TConfigKey& k : keys::kAll)
-    file.RemoveKey(k.section, k.key);
+  for (const TConfigKey& k : keys::kAll) file.RemoveKey(k.section, k.key);
   for (const TConfigKey& k : keys::kAll) {
-    if (!original.HasSection(k.section))
-      file.RemoveSection(k.section);
+    if (!original.HasSection(k.section)) file.RemoveSection(k.section);
   }
   return file.Serialize();
 }
 
 TEST(ConfigurationWrite, AForeignFileKeepsEveryByteItWasNotAskedToChange) {
-  const std::string foreign = "; settings kept by hand\r\n"
-                              "[Asteroids&Comets]\r\n"
-                              "Color=65535\r\n"
-                              "\r\n"
-                              "[window]\r\n"
-                              "  main = 5, 6, 700, 500, 0   \r\n"
-                              "PopToolBar = 0\r\n"
-                              "Unknown Key = something = else\r\n"
-                              "; a comment inside a known section\r\n"
-                              "\r\n"
-                              "[Sky]\r\n"
-                              "Projection=yes\r\n"
-                              "ET-UT = \"AUTO\"\r\n"
-                              "PluginKey=42\r\n"
-                              "Projection=0\r\n"
-                              "garbage without equals\r\n"
-                              "[NGC 2000]\r\n"
-                              "Mag =12\r\n"
-                              "[Sky]\r\n"
-                              "RotTime=0.5\r\n";
+  const std::string foreign =
+      "; settings kept by hand\r\n"
+      "[Asteroids&Comets]\r\n"
+      "Color=65535\r\n"
+      "\r\n"
+      "[window]\r\n"
+      "  main = 5, 6, 700, 500, 0   \r\n"
+      "PopToolBar = 0\r\n"
+      "Unknown Key = something = else\r\n"
+      "; a comment inside a known section\r\n"
+      "\r\n"
+      "[Sky]\r\n"
+      "Projection=yes\r\n"
+      "ET-UT = \"AUTO\"\r\n"
+      "PluginKey=42\r\n"
+      "Projection=0\r\n"
+      "garbage without equals\r\n"
+      "[NGC 2000]\r\n"
+      "Mag =12\r\n"
+      "[Sky]\r\n"
+      "RotTime=0.5\r\n";
   TIniDocument file = TIniDocument::Parse(foreign);
   const TIniDocument original = file;
   const TConfiguration read = ReadConfiguration(file);
   EXPECT_EQ(read.window.main, (TWindowPlacement{5, 6, 700, 500, false}));
-  EXPECT_TRUE(read.sky.stereographic); // the first of two equal keys counts
-  EXPECT_EQ(read.sky.autoRotation.timeStepDays, kDefaultTimeStepDays); // second [Sky] unread
+  EXPECT_TRUE(read.sky.stereographic);  // the first of two equal keys counts
+  EXPECT_EQ(read.sky.autoRotation.timeStepDays, kDefaultTimeStepDays);  // second [Sky] unread
 
   WriteConfiguration(read, file);
   const std::string result = file.Serialize();
@@ -249,4 +247,4 @@ TEST(ConfigurationWrite, AForeignFileKeepsEveryByteItWasNotAskedToChange) {
   EXPECT_EQ(ReadConfiguration(file), read);
 }
 
-} // namespace
+}  // namespace

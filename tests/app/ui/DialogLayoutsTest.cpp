@@ -76,9 +76,7 @@ struct TDialogCase {
   std::function<void()> open;
 };
 
-void PrintTo(const TDialogCase& dialog, std::ostream* out) {
-  *out << dialog.name;
-}
+void PrintTo(const TDialogCase& dialog, std::ostream* out) { *out << dialog.name; }
 
 std::filesystem::path CityFile() {
   const std::filesystem::path file =
@@ -216,13 +214,11 @@ std::vector<TFontCase> Fonts() {
 
 std::string Describe(const QWidget& widget) {
   std::string text;
-  if (const auto* label = qobject_cast<const QLabel*>(&widget))
-    text = label->text().toStdString();
+  if (const auto* label = qobject_cast<const QLabel*>(&widget)) text = label->text().toStdString();
   if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
     text = button->text().toStdString();
   }
-  if (const auto* box = qobject_cast<const QGroupBox*>(&widget))
-    text = box->title().toStdString();
+  if (const auto* box = qobject_cast<const QGroupBox*>(&widget)) text = box->title().toStdString();
   const QRect r = widget.geometry();
   return std::string(widget.metaObject()->className()) + " \"" + text + "\" at " +
          std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
@@ -294,8 +290,7 @@ void ExpectRoomForText(const QWidget& widget) {
 
 // Two controls are apart, or one is a group box holding the other inside its frame.
 void ExpectApart(const QWidget& a, const QWidget& b) {
-  if (!a.geometry().intersects(b.geometry()))
-    return;
+  if (!a.geometry().intersects(b.geometry())) return;
   for (const auto& [outer, inner] : {std::pair(&a, &b), std::pair(&b, &a)}) {
     if (qobject_cast<const QGroupBox*>(outer) != nullptr &&
         outer->contentsRect().translated(outer->pos()).contains(inner->geometry())) {
@@ -311,15 +306,13 @@ void ExpectSurfaceLaidOut(const QWidget& surface) {
     EXPECT_TRUE(surface.rect().contains(controls[i]->geometry()))
         << Describe(*controls[i]) << " outside " << surface.width() << "x" << surface.height();
     ExpectRoomForText(*controls[i]);
-    for (qsizetype j = i + 1; j < controls.size(); ++j)
-      ExpectApart(*controls[i], *controls[j]);
+    for (qsizetype j = i + 1; j < controls.size(); ++j) ExpectApart(*controls[i], *controls[j]);
   }
 }
 
 void SavePicture(QWidget& dialog, const std::string& name) {
   const char* folder = std::getenv("VELARION_DIALOG_PICTURES");
-  if (folder == nullptr || *folder == '\0')
-    return;
+  if (folder == nullptr || *folder == '\0') return;
   std::filesystem::create_directories(folder);
   const std::string file = (std::filesystem::path(folder) / (name + ".png")).string();
   EXPECT_TRUE(dialog.grab().save(QString::fromStdString(file))) << file;
@@ -347,7 +340,7 @@ void InspectDialog(const TDialogLayout& layout, TDialogLogic& logic, const std::
 }
 
 class DialogLayouts : public testing::TestWithParam<TDialogCase> {
-protected:
+ protected:
   void TearDown() override {
     velplatform::SetDialogRunner({});
     QApplication::setFont(applicationFont_);
@@ -377,5 +370,5 @@ INSTANTIATE_TEST_SUITE_P(Program, DialogLayouts, testing::ValuesIn(Dialogs()),
                            return info.param.name;
                          });
 
-} // namespace
-} // namespace velarion
+}  // namespace
+}  // namespace velarion

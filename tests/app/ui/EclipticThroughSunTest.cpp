@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -36,8 +36,8 @@ class TSunAndEclipticFolder {
   fs::path path_;
 };
 
-bool IsLine(QRgb c) { return qRed(c) > 200 && qBlue(c) > 200 && qGreen(c) < 60; }   // magenta
-bool IsSun(QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 100; }    // yellow
+bool IsLine(QRgb c) { return qRed(c) > 200 && qBlue(c) > 200 && qGreen(c) < 60; }  // magenta
+bool IsSun(QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 100; }  // yellow
 
 TEST(EclipticThroughSun, TheLineCrossesTheSunsDisc) {
   const TSunAndEclipticFolder folder;

@@ -42,8 +42,8 @@ TEST(ExportOptions, DefaultsWhenOnlyTheFileIsGiven) {
 
 TEST(ExportOptions, BadCommandLinesGiveAMessage) {
   const std::vector<std::vector<std::string_view>> bad = {
-      {"--export"},                                       // no file
-      {"--size", "800x600"},                              // no --export
+      {"--export"},           // no file
+      {"--size", "800x600"},  // no --export
       {"--export", "a.png", "--size", "800"},
       {"--export", "a.png", "--size", "0x600"},
       {"--export", "a.png", "--size", "800x99999"},

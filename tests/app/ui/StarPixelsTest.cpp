@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -41,7 +41,8 @@ std::vector<TExpectedStar> ReadOracle() {
 // unlabelled, on a black sky; removed at the end.
 class TStarsOnlyFolder {
  public:
-  TStarsOnlyFolder() : path_(fs::temp_directory_path() / ("velarion-stars-" + std::to_string(::getpid()))) {
+  TStarsOnlyFolder()
+      : path_(fs::temp_directory_path() / ("velarion-stars-" + std::to_string(::getpid()))) {
     fs::create_directories(path_);
     for (const char* file : {"stars.dat", "astrof.ttf"}) {
       fs::copy_file(fs::path(VELARION_DATA_DIR) / file, path_ / file);
@@ -65,7 +66,8 @@ std::optional<QPointF> BlobCentre(const QImage& picture, int x, int y) {
   for (int r = 0; r <= 4 && !seed; ++r) {
     for (int dy = -r; dy <= r && !seed; ++dy) {
       for (int dx = -r; dx <= r && !seed; ++dx) {
-        if (picture.valid(x + dx, y + dy) && picture.pixel(x + dx, y + dy) != sky) seed = QPoint(x + dx, y + dy);
+        if (picture.valid(x + dx, y + dy) && picture.pixel(x + dx, y + dy) != sky)
+          seed = QPoint(x + dx, y + dy);
       }
     }
   }
@@ -84,7 +86,8 @@ std::optional<QPointF> BlobCentre(const QImage& picture, int x, int y) {
     sumX += p.x();
     sumY += p.y();
     ++count;
-    for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) stack.push_back(p + d);
+    for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+      stack.push_back(p + d);
   }
   return QPointF(sumX / count, sumY / count);
 }

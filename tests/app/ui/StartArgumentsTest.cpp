@@ -12,12 +12,11 @@ using namespace velarion::ui;
 
 struct TStartCase {
   std::vector<std::string_view> arguments;
-  std::string expected; // "export FILE", "window [FILE]" or "refused: MESSAGE START"
+  std::string expected;  // "export FILE", "window [FILE]" or "refused: MESSAGE START"
 };
 
 std::string Describe(const TStartDecision& start) {
-  if (const auto* options = std::get_if<TExportOptions>(&start))
-    return "export " + options->file;
+  if (const auto* options = std::get_if<TExportOptions>(&start)) return "export " + options->file;
   if (const auto* window = std::get_if<TWindowStart>(&start)) {
     return window->stateFile.empty() ? "window" : "window " + window->stateFile;
   }
@@ -33,7 +32,7 @@ TEST(StartArguments, EachCommandLineGivesItsStart) {
       {{"/tmp/./x.vls"}, "window /tmp/x.vls"},
       {{""}, "window"},
       {{"\"\""}, "window"},
-      {{"-"}, "window /home/u/maps/-"}, // one dash is no option
+      {{"-"}, "window /home/u/maps/-"},  // one dash is no option
       {{"--export", "sky.png"}, "export sky.png"},
       {{"--size", "80x60", "--export", "sky.png"}, "export sky.png"},
       {{"--export=sky.png"}, "refused: unknown option --export=sky.png"},
@@ -49,10 +48,9 @@ TEST(StartArguments, EachCommandLineGivesItsStart) {
   };
   for (const TStartCase& c : cases) {
     std::string line;
-    for (const std::string_view argument : c.arguments)
-      line.append(argument).append(" ");
+    for (const std::string_view argument : c.arguments) line.append(argument).append(" ");
     EXPECT_EQ(Describe(DecideStart(c.arguments, "/home/u/maps")), c.expected) << line;
   }
 }
 
-} // namespace
+}  // namespace

@@ -84,7 +84,8 @@ TEST(Frames, SphericalAndRectangularRoundTrip) {
   struct TCase {
     double r, theta, phi;
   };
-  for (TCase c : {TCase{1.0, 0.0, 0.0}, {2.5, 45.0, 123.0}, {0.7, -89.0, 359.9}, {1.0, 30.0, 270.0}}) {
+  for (TCase c :
+       {TCase{1.0, 0.0, 0.0}, {2.5, 45.0, 123.0}, {0.7, -89.0, 359.9}, {1.0, 30.0, 270.0}}) {
     double x, y, z, r, theta, phi;
     Cart(c.r, c.theta, c.phi, &x, &y, &z);
     Polar(x, y, z, &r, &theta, &phi);

@@ -34,7 +34,8 @@ TEST(LowPrecisionBodies, PlanetsWithinAnArcminuteOfDe405) {
               kArcminute);
     EXPECT_LT(std::fabs(lat - expectedLat) * 3600.0, kArcminute);
     EXPECT_LT(std::fabs(r / oracle.Number(i, "r_au") - 1.0), 3e-4);
-    const double ex = oracle.Number(i, "vx"), ey = oracle.Number(i, "vy"), ez = oracle.Number(i, "vz");
+    const double ex = oracle.Number(i, "vx"), ey = oracle.Number(i, "vy"),
+                 ez = oracle.Number(i, "vz");
     const double speed = std::sqrt(ex * ex + ey * ey + ez * ez);
     EXPECT_LT(std::sqrt((vx - ex) * (vx - ex) + (vy - ey) * (vy - ey) + (vz - ez) * (vz - ez)),
               1e-3 * speed);
@@ -46,7 +47,8 @@ TEST(LowPrecisionBodies, MoonWithinAnArcminuteOfDe405) {
   for (std::size_t i = 0; i < oracle.Size(); ++i) {
     double lon, lat, distance;
     moon(oracle.Number(i, "t_tdb"), &lon, &lat, &distance);
-    EXPECT_LT(std::fabs(AngleDifference(lon, oracle.Number(i, "lon_deg"))) * 3600.0, kArcminute) << i;
+    EXPECT_LT(std::fabs(AngleDifference(lon, oracle.Number(i, "lon_deg"))) * 3600.0, kArcminute)
+        << i;
     EXPECT_LT(std::fabs(lat - oracle.Number(i, "lat_deg")) * 3600.0, kArcminute) << i;
     EXPECT_LT(std::fabs(distance * 6378.137 - oracle.Number(i, "r_km")), 100.0) << i;
   }

@@ -17,10 +17,9 @@ TEST(Parallax, MoonAgreesWithSkyfieldWithinAnArcsecond) {
   ASSERT_GT(oracle.Size(), 20u);
   for (std::size_t i = 0; i < oracle.Size(); ++i) {
     double ra = 0.0, dec = 0.0;
-    const double altitude =
-        Parallax(oracle.Number(i, "lst_hours"), oracle.Number(i, "ra_deg"),
-                 oracle.Number(i, "dec_deg"), oracle.Number(i, "distance_km"),
-                 oracle.Number(i, "latitude_deg"), &ra, &dec);
+    const double altitude = Parallax(oracle.Number(i, "lst_hours"), oracle.Number(i, "ra_deg"),
+                                     oracle.Number(i, "dec_deg"), oracle.Number(i, "distance_km"),
+                                     oracle.Number(i, "latitude_deg"), &ra, &dec);
     const double expectedDec = oracle.Number(i, "dec_topo_deg");
     SCOPED_TRACE(i);
     EXPECT_LT(std::fabs(veltest::AngleDifference(ra, oracle.Number(i, "ra_topo_deg"))) *

@@ -15,12 +15,12 @@ TEST(ProperMotion, LowPrecisionMovesByRateTimesYears) {
       // Barnard's star over a century: -800.3 mas/yr in RA, +10328 mas/yr in Dec.
       {970028, 16896, -800, 10328, 1000, 969948, 17929},
       {970028, 16896, -800, 10328, -1000, 970108, 15863},
-      {1295990, 0, 1000, 0, 200, 10, 0},        // through RA 0 forwards
-      {5, 0, -1000, 0, 200, 1295985, 0},        // and backwards
+      {1295990, 0, 1000, 0, 200, 10, 0},           // through RA 0 forwards
+      {5, 0, -1000, 0, 200, 1295985, 0},           // and backwards
       {0, 323990, 0, 10000, 100, 648000, 323910},  // over the north pole
       {0, -323990, 0, -10000, 100, 648000, -323910},
       {1000, 1000, 15, -15, 1, 1000, 1000},     // 0.0015" rounds to nothing
-      {1000, 1000, 5000, -5000, 1, 1001, 999},   // 0.5" rounds away from zero
+      {1000, 1000, 5000, -5000, 1, 1001, 999},  // 0.5" rounds away from zero
   };
   for (const TLowCase& c : cases) {
     int32_t ra = 0, dec = 0;

@@ -10,9 +10,7 @@
 
 namespace {
 
-double HoursDifference(double a, double b) {
-  return std::remainder(a - b, 24.0);
-}
+double HoursDifference(double a, double b) { return std::remainder(a - b, 24.0); }
 
 TEST(SiderealTime, GreenwichAgreesWithin10Milliseconds) {
   const veltest::TOracleTable oracle("sidereal.csv");

@@ -90,5 +90,5 @@ INSTANTIATE_TEST_SUITE_P(Oracles, TOracleAccuracy,
                                                      0.05},
                                          TOracleCase{"moons_pyephem.csv", PyEphemOffset, 0.2}));
 
-} // namespace
-} // namespace veltest
+}  // namespace
+}  // namespace veltest

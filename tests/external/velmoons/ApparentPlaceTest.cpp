@@ -46,5 +46,5 @@ INSTANTIATE_TEST_SUITE_P(Places, TApparentPlace,
                                          TPlaceCase{-0.004, 300.0, 60.0, 19.0},
                                          TPlaceCase{0.001, 120.0, 5.0, 0.0}));
 
-} // namespace
-} // namespace veltest
+}  // namespace
+}  // namespace veltest

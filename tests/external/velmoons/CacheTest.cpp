@@ -34,7 +34,7 @@ TEST_P(TExportCache, AnswersOnlyForTheSameMoment) {
   const TExportCase& c = GetParam();
   const double t = 0.123456;
   for (int32_t k = 0; k < c.count; ++k) {
-    Place(c.calc, -0.3, k); // the next call is a fresh computation
+    Place(c.calc, -0.3, k);  // the next call is a fresh computation
     const TPlace fresh = Place(c.calc, t + 2e-10, k);
     const TPlace atT = Place(c.calc, t, k);
     EXPECT_EQ(Place(c.calc, t + 1e-10, k), atT) << k;
@@ -88,5 +88,5 @@ TEST(SharedLibrary, ExportsTheFourEntryPoints) {
   dlclose(library);
 }
 
-} // namespace
-} // namespace veltest
+}  // namespace
+}  // namespace veltest

@@ -71,5 +71,5 @@ TEST_P(TEccentricKepler, SolvesEveryMeanAnomaly) {
 // Tethys's circle, Titan, Hyperion and the largest eccentricity the routine accepts.
 INSTANTIATE_TEST_SUITE_P(Eccentricities, TEccentricKepler, testing::Values(0.0, 0.029, 0.13, 0.3));
 
-} // namespace
-} // namespace velmoons
+}  // namespace
+}  // namespace velmoons

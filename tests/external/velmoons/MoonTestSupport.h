@@ -24,7 +24,7 @@ inline constexpr double kUranusRadiusKm = 25559.0;
 using TSatelliteExport = void (*)(double, int32_t, double*, double*, double*, double*);
 
 struct TPlanetCase {
-  std::string code; // as in the oracle tables
+  std::string code;  // as in the oracle tables
   velmoons::TPlanet planet;
   TSatelliteExport calc;
   double radiusKm;
@@ -71,14 +71,10 @@ inline TSkyOffset SatelliteOffsetRadii(const TPlanetCase& c, double t, int satel
 }
 
 // a - b in arcseconds, for angles in degrees, through the shorter way round.
-inline double AngleDiffArcsec(double a, double b) {
-  return std::remainder(a - b, 360.0) * 3600.0;
-}
+inline double AngleDiffArcsec(double a, double b) { return std::remainder(a - b, 360.0) * 3600.0; }
 
-inline double TFromJd(double jd) {
-  return (jd - 2451545.0) / 36525.0;
-}
+inline double TFromJd(double jd) { return (jd - 2451545.0) / 36525.0; }
 
-} // namespace veltest
+}  // namespace veltest
 
 #endif

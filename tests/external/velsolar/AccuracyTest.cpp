@@ -27,9 +27,9 @@ struct TBodyCase {
 // Measured worst plus a margin. Uranus (1.66") and Neptune (2.48") are VSOP87's own
 // distance from DE405, a smooth drift that the complete series shows as well.
 const std::map<int, TBodyCase> kBodies = {
-    {2, {Mer404, 0.1}}, {3, {Ven404, 0.1}}, {4, {Ear404, 0.1}}, {5, {Mar404, 0.1}},
-    {6, {Jup404, 0.5}}, {7, {Sat404, 0.5}}, {8, {Ura404, 2.0}}, {9, {Nep404, 3.0}},
-    {10, {Plu404, 0.1}},
+    {2, {Mer404, 0.1}}, {3, {Ven404, 0.1}}, {4, {Ear404, 0.1}},
+    {5, {Mar404, 0.1}}, {6, {Jup404, 0.5}}, {7, {Sat404, 0.5}},
+    {8, {Ura404, 2.0}}, {9, {Nep404, 3.0}}, {10, {Plu404, 0.1}},
 };
 
 struct TErrors {

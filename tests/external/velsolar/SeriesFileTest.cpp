@@ -26,7 +26,8 @@ std::string WriteTemporary(const std::vector<char>& bytes) {
   char name[] = "/tmp/velsolar-test-XXXXXX";
   const int fd = ::mkstemp(name);
   ::close(fd);
-  std::ofstream(name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(name, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return name;
 }
 
@@ -60,21 +61,21 @@ void SetU64(std::vector<char>& b, std::size_t at, uint64_t v) { std::memcpy(&b[a
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, DamagedSeriesFile,
-    testing::Values(
-        TDamage{"truncated", [](std::vector<char>& b) { b.resize(b.size() / 2); }},
-        TDamage{"bad magic", [](std::vector<char>& b) { b[0] = 'X'; }},
-        TDamage{"empty", [](std::vector<char>& b) { b.clear(); }},
-        TDamage{"offset past the end",
-                [](std::vector<char>& b) { SetU64(b, 24 + 8, b.size() - 8); }},
-        TDamage{"unaligned offset", [](std::vector<char>& b) { SetU64(b, 24 + 8, 1001); }},
-        TDamage{"unknown kind", [](std::vector<char>& b) { b[24 + 3] = 9; }},
-        TDamage{"not finite",
-                [](std::vector<char>& b) {
-                  uint64_t offset;
-                  std::memcpy(&offset, &b[24 + 8], 8);
-                  const double nan = std::numeric_limits<double>::quiet_NaN();
-                  std::memcpy(&b[offset], &nan, 8);
-                }}),
+    testing::Values(TDamage{"truncated", [](std::vector<char>& b) { b.resize(b.size() / 2); }},
+                    TDamage{"bad magic", [](std::vector<char>& b) { b[0] = 'X'; }},
+                    TDamage{"empty", [](std::vector<char>& b) { b.clear(); }},
+                    TDamage{"offset past the end",
+                            [](std::vector<char>& b) { SetU64(b, 24 + 8, b.size() - 8); }},
+                    TDamage{"unaligned offset",
+                            [](std::vector<char>& b) { SetU64(b, 24 + 8, 1001); }},
+                    TDamage{"unknown kind", [](std::vector<char>& b) { b[24 + 3] = 9; }},
+                    TDamage{"not finite",
+                            [](std::vector<char>& b) {
+                              uint64_t offset;
+                              std::memcpy(&offset, &b[24 + 8], 8);
+                              const double nan = std::numeric_limits<double>::quiet_NaN();
+                              std::memcpy(&b[offset], &nan, 8);
+                            }}),
     [](const testing::TestParamInfo<TDamage>& info) {
       std::string name = info.param.what;
       for (char& c : name) {

@@ -45,8 +45,8 @@ TEST(KitObjectList, CreationSetsDeltaToAThirdAndRoundsTheCapacityUp) {
     int32_t requested;
     int32_t delta;
     int32_t capacity;
-  } cases[] = {{10, 3, 12}, {0, 1, 0},  {-5, 1, 0},
-               {2, 1, 3},   {3, 1, 4},  {9, 3, 12}, {1000, 333, 1332}};
+  } cases[] = {{10, 3, 12}, {0, 1, 0},  {-5, 1, 0},       {2, 1, 3},
+               {3, 1, 4},   {9, 3, 12}, {1000, 333, 1332}};
   for (const auto& c : cases) {
     TList list(true, c.requested);
     EXPECT_EQ(list.Delta(), c.delta) << c.requested;

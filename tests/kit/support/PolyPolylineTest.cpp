@@ -47,20 +47,27 @@ TEST(PolyPolyline, BuildsPolylinesPointByPoint) {
       {"then ended as one of two points", {{0, 0}, {1, 1}, {2, 2}, kEnd}, {{0, 0}, {2, 2}}, {2}},
       {"a single open point is dropped", {{5, 5}, kEnd}, {}, {}},
       {"a single point after a polyline is dropped",
-       {{0, 0}, {3, 1}, kEnd, {9, 9}, kEnd}, {{0, 0}, {3, 1}}, {2}},
+       {{0, 0}, {3, 1}, kEnd, {9, 9}, kEnd},
+       {{0, 0}, {3, 1}},
+       {2}},
       {"nothing to end", {kEnd, kEnd}, {}, {}},
       {"a repeated point is ignored", {{0, 0}, {0, 0}, {3, 1}, {3, 1}}, {{0, 0}, {3, 1}}, {}},
       {"a repeated single point is still a single point", {{5, 5}, {5, 5}, kEnd}, {}, {}},
       {"a turn is kept", {{0, 0}, {4, 0}, {4, 3}, kEnd}, {{0, 0}, {4, 0}, {4, 3}}, {3}},
       {"going back along the line also replaces", {{0, 0}, {4, 0}, {2, 0}}, {{0, 0}, {2, 0}}, {}},
       {"no merge across polylines",
-       {{0, 0}, {1, 1}, kEnd, {2, 2}, {3, 3}, kEnd}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}, {2, 2}},
+       {{0, 0}, {1, 1}, kEnd, {2, 2}, {3, 3}, kEnd},
+       {{0, 0}, {1, 1}, {2, 2}, {3, 3}},
+       {2, 2}},
       {"a new polyline may start at the last end",
-       {{0, 0}, {1, 0}, kEnd, {1, 0}, {1, 5}, kEnd}, {{0, 0}, {1, 0}, {1, 0}, {1, 5}}, {2, 2}},
+       {{0, 0}, {1, 0}, kEnd, {1, 0}, {1, 5}, kEnd},
+       {{0, 0}, {1, 0}, {1, 0}, {1, 5}},
+       {2, 2}},
       // A right-angle turn whose cross product is 2^32: cut to 32 bits it would read as 0.
       {"large steps are compared exactly",
        {{0, 0}, {65536, 0}, {65536, 65536}},
-       {{0, 0}, {65536, 0}, {65536, 65536}}, {}},
+       {{0, 0}, {65536, 0}, {65536, 65536}},
+       {}},
   };
   for (const TCase& c : cases) {
     TPolyPolyline lines(10, 10);
@@ -89,17 +96,32 @@ TEST(PolyPolyline, DropSmallPolylinesAndJoinTheEnds) {
   const TCase cases[] = {
       {"two close points are dropped, a far pair stays",
        {{0, 0}, {10, 10}, {20, 0}, kEnd, {30, 30}, {33, 27}, kEnd, {100, 0}, {104, 0}, kEnd},
-       {{0, 0}, {10, 10}, {20, 0}, {100, 0}, {104, 0}}, {3, 2}},
+       {{0, 0}, {10, 10}, {20, 0}, {100, 0}, {104, 0}},
+       {3, 2}},
       {"three close points stay", {{0, 0}, {1, 1}, {2, 0}, kEnd}, {{0, 0}, {1, 1}, {2, 0}}, {3}},
       {"the last is joined in front of the first when the ends meet",
-       {{0, 0}, {10, 10}, {20, 0}, kEnd, {30, 30}, {31, 31}, kEnd,
-        {50, 50}, {60, 40}, {70, 50}, {3, 3}, kEnd},
-       {{50, 50}, {60, 40}, {70, 50}, {3, 3}, {0, 0}, {10, 10}, {20, 0}}, {7}},
+       {{0, 0},
+        {10, 10},
+        {20, 0},
+        kEnd,
+        {30, 30},
+        {31, 31},
+        kEnd,
+        {50, 50},
+        {60, 40},
+        {70, 50},
+        {3, 3},
+        kEnd},
+       {{50, 50}, {60, 40}, {70, 50}, {3, 3}, {0, 0}, {10, 10}, {20, 0}},
+       {7}},
       {"no join when the ends are apart by the tolerance",
        {{0, 0}, {10, 10}, {20, 0}, kEnd, {50, 50}, {60, 40}, {4, 0}, kEnd},
-       {{0, 0}, {10, 10}, {20, 0}, {50, 50}, {60, 40}, {4, 0}}, {3, 3}},
+       {{0, 0}, {10, 10}, {20, 0}, {50, 50}, {60, 40}, {4, 0}},
+       {3, 3}},
       {"no join of a single polyline with itself",
-       {{0, 0}, {10, 10}, {20, 0}, {1, 1}, kEnd}, {{0, 0}, {10, 10}, {20, 0}, {1, 1}}, {4}},
+       {{0, 0}, {10, 10}, {20, 0}, {1, 1}, kEnd},
+       {{0, 0}, {10, 10}, {20, 0}, {1, 1}},
+       {4}},
   };
   for (const TCase& c : cases) {
     TPolyPolyline lines(10, 10);
@@ -141,11 +163,13 @@ TEST(PolyPolyline, SmallClosedLoop) {
       {"7 points", Loop(7, {4, -4}), false},
       {"ends 5 apart in x", Loop(8, {5, 0}), false},
       {"ends 5 apart in y", Loop(8, {0, 5}), false},
-      {"two polylines", [] {
+      {"two polylines",
+       [] {
          TSteps steps = Loop(8, {4, -4});
          for (TPoint p : TSteps{{200, 0}, {210, 10}, kEnd}) steps.push_back(p);
          return steps;
-       }(), false},
+       }(),
+       false},
       {"nothing", {}, false},
   };
   for (const auto& c : cases) {

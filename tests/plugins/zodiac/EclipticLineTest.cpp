@@ -13,12 +13,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -45,7 +45,7 @@ class EclipticLine : public testing::Test {
   void SetUp() override {
     gHiddenFrom = gHiddenTo = -1;
     line_.View.mjdUt = 51544.5;
-    line_.View.radius = 300;  // 100' steps: 217 samples
+    line_.View.radius = 300;          // 100' steps: 217 samples
     line_.View.siderealHours = 12.0;  // the sweep starts at 0h
   }
   int Calculate(uint8_t mode) {
@@ -136,7 +136,8 @@ TEST_F(EclipticLine, DrawnMagentaDottedAndBlackOnAOneBitDevice) {
     line_.DrawObjects([&] { return asked++ == 0 ? 1 : -1; });
     velarion::sky::SetHostSkyImage(nullptr);
     const std::string pen = depth == 1 ? "pen 0 1 dot" : "pen 16711935 1 dot";
-    EXPECT_NE(std::find(device.Log().begin(), device.Log().end(), pen), device.Log().end()) << depth;
+    EXPECT_NE(std::find(device.Log().begin(), device.Log().end(), pen), device.Log().end())
+        << depth;
     EXPECT_NE(std::find_if(device.Log().begin(), device.Log().end(),
                            [](const std::string& l) { return l.starts_with("polyline"); }),
               device.Log().end());
@@ -152,7 +153,12 @@ TEST_F(EclipticLine, NameAndDatumCarryTheObliquity) {
   std::memcpy(&obliquity, small.data(), 8);
   EXPECT_NEAR(obliquity, 84381.406 / 3600.0, 1e-6);  // IAU 2006 at J2000.0: 23° 26' 21.406"
   const std::string name = line_.GetObjectName(1);
-  EXPECT_NE(name.find("\x02" "e" "\x01" "=23\xB0 26' 21\""), std::string::npos) << name;
+  EXPECT_NE(name.find("\x02"
+                      "e"
+                      "\x01"
+                      "=23\xB0 26' 21\""),
+            std::string::npos)
+      << name;
   EXPECT_EQ(name.front(), '\x01');
   EXPECT_EQ(line_.GetObjectName(2), "");
 }
@@ -162,7 +168,8 @@ class EclipticLineSettings : public EclipticLine {
  protected:
   void SetUp() override {
     EclipticLine::SetUp();
-    folder_ = std::filesystem::temp_directory_path() / ("velarion-zodiac-" + std::to_string(::getpid()));
+    folder_ =
+        std::filesystem::temp_directory_path() / ("velarion-zodiac-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder_);
     velarion::sky::SetSettingsFile((folder_ / "Velarion.ini").string());
   }

@@ -72,10 +72,10 @@ std::string BoundsFile(const std::vector<TBound>& bounds) {
 
 // Seen from latitude 50 with 0h on the meridian.
 const std::vector<TBound> kBounds = {
-    {21300, 1200, 300, 1200},     // 23h40m .. 0h20m at +20, through 0h
-    {7200, 2100, 14400, 2100},    // 8h .. 16h at +35: below the horizon around 12h
-    {600, -4000, 600, -3000},     // never rises
-    {0, 1800, 0, 2400, 200, 1},   // a meridian at 0h; an unknown constellation
+    {21300, 1200, 300, 1200},    // 23h40m .. 0h20m at +20, through 0h
+    {7200, 2100, 14400, 2100},   // 8h .. 16h at +35: below the horizon around 12h
+    {600, -4000, 600, -3000},    // never rises
+    {0, 1800, 0, 2400, 200, 1},  // a meridian at 0h; an unknown constellation
 };
 
 class ConBounds : public testing::Test {
@@ -148,8 +148,8 @@ TEST_F(ConBounds, DetailedParallelAcross0hStaysBetweenItsEnds) {
   sky.centreX = 300 - middle.x;
   sky.centreY = 300 - middle.y;
   sky.Apply(velarion::catalogues::kEpochB1875);
-  const auto range =
-      velarion::sky::GetVisibleRaDecRange({0, 0, 600, 600}, sky.centreX, sky.centreY, sky.radius, 1.0);
+  const auto range = velarion::sky::GetVisibleRaDecRange({0, 0, 600, 600}, sky.centreX, sky.centreY,
+                                                         sky.radius, 1.0);
   veltest::ViewGroup(*group, sky, {0, 600, 0, 600},
                      {range.raMinDeg, range.raMaxDeg, range.decMinDeg, range.decMaxDeg});
   const std::vector<int32_t> visible = veltest::Calculate(*group);
@@ -209,16 +209,18 @@ TEST_F(ConBounds, TextsNameBothConstellationsAndTheCoordinates) {
   EXPECT_EQ(group->GetObjectName(4), Cp1251("\x01Граница созвездий ??? / And"));
   velarion::kit::TZStrings lines;
   group->GetObjectStrings(1, lines);
-  EXPECT_EQ(lines.Entries(),
-            (std::vector<std::string>{
-                Cp1251("\x01Граница созвездий"), Cp1251("\x01Андромеда / Хвост Змеи"),
-                Cp1251("\x01Координаты (J1875):"),
-                Cp1251("\x02" "a\x01: от 23ч 40м до 0ч 20м.;  \x02" "d\x01: 20° 0'")}));
+  EXPECT_EQ(lines.Entries(), (std::vector<std::string>{Cp1251("\x01Граница созвездий"),
+                                                       Cp1251("\x01Андромеда / Хвост Змеи"),
+                                                       Cp1251("\x01Координаты (J1875):"),
+                                                       Cp1251("\x02"
+                                                              "a\x01: от 23ч 40м до 0ч 20м.;  \x02"
+                                                              "d\x01: 20° 0'")}));
   lines.Clear();
   group->GetObjectStrings(4, lines);
   EXPECT_EQ(lines.Entries().at(1), Cp1251("\x01??? / Андромеда"));
-  EXPECT_EQ(lines.Entries().at(3),
-            Cp1251("\x02" "a\x01: 0ч 0м.;  \x02" "d\x01: от 30° 0' до 40° 0'"));
+  EXPECT_EQ(lines.Entries().at(3), Cp1251("\x02"
+                                          "a\x01: 0ч 0м.;  \x02"
+                                          "d\x01: от 30° 0' до 40° 0'"));
 }
 
 }  // namespace

@@ -139,8 +139,8 @@ TEST_F(ConLines, DetailedLineIsClippedToTheViewAndHiddenOutsideIt) {
   sky.centreX = 200 - zenithSide.x;
   sky.centreY = 200 - zenithSide.y;
   sky.Apply();
-  const auto range =
-      velarion::sky::GetVisibleRaDecRange({0, 0, 400, 400}, sky.centreX, sky.centreY, sky.radius, 1.0);
+  const auto range = velarion::sky::GetVisibleRaDecRange({0, 0, 400, 400}, sky.centreX, sky.centreY,
+                                                         sky.radius, 1.0);
   veltest::ViewGroup(*group, sky, {0, 400, 0, 400},
                      {range.raMinDeg, range.raMaxDeg, range.decMinDeg, range.decMaxDeg});
   // The slanting line passes 2.5 degrees west of the middle, some 700 pixels away.

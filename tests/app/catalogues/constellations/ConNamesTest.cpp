@@ -20,8 +20,8 @@ namespace {
 using velarion::catalogues::MakeConstellationNamesGroup;
 using velarion::catalogues::TConNames;
 using velarion::catalogues::TNameType;
-using velarion::catalogues::con_names_options::kLatin;
 using velarion::catalogues::con_names_options::kAbbreviation;
+using velarion::catalogues::con_names_options::kLatin;
 using veltest::Cp1251;
 using veltest::TFakeControls;
 using veltest::TFakeDialogs;
@@ -126,9 +126,9 @@ TEST_F(ConNames, NameAndInformationLines) {
   EXPECT_EQ(group->GetObjectName(76), Cp1251("\x01Голова Змеи; Serpens Caput; Ser1"));
   velarion::kit::TZStrings lines;
   group->GetObjectStrings(84, lines);
-  EXPECT_EQ(lines.Entries(), (std::vector<std::string>{
-                                 Cp1251("\x01Наименование созвездия"),
-                                 Cp1251("\x01Большая Медведица; Ursa Major; UMa")}));
+  EXPECT_EQ(lines.Entries(),
+            (std::vector<std::string>{Cp1251("\x01Наименование созвездия"),
+                                      Cp1251("\x01Большая Медведица; Ursa Major; UMa")}));
   EXPECT_EQ(group->GetObjectName(0), "");
 }
 
@@ -140,9 +140,9 @@ TEST_F(ConNames, SearchFindsTheObjectOfTheChosenNameInEveryNameType) {
     const char* typed;
     int32_t expected;
   } cases[] = {
-      {0, "андромеда", 1},      {0, "голова з", 76}, {0, "хвост", 77}, {0, "секстант", 78},
-      {0, "лисичка", 89},       {1, "serpens cau", 77}, {1, "sext", 78},
-      {2, "ser2", 77},          {2, "uma", 84},       // abbreviations compared normalised
+      {0, "андромеда", 1},   {0, "голова з", 76},    {0, "хвост", 77}, {0, "секстант", 78},
+      {0, "лисичка", 89},    {1, "serpens cau", 77}, {1, "sext", 78},  {2, "ser2", 77},
+      {2, "uma", 84},  // abbreviations compared normalised
       {0, "нет такого", -1},
   };
   for (const auto& c : cases) {
@@ -166,7 +166,8 @@ TEST_F(ConNames, OptionsChooseTheNameTypeWhichIsKeptInTheSettings) {
   TConNames& names = Loaded();
   {
     TFakeDialogs dialogs({[](TFakeControls& c, velplatform::TDialogLogic& l) {
-                            EXPECT_TRUE(c.Checked(velarion::catalogues::con_names_options::kRussian));
+                            EXPECT_TRUE(
+                                c.Checked(velarion::catalogues::con_names_options::kRussian));
                             c.Click(l, velarion::catalogues::con_names_options::kRussian, false);
                             c.Click(l, kLatin, true);
                             return c.PressOk(l);
@@ -212,14 +213,15 @@ class ConNamesOnTheSky : public ConNames {
   veltest::TMainList list;
   velarion::sky::TSkyImage image{
       velarion::sky::TScreenMetrics{96, 96, 397, 16},
-      velarion::sky::TClockSource{[] { return 51544.875; }, // 2000-01-01 21h UT
+      velarion::sky::TClockSource{[] { return 51544.875; },  // 2000-01-01 21h UT
                                   [] { return 0.0; }}};
   velplatform::TRecordingDevice device{400, 400};
 };
 
 TEST_F(ConNamesOnTheSky, LabelsStandAtTheirPositionsWithTheirTextsWidth) {
   SetNameType(0);
-  auto* names = static_cast<TConNames*>(list.Add(MakeConstellationNamesGroup(veltest::kDataFolder)));
+  auto* names =
+      static_cast<TConNames*>(list.Add(MakeConstellationNamesGroup(veltest::kDataFolder)));
   ASSERT_NE(names, nullptr);
   image.SetTimeNow();
   image.SetObjectVisible(3, true);
@@ -234,8 +236,8 @@ TEST_F(ConNamesOnTheSky, LabelsStandAtTheirPositionsWithTheirTextsWidth) {
     double ra = 0.0, dec = 0.0;
     names->GetObjectRaDec(n, ra, dec);
     SetEpoch(0.0, 1);
-    const velplatform::TPoint corner = veltest::QuickProjected(static_cast<int32_t>(ra * 60),
-                                                               static_cast<int32_t>(dec * 60));
+    const velplatform::TPoint corner =
+        veltest::QuickProjected(static_cast<int32_t>(ra * 60), static_cast<int32_t>(dec * 60));
     const auto characters = static_cast<int32_t>(names->FormName(n, 1).size());
     EXPECT_EQ(rect, (velarion::kit::TObjectRect{corner.x, corner.y,
                                                 corner.x + (3 * height * characters + 2) / 5,

@@ -57,7 +57,7 @@ TEST(FindForm, TypingSelectsTheFirstEntryInListOrderThatBeginsWithTheText) {
       {{"Андромеда", "Орёл", "Орион"}, "ор", 1},
       {{"Андромеда", "Орёл", "Орион"}, "ори", 2},
       {{"Большая Медведица", "Малая Медведица"}, "  малая м", 1},
-      {{"Андромеда", "Орион"}, "рион", -1},    // inside a name is no match
+      {{"Андромеда", "Орион"}, "рион", -1},  // inside a name is no match
       {{"Орион"}, "орионы", -1},             // longer than the entry
       {{"Андромеда", "Орион"}, "   ", -1},
   };
@@ -74,10 +74,11 @@ TEST(FindForm, TypingSelectsTheFirstEntryInListOrderThatBeginsWithTheText) {
 }
 
 TEST(FindForm, OkGivesTheSelectedEntryAndNothingWithoutASelection) {
-  const auto found = RunWith({"Марс", "Юпитер"}, [](TFakeControls& c, velplatform::TDialogLogic& l) {
-    c.Type(l, kEdit, Cp1251("юп"));
-    return c.PressOk(l);
-  });
+  const auto found =
+      RunWith({"Марс", "Юпитер"}, [](TFakeControls& c, velplatform::TDialogLogic& l) {
+        c.Type(l, kEdit, Cp1251("юп"));
+        return c.PressOk(l);
+      });
   EXPECT_EQ(found, Cp1251("Юпитер"));
   const auto none = RunWith({"Марс", "Юпитер"}, [](TFakeControls& c, velplatform::TDialogLogic& l) {
     c.Type(l, kEdit, Cp1251("плутон"));
@@ -94,13 +95,13 @@ TEST(FindForm, OkGivesTheSelectedEntryAndNothingWithoutASelection) {
 TEST(FindForm, ClickCopiesTheEntryAndDoubleClickClosesWithIt) {
   std::string edited;
   int32_t selected = -1;
-  const auto found = RunWith({"Марс", "Марс II", "Юпитер"},
-                             [&](TFakeControls& c, velplatform::TDialogLogic& l) {
-                               c.Choose(l, kList, 1);
-                               edited = c.Text(kEdit);
-                               selected = c.Selected(kList);
-                               return l.DoubleClicked(c, kList);
-                             });
+  const auto found =
+      RunWith({"Марс", "Марс II", "Юпитер"}, [&](TFakeControls& c, velplatform::TDialogLogic& l) {
+        c.Choose(l, kList, 1);
+        edited = c.Text(kEdit);
+        selected = c.Selected(kList);
+        return l.DoubleClicked(c, kList);
+      });
   EXPECT_EQ(edited, Cp1251("Марс Ii"));  // listed normalised
   EXPECT_EQ(selected, 1);
   EXPECT_EQ(found, Cp1251("Марс Ii"));

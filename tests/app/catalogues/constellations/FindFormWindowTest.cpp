@@ -76,4 +76,4 @@ TEST(FindFormWindow, AClickedEntryIsCopiedIntoTheField) {
   EXPECT_EQ(found, Cp1251("Юпитер"));
 }
 
-} // namespace
+}  // namespace

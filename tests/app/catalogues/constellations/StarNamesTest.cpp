@@ -22,8 +22,8 @@ class TBrightStars final : public velarion::kit::TObjectGroup {
  public:
   struct TStar {
     uint16_t hr;
-    int32_t ra, dec;       // arc-seconds
-    int16_t pmRa, pmDec;   // milli-arc-seconds per year
+    int32_t ra, dec;      // arc-seconds
+    int16_t pmRa, pmDec;  // milli-arc-seconds per year
   };
   explicit TBrightStars(std::vector<TStar> stars) : stars_(std::move(stars)) {}
   void Init() override {
@@ -50,9 +50,8 @@ class TBrightStars final : public velarion::kit::TObjectGroup {
 class StarNames : public testing::Test {
  protected:
   void SetUp() override {
-    scratch.Write("StarName.dat",
-                  Cp1251("15 Альферац\n424 Полярная [Киносура]\n7001 Вега\n"
-                         "7002 Оченьдлинноеимязвездыдлятестазаписи\n"));
+    scratch.Write("StarName.dat", Cp1251("15 Альферац\n424 Полярная [Киносура]\n7001 Вега\n"
+                                         "7002 Оченьдлинноеимязвездыдлятестазаписи\n"));
     group = MakeStarNamesGroup(scratch.Folder());
     ASSERT_TRUE(group->InitResources(0));
   }
@@ -105,7 +104,9 @@ TEST_F(StarNames, RecordIsTheNumberAndTheNameCutToTheBuffer) {
       EXPECT_EQ(buffer[0], std::byte{0xAA});
       continue;
     }
-    EXPECT_EQ(velplatform::GetField<int32_t>(buffer, 0), c.star == 3 ? 7001 : c.star == 2 ? 424 : 7002);
+    EXPECT_EQ(velplatform::GetField<int32_t>(buffer, 0), c.star == 3   ? 7001
+                                                         : c.star == 2 ? 424
+                                                                       : 7002);
     EXPECT_EQ(velplatform::GetText(buffer, 4, c.size - 4), c.name);
     EXPECT_EQ(buffer[static_cast<std::size_t>(c.result) - 1], std::byte{0});
     EXPECT_EQ(buffer[c.size], std::byte{0xAA});  // nothing past the buffer
@@ -128,8 +129,6 @@ TEST_F(StarNames, SearchFindsTheBrightStarWithTheNamesNumberAtTheViewsMoment) {
   EXPECT_EQ(Search("сириус"), -1);
 }
 
-TEST_F(StarNames, SearchWithoutTheBrightStarsFindsNothing) {
-  EXPECT_EQ(Search("вега"), -1);
-}
+TEST_F(StarNames, SearchWithoutTheBrightStarsFindsNothing) { EXPECT_EQ(Search("вега"), -1); }
 
 }  // namespace

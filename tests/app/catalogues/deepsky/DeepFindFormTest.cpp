@@ -56,8 +56,8 @@ TEST(DeepFindForm, HeaderClicksSortByTheirColumnWithTheMissingLast) {
     TDeepFindColumn column;
     std::vector<int32_t> order;
   } cases[] = {
-      {TDeepFindColumn::kNgc, {5, 2, 4, 1, 3}},  // the Cloud has no NGC number
-      {TDeepFindColumn::kType, {5, 4, 2, 1, 3}}, // 0, 1, 2, 2, 4; ties kept
+      {TDeepFindColumn::kNgc, {5, 2, 4, 1, 3}},   // the Cloud has no NGC number
+      {TDeepFindColumn::kType, {5, 4, 2, 1, 3}},  // 0, 1, 2, 2, 4; ties kept
       // "Большое ..." sorts after the Latin names in code page 1251; empty names last.
       {TDeepFindColumn::kName, {1, 2, 3, 5, 4}},
       {TDeepFindColumn::kMessier, {4, 2, 1, 3, 5}},
@@ -103,18 +103,18 @@ TEST(DeepFindForm, TypingSelectsTheFirstRowWhoseNameOrNumberBeginsWithIt) {
   const struct {
     TDeepFindColumn sortedBy;
     const char* typed;
-    int32_t object; // 0: nothing selected
+    int32_t object;  // 0: nothing selected
   } cases[] = {
       {TDeepFindColumn::kMessier, "or", 2},
-      {TDeepFindColumn::kMessier, "  north   a", 0}, // inner spaces count
+      {TDeepFindColumn::kMessier, "  north   a", 0},  // inner spaces count
       {TDeepFindColumn::kMessier, "NORTH A", 1},
       {TDeepFindColumn::kMessier, "большое м", 3},
       {TDeepFindColumn::kMessier, "m 4", 2},
       {TDeepFindColumn::kMessier, "m 1", 4},
       {TDeepFindColumn::kMessier, "ngc 7", 1},
-      {TDeepFindColumn::kMessier, "ngc", 4},  // the first row with an NGC number
-      {TDeepFindColumn::kNgc, "ngc", 5},      // in the order shown
-      {TDeepFindColumn::kMessier, "rion", 0}, // inside a name is no match
+      {TDeepFindColumn::kMessier, "ngc", 4},   // the first row with an NGC number
+      {TDeepFindColumn::kNgc, "ngc", 5},       // in the order shown
+      {TDeepFindColumn::kMessier, "rion", 0},  // inside a name is no match
       {TDeepFindColumn::kMessier, "1976", 0},
       {TDeepFindColumn::kMessier, "   ", 0},
   };
@@ -135,7 +135,7 @@ TEST(DeepFindForm, TheSelectedObjectStaysSelectedWhenSortedAgain) {
   TDeepFindForm form(FileOf(kEntries));
   veltest::TFakeControls controls(TDeepFindForm::Layout());
   form.Init(controls);
-  controls.Choose(form, kTable, 3); // object 3, the Cloud
+  controls.Choose(form, kTable, 3);  // object 3, the Cloud
   controls.ClickHeader(form, kTable, static_cast<int32_t>(TDeepFindColumn::kName));
   EXPECT_EQ(controls.Selected(kTable), 2);
   EXPECT_TRUE(form.DoubleClicked(controls, kTable));
@@ -159,7 +159,7 @@ TEST(DeepFindForm, TheSearchGivesTheChosenObject) {
   veltest::TFakeDialogs dialogs({
       [](veltest::TFakeControls& c, velplatform::TDialogLogic& logic) {
         c.ClickHeader(logic, kTable, static_cast<int32_t>(TDeepFindColumn::kNgc));
-        c.Choose(logic, kTable, 1); // NGC 1976, object 2
+        c.Choose(logic, kTable, 1);  // NGC 1976, object 2
         return c.PressOk(logic);
       },
       [](veltest::TFakeControls&, velplatform::TDialogLogic&) { return false; },
@@ -167,8 +167,7 @@ TEST(DeepFindForm, TheSearchGivesTheChosenObject) {
   EXPECT_EQ(group->SelectObjectForSearch(0), 2);
   EXPECT_EQ(group->SelectObjectForSearch(0), -1);  // cancelled
   ASSERT_EQ(dialogs.Shown().size(), 2u);
-  EXPECT_EQ(dialogs.Shown()[0].caption,
-            Cp1251("Поиск галактики, туманности, звездного скопления"));
+  EXPECT_EQ(dialogs.Shown()[0].caption, Cp1251("Поиск галактики, туманности, звездного скопления"));
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST(DeepFindWindow, ShowsTheColumnsSortsOnAHeaderClickAndFindsTheTypedObject) {
       EXPECT_EQ(table->headerItem()->text(column), titles[column]);
     }
     ASSERT_EQ(table->topLevelItemCount(), 5);
-    EXPECT_EQ(CellOf(*table, 0, 0), "13"); // sorted by "M" to begin with
+    EXPECT_EQ(CellOf(*table, 0, 0), "13");  // sorted by "M" to begin with
     EXPECT_EQ(table->topLevelItem(0)->textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     const QFontMetrics metrics(table->font());
     EXPECT_GE(table->columnWidth(2), metrics.horizontalAdvance(QString::fromUtf8("расс.скопл.")));
@@ -55,7 +55,7 @@ TEST(DeepFindWindow, ShowsTheColumnsSortsOnAHeaderClickAndFindsTheTypedObject) {
     EXPECT_EQ(table->currentItem(), table->topLevelItem(1));
     static_cast<QPushButton*>(dialog.Control(TDeepFindForm::kFindButton))->click();
   });
-  EXPECT_EQ(group->SelectObjectForSearch(0), 2); // Orion
+  EXPECT_EQ(group->SelectObjectForSearch(0), 2);  // Orion
 }
 
-} // namespace
+}  // namespace

@@ -81,14 +81,20 @@ TEST_F(EquatorialGrid, RecordsAndNamesOfTheLines) {
   ASSERT_EQ(grid.GetObjectData(3, record), 9);
   EXPECT_EQ(velplatform::GetField<uint8_t>(record, 0), 1);
   EXPECT_DOUBLE_EQ(velplatform::GetField<double>(record, 1), 30.0);  // 2 h
-  ASSERT_EQ(grid.GetObjectData(25, record), 9);  // the first declination circle
+  ASSERT_EQ(grid.GetObjectData(25, record), 9);                      // the first declination circle
   EXPECT_EQ(velplatform::GetField<uint8_t>(record, 0), 2);
   EXPECT_DOUBLE_EQ(velplatform::GetField<double>(record, 1), 80.0);
   ASSERT_EQ(grid.GetObjectData(41, record), 9);
   EXPECT_DOUBLE_EQ(velplatform::GetField<double>(record, 1), -80.0);
   EXPECT_EQ(grid.GetObjectData(42, record), 0);
-  EXPECT_EQ(grid.GetObjectName(3), "\x02" "a\x01= " + velplatform::Cp1251("2ч 0.0м"));
-  EXPECT_EQ(grid.GetObjectName(33), "\x02" "d\x01= " + velplatform::Cp1251("0° 0'"));
+  EXPECT_EQ(grid.GetObjectName(3),
+            "\x02"
+            "a\x01= " +
+                velplatform::Cp1251("2ч 0.0м"));
+  EXPECT_EQ(grid.GetObjectName(33),
+            "\x02"
+            "d\x01= " +
+                velplatform::Cp1251("0° 0'"));
 
   TGridSettings noHours = allLines;
   noHours.lineVisible = {1, 1, 0, 1};
@@ -113,8 +119,8 @@ TEST_F(EquatorialGrid, AtThePoleHourCirclesRunToTheHorizon) {
   EXPECT_FALSE(grid.GetObjectRect(24 + 10, rect));  // -10
   // The hour circle of 6 h: from +80 (r = R tan 5) down to the horizon (r = R).
   ASSERT_TRUE(grid.GetObjectRect(7, rect));
-  const double far = std::max({Distance(rect.left, rect.top, 400, 400),
-                               Distance(rect.right, rect.bottom, 400, 400)});
+  const double far = std::max(
+      {Distance(rect.left, rect.top, 400, 400), Distance(rect.right, rect.bottom, 400, 400)});
   EXPECT_NEAR(far, 380.0, 2.5);
   // The circle of +60: radius R tan 15 = 101.8 about the zenith.
   ASSERT_TRUE(grid.GetObjectRect(24 + 3, rect));
@@ -160,7 +166,7 @@ TEST_F(EquatorialGrid, DrawsLinesAndLabelsInTheirColours) {
     return std::count_if(log.begin(), log.end(),
                          [&](const std::string& s) { return s.starts_with(prefix); });
   };
-  EXPECT_GE(count("pen 657930 "), 1);  // colour 9 of the table: 0x0A0A0A
+  EXPECT_GE(count("pen 657930 "), 1);       // colour 9 of the table: 0x0A0A0A
   EXPECT_GE(count("textcolor 394758"), 1);  // colour 5: 0x060606
   EXPECT_GE(count("polypolyline"), static_cast<long>(reported.size()));
   EXPECT_GE(count("text "), 1);

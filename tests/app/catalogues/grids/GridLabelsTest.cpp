@@ -12,8 +12,9 @@ using namespace velarion::catalogues;
 using velplatform::Cp1251;
 
 TEST(GridLabels, HourCircles) {
-  const std::pair<int32_t, const char*> cases[] = {
-      {900, "1ч "}, {2250, "2ч 30м"}, {1350, "1ч 30м"}, {0, "0ч "}, {6, "0ч 0.4м"}, {21585, "23ч 59м"}};
+  const std::pair<int32_t, const char*> cases[] = {{900, "1ч "},     {2250, "2ч 30м"},
+                                                   {1350, "1ч 30м"}, {0, "0ч "},
+                                                   {6, "0ч 0.4м"},   {21585, "23ч 59м"}};
   for (auto [ra, text] : cases) EXPECT_EQ(HourCircleText(ra), Cp1251(text)) << text;
 }
 
@@ -25,8 +26,6 @@ TEST(GridLabels, DeclinationAndHorizontalCircles) {
   EXPECT_EQ(HorizontalAngleText(5400), Cp1251("90° "));
 }
 
-TEST(GridLabels, SmallNormalFont) {
-  EXPECT_EQ(SmallLabel("x"), std::string("\x01\x07x\x08"));
-}
+TEST(GridLabels, SmallNormalFont) { EXPECT_EQ(SmallLabel("x"), std::string("\x01\x07x\x08")); }
 
 }  // namespace

@@ -9,34 +9,34 @@ namespace {
 using namespace velarion::catalogues;
 
 TEST(GridSteps, KeepLeadingDigit) {
-  const std::pair<int32_t, int32_t> cases[] = {{0, 0}, {7, 7}, {9, 9}, {10, 10}, {74, 70},
-                                               {99, 90}, {1234, 1000}, {2147483647, 2000000000}};
+  const std::pair<int32_t, int32_t> cases[] = {
+      {0, 0}, {7, 7}, {9, 9}, {10, 10}, {74, 70}, {99, 90}, {1234, 1000}, {2147483647, 2000000000}};
   for (auto [n, expected] : cases) EXPECT_EQ(KeepLeadingDigit(n), expected) << n;
 }
 
 TEST(GridSteps, DecTypeSnapping) {
   const std::pair<int32_t, int32_t> cases[] = {
-      {37, 35},     // 74 -> 70 -> 35
-      {7, 5},       // 14 -> 10 -> 5
-      {25, 25},     // 50 stays
-      {40, 40},     // 80 stays
-      {1, 1},       // 2 stays
-      {600, 600},   // 10 degrees
-      {700, 600},   // 11.7 -> 12 degrees -> 10
-      {2000, 1800}, // 33.3 -> 33 degrees -> 30
+      {37, 35},      // 74 -> 70 -> 35
+      {7, 5},        // 14 -> 10 -> 5
+      {25, 25},      // 50 stays
+      {40, 40},      // 80 stays
+      {1, 1},        // 2 stays
+      {600, 600},    // 10 degrees
+      {700, 600},    // 11.7 -> 12 degrees -> 10
+      {2000, 1800},  // 33.3 -> 33 degrees -> 30
   };
   for (auto [n, expected] : cases) EXPECT_EQ(SnapDecStep(n), expected) << n;
 }
 
 TEST(GridSteps, RaTypeSnapping) {
   const std::pair<int32_t, int32_t> cases[] = {
-      {2000, 1800},  // 2.2 hours -> 2 hours
-      {900, 900},    // 1 hour
-      {12000, 9000}, // 13.3 -> 13 hours -> 10 hours
-      {100, 75},     // 6 min of time -> 12 -> 10 -> 5 min
-      {45, 45},      // 3 min of time: 6 stays, 3 min
-      {12, 10},      // below a minute of time: (1 * 2) -> 1 -> 10'
-      {9, 0},        // nothing left: the minimum of 6' applies later
+      {2000, 1800},   // 2.2 hours -> 2 hours
+      {900, 900},     // 1 hour
+      {12000, 9000},  // 13.3 -> 13 hours -> 10 hours
+      {100, 75},      // 6 min of time -> 12 -> 10 -> 5 min
+      {45, 45},       // 3 min of time: 6 stays, 3 min
+      {12, 10},       // below a minute of time: (1 * 2) -> 1 -> 10'
+      {9, 0},         // nothing left: the minimum of 6' applies later
   };
   for (auto [n, expected] : cases) EXPECT_EQ(SnapRaStep(n), expected) << n;
 }
@@ -70,9 +70,9 @@ TEST(GridSteps, ConfiguredStepsOfZeroOrLessAreRaised) {
 TEST(GridSteps, LineCounts) {
   EXPECT_EQ(FullCircleLineCount(900), 24);
   EXPECT_EQ(FullCircleLineCount(600), 36);
-  EXPECT_EQ(FullCircleLineCount(1000), 22);  // 21 and 600' left, more than half a step
-  EXPECT_EQ(FullCircleLineCount(7000), 3);   // 600' left, less than half a step
-  EXPECT_EQ(FullCircleLineCount(0), 21600);  // guarded
+  EXPECT_EQ(FullCircleLineCount(1000), 22);    // 21 and 600' left, more than half a step
+  EXPECT_EQ(FullCircleLineCount(7000), 3);     // 600' left, less than half a step
+  EXPECT_EQ(FullCircleLineCount(0), 21600);    // guarded
   EXPECT_EQ(DeclinationCircleCount(600), 17);  // +80 .. -80
   EXPECT_EQ(DeclinationCircleCount(700), 15);  // 2 * 7 + 1
   EXPECT_EQ(DeclinationCircleCount(5400), 1);  // the equator alone

@@ -54,10 +54,10 @@ TEST(HorizontalDirections, AzimuthOnTheScreen) {
     double expected;  // 0 right, 90 up
   };
   const TCase cases[] = {
-      {0, 0.0, false, false, 90.0},     // north up
-      {0, 0.0, false, true, 270.0},     // south down
-      {5400, 0.0, false, false, 180.0}, // east left
-      {5400, 0.0, true, false, 0.0},    // mirrored: east right
+      {0, 0.0, false, false, 90.0},      // north up
+      {0, 0.0, false, true, 270.0},      // south down
+      {5400, 0.0, false, false, 180.0},  // east left
+      {5400, 0.0, true, false, 0.0},     // mirrored: east right
       {0, 30.0, false, true, 300.0},
   };
   for (const TCase& c : cases) {

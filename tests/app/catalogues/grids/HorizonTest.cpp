@@ -21,9 +21,9 @@ TEST(CompassLabels, ReadFromSouthOrNorthAndMirrored) {
     const char* name;
   };
   const TCase cases[] = {
-      {1, false, true, "Ю"},    {3, false, true, "45°"},  {5, false, true, "З"},
+      {1, false, true, "Ю"},     {3, false, true, "45°"},   {5, false, true, "З"},
       {3, false, false, "225°"}, {7, false, false, "315°"}, {9, false, false, "С"},
-      {5, true, true, "В"},     {3, true, true, "315°"},  {3, true, false, "135°"},
+      {5, true, true, "В"},      {3, true, true, "315°"},   {3, true, false, "135°"},
       {1, true, false, "Ю"},
   };
   for (const TCase& c : cases) {
@@ -43,7 +43,7 @@ TEST(CompassMarks, PointsTicksAndLabelCorners) {
   // Mark 11, 135 degrees round on the left half, moves two letters further left:
   // 109 cos 135 = -77.07, 109 sin 135 = 77.07.
   EXPECT_EQ(marks[10].labelCorner, (TPoint{323 - 3 - 12, 300 - 77 - 4}));
-  EXPECT_EQ(marks[12].labelCorner, (TPoint{291 - 3, 300 - 4}));  // mark 13 carries a letter
+  EXPECT_EQ(marks[12].labelCorner, (TPoint{291 - 3, 300 - 4}));      // mark 13 carries a letter
   EXPECT_EQ(marks[6].labelCorner, (TPoint{477 - 3, 300 - 77 - 4}));  // right half: no shift
 }
 
@@ -87,7 +87,7 @@ TEST_F(Horizon, RimTicksAndLabelsWhenTheViewHoldsTheDisc) {
     return std::count_if(log.begin(), log.end(),
                          [&](const std::string& s) { return s.starts_with(prefix); });
   };
-  EXPECT_GE(count("pen 197379 "), 1);  // colour 2 of the table: 0x030303
+  EXPECT_GE(count("pen 197379 "), 1);        // colour 2 of the table: 0x030303
   EXPECT_EQ(count("polypolyline"), 1 + 16);  // the rim and sixteen ticks
   EXPECT_EQ(count("text "), 8);
   // The rim's first point: the view's left column on the upper half, cy - sqrt(R^2 - 380^2).

@@ -11,8 +11,8 @@
 namespace {
 
 TEST(ApparentPlaces, AgreeWithTheLibraryRoutine) {
-  const double places[][2] = {{0.0, 0.0}, {101.287, -16.716}, {279.2347, 38.7837},
-                              {37.95, 89.264}, {359.99, -60.0}};
+  const double places[][2] = {
+      {0.0, 0.0}, {101.287, -16.716}, {279.2347, 38.7837}, {37.95, 89.264}, {359.99, -60.0}};
   for (const double t : {-0.5, 0.0, 0.2607}) {
     const velarion::catalogues::TApparentPlaces apparent(t);
     for (const auto& place : places) {

@@ -34,8 +34,7 @@ TEST(StarSearchWindow, TheBayerLettersShowInGreekAndTheClickedOneIsFound) {
     QStringList shown;
     const veltest::TQtDialogUser user([&](velplatform::TQtDialog& dialog) {
       auto& letters = *static_cast<QListWidget*>(dialog.Control(ids::kLetterList));
-      for (int row = 0; row < letters.count(); ++row)
-        shown << letters.item(row)->text();
+      for (int row = 0; row < letters.count(); ++row) shown << letters.item(row)->text();
       // The other letter first, so that the choice is the last click's.
       for (const int row : {1 - c.letterRow, c.letterRow}) {
         veltest::ClickRow(letters, letters.model()->index(row, 0));
@@ -43,9 +42,9 @@ TEST(StarSearchWindow, TheBayerLettersShowInGreekAndTheClickedOneIsFound) {
       static_cast<QPushButton*>(dialog.Control(ids::kFind))->click();
     });
     EXPECT_EQ(stars.SelectObjectForSearch(0), c.star) << c.letterRow;
-    EXPECT_TRUE(user.Messages().empty()); // no "Такая звезда в каталоге отсутствует"
+    EXPECT_TRUE(user.Messages().empty());  // no "Такая звезда в каталоге отсутствует"
     EXPECT_EQ(shown.join("").toStdString(), "αβγδεζηθικλμνξοπρστυφχψω");
   }
 }
 
-} // namespace
+}  // namespace

@@ -28,16 +28,32 @@ using veltest::TStarSpec;
 
 // In file order, faintest first.
 std::vector<TStarSpec> FixtureStars() {
-  TStarSpec hrOnly{.hr = 9001, .raArcsec = 36000, .decArcsec = 180000, .magnitude = 480,
-                   .colourIndex = 160, .constellation = 5};
-  TStarSpec variable{.hr = 9002, .magnitude = 420, .colourIndex = -1000, .constellation = 1,
-                     .flamsteed = 12, .designation = "  V12 Abc"};
-  TStarSpec catalogue{.hr = 9003, .magnitude = 300, .colourIndex = 50, .constellation = 1,
-                      .flamsteed = 7, .designation = "   BM Abc"};
-  TStarSpec otherAbbreviation{.hr = 9004, .magnitude = 250, .colourIndex = -1000, .constellation = 1, .flamsteed = 3,
+  TStarSpec hrOnly{.hr = 9001,
+                   .raArcsec = 36000,
+                   .decArcsec = 180000,
+                   .magnitude = 480,
+                   .colourIndex = 160,
+                   .constellation = 5};
+  TStarSpec variable{.hr = 9002,
+                     .magnitude = 420,
+                     .colourIndex = -1000,
+                     .constellation = 1,
+                     .flamsteed = 12,
+                     .designation = "  V12 Abc"};
+  TStarSpec catalogue{.hr = 9003,
+                      .magnitude = 300,
+                      .colourIndex = 50,
+                      .constellation = 1,
+                      .flamsteed = 7,
+                      .designation = "   BM Abc"};
+  TStarSpec otherAbbreviation{.hr = 9004,
+                              .magnitude = 250,
+                              .colourIndex = -1000,
+                              .constellation = 1,
+                              .flamsteed = 3,
                               .designation = "   BM Xyz"};
-  TStarSpec indexed{.hr = 9005, .magnitude = 100, .constellation = 3, .bayerLetter = 'b',
-                    .bayerIndex = '2'};
+  TStarSpec indexed{
+      .hr = 9005, .magnitude = 100, .constellation = 3, .bayerLetter = 'b', .bayerIndex = '2'};
   TStarSpec bright{.hr = 9006,
                    .raArcsec = 360000,
                    .decArcsec = -72000,
@@ -59,8 +75,10 @@ std::vector<TStarSpec> FixtureStars() {
 }
 
 std::vector<veltest::TConstellationSpec> FixtureConstellations() {
-  return {{Cp1251("Альфачи"), "Abc"}, {Cp1251("Голова Змеи"), "Ser1"},
-          {Cp1251("Хвост Змеи"), "Ser2"}, {Cp1251("Дельты"), "Def"}};
+  return {{Cp1251("Альфачи"), "Abc"},
+          {Cp1251("Голова Змеи"), "Ser1"},
+          {Cp1251("Хвост Змеи"), "Ser2"},
+          {Cp1251("Дельты"), "Def"}};
 }
 
 class StarsGroup : public testing::Test {
@@ -83,10 +101,18 @@ TEST(StarColours, BandsOfTheColourIndex) {
   using velplatform::RgbColor;
   const velplatform::TColor white = RgbColor(255, 255, 255);
   const std::vector<std::pair<int16_t, velplatform::TColor>> cases = {
-      {-1000, white}, {-1001, RgbColor(0, 255, 255)}, {-1, RgbColor(0, 255, 255)},
-      {0, white},     {49, white},                    {50, RgbColor(255, 255, 0)},
-      {99, RgbColor(255, 255, 0)}, {100, RgbColor(255, 128, 0)}, {149, RgbColor(255, 128, 0)},
-      {150, RgbColor(255, 0, 0)},  {999, RgbColor(255, 0, 0)},   {1000, white}};
+      {-1000, white},
+      {-1001, RgbColor(0, 255, 255)},
+      {-1, RgbColor(0, 255, 255)},
+      {0, white},
+      {49, white},
+      {50, RgbColor(255, 255, 0)},
+      {99, RgbColor(255, 255, 0)},
+      {100, RgbColor(255, 128, 0)},
+      {149, RgbColor(255, 128, 0)},
+      {150, RgbColor(255, 0, 0)},
+      {999, RgbColor(255, 0, 0)},
+      {1000, white}};
   for (const auto& [index, colour] : cases) {
     EXPECT_EQ(StarColourForIndex(index), colour) << index;
   }
@@ -100,18 +126,30 @@ TEST(StarLabels, PrecedenceOfTheDesignations) {
   star.bayerLetter = 'q';
   star.bayerIndex = '2';
   EXPECT_EQ(StarLabel(star, "Abc", "Name"), "\x01\x05Name\x06");
-  EXPECT_EQ(StarLabel(star, "Abc", ""), "\x02q\x01\x03" "2\x04");
+  EXPECT_EQ(StarLabel(star, "Abc", ""),
+            "\x02q\x01\x03"
+            "2\x04");
   star.bayerIndex = ' ';
   EXPECT_EQ(StarLabel(star, "Abc", ""), "\x02q");
   star.bayerLetter = 0;
-  EXPECT_EQ(StarLabel(star, "Abc", ""), "\x01\x07" "BM\x08");
-  EXPECT_EQ(StarLabel(star, "Xyz", ""), "\x01\x07" "7\x08");  // not its constellation
-  EXPECT_EQ(StarLabel(star, "???", ""), "\x01\x07" "7\x08");  // constellation unknown
-  star.designation = "  V12 Abc";                              // a variable-star name
-  EXPECT_EQ(StarLabel(star, "Abc", ""), "\x01\x07" "7\x08");
-  star.designation = "      Abc";                              // nothing to show
+  EXPECT_EQ(StarLabel(star, "Abc", ""),
+            "\x01\x07"
+            "BM\x08");
+  EXPECT_EQ(StarLabel(star, "Xyz", ""),
+            "\x01\x07"
+            "7\x08");  // not its constellation
+  EXPECT_EQ(StarLabel(star, "???", ""),
+            "\x01\x07"
+            "7\x08");              // constellation unknown
+  star.designation = "  V12 Abc";  // a variable-star name
+  EXPECT_EQ(StarLabel(star, "Abc", ""),
+            "\x01\x07"
+            "7\x08");
+  star.designation = "      Abc";  // nothing to show
   star.flamsteed = 0;
-  EXPECT_EQ(StarLabel(star, "Abc", ""), "\x01\x07\x05" "42\x06\x08");
+  EXPECT_EQ(StarLabel(star, "Abc", ""),
+            "\x01\x07\x05"
+            "42\x06\x08");
 }
 
 TEST(ProperNames, NumbersOutsideTheTableAreLeftOut) {
@@ -247,11 +285,27 @@ TEST_F(StarsGroup, RecordWithoutTheRequestByteHoldsOnlyTheFirstSixteenBytes) {
 TEST_F(StarsGroup, NamesFollowThePrecedenceAndCarryTheProperName) {
   const std::vector<std::pair<int32_t, std::string>> cases = {
       {1, "\x01HR 9001  \x01???"},  // constellation 5 is unknown
-      {2, "\x01" "12  \x01" + Cp1251("Альфачи")},
-      {3, "\x01" "BM  \x01" + Cp1251("Альфачи") + " (Beta Name )"},
-      {4, "\x01" "3  \x01" + Cp1251("Альфачи")},
-      {5, "\x02" "b\x01\x03" "2\x04  \x01" + Cp1251("Хвост Змеи")},
-      {6, "\x02" "a  \x01" + Cp1251("Альфачи") + " (Alfa )"},
+      {2,
+       "\x01"
+       "12  \x01" +
+           Cp1251("Альфачи")},
+      {3,
+       "\x01"
+       "BM  \x01" +
+           Cp1251("Альфачи") + " (Beta Name )"},
+      {4,
+       "\x01"
+       "3  \x01" +
+           Cp1251("Альфачи")},
+      {5,
+       "\x02"
+       "b\x01\x03"
+       "2\x04  \x01" +
+           Cp1251("Хвост Змеи")},
+      {6,
+       "\x02"
+       "a  \x01" +
+           Cp1251("Альфачи") + " (Alfa )"},
   };
   for (const auto& [index, name] : cases) EXPECT_EQ(stars->GetObjectName(index), name) << index;
   EXPECT_EQ(stars->GetObjectName(7), "");
@@ -265,13 +319,25 @@ TEST_F(StarsGroup, InformationLinesOfAFullyDescribedStar) {
   const std::vector<std::string> got = lines.Entries();
   ASSERT_EQ(got.size(), 9u);
   EXPECT_EQ(got[0], "\x01" + Cp1251("Звезда"));
-  EXPECT_EQ(got[1], "\x01" "Alfa [remark]");
-  EXPECT_EQ(got[2], "\x02" "a  \x01" + Cp1251("Альфачи") + "\x01  (21;  BM;  HR 9006)");
+  EXPECT_EQ(got[1],
+            "\x01"
+            "Alfa [remark]");
+  EXPECT_EQ(got[2],
+            "\x02"
+            "a  \x01" +
+                Cp1251("Альфачи") + "\x01  (21;  BM;  HR 9006)");
   EXPECT_EQ(got[3], "\x01" + Cp1251("Текущие видимые экват. координаты:"));
-  EXPECT_EQ(got[4].substr(0, 5), "\x02" "a\x01: ");  // the apparent place differs by aberration
+  EXPECT_EQ(got[4].substr(0, 5),
+            "\x02"
+            "a\x01: ");  // the apparent place differs by aberration
   EXPECT_EQ(got[5], "\x01" + Cp1251("Экват. координаты (J2000):"));
   // 360000" = 100 degrees = 6h 40m 0s; -72000" = -20 degrees.
-  EXPECT_EQ(got[6], "\x02" "a\x01: 6" + Cp1251("ч 40м 0.0с") + "   \x02" "d\x01: -20\xB0 0' 0\"");
+  EXPECT_EQ(got[6],
+            "\x02"
+            "a\x01: 6" +
+                Cp1251("ч 40м 0.0с") +
+                "   \x02"
+                "d\x01: -20\xB0 0' 0\"");
   EXPECT_EQ(got[7], "\x01V: -0.50v\x03m\x04;  " + Cp1251("Параллакс: ") + "0.375\"");
   EXPECT_EQ(got[8], "\x01" + Cp1251("Спектр:  ") + "A1Vm\x01;  B-V: -0.12:\x03m\x04   " +
                         Cp1251("дв.;  сп-дв."));
@@ -284,11 +350,18 @@ TEST_F(StarsGroup, InformationLinesOfAStarKnownOnlyByNumber) {
   ASSERT_EQ(got.size(), 8u);  // no proper name
   EXPECT_EQ(got[1], "\x01HR 9001  \x01???");
   EXPECT_EQ(got[6], "\x01V: 4.80\x03m\x04");
-  EXPECT_EQ(got[7], "\x01" "B-V: 1.60\x03m\x04");  // no spectral class to follow
+  EXPECT_EQ(got[7],
+            "\x01"
+            "B-V: 1.60\x03m\x04");  // no spectral class to follow
   lines.Clear();
   stars->GetObjectStrings(3, lines);
-  EXPECT_EQ(lines.Entries()[2], "\x01" "BM  \x01" + Cp1251("Альфачи") + "\x01  (7;  HR 9003)");
-  EXPECT_EQ(lines.Entries().back(), "\x01" "B-V: 0.50\x03m\x04");
+  EXPECT_EQ(lines.Entries()[2],
+            "\x01"
+            "BM  \x01" +
+                Cp1251("Альфачи") + "\x01  (7;  HR 9003)");
+  EXPECT_EQ(lines.Entries().back(),
+            "\x01"
+            "B-V: 0.50\x03m\x04");
   lines.Clear();
   stars->GetObjectStrings(4, lines);  // neither class nor colour index: no spectrum line
   EXPECT_EQ(lines.Entries().back(), "\x01V: 2.50\x03m\x04");
@@ -375,8 +448,9 @@ TEST_F(StarsGroup, SearchByNumberRefusesAText) {
 TEST_F(StarsGroup, SearchListsTheConstellationsWithoutTheSecondSerpens) {
   namespace ids = star_search_dialog;
   veltest::TFakeDialogs dialogs({[](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
-    EXPECT_EQ(c.Control(ids::kConstellationList)->items,
-              (std::vector<std::string>{Cp1251("Альфачи"), Cp1251("Голова Змеи"), Cp1251("Дельты")}));
+    EXPECT_EQ(
+        c.Control(ids::kConstellationList)->items,
+        (std::vector<std::string>{Cp1251("Альфачи"), Cp1251("Голова Змеи"), Cp1251("Дельты")}));
     EXPECT_EQ(c.Control(ids::kLetterList)->items.size(), 24u);
     EXPECT_EQ(c.Control(ids::kIndexList)->items.size(), 10u);
     c.Click(l, ids::kFlamsteed, true);

@@ -70,8 +70,8 @@ inline std::array<std::byte, 55> StarBytes(const TStarSpec& s) {
 // A program folder of its own with "stars.dat" (spelt as given) and the settings file.
 class TStarFolder {
  public:
-  explicit TStarFolder(const std::vector<TStarSpec>& stars, const std::string& fileName = "stars.dat",
-                       std::size_t extraBytes = 0) {
+  explicit TStarFolder(const std::vector<TStarSpec>& stars,
+                       const std::string& fileName = "stars.dat", std::size_t extraBytes = 0) {
     folder_ = std::filesystem::temp_directory_path() /
               ("velarion-stars-" + std::to_string(::getpid()) + "-" + std::to_string(++Counter()));
     std::filesystem::create_directories(folder_);
@@ -111,7 +111,8 @@ struct TConstellationSpec {
 // "CNAME": the 45-byte record of names and abbreviation.
 class TFakeConstellations : public velarion::kit::TObjectGroup {
  public:
-  explicit TFakeConstellations(std::vector<TConstellationSpec> entries) : entries_(std::move(entries)) {}
+  explicit TFakeConstellations(std::vector<TConstellationSpec> entries)
+      : entries_(std::move(entries)) {}
   void Init() override {
     Code = "CNAME";
     ObjectCount = static_cast<int32_t>(entries_.size());
@@ -133,7 +134,8 @@ class TFakeConstellations : public velarion::kit::TObjectGroup {
 // "SNAME": catalogue number and proper name.
 class TFakeStarNames : public velarion::kit::TObjectGroup {
  public:
-  explicit TFakeStarNames(std::vector<std::pair<int32_t, std::string>> names) : names_(std::move(names)) {}
+  explicit TFakeStarNames(std::vector<std::pair<int32_t, std::string>> names)
+      : names_(std::move(names)) {}
   void Init() override {
     Code = "SNAME";
     ObjectCount = static_cast<int32_t>(names_.size());

@@ -57,10 +57,15 @@ class StarsView : public testing::Test {
     velarion::sky::FreeProjectionTables();
   }
   // A star near the zenith, `offsetDeg` north of it.
-  static TStarSpec NearZenith(uint16_t hr, double offsetDeg, int16_t magnitude, int16_t colourIndex) {
+  static TStarSpec NearZenith(uint16_t hr, double offsetDeg, int16_t magnitude,
+                              int16_t colourIndex) {
     const double raDeg = LMST(kMjd, -kLongitude) * 15.0;
-    return {.hr = hr, .raArcsec = Arcsec(raDeg), .decArcsec = Arcsec(kLatitude + offsetDeg),
-            .magnitude = magnitude, .colourIndex = colourIndex, .constellation = 1};
+    return {.hr = hr,
+            .raArcsec = Arcsec(raDeg),
+            .decArcsec = Arcsec(kLatitude + offsetDeg),
+            .magnitude = magnitude,
+            .colourIndex = colourIndex,
+            .constellation = 1};
   }
   TStars& Load(const veltest::TStarFolder& folder) {
     TStars& stars = host.Add<TStars>(MakeStarsGroup(folder.Path()));
@@ -93,7 +98,12 @@ TEST_F(StarsView, MagnitudeLimitSymbolSizesAndLabels) {
   for (const auto& [index, size] : sizes) {
     ASSERT_TRUE(stars.GetObjectRect(index, rect)) << index;
     const auto [w, h] = SymbolSize(size);
-    EXPECT_EQ(rect.right - rect.left, index == 4 ? w + DrawString("\x01\x07\x05" "1\x06\x08", 0, 0, false) + 1 : w)
+    EXPECT_EQ(rect.right - rect.left, index == 4 ? w +
+                                                       DrawString("\x01\x07\x05"
+                                                                  "1\x06\x08",
+                                                                  0, 0, false) +
+                                                       1
+                                                 : w)
         << index;
     if (index != 4) {
       EXPECT_EQ(rect.bottom - rect.top, h) << index;
@@ -115,7 +125,8 @@ TEST_F(StarsView, MagnitudeLimitSymbolSizesAndLabels) {
 }
 
 // The "image" lines of the recording device drawn at a point, with their shape colours.
-std::vector<std::string> ImagesAt(const velplatform::TRecordingDevice& device, int32_t x, int32_t y) {
+std::vector<std::string> ImagesAt(const velplatform::TRecordingDevice& device, int32_t x,
+                                  int32_t y) {
   std::vector<std::string> found;
   const std::string prefix = "image " + std::to_string(x) + "," + std::to_string(y) + " ";
   for (const std::string& line : device.Log()) {

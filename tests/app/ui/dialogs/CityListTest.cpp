@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace velarion::ui {
 namespace {
@@ -30,7 +30,7 @@ std::string Line(std::string_view utf8Name, std::string_view numbers) {
 }
 
 class CityListTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     folder_ = std::filesystem::temp_directory_path() /
               ("velarion-dialogs-cities-" + std::to_string(::getpid()));
@@ -96,7 +96,7 @@ TEST_F(CityListTest, WithoutAnExactPlaceNothingIsSelectedAndOkCancels) {
     EXPECT_EQ(c.Selected(TViewCityList::kCityList), -1);
     EXPECT_FALSE(c.Enabled(TViewCityList::kEditButton));
     EXPECT_FALSE(c.Enabled(TViewCityList::kDeleteButton));
-    EXPECT_FALSE(c.Press(l, TViewCityList::kEditButton)); // nothing to edit: no editor
+    EXPECT_FALSE(c.Press(l, TViewCityList::kEditButton));  // nothing to edit: no editor
     return c.PressOk(l);
   }});
   EXPECT_FALSE(ShowViewCityList(0, file_, 39.19510001, 51.668));
@@ -161,15 +161,15 @@ TEST_F(CityListTest, AddingEditingAndDeletingRewriteTheFileInItsColumns) {
   };
   TFakeDialogs dialogs({[](TFakeControls& c, TLogic& l) {
                           c.Choose(l, TViewCityList::kCityList, 0);
-                          c.Press(l, TViewCityList::kAddButton); // after Москва
+                          c.Press(l, TViewCityList::kAddButton);  // after Москва
                           EXPECT_EQ(c.Selected(TViewCityList::kCityList), 1);
                           EXPECT_EQ(c.Item(TViewCityList::kCityList, 1), Cp1251("Сент-Джонс"));
                           c.Choose(l, TViewCityList::kCityList, 3);
-                          c.Press(l, TViewCityList::kEditButton); // Катманду becomes Kathmandu
+                          c.Press(l, TViewCityList::kEditButton);  // Катманду becomes Kathmandu
                           c.Choose(l, TViewCityList::kCityList, 2);
-                          c.Press(l, TViewCityList::kDeleteButton); // Воронеж, after "yes"
+                          c.Press(l, TViewCityList::kDeleteButton);  // Воронеж, after "yes"
                           EXPECT_EQ(c.ItemCount(TViewCityList::kCityList), 3);
-                          return false; // "В&ыход" still writes the changed list
+                          return false;  // "В&ыход" still writes the changed list
                         },
                         city("Сент-Джонс", "52.7093", true, "47.5649", false, "3.5", true),
                         city("Kathmandu", "85.3206", false, "27.7017", false, "5.75", false)},
@@ -250,8 +250,8 @@ TEST(EditCityTest, NamesAreRequiredAndValuesKeptInTheirRanges) {
   };
   const TCase cases[] = {
       {"39.1951", false, "51.668", false, "3", false, {39.1951, 51.668, 3.0}},
-      {"-74.006", true, "40.7143", false, "5", true, {-74.006, 40.7143, -5.0}}, // sign from the
-                                                                                // side
+      {"-74.006", true, "40.7143", false, "5", true, {-74.006, 40.7143, -5.0}},  // sign from the
+                                                                                 // side
       {"200", true, "95", true, "13", true, {-180.0, -90.0, -12.0}},
       {"abc", false, "", false, "15", false, {0.0, 0.0, 14.0}},
       {"85.3206", false, "27.7017", false, "5.75", false, {85.3206, 27.7017, 5.75}},
@@ -294,5 +294,5 @@ TEST(EditCityTest, AnExistingCityIsShownWithItsSides) {
   EXPECT_TRUE(c.Checked(TEditCityData::kPlace.beforeGreenwich));
 }
 
-} // namespace
-} // namespace velarion::ui
+}  // namespace
+}  // namespace velarion::ui

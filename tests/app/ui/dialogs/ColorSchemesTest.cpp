@@ -29,7 +29,7 @@ TEST(ColorParamTest, ColoursAreChosenOnACopyAndStoredOnOk) {
                           c.Press(l, horizon);
                           EXPECT_EQ(c.Text(TColorParam::kFirstSample + sky::kHorizon),
                                     "10, 20, 30");
-                          return false; // cancelled: the scheme keeps its red horizon
+                          return false;  // cancelled: the scheme keeps its red horizon
                         },
                         [&](TFakeControls& c, TLogic& l) {
                           c.Press(l, horizon);
@@ -50,7 +50,7 @@ TEST(ColorParamTest, ColoursAreChosenOnACopyAndStoredOnOk) {
 }
 
 class ColorSchemesSelectTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     schemes_.screen = {std::make_shared<sky::TColorScheme>("A", false),
                        std::make_shared<sky::TColorScheme>("B", false)};
@@ -81,7 +81,7 @@ TEST_F(ColorSchemesSelectTest, ListsMarkTheCurrentSchemesAndOkTakesTheSelection)
 
 TEST_F(ColorSchemesSelectTest, AddingKeepsOnlyAConfirmedScheme) {
   TFakeDialogs dialogs({[](TFakeControls& c, TLogic& l) {
-                          c.Press(l, S::kFirstAdd + 1); // cancelled in the editor
+                          c.Press(l, S::kFirstAdd + 1);  // cancelled in the editor
                           EXPECT_EQ(c.ItemCount(S::kFirstList + 1), 1);
                           c.Press(l, S::kFirstAdd + 1);
                           EXPECT_EQ(c.ItemCount(S::kFirstList + 1), 2);
@@ -126,7 +126,7 @@ TEST_F(ColorSchemesSelectTest, DeletingTheCurrentSchemeLeavesOnlyOk) {
                          EXPECT_EQ(c.ItemCount(S::kFirstList), 1);
                          EXPECT_FALSE(c.Enabled(S::kCancel));
                          EXPECT_FALSE(c.Enabled(S::kFirstDelete));
-                         return false; // Esc all the same
+                         return false;  // Esc all the same
                        }},
                        TMessageAnswer::kYes);
   const TColorSchemesOutcome outcome = ShowColorSchemesSelect(0, schemes_, *image_);
@@ -153,5 +153,5 @@ TEST_F(ColorSchemesSelectTest, ADeletionAnsweredNoChangesNothing) {
   EXPECT_FALSE(outcome.screenSchemeChanged);
 }
 
-} // namespace
-} // namespace velarion::ui
+}  // namespace
+}  // namespace velarion::ui

@@ -100,7 +100,7 @@ TEST_F(DateTimeFormTest, OpeningShowsTheLocalMoment) {
 TEST_F(DateTimeFormTest, TheMomentTakenIsTheCalendarsInUniversalTime) {
   struct TCase {
     const char* day;
-    int32_t month; // from 1
+    int32_t month;  // from 1
     const char* year;
     bool beforeChrist;
     double timeZone;
@@ -110,11 +110,11 @@ TEST_F(DateTimeFormTest, TheMomentTakenIsTheCalendarsInUniversalTime) {
       // 29 February 1 BC is a day: JD 1721423.5 (1 Jan 1 AD) less 307 days.
       {"29", 2, "1", true, 0.0, 1721116.5 - 2400000.5},
       {"29", 2, "1500", false, 0.0, MeeusMjd(1500, 2, 29, false)},
-      {"29", 2, "1900", false, 0.0, MeeusMjd(1900, 2, 28, true)}, // lowered to the 28th
+      {"29", 2, "1900", false, 0.0, MeeusMjd(1900, 2, 28, true)},  // lowered to the 28th
       {"29", 2, "2000", false, 0.0, MeeusMjd(2000, 2, 29, true)},
       {"4", 10, "1582", false, 0.0, MeeusMjd(1582, 10, 4, false)},
       {"15", 10, "1582", false, 0.0, MeeusMjd(1582, 10, 15, true)},
-      {"0", 1, "2000", false, 3.0, MeeusMjd(2000, 1, 1, true) - 3.0 / 24.0}, // day 0 is 1
+      {"0", 1, "2000", false, 3.0, MeeusMjd(2000, 1, 1, true) - 3.0 / 24.0},  // day 0 is 1
       {"1", 1, "9999", true, 0.0, MeeusMjd(-9998, 1, 1, false)},
   };
   for (const TCase& c : cases) {
@@ -137,21 +137,20 @@ TEST_F(DateTimeFormTest, TheMomentTakenIsTheCalendarsInUniversalTime) {
 TEST_F(DateTimeFormTest, MonthAndEraLowerADayBeyondTheirEnd) {
   F form({MJD(31, 1, 2001, 12.0), 0.0, true, 0.0});
   test::TEchoingControls c(F::Layout(), form);
-  c.Choose(F::kMonth, 3); // April
+  c.Choose(F::kMonth, 3);  // April
   EXPECT_EQ(c.Text(F::kDay), "30");
   c.Type(F::kDay, "29");
-  c.Choose(F::kMonth, 1); // February 2001
+  c.Choose(F::kMonth, 1);  // February 2001
   EXPECT_EQ(c.Text(F::kDay), "28");
   c.Type(F::kDay, "29");
   c.Type(F::kYear, "1");
-  c.Choose(F::kEra, 1); // February 1 BC has its 29th
+  c.Choose(F::kEra, 1);  // February 1 BC has its 29th
   EXPECT_EQ(c.Text(F::kDay), "29");
-  c.Choose(F::kEra, 0); // 1 AD has not
+  c.Choose(F::kEra, 0);  // 1 AD has not
   EXPECT_EQ(c.Text(F::kDay), "28");
   // A year typed key by key keeps a 29th that its final value allows.
   c.Type(F::kDay, "29");
-  for (const char* year : {"2", "20", "200", "2000"})
-    c.Type(F::kYear, year);
+  for (const char* year : {"2", "20", "200", "2000"}) c.Type(F::kYear, year);
   EXPECT_EQ(c.Text(F::kDay), "29");
   ASSERT_TRUE(c.PressOk());
   EXPECT_DOUBLE_EQ(form.Choice().mjdUt, MeeusMjd(2000, 2, 29.5, true));
@@ -176,5 +175,5 @@ TEST_F(DateTimeFormTest, EtMinusUtAutomaticOrTyped) {
   EXPECT_DOUBLE_EQ(form.Choice().deltaTSeconds, 69.2);
 }
 
-} // namespace
-} // namespace velarion::ui
+}  // namespace
+}  // namespace velarion::ui

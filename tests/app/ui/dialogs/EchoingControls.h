@@ -17,7 +17,7 @@
 namespace velarion::ui::test {
 
 class TEchoingControls final : public velplatform::TDialogControls {
-public:
+ public:
   TEchoingControls(const velplatform::TDialogLayout& layout, velplatform::TDialogLogic& logic)
       : fake_(layout), logic_(logic) {
     int32_t run = 0;
@@ -35,22 +35,18 @@ public:
 
   std::string Text(int32_t id) const override { return fake_.Text(id); }
   void SetText(int32_t id, std::string_view text) override {
-    if (fake_.Text(id) == text)
-      return;
+    if (fake_.Text(id) == text) return;
     fake_.SetText(id, text);
     Echo(id);
   }
   bool Checked(int32_t id) const override { return fake_.Checked(id); }
   void SetChecked(int32_t id, bool checked) override {
-    if (fake_.Checked(id) == checked)
-      return;
+    if (fake_.Checked(id) == checked) return;
     const auto run = radioRun_.find(id);
-    if (run != radioRun_.end() && !checked)
-      return; // an exclusive group keeps its one
+    if (run != radioRun_.end() && !checked) return;  // an exclusive group keeps its one
     fake_.SetChecked(id, checked);
     Echo(id);
-    if (run == radioRun_.end())
-      return;
+    if (run == radioRun_.end()) return;
     for (int32_t other : runs_[run->second]) {
       if (other != id && fake_.Checked(other)) {
         fake_.SetChecked(other, false);
@@ -68,8 +64,7 @@ public:
   std::string Item(int32_t id, int32_t index) const override { return fake_.Item(id, index); }
   int32_t Selected(int32_t id) const override { return fake_.Selected(id); }
   void Select(int32_t id, int32_t index) override {
-    if (fake_.Selected(id) == index)
-      return;
+    if (fake_.Selected(id) == index) return;
     fake_.Select(id, index);
     Echo(id);
   }
@@ -81,22 +76,19 @@ public:
   void SetRange(int32_t id, int32_t minimum, int32_t maximum) override {
     const int32_t before = fake_.Position(id);
     fake_.SetRange(id, minimum, maximum);
-    if (fake_.Position(id) != before)
-      Echo(id);
+    if (fake_.Position(id) != before) Echo(id);
   }
   int32_t Position(int32_t id) const override { return fake_.Position(id); }
   void SetPosition(int32_t id, int32_t position) override {
     const int32_t before = fake_.Position(id);
     fake_.SetPosition(id, position);
-    if (fake_.Position(id) != before)
-      Echo(id);
+    if (fake_.Position(id) != before) Echo(id);
   }
   int32_t CurrentPage(int32_t id) const override { return fake_.CurrentPage(id); }
   void SelectPage(int32_t id, int32_t page) override {
     const int32_t before = fake_.CurrentPage(id);
     fake_.SelectPage(id, page);
-    if (fake_.CurrentPage(id) != before)
-      Echo(id);
+    if (fake_.CurrentPage(id) != before) Echo(id);
   }
 
   // ---- The user ----
@@ -109,10 +101,9 @@ public:
   bool Press(int32_t id) { return logic_.Command(*this, id); }
   int32_t Echoes() const { return echoes_; }
 
-private:
+ private:
   void Echo(int32_t id) {
-    if (!initialised_)
-      return; // the window reports nothing before it shows
+    if (!initialised_) return;  // the window reports nothing before it shows
     ++echoes_;
     ++depth_;
     ASSERT_LT(depth_, 20) << "the logic keeps answering its own writes (control " << id << ")";
@@ -129,6 +120,6 @@ private:
   int32_t echoes_ = 0;
 };
 
-} // namespace velarion::ui::test
+}  // namespace velarion::ui::test
 
 #endif

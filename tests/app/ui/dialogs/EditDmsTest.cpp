@@ -20,12 +20,12 @@ TEST(EditDmsTest, SplittingRoundsTheSecondsWithTheirCarry) {
     TDmsParts parts;
   };
   const TCase cases[] = {
-      {51.668, 1, {false, 51, 40, 4.8}}, // 0.668° = 40.08' = 40' 4.8"
+      {51.668, 1, {false, 51, 40, 4.8}},  // 0.668° = 40.08' = 40' 4.8"
       {-0.5, 0, {true, 0, 30, 0.0}},
-      {10.9999999, 0, {false, 11, 0, 0.0}}, // 59' 59.9996" rounds up into the degree
-      {18.615, 2, {false, 18, 36, 54.0}},   // 0.615 h = 36.9 min
-      {-0.0001, 0, {false, 0, 0, 0.0}},     // rounds to zero: no sign left
-      {359.99999, 1, {false, 360, 0, 0.0}}, // 59.964" shows as 60.0": carried
+      {10.9999999, 0, {false, 11, 0, 0.0}},  // 59' 59.9996" rounds up into the degree
+      {18.615, 2, {false, 18, 36, 54.0}},    // 0.615 h = 36.9 min
+      {-0.0001, 0, {false, 0, 0, 0.0}},      // rounds to zero: no sign left
+      {359.99999, 1, {false, 360, 0, 0.0}},  // 59.964" shows as 60.0": carried
   };
   for (const TCase& c : cases) {
     const TDmsParts parts = SplitDms(c.value, c.decimals);
@@ -88,5 +88,5 @@ TEST(EditDmsTest, AnUnknownKindOpensNothing) {
   EXPECT_TRUE(dialogs.Shown().empty());
 }
 
-} // namespace
-} // namespace velarion::ui
+}  // namespace
+}  // namespace velarion::ui

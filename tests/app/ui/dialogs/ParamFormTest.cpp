@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <unistd.h>
 
 namespace velarion::ui {
 namespace {
@@ -55,8 +55,7 @@ TEST(AtmosphereTest, PressureAndTemperatureAsStored) {
     EXPECT_EQ(StoredPressureMbar(c.shown, c.millimetres), c.mbar) << c.shown;
   }
   const double temperatures[][2] = {{-15, -15}, {-55, -40}, {40.4, 40}, {12.6, 13}, {99, 40}};
-  for (const auto& t : temperatures)
-    EXPECT_EQ(StoredTemperatureC(t[0]), t[1]) << t[0];
+  for (const auto& t : temperatures) EXPECT_EQ(StoredTemperatureC(t[0]), t[1]) << t[0];
   // 1013.25 mbar is 760 mm of mercury.
   EXPECT_EQ(MillibarToShownMillimetres(1013.25), 760);
   EXPECT_EQ(MillimetresToShownMillibar(760), 1013);
@@ -65,9 +64,9 @@ TEST(AtmosphereTest, PressureAndTemperatureAsStored) {
 TEST(ParamFormTest, OpeningShowsTheImagesValues) {
   const auto owned = MakeImage();
   sky::TSkyImage& image = *owned;
-  image.SetObjectVisible(4, true);   // constellation figures
-  image.SetObjectVisible(16, false); // the solar system
-  image.SetObjectVisible(15, true);  // deep sky
+  image.SetObjectVisible(4, true);    // constellation figures
+  image.SetObjectVisible(16, false);  // the solar system
+  image.SetObjectVisible(15, true);   // deep sky
   image.SetSkyColourMode(2);
   image.SetFonts("Arial", "Symbol");
   TConfiguration configuration;
@@ -110,10 +109,10 @@ TEST(ParamFormTest, EachControlSitsOnItsPageAndTheCallersPageIsShownFirst) {
     if (dialogWide) {
       EXPECT_EQ(control.page, 0) << control.id;
     } else if (control.id == 0) {
-      EXPECT_GE(control.page, 1); // labels and frames belong to a page too
+      EXPECT_GE(control.page, 1);  // labels and frames belong to a page too
       EXPECT_LE(control.page, 5);
     } else {
-      EXPECT_EQ(control.page, control.id / 100 - 1) << control.id; // 2xx place … 6xx picture
+      EXPECT_EQ(control.page, control.id / 100 - 1) << control.id;  // 2xx place … 6xx picture
     }
   }
   TFakeDialogs dialogs({[](TFakeControls& c, TLogic&) {
@@ -136,7 +135,7 @@ TEST(ParamFormTest, OkStoresEveryValueWithItsSide) {
     c.Type(l, P::kPlace.longitude, "85.3206");
     c.Click(l, P::kPlace.east, true);
     c.Click(l, P::kPlace.west, false);
-    c.Type(l, P::kPlace.latitude, "-33.8679"); // the field's sign is not the side
+    c.Type(l, P::kPlace.latitude, "-33.8679");  // the field's sign is not the side
     c.Click(l, P::kPlace.south, true);
     c.Click(l, P::kPlace.north, false);
     c.Type(l, P::kPlace.timeZone, "5.75");
@@ -183,12 +182,12 @@ TEST(ParamFormTest, SwitchingThePressureUnitConvertsOnce) {
   P form(0, image, configuration, {}, "city.dat");
   test::TEchoingControls c(P::Layout(), form);
   EXPECT_EQ(c.Text(P::kPressure), "750");
-  c.Click(P::kMillibar, true); // 750 × 1.3332196 = 999.9
+  c.Click(P::kMillibar, true);  // 750 × 1.3332196 = 999.9
   EXPECT_EQ(c.Text(P::kPressure), "1000");
   c.Type(P::kPressure, "1013");
-  c.Click(P::kMillimetres, true); // 1013 × 0.750064 = 759.8
+  c.Click(P::kMillimetres, true);  // 1013 × 0.750064 = 759.8
   EXPECT_EQ(c.Text(P::kPressure), "760");
-  c.Click(P::kMillibar, true); // 760 × 1.3332196 = 1013.2
+  c.Click(P::kMillibar, true);  // 760 × 1.3332196 = 1013.2
   EXPECT_EQ(c.Text(P::kPressure), "1013");
   ASSERT_TRUE(c.PressOk());
   EXPECT_EQ(image.Pressure(), 1013.0);
@@ -214,8 +213,7 @@ TEST(ParamFormTest, SkyBackgroundBoxesDependOnTheOnesBefore) {
     test::TEchoingControls c(P::Layout(), form);
     EXPECT_EQ(c.Enabled(P::kCivilTwilightColour), t.mode >= 1);
     EXPECT_EQ(c.Enabled(P::kAstronomicalTwilightColour), t.mode >= 2);
-    if (t.unchecked != 0)
-      c.Click(t.unchecked, false);
+    if (t.unchecked != 0) c.Click(t.unchecked, false);
     if (t.unchecked == P::kDayColour) {
       EXPECT_FALSE(c.Checked(P::kAstronomicalTwilightColour));
       EXPECT_FALSE(c.Enabled(P::kCivilTwilightColour));
@@ -283,12 +281,12 @@ TEST(SolarFormTest, TheBodyBitsInAndOut) {
   sky::TSkyImage& image = *owned;
   for (int position = 5; position <= 14; ++position)
     image.SetObjectVisible(position, position < 11);
-  ASSERT_EQ(image.BodyBits(), 0x3F); // the Sun to Jupiter
+  ASSERT_EQ(image.BodyBits(), 0x3F);  // the Sun to Jupiter
   TFakeDialogs dialogs({[](TFakeControls& c, TLogic& l) {
-                          EXPECT_TRUE(c.Checked(TSolarForm::kFirstBody + 5));  // Jupiter
-                          EXPECT_FALSE(c.Checked(TSolarForm::kFirstBody + 6)); // Saturn
-                          c.Click(l, TSolarForm::kFirstBody + 1, false);       // the Moon off
-                          c.Click(l, TSolarForm::kFirstBody + 9, true);        // Pluto on
+                          EXPECT_TRUE(c.Checked(TSolarForm::kFirstBody + 5));   // Jupiter
+                          EXPECT_FALSE(c.Checked(TSolarForm::kFirstBody + 6));  // Saturn
+                          c.Click(l, TSolarForm::kFirstBody + 1, false);        // the Moon off
+                          c.Click(l, TSolarForm::kFirstBody + 9, true);         // Pluto on
                           return c.PressOk(l);
                         },
                         [](TFakeControls& c, TLogic& l) {
@@ -301,5 +299,5 @@ TEST(SolarFormTest, TheBodyBitsInAndOut) {
   EXPECT_EQ(image.BodyBits(), 0x3F - 2 + 512);
 }
 
-} // namespace
-} // namespace velarion::ui
+}  // namespace
+}  // namespace velarion::ui

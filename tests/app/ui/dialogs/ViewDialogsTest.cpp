@@ -53,7 +53,7 @@ TEST(TimeStepUnitsTest, AStepIsAWholeNumberOfTheLargestUnitWithinHalfASecond) {
       {90.0 * kMinute, TUnitMatch{TTimeUnit::kMinute, 90}},
       {kSecond, TUnitMatch{TTimeUnit::kSecond, 1}},
       {999.0 * kSecond, TUnitMatch{TTimeUnit::kSecond, 999}},
-      {1000.0 * kSecond, std::nullopt}, // 16 min 40 s: no unit under 1000 times
+      {1000.0 * kSecond, std::nullopt},  // 16 min 40 s: no unit under 1000 times
       {kHour + 0.4 * kSecond, TUnitMatch{TTimeUnit::kHour, 1}},
       {kHour + 0.6 * kSecond, std::nullopt},
       {0.0, std::nullopt},
@@ -71,7 +71,7 @@ TEST(TimeStepUnitsTest, SplittingCarriesARoundedDay) {
 }
 
 TEST(SetRotAngleFormTest, FieldsUnitsAndMultiplierFollowEachOther) {
-  TSetRotAngleForm form(-0.5); // the direction lies elsewhere: only the size counts
+  TSetRotAngleForm form(-0.5);  // the direction lies elsewhere: only the size counts
   test::TEchoingControls c(TSetRotAngleForm::Layout(), form);
   using F = TSetRotAngleForm;
   const int32_t hour = F::kFirstUnit + static_cast<int32_t>(TTimeUnit::kHour);
@@ -89,8 +89,7 @@ TEST(SetRotAngleFormTest, FieldsUnitsAndMultiplierFollowEachOther) {
   // The seconds button, then a multiplier typed key by key: the unit stays the second.
   c.Click(F::kFirstUnit, true);
   EXPECT_EQ(c.Text(F::kMultiplier), "1");
-  for (const char* typed : {"6", "60", "600"})
-    c.Type(F::kMultiplier, typed);
+  for (const char* typed : {"6", "60", "600"}) c.Type(F::kMultiplier, typed);
   EXPECT_TRUE(c.Checked(F::kFirstUnit));
   EXPECT_EQ(c.Text(F::kMinutes), "10");
   EXPECT_DOUBLE_EQ(form.StepDays(), 600 * kSecond);
@@ -173,7 +172,7 @@ TEST(ViewRotationTest, TheFieldShowsTheDirectionAsTheUserCountsIt) {
 }
 
 TEST(SetAzimuthAngleTest, CompassButtonsAndKeysPutTheirValuesAndShowPressed) {
-  TSetAzimuthAngle form(0.0, true, false); // azimuths from south, no mirror
+  TSetAzimuthAngle form(0.0, true, false);  // azimuths from south, no mirror
   test::TEchoingControls c(TSetAzimuthAngle::Layout(), form);
   const int32_t north = TSetAzimuthAngle::kFirstPoint;
   const int32_t west = TSetAzimuthAngle::kFirstPoint + 3;
@@ -182,15 +181,15 @@ TEST(SetAzimuthAngleTest, CompassButtonsAndKeysPutTheirValuesAndShowPressed) {
   c.Click(north, true);
   EXPECT_EQ(c.Text(TSetAzimuthAngle::kAngle), "180");
   EXPECT_TRUE(c.Checked(north));
-  ASSERT_TRUE(form.KeyPressed(c, {U';', false})); // Shift+4 on the Cyrillic layout
+  ASSERT_TRUE(form.KeyPressed(c, {U';', false}));  // Shift+4 on the Cyrillic layout
   EXPECT_EQ(c.Text(TSetAzimuthAngle::kAngle), "90");
   EXPECT_TRUE(c.Checked(west));
   EXPECT_FALSE(c.Checked(north));
-  EXPECT_FALSE(form.KeyPressed(c, {U'%', false})); // only four points
+  EXPECT_FALSE(form.KeyPressed(c, {U'%', false}));  // only four points
   c.Type(TSetAzimuthAngle::kAngle, "45");
   EXPECT_FALSE(c.Checked(west));
   ASSERT_TRUE(c.PressOk());
-  EXPECT_EQ(form.AzimuthRotationDeg(), 315.0); // n = 45, rotation = -45
+  EXPECT_EQ(form.AzimuthRotationDeg(), 315.0);  // n = 45, rotation = -45
 }
 
 TEST(SetAutoRParamsTest, ControlLettersOnEitherLayoutAndTheInterval) {
@@ -205,7 +204,7 @@ TEST(SetAutoRParamsTest, ControlLettersOnEitherLayoutAndTheInterval) {
   test::TEchoingControls c(TSetAutoRParams::Layout(), form);
   EXPECT_EQ(c.Text(TSetAutoRParams::kIntervalLabel), "0.10 " + velplatform::Cp1251("с"));
   EXPECT_FALSE(form.KeyPressed(c, {U'b', false}));
-  ASSERT_TRUE(form.KeyPressed(c, {U'и', true})); // Ctrl+B on the Cyrillic layout
+  ASSERT_TRUE(form.KeyPressed(c, {U'и', true}));  // Ctrl+B on the Cyrillic layout
   EXPECT_TRUE(c.Checked(TSetAutoRParams::kBackward));
   EXPECT_FALSE(c.Checked(TSetAutoRParams::kForward));
   ASSERT_TRUE(form.KeyPressed(c, {U'R', true}));
@@ -226,7 +225,7 @@ TEST(SetAutoRParamsTest, ControlLettersOnEitherLayoutAndTheInterval) {
 
 TEST(SetAutoRParamsTest, TheSliderHasTheSixPositionsAndHintsNameTheKeys) {
   TAutoRotation current;
-  current.refreshIntervalCode = 9; // out of range in a hand-edited configuration
+  current.refreshIntervalCode = 9;  // out of range in a hand-edited configuration
   TSetAutoRParams form(current);
   test::TEchoingControls c(TSetAutoRParams::Layout(), form);
   EXPECT_EQ(c.Position(TSetAutoRParams::kInterval), 6);
@@ -236,7 +235,8 @@ TEST(SetAutoRParamsTest, TheSliderHasTheSixPositionsAndHintsNameTheKeys) {
   ASSERT_TRUE(c.PressOk());
   EXPECT_EQ(form.Rotation().refreshIntervalCode, 1);
   TFakeControls layout(TSetAutoRParams::Layout());
-  EXPECT_EQ(layout.Control(TSetAutoRParams::kBackward)->hint, velplatform::Cp1251("Назад (Ctrl+B)"));
+  EXPECT_EQ(layout.Control(TSetAutoRParams::kBackward)->hint,
+            velplatform::Cp1251("Назад (Ctrl+B)"));
   EXPECT_EQ(layout.Control(TSetAutoRParams::kRealTime)->hint,
             velplatform::Cp1251("Реальное время (Ctrl+R)"));
 }
@@ -251,8 +251,7 @@ TEST(SetZoomFormTest, TypedZoomOrTheWholeSky) {
        [](TFakeControls& c, TLogic& l) { return c.Press(l, TSetZoomForm::kWholeSky); },
        [](TFakeControls&, TLogic&) { return false; }});
   std::vector<std::optional<TZoomChoice>> chosen;
-  for (int i = 0; i < 3; ++i)
-    ShowSetZoomForm(0, {}, 350, [&](auto c) { chosen.push_back(c); });
+  for (int i = 0; i < 3; ++i) ShowSetZoomForm(0, {}, 350, [&](auto c) { chosen.push_back(c); });
   EXPECT_EQ(chosen, (std::vector<std::optional<TZoomChoice>>{
                         TZoomChoice{1200, false}, TZoomChoice{100, true}, std::nullopt}));
 }
@@ -288,12 +287,12 @@ TEST(SetEquPointTest, ExactValuesSurviveEpochChangesAndKeystrokes) {
   const std::string dec = c.Text(TSetEquPoint::kDeclination);
   EXPECT_EQ(ra, "6.752477");
   EXPECT_EQ(dec, "-16.71612");
-  c.Choose(TSetEquPoint::kEpoch, 4); // J2000 again: nothing happens
+  c.Choose(TSetEquPoint::kEpoch, 4);  // J2000 again: nothing happens
   EXPECT_EQ(c.Text(TSetEquPoint::kRightAscension), ra);
-  c.Choose(TSetEquPoint::kEpoch, 2); // B1950
+  c.Choose(TSetEquPoint::kEpoch, 2);  // B1950
   const TEquatorialPoint b1950 = PrecessEquatorial(sirius, 0.0, -0.500002108);
   EXPECT_NEAR(sky::ParseFloatText(c.Text(TSetEquPoint::kRightAscension)), b1950.raDeg / 15.0, 1e-6);
-  c.Choose(TSetEquPoint::kEpoch, 0); // J1875
+  c.Choose(TSetEquPoint::kEpoch, 0);  // J1875
   c.Choose(TSetEquPoint::kEpoch, TSetEquPoint::kOtherEpoch);
   EXPECT_TRUE(c.Enabled(TSetEquPoint::kEpochMjd));
   for (const char* typed : {"5", "51", "515", "5154", "51544", "51544.", "51544.5"}) {
@@ -309,9 +308,9 @@ TEST(SetEquPointTest, ExactValuesSurviveEpochChangesAndKeystrokes) {
 TEST(SetEquPointTest, ATypedPlaceIsGivenBackInTheCallersEpoch) {
   TSetEquPoint form(0, 60000.0, {10.0, 20.0}, 0.0);
   test::TEchoingControls c(TSetEquPoint::Layout(), form);
-  c.Choose(TSetEquPoint::kEpoch, 2); // B1950
+  c.Choose(TSetEquPoint::kEpoch, 2);  // B1950
   c.Type(TSetEquPoint::kRightAscension, "5.5");
-  c.Type(TSetEquPoint::kDeclination, "-95"); // clamped to the pole
+  c.Type(TSetEquPoint::kDeclination, "-95");  // clamped to the pole
   c.Type(TSetEquPoint::kDeclination, "-30");
   ASSERT_TRUE(c.PressOk());
   const TEquatorialPoint expected = PrecessEquatorial({82.5, -30.0}, -0.500002108, 0.0);
@@ -340,7 +339,7 @@ TEST(SetEquPointTest, TheCallersEpochChoosesTheList) {
   TSetEquPoint form(0, viewMjd, {10.0, 20.0}, 0.3);
   TFakeControls c(TSetEquPoint::Layout());
   form.Init(c);
-  EXPECT_EQ(c.Text(TSetEquPoint::kEpochMjd), "62502.00000"); // 51544.5 + 0.3 × 36525
+  EXPECT_EQ(c.Text(TSetEquPoint::kEpochMjd), "62502.00000");  // 51544.5 + 0.3 × 36525
 }
 
 TEST(SetHorPointTest, AzimuthReducedAltitudeClamped) {
@@ -369,11 +368,9 @@ TEST(SetHorPointTest, AzimuthReducedAltitudeClamped) {
 
 TEST(GridStepsTest, StepsIntoTheirRanges) {
   const int32_t ra[][2] = {{7201, 7200}, {100, 96}, {3, 6}, {6, 6}, {3600, 3600}, {0, 6}, {-50, 6}};
-  for (const auto& r : ra)
-    EXPECT_EQ(CorrectRaStep(r[0]), r[1]) << r[0];
+  for (const auto& r : ra) EXPECT_EQ(CorrectRaStep(r[0]), r[1]) << r[0];
   const int32_t arcminutes[][2] = {{0, 1}, {1, 1}, {1800, 1800}, {1801, 1800}, {600, 600}};
-  for (const auto& a : arcminutes)
-    EXPECT_EQ(CorrectArcminuteStep(a[0]), a[1]) << a[0];
+  for (const auto& a : arcminutes) EXPECT_EQ(CorrectArcminuteStep(a[0]), a[1]) << a[0];
 }
 
 TEST(GridSetupFormTest, AutoLocksTheStepsWhichAreCorrectedWhenLeftAndOnOk) {
@@ -396,7 +393,7 @@ TEST(GridSetupFormTest, AutoLocksTheStepsWhichAreCorrectedWhenLeftAndOnOk) {
     c.Type(l, G::kFirstStep, "0");
     c.Type(l, G::kFirstStep + 1, "5000");
     c.Leave(l, G::kFirstStep + 1);
-    EXPECT_EQ(c.Text(G::kFirstStep + 1), "1800"); // corrected on leaving
+    EXPECT_EQ(c.Text(G::kFirstStep + 1), "1800");  // corrected on leaving
     EXPECT_EQ(c.Text(G::kFirstStep), "0");         // not yet left
     c.Type(l, G::kFirstStep + 2, "100");
     c.Leave(l, G::kFirstStep + 2);
@@ -416,5 +413,5 @@ TEST(GridSetupFormTest, AutoLocksTheStepsWhichAreCorrectedWhenLeftAndOnOk) {
   EXPECT_EQ(stored.azimuthGrid, 0) << "the grids' own switches are not this dialog's";
 }
 
-} // namespace
-} // namespace velarion::ui
+}  // namespace
+}  // namespace velarion::ui

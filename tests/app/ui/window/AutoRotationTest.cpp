@@ -9,7 +9,8 @@ constexpr double kStep = 0.01;
 
 TEST(AutoRotation, IntervalCodes) {
   const int32_t expected[] = {50, 50, 100, 200, 300, 500, 1000, 1000};
-  for (int32_t code = 0; code <= 7; ++code) EXPECT_EQ(AutoRotationIntervalMs(code), expected[code]) << code;
+  for (int32_t code = 0; code <= 7; ++code)
+    EXPECT_EQ(AutoRotationIntervalMs(code), expected[code]) << code;
 }
 
 TEST(AutoRotation, StepsForwardBackwardOrFollowsTheClock) {

@@ -64,7 +64,8 @@ TEST_F(ConsoleTest, ShowRequestedOnceWhileHidden) {
 }
 
 TEST_F(ConsoleTest, SavesAndLoadsCp1251Lines) {
-  const std::string file = (std::filesystem::temp_directory_path() / "velarion-console-test.def").string();
+  const std::string file =
+      (std::filesystem::temp_directory_path() / "velarion-console-test.def").string();
   const std::string russian = velplatform::Cp1251("Восход Солнца");
   console_.AddLines(TLines{russian, "", "end"});
   ASSERT_TRUE(console_.SaveToFile(file));
@@ -84,10 +85,11 @@ TEST_F(ConsoleTest, ClearingAsksFirst) {
   console_.AddLines(TLines{"keep"});
   std::vector<std::string> asked;
   velplatform::TMessageAnswer answer = velplatform::TMessageAnswer::kNo;
-  velplatform::SetMessageBoxRunner([&](velplatform::TWindowHandle, const velplatform::TMessageBoxRequest& r) {
-    asked.push_back(r.text);
-    return answer;
-  });
+  velplatform::SetMessageBoxRunner(
+      [&](velplatform::TWindowHandle, const velplatform::TMessageBoxRequest& r) {
+        asked.push_back(r.text);
+        return answer;
+      });
   console_.ClearConsole(0);
   EXPECT_EQ(console_.LineCount(), 1);
   answer = velplatform::TMessageAnswer::kYes;

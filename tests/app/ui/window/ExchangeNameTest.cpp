@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ExchangeNames : public testing::Test {
-protected:
+ protected:
   ExchangeNames() {
     char pattern[] = "/tmp/velarion-exchange-XXXXXX";
     folder_ = ::mkdtemp(pattern);
@@ -48,10 +48,9 @@ TEST_F(ExchangeNames, OneNamePerProgramFolderAndDisplay) {
 
 // Sets an environment variable for the test's life and restores it.
 class TScopedVariable {
-public:
+ public:
   TScopedVariable(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name))
-      old_ = old;
+    if (const char* old = std::getenv(name)) old_ = old;
     ::setenv(name, value, 1);
   }
   ~TScopedVariable() {
@@ -62,7 +61,7 @@ public:
     }
   }
 
-private:
+ private:
   const char* name_;
   std::optional<std::string> old_;
 };
@@ -82,5 +81,5 @@ TEST(CurrentDisplay, EitherDisplayVariableTellsDisplaysApart) {
   EXPECT_EQ(CurrentDisplay(), display);
 }
 
-} // namespace
-} // namespace velarion::ui
+}  // namespace
+}  // namespace velarion::ui

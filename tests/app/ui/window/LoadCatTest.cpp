@@ -97,14 +97,14 @@ TEST(LoadCat, LogCallsRunOnTheWindowThread) {
 
 // A group whose loading runs `probe`: on the window's thread, where every group loads.
 class TProbeGroup final : public kit::TObjectGroup {
-public:
+ public:
   explicit TProbeGroup(std::function<void()> probe) : probe_(std::move(probe)) {}
   bool InitResources(kit::TWindowHandle owner) override {
     probe_();
     return TObjectGroup::InitResources(owner);
   }
 
-private:
+ private:
   std::function<void()> probe_;
 };
 
@@ -119,8 +119,7 @@ QImage OnScreen(QWidget& window) {
 
 void SaveForALook(const QImage& image, const std::string& name) {
   const char* folder = std::getenv("VELARION_DIALOG_PICTURES");
-  if (folder == nullptr || *folder == '\0')
-    return;
+  if (folder == nullptr || *folder == '\0') return;
   std::filesystem::create_directories(folder);
   image.save(QString::fromStdString((std::filesystem::path(folder) / (name + ".png")).string()));
 }
@@ -128,23 +127,18 @@ void SaveForALook(const QImage& image, const std::string& name) {
 int CountPixels(const QImage& image, const QRect& area, bool (*matches)(QColor)) {
   int count = 0;
   for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x)
-      count += matches(image.pixelColor(x, y));
+    for (int x = area.left(); x <= area.right(); ++x) count += matches(image.pixelColor(x, y));
   }
   return count;
 }
 
-bool IsBlackInk(QColor c) {
-  return std::max({c.red(), c.green(), c.blue()}) < 100;
-}
-bool IsGreenInk(QColor c) {
-  return c.green() - std::max(c.red(), c.blue()) > 40;
-}
+bool IsBlackInk(QColor c) { return std::max({c.red(), c.green(), c.blue()}) < 100; }
+bool IsGreenInk(QColor c) { return c.green() - std::max(c.red(), c.blue()) > 40; }
 
 // The loading window over a work of `steps`; a step can Look: have a group load that keeps,
 // on the window's thread where every group loads, what the window shows at that moment.
 class LoadCatOnScreen : public testing::Test {
-protected:
+ protected:
   void Run(std::function<void(groups::TLoadLog&)> steps) {
     window_ = std::make_unique<TLoadCatForm>(
         nullptr,
@@ -176,14 +170,13 @@ TEST_F(LoadCatOnScreen, EachSegmentIsShownAsSoonAsItIsLogged) {
   const std::string name = velplatform::Cp1251("Яркие звезды...");
   Run([&](groups::TLoadLog& log) {
     log.BeginLine(name);
-    Look(log); // the group loads: its name alone
+    Look(log);  // the group loads: its name alone
     log.AppendSegment("OK", groups::kLogOkColour);
-    Look(log); // the next group's loading begins before its line
+    Look(log);  // the next group's loading begins before its line
   });
   ASSERT_EQ(shown_.size(), 2u);
   SaveForALook(shown_[1], "loading-line");
-  for (const QImage& image : shown_)
-    ASSERT_EQ(image.size(), window_->size());
+  for (const QImage& image : shown_) ASSERT_EQ(image.size(), window_->size());
   const QRect box = PlaceOf(QStringLiteral("LogPaintBox"));
   const QFontMetrics metrics =
       window_->findChild<QWidget*>(QStringLiteral("LogPaintBox"))->fontMetrics();
@@ -196,7 +189,7 @@ TEST_F(LoadCatOnScreen, EachSegmentIsShownAsSoonAsItIsLogged) {
   EXPECT_GT(CountPixels(shown_[0], nameArea, IsBlackInk), 20);
   EXPECT_EQ(CountPixels(shown_[0], box, IsGreenInk), 0);
   EXPECT_GT(CountPixels(shown_[1], nameArea, IsBlackInk), 20);
-  EXPECT_GT(CountPixels(shown_[1], okArea, IsGreenInk), 5); // right after the name
+  EXPECT_GT(CountPixels(shown_[1], okArea, IsGreenInk), 5);  // right after the name
 }
 
 TEST_F(LoadCatOnScreen, TheWindowIsShownWholeBeforeTheFirstGroupLoads) {

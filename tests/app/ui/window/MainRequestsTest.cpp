@@ -21,7 +21,8 @@ class TRecordingTarget final : public TRequestTarget {
     calls.push_back("zoom " + std::to_string(zoom) + (keepScroll ? " keeping the scroll" : ""));
   }
   void ZoomAround(const TZoomRequest& r) override {
-    calls.push_back("zoom " + std::to_string(r.zoom) + " at " + std::to_string(r.x) + "," + std::to_string(r.y));
+    calls.push_back("zoom " + std::to_string(r.zoom) + " at " + std::to_string(r.x) + "," +
+                    std::to_string(r.y));
   }
   void ResetAutoRotationInterval() override { calls.push_back("interval"); }
   void DestroyDialog(int32_t id) override { calls.push_back("destroy " + std::to_string(id)); }
@@ -128,8 +129,8 @@ TEST(MainRequests, QueueWakesTheWindowOncePerBatch) {
 TEST(MainRequests, ADialogPostsItsClosingRequestOnce) {
   TRequestQueue queue;
   TDialogClosing closing;
-  EXPECT_TRUE(closing.Post(queue, {1, true, 9, 60000.0, 0}));   // its button
-  EXPECT_FALSE(closing.Post(queue, {0, false, 9, 0.0, 0}));     // then its window closing
+  EXPECT_TRUE(closing.Post(queue, {1, true, 9, 60000.0, 0}));  // its button
+  EXPECT_FALSE(closing.Post(queue, {0, false, 9, 0.0, 0}));    // then its window closing
   const std::vector<TMainRequest> taken = queue.TakeAll();
   ASSERT_EQ(taken.size(), 1u);
   EXPECT_EQ(std::get<TDialogClosedRequest>(taken[0]).command, 1);

@@ -30,7 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class MainWindowTest : public veltest::TWindowFixture {
-protected:
+ protected:
   // The sky point (frame of the date) under a point of the sky area.
   std::optional<std::pair<double, double>> SkyPointUnder(QPoint area) {
     const QPoint p = window_->PicturePoint(area);
@@ -43,8 +43,8 @@ protected:
 
   void Wheel(QPoint area, int delta) {  // returns once the zoomed sky is shown
     QWidget* viewport = window_->SkyArea().viewport();
-    QWheelEvent event(QPointF(area), QPointF(viewport->mapToGlobal(area)), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(QPointF(area), QPointF(viewport->mapToGlobal(area)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &event);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->Image().ViewChanged(); }));
     QApplication::processEvents();
@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, NowIsTheComputersMomentShownInThePlacesZone) {
   const double clockMjd = MJD(11, 12, 2026, 9.25);
   clock_ = {[clockMjd] { return clockMjd; }, [] { return 0.0; }};
   TVelarionMainForm& window = Start();
-  EXPECT_DOUBLE_EQ(window.Image().Mjd(), clockMjd); // at start
+  EXPECT_DOUBLE_EQ(window.Image().Mjd(), clockMjd);  // at start
   window.Image().SetTimeZoneAutomatic(false);
   window.Image().SetTimeZone(3.0);
   QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
@@ -153,8 +153,10 @@ TEST_F(MainWindowTest, WheelZoomKeepsTheSkyPointUnderThePointer) {
     ASSERT_TRUE(after.has_value()) << expectedZoom;
     // Within a pixel or two of the old layout.
     const double pixelDeg = 90.0 / window.Image().Radius();
-    EXPECT_NEAR(std::remainder(after->first - before->first, 360.0) * std::cos(before->second * M_PI / 180),
-                0.0, 3 * pixelDeg) << expectedZoom;
+    EXPECT_NEAR(
+        std::remainder(after->first - before->first, 360.0) * std::cos(before->second * M_PI / 180),
+        0.0, 3 * pixelDeg)
+        << expectedZoom;
     EXPECT_NEAR(after->second, before->second, 3 * pixelDeg) << expectedZoom;
   }
 }
@@ -168,7 +170,8 @@ TEST_F(MainWindowTest, AutoRotationDisablesTimeStepsAndStopsAtAnEarlierStopMomen
   EXPECT_EQ(window.Tools().Current(), TSkyTool::kNone);
   QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);  // disabled while it runs
   EXPECT_DOUBLE_EQ(window.Image().Mjd(), before);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.AutoRotating(); }));  // the first tick finds the stop behind it
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return !window.AutoRotating(); }));  // the first tick finds the stop behind it
   EXPECT_DOUBLE_EQ(window.Image().Mjd(), before);
   EXPECT_EQ(window.Tools().Current(), TSkyTool::kSelection);
 }

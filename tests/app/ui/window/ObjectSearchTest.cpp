@@ -12,9 +12,16 @@ TEST(ObjectSearch, NeverRisesAtTheObserversLatitude) {
     double dec, latitude;
     bool never;
   };
-  for (const TCase c : {TCase{-60.0, 51.7, true}, {-38.0, 51.7, false}, {-38.4, 51.7, true},
-                        {-38.2, 51.7, false}, {80.0, -33.9, true}, {56.0, -33.9, false},
-                        {-89.0, 0.0, false}, {-90.0, 90.0, true}, {0.0, 90.0, false}, {-0.1, 90.0, true}}) {
+  for (const TCase c : {TCase{-60.0, 51.7, true},
+                        {-38.0, 51.7, false},
+                        {-38.4, 51.7, true},
+                        {-38.2, 51.7, false},
+                        {80.0, -33.9, true},
+                        {56.0, -33.9, false},
+                        {-89.0, 0.0, false},
+                        {-90.0, 90.0, true},
+                        {0.0, 90.0, false},
+                        {-0.1, 90.0, true}}) {
     EXPECT_EQ(NeverRises(c.dec, c.latitude), c.never) << c.dec << " at " << c.latitude;
   }
 }
@@ -23,8 +30,12 @@ TEST(ObjectSearch, TransitShiftInSiderealHoursWithinHalfADay) {
   struct TCase {
     double ra, sidereal, hours;
   };
-  for (const TCase c : {TCase{90.0, 3.0, 3.0}, {90.0, 9.0, -3.0}, {0.0, 12.0, -12.0},
-                        {0.0, 11.9, -11.9}, {350.0, 1.0, -1.6666666667}, {10.0, 23.0, 1.6666666667}}) {
+  for (const TCase c : {TCase{90.0, 3.0, 3.0},
+                        {90.0, 9.0, -3.0},
+                        {0.0, 12.0, -12.0},
+                        {0.0, 11.9, -11.9},
+                        {350.0, 1.0, -1.6666666667},
+                        {10.0, 23.0, 1.6666666667}}) {
     EXPECT_NEAR(TransitShiftDays(c.ra, c.sidereal), c.hours * 0.9972696 / 24.0, 1e-9)
         << c.ra << " " << c.sidereal;
   }

@@ -9,7 +9,7 @@ TEST(SelectionBlink, SixTogglesAfterThePaint) {
   TSelectionBlink blink;
   EXPECT_FALSE(blink.AfterPaint());  // idle: nothing to start
   blink.Request();
-  EXPECT_FALSE(blink.Tick());         // not before the paint drew the marks
+  EXPECT_FALSE(blink.Tick());  // not before the paint drew the marks
   EXPECT_TRUE(blink.AfterPaint());
   int toggles = 0;
   while (blink.Running()) {

@@ -30,8 +30,12 @@ TEST(SkyGeometry, CompassDirectionsCountedFromNorthAndFromSouth) {
     int32_t x, y;
     double azimuth;
   };
-  for (const TCase c : {TCase{false, 300, 100, 0.0}, {false, 200, 200, 90.0}, {false, 300, 300, 180.0},
-                        {false, 400, 200, 270.0}, {true, 300, 300, 0.0}, {true, 400, 200, 90.0},
+  for (const TCase c : {TCase{false, 300, 100, 0.0},
+                        {false, 200, 200, 90.0},
+                        {false, 300, 300, 180.0},
+                        {false, 400, 200, 270.0},
+                        {true, 300, 300, 0.0},
+                        {true, 400, 200, 90.0},
                         {true, 300, 100, 180.0}}) {
     TDiscView v = View();
     v.azimuthFromSouth = c.fromSouth;
@@ -48,7 +52,8 @@ TEST(SkyGeometry, AltitudeOnTheHorizonAndOutside) {
   v.stereographic = true;
   // q = tan(z / 2): 30° altitude, z = 60°.
   const double q = std::tan(30.0 * std::numbers::pi / 180.0);
-  EXPECT_NEAR(PixelToHorizontal(v, 300 + static_cast<int>(std::lround(q * 180)), 200).altitudeDeg, 30.0, 0.3);
+  EXPECT_NEAR(PixelToHorizontal(v, 300 + static_cast<int>(std::lround(q * 180)), 200).altitudeDeg,
+              30.0, 0.3);
 }
 
 TEST(SkyGeometry, HorizontalToPixelInvertsThePixelReadOut) {
@@ -90,8 +95,11 @@ TEST(SkyGeometry, AngleAgreesWithTheSphericalCosineWhereThatIsWellConditioned) {
   struct TCase {
     double a1, h1, a2, h2;
   };
-  for (const TCase c : {TCase{0, 0, 90, 0}, {0, 0, 180, 0}, {0, 90, 123, 0},
-                        {10, 20, 30, 40}, {350, -10, 20, 15}}) {
+  for (const TCase c : {TCase{0, 0, 90, 0},
+                        {0, 0, 180, 0},
+                        {0, 90, 123, 0},
+                        {10, 20, 30, 40},
+                        {350, -10, 20, 15}}) {
     const double d = std::numbers::pi / 180.0;
     const double cosine = std::sin(c.h1 * d) * std::sin(c.h2 * d) +
                           std::cos(c.h1 * d) * std::cos(c.h2 * d) * std::cos((c.a1 - c.a2) * d);
@@ -123,8 +131,10 @@ TEST(SkyGeometry, PanningKeepsPartOfTheDiscInView) {
     TViewOffset to;
   };
   // Radius 1000, window 800 × 600: x in -1040 … 240, y in -1040 … 440.
-  for (const TCase c : {TCase{{0, 0}, 20, -20, {20, -20}}, {{230, 0}, 20, 0, {240, 0}},
-                        {{-1030, -1030}, -20, -20, {-1040, -1040}}, {{0, 430}, 0, 20, {0, 440}}}) {
+  for (const TCase c : {TCase{{0, 0}, 20, -20, {20, -20}},
+                        {{230, 0}, 20, 0, {240, 0}},
+                        {{-1030, -1030}, -20, -20, {-1040, -1040}},
+                        {{0, 430}, 0, 20, {0, 440}}}) {
     EXPECT_EQ(PannedOffset(c.from, c.dx, c.dy, 1000, 1.0, 800, 600), c.to);
   }
 }

@@ -8,7 +8,8 @@ namespace {
 TEST(SkyTools, SelectionIsTheStartingToolAndToolsExcludeEachOther) {
   TSkyTools tools;
   EXPECT_EQ(tools.Current(), TSkyTool::kSelection);
-  for (const TSkyTool t : {TSkyTool::kZoom, TSkyTool::kRegionZoom, TSkyTool::kRotation, TSkyTool::kAngle}) {
+  for (const TSkyTool t :
+       {TSkyTool::kZoom, TSkyTool::kRegionZoom, TSkyTool::kRotation, TSkyTool::kAngle}) {
     EXPECT_TRUE(tools.Select(t));
     EXPECT_EQ(tools.Current(), t);
   }

@@ -17,7 +17,7 @@ TEST(StatusReadOut, RightAscensionAndHourAngleInHoursDeclinationInDegrees) {
       {150.0, 20.0, 0.0, false, "Ra:10ч 0м 0.0с Dec:+20° 0' 0\""},
       {359.99, -5.5, 0.0, false, "Ra:23ч 59м 57.6с Dec:-5° 30' 0\""},
       {150.0, 20.0, 12.0, true, " t:2ч 0м 0.0с Dec:+20° 0' 0\""},
-      {150.0, 0.0, 8.0, true, " t:22ч 0м 0.0с Dec:0° 0' 0\""}, // west of the meridian wraps
+      {150.0, 0.0, 8.0, true, " t:22ч 0м 0.0с Dec:0° 0' 0\""},  // west of the meridian wraps
   };
   for (const TCase& c : cases) {
     EXPECT_EQ(velplatform::Cp1251ToUtf8(
@@ -27,5 +27,5 @@ TEST(StatusReadOut, RightAscensionAndHourAngleInHoursDeclinationInDegrees) {
   EXPECT_EQ(velplatform::Cp1251ToUtf8(HorizontalReadOut(123.456, -1.5)), "Аз.:123.46° Выс.:-1.50°");
 }
 
-} // namespace
-} // namespace velarion::ui
+}  // namespace
+}  // namespace velarion::ui

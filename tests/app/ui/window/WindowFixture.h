@@ -29,15 +29,14 @@
 namespace veltest {
 
 class TWindowFixture : public testing::Test {
-protected:
+ protected:
   TWindowFixture() {
     char pattern[] = "/tmp/velarion-window-XXXXXX";
     folder_ = ::mkdtemp(pattern);
     RecordMessageBoxes();
   }
   ~TWindowFixture() override {
-    for (const QPointer<QTimer>& poll : polls_)
-      delete poll.data(); // none outlives its test
+    for (const QPointer<QTimer>& poll : polls_) delete poll.data();  // none outlives its test
     window_.reset();
     velplatform::SetMessageBoxRunner({});
     velplatform::SetDialogRunner({});
@@ -102,8 +101,7 @@ protected:
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
       QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr || !modal->isVisible())
-        return;
+      if (modal == nullptr || !modal->isVisible()) return;
       poll->stop();
       poll->deleteLater();
       act(*modal);
@@ -119,6 +117,6 @@ protected:
   std::unique_ptr<velarion::ui::TVelarionMainForm> window_;
 };
 
-} // namespace veltest
+}  // namespace veltest
 
 #endif

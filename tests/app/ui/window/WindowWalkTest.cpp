@@ -15,7 +15,7 @@ namespace velarion::ui {
 namespace {
 
 class WindowWalkTest : public veltest::TWindowFixture {
-protected:
+ protected:
   // A first start with the program's data: no question may hold the sky up.
   TVelarionMainForm& StartWithData() {
     LinkProgramData();
@@ -39,8 +39,7 @@ protected:
     ASSERT_NE(menu, nullptr);
     QAction* entry = nullptr;
     for (QAction* action : menu->actions()) {
-      if (action->text() == QString::fromUtf8(groupName))
-        entry = action;
+      if (action->text() == QString::fromUtf8(groupName)) entry = action;
     }
     ASSERT_NE(entry, nullptr) << groupName;
     menu->close();
@@ -50,8 +49,7 @@ protected:
 
   static void Tick(QWidget& dialog, const char* caption) {
     for (auto* button : dialog.findChildren<QAbstractButton*>()) {
-      if (button->text() == QString::fromUtf8(caption))
-        button->click();
+      if (button->text() == QString::fromUtf8(caption)) button->click();
     }
   }
 
@@ -137,8 +135,7 @@ TEST_F(WindowWalkTest, TheZoomPopUpStandsByItsButtonAndAppliesWhenTheSkyIsClicke
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
     QWidget* popup = QApplication::activePopupWidget();
-    if (popup == nullptr)
-      return nullptr;
+    if (popup == nullptr) return nullptr;
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     // The field has the keyboard at once and what is typed replaces the zoom shown.
     EXPECT_EQ(QApplication::focusWidget(), popup->findChild<QLineEdit*>());
@@ -149,8 +146,7 @@ TEST_F(WindowWalkTest, TheZoomPopUpStandsByItsButtonAndAppliesWhenTheSkyIsClicke
   ASSERT_NE(popup, nullptr);
   QToolButton* button = nullptr;
   for (auto* b : window.findChildren<QToolButton*>()) {
-    if (b->toolTip() == QString::fromUtf8("Задать увеличение"))
-      button = b;
+    if (b->toolTip() == QString::fromUtf8("Задать увеличение")) button = b;
   }
   ASSERT_NE(button, nullptr);
   const QRect buttonArea(button->mapToGlobal(QPoint(0, 0)), button->size());
@@ -178,11 +174,9 @@ TEST_F(WindowWalkTest, MarsTypedIntoThePlanetSearchIsFoundAndSelected) {
   TVelarionMainForm& window = StartWithData();
   QAction* planets = nullptr;
   for (auto* menu : window.findChildren<QMenu*>()) {
-    if (menu->title() != QString::fromUtf8("&Найти..."))
-      continue;
+    if (menu->title() != QString::fromUtf8("&Найти...")) continue;
     for (QAction* action : menu->actions()) {
-      if (action->text() == QString::fromUtf8("Планеты и спутники"))
-        planets = action;
+      if (action->text() == QString::fromUtf8("Планеты и спутники")) planets = action;
     }
   }
   ASSERT_NE(planets, nullptr);
@@ -202,5 +196,5 @@ TEST_F(WindowWalkTest, MarsTypedIntoThePlanetSearchIsFoundAndSelected) {
             std::string::npos);
 }
 
-} // namespace
-} // namespace velarion::ui
+}  // namespace
+}  // namespace velarion::ui

@@ -11,7 +11,8 @@ TEST(ZoomSteps, PageUpAndPageDownStepByIntegerThirds) {
   struct TCase {
     int32_t zoom, in, out;
   };
-  for (const TCase c : {TCase{100, 150, 66}, {150, 225, 100}, {51, 76, 34}, {200000, 300000, 133333}}) {
+  for (const TCase c :
+       {TCase{100, 150, 66}, {150, 225, 100}, {51, 76, 34}, {200000, 300000, 133333}}) {
     EXPECT_EQ(ZoomInStep(c.zoom), c.in) << c.zoom;
     EXPECT_EQ(ZoomOutStep(c.zoom), c.out) << c.zoom;
   }
