@@ -2,6 +2,17 @@
 
 namespace velarion::groups {
 
+std::vector<std::string> TTextList::Entries() const {
+  std::vector<std::string> entries;
+  std::string_view rest = text;
+  for (int32_t i = 0; i < count; ++i) {
+    const std::size_t end = rest.find('\0');
+    entries.emplace_back(rest.substr(0, end));
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+  }
+  return entries;
+}
+
 void TSkyObjectGroup::TakeIdentity(const TGroupInfo& info) {
   Code = info.code;
   Name = info.name;

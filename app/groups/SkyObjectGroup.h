@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace velarion::groups {
 
@@ -23,6 +24,8 @@ using kit::TWindowHandle;
 struct TTextList {
   int32_t count = 0;
   std::string text;
+  // The first `count` texts, one string each (a missing end counts as the end of the text).
+  std::vector<std::string> Entries() const;
 };
 
 struct TSearchHit {
