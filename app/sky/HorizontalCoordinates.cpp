@@ -9,6 +9,7 @@
 namespace velarion::sky {
 
 THorizontal HorizontalCoordinates(double ra, double dec, double mjd, const TObserverView& view) {
+  // Mean equator of date: mean sidereal time (see the header).
   const double lst = (mjd == view.mjd) ? view.localSiderealTime : LMST(mjd, -view.longitudeEast);
   const TSinCos h = SinCosDeg(15.0 * lst - ra);
   const TSinCos d = SinCosDeg(dec);

@@ -1,5 +1,7 @@
 // Azimuth and altitude of a place of date for the observer of the view, as the rise and
-// set and ephemeris tables show them.
+// set and ephemeris tables show them. The place is referred to the mean equator and
+// equinox of date (as the object search gives it), so its hour angle is taken from the
+// local mean sidereal time; a true-of-date place would need the apparent one (LAST).
 #ifndef VELARION_APP_SKY_HORIZONTALCOORDINATES_H
 #define VELARION_APP_SKY_HORIZONTALCOORDINATES_H
 
@@ -7,7 +9,7 @@ namespace velarion::sky {
 
 struct TObserverView {
   double mjd = 0.0;                // the view's moment (UT)
-  double localSiderealTime = 0.0;  // hours, at that moment
+  double localSiderealTime = 0.0;  // hours, at that moment: mean (LMST)
   double longitudeEast = 0.0;      // degrees
   double latitude = 0.0;           // degrees
   bool azimuthFromSouth = false;   // configuration key "AzZeroPoint" = 1

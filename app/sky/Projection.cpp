@@ -180,6 +180,9 @@ void TProjection::UpdateLatitude(double latitudeDeg) {
   lastLatitudeDeg_ = latitudeDeg;
 }
 
+// B acts on the true equator and equinox of date (X1 = C A B; the other frames reach it
+// through N'), so its angle is the apparent sidereal time: with the mean one the whole sky
+// would stand off by the equation of the equinoxes, up to 1.1 s of time.
 void TProjection::UpdateSiderealTime(double siderealHours) {
   if (siderealHours == lastSiderealHours_) {
     return;

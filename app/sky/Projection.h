@@ -32,7 +32,8 @@ struct TProjectionSetup {
   bool stereographic = false;
   bool quick = false;  // zoom at most 600 percent: integer tables maintained
   double latitudeDeg = 0.0;
-  double siderealHours = 0.0;  // local mean sidereal time
+  // Local apparent sidereal time (LAST): B turns the true equator and equinox of date.
+  double siderealHours = 0.0;
   double mjdUt = 0.0;
   double rotationDeg = 0.0;
   bool mirror = false;

@@ -79,6 +79,7 @@ void TSkyImage::SetGroupLists(TGroupList* main, TGroupList* paths) {
 void TSkyImage::RecomputeTimes() {
   if (deltaTAutomatic_) deltaTDays_ = GetDeltat(GetT(mjd_)) / 86400.0;
   siderealTime_ = LMST(mjd_, -longitude_);
+  apparentSiderealTime_ = LAST(mjd_, -longitude_);
 }
 
 void TSkyImage::SetMjd(double mjdUt) {
@@ -326,7 +327,7 @@ kit::TRefreshParamBytes TSkyImage::RefreshParamRecord() const {
   const bool detailed = DetailedView();
   v.mjdUt = mjd_;
   v.mjdDynamical = MjdDynamical();
-  v.siderealHours = siderealTime_;
+  v.siderealHours = siderealTime_;  // the record's field is the local mean sidereal time
   v.latitude = latitude_;
   v.longitudeEast = longitude_;
   v.timeZoneHours = timeZone_;
@@ -419,7 +420,9 @@ TProjectionSetup TSkyImage::ProjectionSetup() const {
   setup.stereographic = projection_ == 1;
   setup.quick = !DetailedView();
   setup.latitudeDeg = latitude_;
-  setup.siderealHours = siderealTime_;
+  // The projection brings every frame to the true equator and equinox of date (the
+  // nutation matrix N') before it turns the sky by B: the apparent sidereal time.
+  setup.siderealHours = apparentSiderealTime_;
   setup.mjdUt = mjd_;
   setup.rotationDeg = rotation_;
   setup.mirror = mirror_;

@@ -101,7 +101,11 @@ class TSkyImage {
   void SetMjd(double mjdUt);  // the local moment is kept within the calendar's range
   double Mjd() const { return mjd_; }
   double MjdDynamical() const { return mjd_ + deltaTDays_; }
+  // Local mean sidereal time (hours), the one the view records carry to the groups.
   double SiderealTime() const { return siderealTime_; }
+  // Local apparent sidereal time (hours): the hour angle of the true equinox of date, the
+  // one the projection turns the sky by and that goes with true-of-date places.
+  double ApparentSiderealTime() const { return apparentSiderealTime_; }
   void SetDeltaTAutomatic(bool automatic);
   void SetDeltaTSeconds(double seconds);  // ignored while automatic
   bool DeltaTAutomatic() const { return deltaTAutomatic_; }
@@ -263,6 +267,7 @@ class TSkyImage {
   double deltaTDays_ = 0.0;
   bool deltaTAutomatic_ = true;
   double siderealTime_ = 0.0;
+  double apparentSiderealTime_ = 0.0;
   double timeZone_ = 0.0;
   bool timeZoneAutomatic_ = true;
   double longitude_ = 39.1951;

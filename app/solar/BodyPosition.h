@@ -27,7 +27,8 @@ bool UsesHighPrecision(uint8_t body, bool requested, double tCenturies);
 
 struct TBodyPosition {
   // Geocentric, mean equator and equinox of date, degrees; distance in AU, for the Moon
-  // in Earth radii. Zero for the Earth.
+  // in Earth radii. Zero for the Earth. No nutation: their hour angles (the groups'
+  // Parallax calls, rise and set) come from the local mean sidereal time, LMST.
   double raDeg = 0.0;
   double decDeg = 0.0;
   double distance = 0.0;

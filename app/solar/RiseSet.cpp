@@ -107,6 +107,8 @@ class TRiseSetSolver {
     return Normalize((p.ra + h0) / 15.0, 24.0);
   }
 
+  // The places are referred to the mean equator of date (PMatEqu, no nutation), so the
+  // hour angles here and in Event come from the mean sidereal time.
   double SiderealAt(double mjd) const {
     return mjd == observer_.mjdUt ? observer_.siderealHours
                                   : LMST(mjd, -observer_.longitudeEastDeg);

@@ -3,7 +3,10 @@
 // The steps of the Explanatory Supplement (1992, 3.2): precession to J2000.0, light
 // deflection by the Sun and annual aberration with the Earth's barycentric position and
 // velocity (ERFA's eraEpv00, eraLdsun, eraAb), then precession and nutation to the true
-// equator of date.
+// equator of date. What depends only on the two moments is prepared once
+// (PrepareApparentPlaces), so that a catalogue of stars pays for the Earth's motion,
+// precession and nutation once per view (ApparentPlaceQuick); AstrometricToApparent is
+// the two in a row.
 #include "velastro.h"
 
 #include "Frames.h"
@@ -16,36 +19,64 @@ using namespace velastro;
 
 namespace {
 
-// Deflection and aberration of a J2000.0 unit vector seen from the Earth at T.
-void ApplyDeflectionAndAberration(double t, double p[3]) {
+void CopyMatrix(const TMatrix& m, double out[9]) {
+  for (int i = 0; i < 9; ++i) {
+    out[i] = m[static_cast<std::size_t>(i)];
+  }
+}
+
+TMatrix MatrixOf(const double a[9]) {
+  TMatrix m{};
+  for (int i = 0; i < 9; ++i) {
+    m[static_cast<std::size_t>(i)] = a[i];
+  }
+  return m;
+}
+
+}  // namespace
+
+extern "C" void PrepareApparentPlaces(double t0, double t, TApparentPlaceParams* params) {
+  if (params == nullptr) {
+    return;
+  }
+  CopyMatrix(Transpose(PrecessionFromJ2000(t0)), params->toJ2000);
+
   const TJulianDate date = JulianDateOfT(t);
   double pvHelio[2][3];
   double pvBary[2][3];
   eraEpv00(date.jd1, date.jd2, pvHelio, pvBary);
+  params->sunDistanceAu = eraPm(pvHelio[0]);
+  eraSxp(1.0 / params->sunDistanceAu, pvHelio[0], params->sunToEarth);
+  eraSxp(1.0 / ERFA_DC, pvBary[1], params->velocity);
+  const double speed = eraPm(params->velocity);
+  params->inverseLorentz = std::sqrt(1.0 - speed * speed);
 
-  const double sunDistance = eraPm(pvHelio[0]);
-  double sunToEarth[3];
-  eraSxp(1.0 / sunDistance, pvHelio[0], sunToEarth);
-  double deflected[3];
-  eraLdsun(p, sunToEarth, sunDistance, deflected);
-
-  double velocity[3];
-  eraSxp(1.0 / ERFA_DC, pvBary[1], velocity);
-  const double v2 = eraPm(velocity) * eraPm(velocity);
-  eraAb(deflected, velocity, sunDistance, std::sqrt(1.0 - v2), p);
+  CopyMatrix(Multiply(NutationMatrix(t), PrecessionFromJ2000(t)), params->toTrueOfDate);
 }
 
-}  // namespace
+extern "C" void ApparentPlaceQuick(const TApparentPlaceParams* params, double* ra, double* dec) {
+  if (params == nullptr || ra == nullptr || dec == nullptr) {
+    return;
+  }
+  double p[3];
+  Cart(1.0, *dec, *ra, &p[0], &p[1], &p[2]);
+  Apply(MatrixOf(params->toJ2000), p[0], p[1], p[2]);
+  // ERFA takes its vectors as mutable arrays.
+  double sunToEarth[3] = {params->sunToEarth[0], params->sunToEarth[1], params->sunToEarth[2]};
+  double velocity[3] = {params->velocity[0], params->velocity[1], params->velocity[2]};
+  double deflected[3];
+  eraLdsun(p, sunToEarth, params->sunDistanceAu, deflected);
+  eraAb(deflected, velocity, params->sunDistanceAu, params->inverseLorentz, p);
+  Apply(MatrixOf(params->toTrueOfDate), p[0], p[1], p[2]);
+  double r = 0.0;
+  Polar(p[0], p[1], p[2], &r, dec, ra);
+}
 
 extern "C" void AstrometricToApparent(double t0, double t, double* ra, double* dec) {
   if (ra == nullptr || dec == nullptr) {
     return;
   }
-  double p[3];
-  Cart(1.0, *dec, *ra, &p[0], &p[1], &p[2]);
-  Apply(Transpose(PrecessionFromJ2000(t0)), p[0], p[1], p[2]);
-  ApplyDeflectionAndAberration(t, p);
-  Apply(Multiply(NutationMatrix(t), PrecessionFromJ2000(t)), p[0], p[1], p[2]);
-  double r = 0.0;
-  Polar(p[0], p[1], p[2], &r, dec, ra);
+  TApparentPlaceParams params;
+  PrepareApparentPlaces(t0, t, &params);
+  ApparentPlaceQuick(&params, ra, dec);
 }

@@ -58,6 +58,14 @@ VELASTRO_API double GetDeltat(double t);
  * time. */
 VELASTRO_API double LMST(double mjdUt, double lambdaWest);
 
+/* Local apparent sidereal time in hours (0..24) at the moment mjdUt (universal time) for
+ * the longitude lambdaWest (degrees, positive west): LMST plus the equation of the
+ * equinoxes (IAU 2006/2000A, ERFA's eraEe06a, within about 1.1 s of LMST). It goes with
+ * places referred to the true equator and equinox of date (PMatNutEqu, NutEqu,
+ * AstrometricToApparent): LAST x 15 - RA is their hour angle. Places referred to the mean
+ * equator of date go with LMST. */
+VELASTRO_API double LAST(double mjdUt, double lambdaWest);
+
 /* ---- Frames -------------------------------------------------------------------------- */
 
 /* Mean obliquity of the ecliptic of date T, IAU 2006, degrees. */
@@ -106,9 +114,32 @@ VELASTRO_API double refrac(double h, double pressureMbar, double temperatureC);
 VELASTRO_API double Parallax(double lstHours, double ra, double dec, double distanceKm,
                              double latitude, double* raTopo, double* decTopo);
 
-/* Mean place of the equinox T0 (0 = J2000.0) to the apparent place at T: precession,
- * annual aberration (Earth's barycentric velocity), nutation. In place. */
+/* Mean place of the equinox T0 (0 = J2000.0) to the apparent place at T (true equator
+ * and equinox of T, ra in 0..360): precession to J2000.0, light deflection by the Sun,
+ * annual aberration (Earth's barycentric velocity), precession and nutation to the true
+ * equator of T (Explanatory Supplement 1992, 3.2; ERFA's eraEpv00, eraLdsun, eraAb). In
+ * place. The same as PrepareApparentPlaces followed by ApparentPlaceQuick. */
 VELASTRO_API void AstrometricToApparent(double t0, double t, double* ra, double* dec);
+
+/* The part of AstrometricToApparent that depends on T0 and T only, computed once for many
+ * places (ERFA's eraApci13 / eraAtciq split). Filled by PrepareApparentPlaces, read by
+ * ApparentPlaceQuick; the caller owns it and may keep it while T0 and T stay. */
+typedef struct TApparentPlaceParams {
+  double toJ2000[9];      /* mean equator and equinox of T0 to those of J2000.0 */
+  double sunToEarth[3];   /* unit vector from the Sun to the Earth, J2000.0 axes */
+  double sunDistanceAu;   /* Sun to Earth, AU */
+  double velocity[3];     /* Earth's barycentric velocity, units of c, J2000.0 axes */
+  double inverseLorentz;  /* sqrt(1 - |velocity|^2) */
+  double toTrueOfDate[9]; /* mean equator of J2000.0 to the true equator and equinox of T */
+} TApparentPlaceParams;
+
+/* Fills params for mean places of the equinox T0 made apparent at T (both centuries from
+ * J2000.0, T in dynamical time). A null params is skipped. */
+VELASTRO_API void PrepareApparentPlaces(double t0, double t, TApparentPlaceParams* params);
+
+/* AstrometricToApparent with prepared params: ra, dec (degrees) of the equinox T0 to the
+ * apparent place at T, in place. Null pointers are skipped. */
+VELASTRO_API void ApparentPlaceQuick(const TApparentPlaceParams* params, double* ra, double* dec);
 
 /* Linear proper motion. LowPrec: ra, dec in arcseconds, pmRa (rate of right ascension,
  * not multiplied by cos dec) and pmDec in milliarcseconds per year, dt in tenths of a

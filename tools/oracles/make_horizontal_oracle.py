@@ -4,9 +4,9 @@
 For every star (J2000 right ascension and declination, no proper motion), place and moment
 (UT1) the script writes the altitude and the azimuth (degrees, azimuth from north through
 east) of the geometric direction: no aberration, no light deflection, no refraction. Skyfield
-reckons them in the true equator of date with apparent sidereal time; the projection under
-test uses mean sidereal time with the nutation matrix and no aberration, so the two differ by
-a few tens of arcseconds, far below one pixel at R = 500.
+reckons them in the true equator of date with apparent sidereal time, as the projection under
+test does (nutation matrix, apparent sidereal time) without aberration, so the two differ by
+some twenty arcseconds, far below one pixel at R = 500.
 
 Usage: /usr/bin/python3 tools/oracles/make_horizontal_oracle.py /tmp/de405.bsp \
            > tests/fixtures/oracles/horizontal_oracle.csv

@@ -1,6 +1,5 @@
 #include "Stars.h"
 
-#include "ApparentPlaces.h"
 #include "Cp1251.h"
 #include "Dialogs.h"
 #include "FixedPlaceRiseSet.h"
@@ -198,11 +197,12 @@ void TStars::CalculateObjects(const kit::TVisibleObjectReport& report) {
     lastProperNames_ = properNamesOn;
   }
   const bool detailed = ViewMode != 0;
-  std::optional<TApparentPlaces> apparent;
+  TApparentPlaceParams apparent{};
   if (detailed) {
     // The detailed view shows the full apparent place, so it projects in the true
-    // equator of date rather than the group's catalogue frame.
-    apparent.emplace(GetT(View.mjdDynamical));
+    // equator of date rather than the group's catalogue frame. velastro's apparent place,
+    // its star-independent part prepared once for all the stars.
+    PrepareApparentPlaces(Epoch, GetT(View.mjdDynamical), &apparent);
     SetEpoch(0.0, kTrueEquatorOfDate);
   }
   std::optional<TProperNameTable> properNames;  // only while labels are being built
@@ -213,7 +213,7 @@ void TStars::CalculateObjects(const kit::TVisibleObjectReport& report) {
       double dec = 0.0;
       HighPrecisionPlace(stars_[i], ra, dec);
       if (IsRaDecInView(ra, dec)) {
-        apparent->Apply(ra, dec);
+        ApparentPlaceQuick(&apparent, &ra, &dec);
         if (TPoint p{}; RaDecToXY(ra, dec, &p.x, &p.y)) at = p;
       }
     } else {

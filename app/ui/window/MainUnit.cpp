@@ -1145,7 +1145,9 @@ void TVelarionMainForm::ShowReadOut(QPoint areaPoint) {
     panels_[4]->clear();
     return;
   }
-  panels_[4]->setText(Q(EquatorialReadOut(ra, dec, Image().SiderealTime(),
+  // The place is apparent (true equator of date), so its hour angle is from the apparent
+  // sidereal time.
+  panels_[4]->setText(Q(EquatorialReadOut(ra, dec, Image().ApparentSiderealTime(),
                                           session_->Configuration().sky.hourAngleInStatusBar)));
 }
 

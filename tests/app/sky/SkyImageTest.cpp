@@ -100,6 +100,7 @@ TEST_F(SkyImage, MomentBringsDeltaTAndSiderealTime) {
   EXPECT_DOUBLE_EQ(image.Mjd(), kClockMjd);
   EXPECT_NEAR(image.DeltaTDays() * 86400.0, 69.1, 1.0);
   EXPECT_DOUBLE_EQ(image.SiderealTime(), LMST(image.Mjd(), -image.Longitude()));
+  EXPECT_DOUBLE_EQ(image.ApparentSiderealTime(), LAST(image.Mjd(), -image.Longitude()));
   image.SetDeltaTSeconds(100.0);  // ignored while automatic
   EXPECT_NEAR(image.DeltaTDays() * 86400.0, 69.1, 1.0);
   image.SetDeltaTAutomatic(false);

@@ -1,4 +1,6 @@
-// An exported picture of a known sky: the bright stars stand where ERFA puts them.
+// Exported pictures of known skies: the bright stars stand where ERFA puts them, in the
+// quick view and in the detailed view at some 10" per pixel
+// (tests/fixtures/oracles/star_pixels*_oracle.csv, tools/oracles/make_star_pixels_oracle.py).
 #include "PictureExport.h"
 
 #include <QColor>
@@ -8,9 +10,12 @@
 
 #include <unistd.h>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -48,7 +53,9 @@ class TStarsOnlyFolder {
       fs::copy_file(fs::path(VELARION_DATA_DIR) / file, path_ / file);
     }
     std::ofstream ini(path_ / "Velarion.ini");
+    // The detailed view shows the whole catalogue.
     ini << "[Sky]\nObjectsVis=1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\nMaxStarV=460\nMaxLabelV=-200\n"
+           "DMaxStarV=700\nDMaxLabelV=-200\n"
            "ChangeSpaceColor=0\n[Location]\nTimeZone=3\nLatitude=55.75\nLongitude=37.62\n"
            "[Grid]\nAzGrid=0\nEqGrid=0\n";
   }
@@ -112,6 +119,112 @@ TEST(StarPixels, BrightStarsStandWhereAnIndependentComputationPutsThem) {
         << star.name << " at " << centre->x() << ", " << centre->y() << " expected " << star.x
         << ", " << star.y;
   }
+}
+
+// ---- The detailed view ------------------------------------------------------------------
+
+struct TDetailedStar {
+  std::string view;
+  velarion::sky::TLocalDateTime time;
+  velarion::ui::TExportPlace place;
+  std::string hr;
+  double x;
+  double y;
+};
+
+std::vector<TDetailedStar> ReadDetailedOracle() {
+  std::ifstream in(std::string(VELARION_FIXTURES) + "/oracles/star_pixels_detailed_oracle.csv");
+  std::vector<TDetailedStar> stars;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#' || line.starts_with("view,")) continue;
+    std::vector<std::string> cells;
+    std::stringstream row(line);
+    for (std::string cell; std::getline(row, cell, ',');) cells.push_back(cell);
+    TDetailedStar star{
+        cells.at(0), {}, {}, cells.at(5), std::stod(cells.at(10)), std::stod(cells.at(11))};
+    velarion::sky::TLocalDateTime& t = star.time;
+    EXPECT_EQ(std::sscanf(cells.at(1).c_str(), "%d-%d-%d %d:%d", &t.year, &t.month, &t.day, &t.hour,
+                          &t.minute),
+              5)
+        << line;
+    star.place = {std::stod(cells.at(3)), std::stod(cells.at(4)), std::stod(cells.at(2))};
+    stars.push_back(std::move(star));
+  }
+  return stars;
+}
+
+// The pixel a star symbol was put at, read back from the painted blob next to (x, y): a
+// symbol of w x h pixels has its top-left corner at (x - w div 2, y - h div 2). None when
+// nothing is painted there or the blob is larger than one symbol.
+std::optional<QPoint> SymbolPixel(const QImage& picture, int x, int y) {
+  constexpr int kLargestSymbol = 24;
+  const QRgb sky = picture.pixel(0, 0);
+  std::optional<QPoint> seed;
+  for (int r = 0; r <= 4 && !seed; ++r) {
+    for (int dy = -r; dy <= r && !seed; ++dy) {
+      for (int dx = -r; dx <= r && !seed; ++dx) {
+        if (picture.valid(x + dx, y + dy) && picture.pixel(x + dx, y + dy) != sky)
+          seed = QPoint(x + dx, y + dy);
+      }
+    }
+  }
+  if (!seed) return std::nullopt;
+  std::set<std::pair<int, int>> seen;
+  std::vector<QPoint> stack{*seed};
+  QRect box(*seed, *seed);
+  while (!stack.empty()) {
+    const QPoint p = stack.back();
+    stack.pop_back();
+    if (!picture.valid(p) || picture.pixel(p) == sky || !seen.insert({p.x(), p.y()}).second)
+      continue;
+    box = box.united(QRect(p, p));
+    if (box.width() > kLargestSymbol || box.height() > kLargestSymbol) return std::nullopt;
+    for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+      stack.push_back(p + d);
+  }
+  return QPoint(box.left() + box.width() / 2, box.top() + box.height() / 2);
+}
+
+// Zoom 2000 on a 4000 px high picture: R = 40000 px, some 10" per pixel about the zenith.
+// Rounding to whole pixels leaves up to 0.71 px; with the mean sidereal time instead of
+// the apparent one the sky would turn by the equation of the equinoxes (about 1.0 s of
+// time, 15", 1.5 px at the equator in 2031 and 2001) and many stars would miss.
+TEST(StarPixels, DetailedViewStarsStandWithinAPixelOfTheirApparentPlaces) {
+  const std::vector<TDetailedStar> stars = ReadDetailedOracle();
+  ASSERT_GE(stars.size(), 150U);
+  const TStarsOnlyFolder folder;
+  std::set<std::string> views;
+  for (std::size_t first = 0; first < stars.size();) {
+    std::size_t end = first;
+    while (end < stars.size() && stars[end].view == stars[first].view) ++end;
+    const TDetailedStar& view = stars[first];
+    views.insert(view.view);
+    velarion::ui::TExportOptions options;
+    options.file = folder.Folder() + view.view + ".png";
+    options.width = 4000;
+    options.height = 4000;
+    options.zoom = 2000;
+    options.time = view.time;
+    options.place = view.place;
+    std::ostringstream log;
+    ASSERT_EQ(velarion::ui::RunPictureExport(options, folder.Folder(), log), 0) << log.str();
+    const QImage picture(QString::fromStdString(options.file));
+    ASSERT_EQ(picture.size(), QSize(4000, 4000));
+    for (std::size_t i = first; i < end; ++i) {
+      const TDetailedStar& star = stars[i];
+      const std::string where = view.view + " HR " + star.hr;
+      const auto pixel = SymbolPixel(picture, static_cast<int>(std::lround(star.x)),
+                                     static_cast<int>(std::lround(star.y)));
+      ASSERT_TRUE(pixel) << where << " not drawn near " << star.x << ", " << star.y;
+      EXPECT_LE(std::hypot(pixel->x() - star.x, pixel->y() - star.y), 1.0)
+          << where << " at " << pixel->x() << ", " << pixel->y() << " expected " << star.x << ", "
+          << star.y;
+    }
+    std::filesystem::remove(options.file);
+    first = end;
+  }
+  EXPECT_EQ(views.size(), 6U);
 }
 
 }  // namespace

@@ -203,13 +203,14 @@ class SiriusView : public StarsView {
     const double tt = image.MjdDynamical();
     double ri = 0, di = 0, eo = 0;
     eraAtci13(ra, dec, pmRa, pmDec, 0.0, 0.0, ERFA_DJM0, tt, &ri, &di, &eo);
-    const double raTrue = eraAnp(ri - eo);  // from the true equinox of date
-    const double gmst = eraGmst06(ERFA_DJM0, kMjd, ERFA_DJM0, tt);
+    // The hour angle the CIO way, Earth rotation angle minus the intermediate right
+    // ascension: no sidereal time and no equinox, another route than the program's.
+    const double era = eraEra00(ERFA_DJM0, kMjd);
     latitude = di * ERFA_DR2D + 30.0;
-    longitude = std::remainder((raTrue - gmst) * ERFA_DR2D, 360.0);  // culminating now
+    longitude = std::remainder((ri - era) * ERFA_DR2D, 360.0);  // culminating now
     image.SetLatitude(latitude);
     image.SetLongitude(longitude);
-    const double hourAngle = gmst + longitude * ERFA_DD2R - raTrue;
+    const double hourAngle = era + longitude * ERFA_DD2R - ri;
     eraHd2ae(hourAngle, di, latitude * ERFA_DD2R, &azimuth, &altitude);
   }
   // Offset from the zenith in pixels (right, up) by the orthographic formula.
