@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <QWidgetAction>
 #include <QtTest/QTest>
@@ -255,6 +256,55 @@ TEST_F(MainWindowTest, ZoomKeys) {
   EXPECT_FALSE(window.ArrowPadShown());
 }
 
+// The sky's other keys as the keyboard sends them: "=" and the numeric pad's "+" step the
+// time forward, "-" back, Ctrl with an arrow turns the view, a digit zooms unless it is on
+// the numeric pad.
+TEST_F(MainWindowTest, TimeStepRotationAndDigitKeys) {
+  TVelarionMainForm& window = Start();
+  QWidget& sky = *window.SkyArea().viewport();
+  const double step = window.Session().Configuration().sky.autoRotation.timeStepDays;
+  struct TCase {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    double steps;
+    double turnDeg;
+    int32_t zoom;
+  };
+  const TCase cases[] = {
+      {Qt::Key_Equal, Qt::NoModifier, 1, 0, 100},
+      {Qt::Key_Plus, Qt::KeypadModifier, 1, 0, 100},
+      {Qt::Key_Minus, Qt::NoModifier, -1, 0, 100},
+      {Qt::Key_Left, Qt::ControlModifier, 0, 10, 100},
+      {Qt::Key_Right, Qt::ControlModifier, 0, -10, 100},
+      {Qt::Key_3, Qt::KeypadModifier, 0, 0, 100},
+      {Qt::Key_3, Qt::NoModifier, 0, 0, 200},
+  };
+  for (const TCase& c : cases) {
+    QTest::keyClick(&sky, Qt::Key_Home);
+    const double mjd = window.Image().Mjd();
+    const double rotation = window.Image().ViewRotation();
+    QTest::keyClick(&sky, c.key, c.modifiers);
+    EXPECT_NEAR(window.Image().Mjd() - mjd, c.steps * step, 1e-9) << c.key;
+    EXPECT_NEAR(std::remainder(window.Image().ViewRotation() - rotation, 360.0), c.turnDeg, 1e-9)
+        << c.key;
+    EXPECT_EQ(window.Image().Zoom(), c.zoom) << c.key;
+  }
+}
+
+// A band half the window wide and little high: the zoom grows by the window's width over
+// the band's.
+TEST_F(MainWindowTest, ARegionDrawnWithTheRegionToolIsZoomedToTheWindow) {
+  TVelarionMainForm& window = Start();
+  window.SelectTool(TSkyTool::kRegionZoom);
+  QWidget& sky = *window.SkyArea().viewport();
+  const int band = sky.width() / 2;
+  const QPoint from(40, 60);
+  QTest::mousePress(&sky, Qt::LeftButton, {}, from);
+  QTest::mouseRelease(&sky, Qt::LeftButton, {}, from + QPoint(band - 1, 10));
+  EXPECT_EQ(window.Image().Zoom(), std::lround(100.0 * sky.width() / band)) << sky.width();
+  EXPECT_GE(window.Image().Zoom(), 200);
+}
+
 TEST_F(MainWindowTest, WheelZoomKeepsTheSkyPointUnderThePointer) {
   TVelarionMainForm& window = Start();
   const QSize size = window.SkyArea().viewport()->size();
@@ -286,6 +336,16 @@ TEST_F(MainWindowTest, AutoRotationDisablesTimeStepsAndStopsAtAnEarlierStopMomen
   EXPECT_EQ(window.Tools().Current(), TSkyTool::kNone);
   QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);  // disabled while it runs
   EXPECT_DOUBLE_EQ(window.Image().Mjd(), before);
+  // The time-step buttons with their menu items.
+  int timeStepButtons = 0;
+  for (const auto* button : window.findChildren<QToolButton*>()) {
+    const QString hint = button->toolTip();
+    if (hint == "Вращать назад" || hint == "Вращать вперёд" || hint == "Текущее время") {
+      EXPECT_FALSE(button->isEnabled()) << hint.toStdString();
+      ++timeStepButtons;
+    }
+  }
+  EXPECT_EQ(timeStepButtons, 3);
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return !window.AutoRotating(); }));  // the first tick finds the stop behind it
   EXPECT_DOUBLE_EQ(window.Image().Mjd(), before);
