@@ -64,6 +64,7 @@ void TVelarionMainForm::AfterModalDialog() {
 // event loop once the pop-up is gone.
 
 void TVelarionMainForm::SpeedButton4Click() {
+  // The date and time stand beside the "now" button that they belong with.
   ShowSetDateTimeForm(Handle(), PopupAnchor(&TVelarionMainForm::RotateNowClick), Image(),
                       [this](std::optional<TDateTimeChoice> choice) {
                         TDialogClosedRequest request{kDateTimeCommand, choice.has_value()};
