@@ -64,7 +64,8 @@ void TVelarionMainForm::AfterModalDialog() {
 // event loop once the pop-up is gone.
 
 void TVelarionMainForm::SpeedButton4Click() {
-  ShowSetDateTimeForm(Handle(), PopupAnchor(TPopupButton::kDateTime), Image(),
+  // The date and time stand beside the "now" button that they belong with.
+  ShowSetDateTimeForm(Handle(), PopupAnchor(&TVelarionMainForm::RotateNowClick), Image(),
                       [this](std::optional<TDateTimeChoice> choice) {
                         TDialogClosedRequest request{kDateTimeCommand, choice.has_value()};
                         if (choice) {
@@ -78,7 +79,7 @@ void TVelarionMainForm::SpeedButton4Click() {
 }
 
 void TVelarionMainForm::SetRAngleBtnClick() {
-  ShowSetRotAngleForm(Handle(), PopupAnchor(TPopupButton::kTimeStep),
+  ShowSetRotAngleForm(Handle(), PopupAnchor(&TVelarionMainForm::SetRAngleBtnClick),
                       session_->Configuration().sky.autoRotation.timeStepDays,
                       [this](std::optional<double> step) {
                         if (step) session_->Configuration().sky.autoRotation.timeStepDays = *step;
@@ -88,7 +89,7 @@ void TVelarionMainForm::SetRAngleBtnClick() {
 
 void TVelarionMainForm::SetAutoRParamsBtnClick() {
   ShowSetAutoRParams(
-      Handle(), PopupAnchor(TPopupButton::kAutoRotation),
+      Handle(), PopupAnchor(&TVelarionMainForm::SetAutoRParamsBtnClick),
       session_->Configuration().sky.autoRotation, [this](std::optional<TAutoRotation> chosen) {
         if (chosen) session_->Configuration().sky.autoRotation = *chosen;
         requests_.Post(TDialogClosedRequest{kAutoRotationCommand, chosen.has_value()});
@@ -97,7 +98,7 @@ void TVelarionMainForm::SetAutoRParamsBtnClick() {
 
 void TVelarionMainForm::SpeedButton2Click() {
   ShowSetAzimuthAngle(
-      Handle(), PopupAnchor(TPopupButton::kRotation), Image(),
+      Handle(), PopupAnchor(&TVelarionMainForm::SpeedButton2Click), Image(),
       [this](std::optional<double> rotation) {
         if (rotation) Image().SetViewRotation(*rotation);
         requests_.Post(TDialogClosedRequest{kRotationCommand, rotation.has_value()});
@@ -105,7 +106,7 @@ void TVelarionMainForm::SpeedButton2Click() {
 }
 
 void TVelarionMainForm::SpeedButton3Click() {
-  ShowSetZoomForm(Handle(), PopupAnchor(TPopupButton::kZoom), Image().Zoom(),
+  ShowSetZoomForm(Handle(), PopupAnchor(&TVelarionMainForm::SpeedButton3Click), Image().Zoom(),
                   [this](std::optional<TZoomChoice> choice) {
                     TDialogClosedRequest request{kZoomCommand, choice.has_value()};
                     if (choice) {
@@ -116,9 +117,9 @@ void TVelarionMainForm::SpeedButton3Click() {
                   });
 }
 
-velplatform::TScreenRect TVelarionMainForm::PopupAnchor(TPopupButton button) const {
+velplatform::TScreenRect TVelarionMainForm::PopupAnchor(TCommandHandler button) const {
   const QWidget* widget =
-      toolBar_->isVisible() ? toolBar_->widgetForAction(popupButtons_.at(button)) : nullptr;
+      toolBar_->isVisible() ? toolBar_->widgetForAction(CommandAction(button)) : nullptr;
   // With the tool bar hidden the pop-up stands at the foot of the sky.
   const QWidget& shownBeside =
       widget != nullptr ? *widget : static_cast<const QWidget&>(*statusBar());

@@ -1,15 +1,10 @@
 #include "MainRequests.h"
 
+#include "Overloaded.h"
+
 namespace velarion::ui {
 
 namespace {
-
-template <typename... T>
-struct TOverloaded : T... {
-  using T::operator()...;
-};
-template <typename... T>
-TOverloaded(T...) -> TOverloaded<T...>;
 
 void HandleDialogClosed(const TDialogClosedRequest& r, TRequestTarget& target) {
   switch (r.command) {

@@ -13,7 +13,6 @@
 #include "ProjectionExports.h"
 #include "QtDialogs.h"
 #include "RefreshExport.h"
-#include "StatusReadOut.h"
 #include "ValueFormat.h"
 #include "ZoomSteps.h"
 #include "velastro.h"
@@ -25,7 +24,6 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -40,7 +38,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include <filesystem>
 #include <iostream>
@@ -52,14 +49,10 @@ namespace {
 using velplatform::Concat;
 using velplatform::Cp1251;
 
-constexpr int32_t kPanStep = 20;
-constexpr double kRotationStep = 10.0;
 constexpr int32_t kSpeedTestFrames = 288;
 constexpr int kHintlessToolBarMs = 400;
 constexpr const char* kProgramTitle = "Velarion";
 constexpr std::string_view kConsoleFile = "console.def";
-
-using namespace sky::visibility;  // the switches behind the visibility buttons
 
 }  // namespace
 
@@ -100,8 +93,10 @@ TVelarionMainForm::TVelarionMainForm(TMainFormOptions options)
   connect(skyArea_->verticalScrollBar(), &QScrollBar::valueChanged, this,
           [this] { SkyScrolled(); });
 
-  CreateMenus();
-  CreateToolBar();
+  CreateCommands();
+  searchMenu_->addAction(QStringLiteral("..."))->setEnabled(false);
+  groupOptionsMenu_ = new QMenu(this);
+  CreateToolBarControls();
   autoRotationTimer_ = new QTimer(this);
   connect(autoRotationTimer_, &QTimer::timeout, this, [this] { AutoRotationTick(); });
   blinkTimer_ = new QTimer(this);
@@ -210,138 +205,9 @@ void TVelarionMainForm::CreateConsole() {
   });
 }
 
-void TVelarionMainForm::CreateMenus() {
-  const auto item = [this](QMenu* menu, std::string_view text, QKeySequence key, auto handler,
-                           bool checkable = false) {
-    QAction* action = menu->addAction(Ru(text));
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WindowShortcut);
-    action->setCheckable(checkable);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-  };
-  QMenu* view = menuBar()->addMenu(Ru("П&росмотр"));
-  rotateForward_ =
-      item(view, "В&ращать вперед", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { RotateFClick(); });
-  rotateBackward_ =
-      item(view, "Вр&ащать назад", QKeySequence(Qt::CTRL | Qt::Key_B), [this] { RotateBClick(); });
-  rotateNow_ = item(view, "Т&екущее время", QKeySequence(Qt::CTRL | Qt::Key_N),
-                    [this] { RotateNowClick(); });
-  view->addSeparator();
-  autoRotationItem_ = item(
-      view, "Режим автовра&щения", QKeySequence(Qt::CTRL | Qt::Key_G),
-      [this] { AutorotationMenuItemClick(); }, true);
-  trackingItem_ = item(
-      view, "Ре&жим отслеживания объектов", QKeySequence(Qt::CTRL | Qt::Key_L),
-      [this] { TrackMenuItemClick(); }, true);
-  view->addSeparator();
-  item(view, "Тест скорости", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F1),
-       [this] { N22Click(); });
-  item(view, "В&ыход", QKeySequence(), [this] { N7Click(); });
-
-  operationsMenu_ = menuBar()->addMenu(Ru("Опера&ции"));
-  searchMenu_ = operationsMenu_->addMenu(Ru("&Найти..."));
-  searchMenu_->addAction(QStringLiteral("..."))->setEnabled(false);
-  QMenu* gotoPoint = operationsMenu_->addMenu(Ru("Найти &точку..."));
-  item(gotoPoint, "по &экват. координатам", QKeySequence(), [this] { GotoEquatorialPoint(); });
-  item(gotoPoint, "по &горизонт. координатам", QKeySequence(), [this] { GotoHorizontalPoint(); });
-
-  QMenu* parameters = menuBar()->addMenu(Ru("П&араметры"));
-  dateTimeItem_ = item(parameters, "&Дата и время", QKeySequence(Qt::CTRL | Qt::Key_D),
-                       [this] { SpeedButton4Click(); });
-  item(parameters, "&Шаг вращения", QKeySequence(Qt::CTRL | Qt::Key_R),
-       [this] { SetRAngleBtnClick(); });
-  item(parameters, "Параметры автовра&щения", QKeySequence(Qt::CTRL | Qt::Key_T),
-       [this] { SetAutoRParamsBtnClick(); });
-  item(parameters, "Угол поворота по а&зимуту", QKeySequence(Qt::CTRL | Qt::Key_A),
-       [this] { SpeedButton2Click(); });
-  item(parameters, "&Увеличение", QKeySequence(Qt::CTRL | Qt::Key_Z),
-       [this] { SpeedButton3Click(); });
-  popToolBarItem_ = item(
-      parameters, "&Всплывающая панель настроек", QKeySequence(), [this] { N24Click(); }, true);
-  QMenu* grids = parameters->addMenu(Ru("&Координатные сетки"));
-  horizontalGridItem_ = item(
-      grids, "&Горизонтальная", QKeySequence(Qt::CTRL | Qt::Key_H), [this] { N26Click(); }, true);
-  equatorialGridItem_ = item(
-      grids, "&Экваториальная", QKeySequence(Qt::CTRL | Qt::Key_E), [this] { N27Click(); }, true);
-  item(grids, "&Настройка", QKeySequence(), [this] { N28Click(); });
-  item(parameters, "&Цветовые схемы", QKeySequence(Qt::Key_F5),
-       [this] { EditColorSchemesClick(); });
-  item(parameters, "Установка &параметров", QKeySequence(), [this] { N11Click(); });
-
-  QMenu* console = menuBar()->addMenu(Ru("К&онсоль"));
-  showConsoleItem_ = item(
-      console, "Показать &консоль вывода", QKeySequence(Qt::Key_F4),
-      [this] { ShowConsoleMIClick(); }, true);
-  item(console, "Со&хранить как файл", QKeySequence(), [this] { ConsoleSaveClick(); });
-  item(console, "&Очистить", QKeySequence(), [this] { ConsoleClearClick(); });
-  item(console, "&Параметры консоли", QKeySequence(), [this] { N34Click(); });
-
-  connect(menuBar()->addAction(Ru("О &программе...")), &QAction::triggered, this,
-          [this] { N3Click(); });
-
-  groupOptionsMenu_ = new QMenu(this);
-}
-
-void TVelarionMainForm::CreateToolBar() {
-  const auto button = [this](std::string_view hint, std::string_view text, auto handler,
-                             bool checkable = false) {
-    QAction* action = toolBar_->addAction(Ru(text));
-    action->setToolTip(Ru(hint));
-    action->setCheckable(checkable);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-  };
-  const auto tool = [&](TSkyTool t, std::string_view hint, std::string_view text) {
-    toolActions_[t] = button(
-        hint, text, [this, t] { SelectTool(t); }, true);
-  };
-  tool(TSkyTool::kZoom, "Увеличить/Уменьшить", "±");
-  button("Вращать назад", "◀", [this] { RotateBClick(); });
-  button("Вращать вперёд", "▶", [this] { RotateFClick(); });
-  // The date and time stand beside the "now" button that they belong with.
-  popupButtons_[TPopupButton::kDateTime] =
-      button("Текущее время", "●", [this] { RotateNowClick(); });
-  tool(TSkyTool::kRegionZoom, "Увеличить область", "▭");
-  tool(TSkyTool::kRotation, "Вращение по азимуту", "↻");
-  tool(TSkyTool::kSelection, "Выделение объектов", "↖");
-  toolBar_->addAction(trackingItem_);
-  trackingItem_->setToolTip(Ru("Отслеживание объектов"));
-  trackingItem_->setIconText(Ru("Отсл."));
-  popupButtons_[TPopupButton::kTimeStep] =
-      button("Шаг вращения", "Δt", [this] { SetRAngleBtnClick(); });
-  popupButtons_[TPopupButton::kRotation] =
-      button("Угол поворота", "∡", [this] { SpeedButton2Click(); });
-  popupButtons_[TPopupButton::kZoom] =
-      button("Задать увеличение", "×", [this] { SpeedButton3Click(); });
-  button("Установить время", "Вр", [this] { SpeedButton4Click(); });
-  tool(TSkyTool::kAngle, "Угловое расстояние\nмежду точками", "∠");
-  button("Точка наблюдения", "Место", [this] { OpenParamForm(TParamPage::kPlace); });
-  toolBar_->addAction(autoRotationItem_);
-  autoRotationItem_->setToolTip(Ru("Автовращение изображения"));
-  autoRotationItem_->setIconText(Ru("Авто"));
-  popupButtons_[TPopupButton::kAutoRotation] =
-      button("Параметры автовращения", "⚙t", [this] { SetAutoRParamsBtnClick(); });
+// The sliders and the arrow pad after the command buttons.
+void TVelarionMainForm::CreateToolBarControls() {
   toolBar_->addSeparator();
-  toolBar_->addAction(equatorialGridItem_);
-  equatorialGridItem_->setIconText(QStringLiteral("E"));
-  toolBar_->addAction(horizontalGridItem_);
-  horizontalGridItem_->setIconText(QStringLiteral("H"));
-  const auto visibility = [&](int position, std::string_view hint, std::string_view text) {
-    visibilityActions_[position] = button(
-        hint, text, [this, position](bool on) { SetVisibility(position, on); }, true);
-  };
-  visibility(kStars, "Звёзды", "★");
-  visibility(kBoundaries, "Границы созвездий", "Гр");
-  visibility(kNames, "Наименования созвездий", "A");
-  visibility(kSolarSystem, "Объекты солнечной системы", "☉");
-  visibility(kFigures, "Фигуры созвездий", "⋰");
-  visibility(kDeepSky, "Галактики, туманности, зв.скопления", "✺");
-  QAction* options =
-      button("Параметры групп объектов", "⚙", [this] { groupOptionsMenu_->popup(QCursor::pos()); });
-  options->setObjectName(QStringLiteral("GroupOptionsButton"));
-  toolBar_->addSeparator();
-
   const auto slider = [&](std::string_view hint, int low, int high, QLabel** value) {
     auto* s = new QSlider(Qt::Horizontal, toolBar_);
     s->setToolTip(Ru(hint));
@@ -406,7 +272,7 @@ void TVelarionMainForm::ApplyWindowSettings() {
   }
   console_->AutoShowConsole = c.console.autoShow;
   if (c.window.showConsole) ShowConsoleMIClick();
-  popToolBarItem_->setChecked(c.window.popToolBar);
+  CommandAction(&TVelarionMainForm::N24Click)->setChecked(c.window.popToolBar);
   toolBar_->setVisible(!c.window.popToolBar);
 }
 
@@ -498,7 +364,7 @@ void TVelarionMainForm::Shutdown() {
   const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
   c.window.main = {normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()};
   c.window.showConsole = !consolePane_->isHidden();
-  c.window.popToolBar = popToolBarItem_->isChecked();
+  c.window.popToolBar = CommandAction(&TVelarionMainForm::N24Click)->isChecked();
   c.console = {console_->AutoSaveConsole, console_->AutoShowConsole, console_->Font(),
                console_->AutoFontSize};
   if (console_->AutoSaveConsole) {
@@ -697,10 +563,13 @@ void TVelarionMainForm::UpdateToolBar() {
   for (QSlider* s : {starSlider_, labelSlider_, sizeSlider_, levelsSlider_}) s->blockSignals(false);
   starValue_->setText(Q(sky::FixedToText(1, starSlider_->value() / 10.0)));
   labelValue_->setText(Q(sky::FixedToText(1, labelSlider_->value() / 10.0)));
-  for (const auto& [position, action] : visibilityActions_)
-    action->setChecked(image.ObjectVisible(position));
-  horizontalGridItem_->setChecked(image.GridSettings().azimuthGrid != 0);
-  equatorialGridItem_->setChecked(image.GridSettings().equatorialGrid != 0);
+  for (const auto& [row, action] : commandItems_) {
+    if (const auto* shown = std::get_if<TVisibilityButton>(&row->action)) {
+      action->setChecked(image.ObjectVisible(shown->position));
+    }
+  }
+  CommandAction(&TVelarionMainForm::N26Click)->setChecked(image.GridSettings().azimuthGrid != 0);
+  CommandAction(&TVelarionMainForm::N27Click)->setChecked(image.GridSettings().equatorialGrid != 0);
 }
 
 void TVelarionMainForm::StarSliderChanged() {
@@ -723,15 +592,21 @@ void TVelarionMainForm::StarSliderChanged() {
 
 void TVelarionMainForm::UpdateCommandStates() {
   const TCommandStates states = CommandStates(autoRotation_.On(), searchableGroups_);
-  for (QAction* a : {rotateForward_, rotateBackward_, rotateNow_}) a->setEnabled(states.timeSteps);
-  searchMenu_->setEnabled(!autoRotation_.On());
-  dateTimeItem_->setEnabled(states.dateTime);
-  for (const auto& [tool, action] : toolActions_) {
-    action->setEnabled(tools_.Available(tool));
-    action->setChecked(tools_.Current() == tool);
+  for (const TCommandHandler step :
+       {&TVelarionMainForm::RotateFClick, &TVelarionMainForm::RotateBClick,
+        &TVelarionMainForm::RotateNowClick}) {
+    CommandAction(step)->setEnabled(states.timeSteps);
   }
-  autoRotationItem_->setChecked(autoRotation_.On());
-  trackingItem_->setChecked(tracking_);
+  searchMenu_->setEnabled(!autoRotation_.On());
+  CommandAction(&TVelarionMainForm::SpeedButton4Click)->setEnabled(states.dateTime);
+  for (const auto& [row, action] : commandItems_) {
+    if (const auto* tool = std::get_if<TSkyTool>(&row->action)) {
+      action->setEnabled(tools_.Available(*tool));
+      action->setChecked(tools_.Current() == *tool);
+    }
+  }
+  CommandAction(&TVelarionMainForm::AutorotationMenuItemClick)->setChecked(autoRotation_.On());
+  CommandAction(&TVelarionMainForm::TrackMenuItemClick)->setChecked(tracking_);
 }
 
 // ---- Painting ---------------------------------------------------------------------------
@@ -747,8 +622,8 @@ void TVelarionMainForm::SkyPaint(QPainter& painter) {
     }
     return;
   }
-  if (drag_ && drag_->tool == TSkyTool::kRotation && drag_->moved) {
-    PaintRotationPreview(painter);
+  if (const std::optional<double> rotation = input_.PreviewRotation(InputView())) {
+    PaintRotationPreview(painter, *rotation);
     return;
   }
   SyncViewRect();
@@ -763,28 +638,27 @@ void TVelarionMainForm::SkyPaint(QPainter& painter) {
 }
 
 void TVelarionMainForm::PaintOverlay(QPainter& painter) {
-  if (!drag_ || !drag_->moved) return;
+  const std::optional<TSkyInput::TDrag>& drag = input_.Drag();
+  if (!drag || !drag->moved) return;
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
   QPen pen(Qt::white);
-  if (drag_->tool == TSkyTool::kRegionZoom) {
+  const QPoint press(drag->pressArea.x, drag->pressArea.y);
+  const QPoint current(drag->currentArea.x, drag->currentArea.y);
+  if (drag->tool == TSkyTool::kRegionZoom) {
     pen.setStyle(Qt::DashLine);
     painter.setPen(pen);
-    painter.drawRect(QRect(drag_->pressArea, drag_->currentArea).normalized());
-  } else if (drag_->tool == TSkyTool::kAngle) {
+    painter.drawRect(QRect(press, current).normalized());
+  } else if (drag->tool == TSkyTool::kAngle) {
     painter.setPen(pen);
-    painter.drawLine(drag_->pressArea, drag_->currentArea);
+    painter.drawLine(press, current);
   }
 }
 
-void TVelarionMainForm::PaintRotationPreview(QPainter& painter) {
+void TVelarionMainForm::PaintRotationPreview(QPainter& painter, double rotation) {
   const sky::TSkyImage& image = Image();
   painter.fillRect(skyArea_->viewport()->rect(), Qt::black);
   const QPointF centre = QPointF(image.CentreX(), image.CentreY()) - ScrollPosition();
-  const double rotation =
-      DraggedRotation(DiscView(), drag_->startRotation, PicturePoint(drag_->pressArea).x(),
-                      PicturePoint(drag_->pressArea).y(), PicturePoint(drag_->currentArea).x(),
-                      PicturePoint(drag_->currentArea).y());
-  const double change = RotationChange(drag_->startRotation, rotation);
+  const double change = RotationChange(input_.Drag()->startRotationDeg, rotation);
   painter.save();
   painter.translate(centre);
   painter.rotate(-change);  // the screen's y axis points down
@@ -883,7 +757,8 @@ bool TVelarionMainForm::eventFilter(QObject* watched, QEvent* event) {
       SkyKey(*static_cast<QKeyEvent*>(event))) {
     return true;
   }
-  if (watched == statusBar() && event->type() == QEvent::Enter && popToolBarItem_->isChecked()) {
+  if (watched == statusBar() && event->type() == QEvent::Enter &&
+      CommandAction(&TVelarionMainForm::N24Click)->isChecked()) {
     toolBar_->show();
     toolBarTimer_->start();
   }
@@ -965,7 +840,7 @@ void TVelarionMainForm::N22Click() {
 }
 
 void TVelarionMainForm::N24Click() {
-  const bool pop = popToolBarItem_->isChecked();
+  const bool pop = CommandAction(&TVelarionMainForm::N24Click)->isChecked();
   session_->Configuration().window.popToolBar = pop;
   toolBar_->setVisible(!pop);
 }
@@ -989,7 +864,7 @@ void TVelarionMainForm::SetVisibility(int position, bool visible) {
 void TVelarionMainForm::ShowConsoleMIClick() {
   const bool show = consolePane_->isHidden();
   consolePane_->setVisible(show);
-  showConsoleItem_->setChecked(show);
+  CommandAction(&TVelarionMainForm::ShowConsoleMIClick)->setChecked(show);
   if (show) {
     const int available = splitter_->height();
     const int console =
@@ -1020,9 +895,11 @@ void TVelarionMainForm::ConsoleClearClick() { console_->ClearConsole(Handle()); 
 
 void TVelarionMainForm::SelectTool(TSkyTool tool) {
   tools_.Select(tool);
-  drag_.reset();
+  Perform(input_.Cancel());
   UpdateCommandStates();
 }
+
+void TVelarionMainForm::GroupOptionsButtonClick() { groupOptionsMenu_->popup(QCursor::pos()); }
 
 void TVelarionMainForm::EditGroupOptions(const std::string& code) {
   groups::TSkyObjectGroup* group = session_->Groups().FindGroup(code);
@@ -1099,231 +976,17 @@ void TVelarionMainForm::CentreOnPicturePoint(QPoint point, bool onlyWhenFarOff) 
   PrepareSky();
 }
 
-void TVelarionMainForm::Pan(int32_t dx, int32_t dy) {
-  sky::TSkyImage& image = Image();
-  const QSize size = skyArea_->viewport()->size();
-  if (image.DetailedView()) {
-    const TViewOffset offset =
-        PannedOffset({-image.CentreX(), -image.CentreY()}, dx, dy, image.Radius(), image.YScale(),
-                     size.width(), size.height());
-    image.SetViewRect(size.width(), size.height(), offset.x, offset.y, false, false);
-  } else {
-    ScrollTo(ScrollPosition() + QPoint(dx, dy));
-  }
-  Redraw(false);
-}
-
-void TVelarionMainForm::Rotate(double degrees) {
-  Image().SetViewRotation(Image().ViewRotation() + degrees);
-  Redraw(false);
-}
-
-// ---- Input ------------------------------------------------------------------------------
-
-TDiscView TVelarionMainForm::DiscView() const {
-  const sky::TSkyImage& image = session_->Image();
-  return {image.CentreX(),          image.CentreY(),        std::max(1, image.Radius()),
-          image.YScale(),           image.ViewRotation(),   image.Mirror(),
-          image.AzimuthFromSouth(), image.Projection() == 1};
-}
-
-void TVelarionMainForm::ShowReadOut(QPoint areaPoint) {
-  if (!started_) return;
-  const QPoint p = PicturePoint(areaPoint);
-  const TDiscPoint h = PixelToHorizontal(DiscView(), p.x(), p.y());
-  if (!h.insideDisc || !skyArea_->viewport()->rect().contains(areaPoint)) {
-    panels_[3]->clear();
-    if (!drag_) panels_[4]->clear();
-    return;
-  }
-  panels_[3]->setText(Q(HorizontalReadOut(h.azimuthDeg, h.altitudeDeg)));
-  if (drag_) return;  // the message panel shows the drag's own text
-  SetEpoch(0.0, 3);
-  double ra = 0.0;
-  double dec = 0.0;
-  if (!XYToRaDec(p.x(), p.y(), &ra, &dec)) {
-    panels_[4]->clear();
-    return;
-  }
-  // The place is apparent (true equator of date), so its hour angle is from the apparent
-  // sidereal time.
-  panels_[4]->setText(Q(EquatorialReadOut(ra, dec, Image().ApparentSiderealTime(),
-                                          session_->Configuration().sky.hourAngleInStatusBar)));
-}
-
-void TVelarionMainForm::SkyMouseDown(QMouseEvent& event) {
-  if (!started_) return;
-  const QPoint area = event.position().toPoint();
-  const QPoint picture = PicturePoint(area);
-  const TSkyTool tool = tools_.Current();
-  if (tool == TSkyTool::kZoom) {
-    const int32_t zoom = event.button() == Qt::RightButton ? ZoomOutStep(Image().Zoom())
-                                                           : ZoomInStep(Image().Zoom());
-    const QSize size = skyArea_->viewport()->size();
-    ZoomKeeping(zoom, false, picture, {size.width() / 2, size.height() / 2});
-    Redraw(false);
-    return;
-  }
-  if (event.button() != Qt::LeftButton || tool == TSkyTool::kNone) return;
-  drag_ = TDrag{tool, area, area, Image().ViewRotation(), false};
-  if (tool == TSkyTool::kRotation && skyArea_->Picture() != nullptr)
-    previewPicture_ = *skyArea_->Picture();
-}
-
-void TVelarionMainForm::SkyMouseMove(QMouseEvent& event) {
-  const QPoint area = event.position().toPoint();
-  ShowReadOut(area);
-  if (!drag_) return;
-  const QPoint last = drag_->currentArea;
-  drag_->currentArea = area;
-  drag_->moved = drag_->moved || area != drag_->pressArea;
-  switch (drag_->tool) {
-    case TSkyTool::kSelection:
-      Pan(last.x() - area.x(), last.y() - area.y());
-      return;
-    case TSkyTool::kAngle: {
-      const QPoint a = PicturePoint(drag_->pressArea);
-      const QPoint b = PicturePoint(area);
-      if (const auto angle = PixelAngle(DiscView(), a.x(), a.y(), b.x(), b.y())) {
-        panels_[4]->setText(
-            Q(Concat({Cp1251("Угол:  "),
-                      sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kSeconds,
-                                       0, false, *angle)})));
-      }
-      break;
-    }
-    default:
-      break;
-  }
-  skyArea_->viewport()->update();
-}
-
-void TVelarionMainForm::SkyMouseUp(QMouseEvent& event) {
-  if (!drag_ || event.button() != Qt::LeftButton) return;
-  FinishDrag(event.position().toPoint(), false);
-}
-
-void TVelarionMainForm::FinishDrag(QPoint areaPoint, bool cancelled) {
-  const TDrag drag = *drag_;
-  drag_.reset();
-  const bool onSky = skyArea_->viewport()->rect().contains(areaPoint);
-  const QPoint a = PicturePoint(drag.pressArea);
-  const QPoint b = PicturePoint(areaPoint);
-  sky::TSkyImage& image = Image();
-  if (cancelled) {
-    image.SetViewRotation(drag.startRotation);
-    Redraw(false);
-    return;
-  }
-  switch (drag.tool) {
-    case TSkyTool::kSelection:
-      if (drag.moved) break;
-      if (!(QGuiApplication::keyboardModifiers() & Qt::ShiftModifier)) image.ClearSelection();
-      image.PickObjects(b.x(), b.y(), true);
-      break;
-    case TSkyTool::kRegionZoom: {
-      const QSize size = skyArea_->viewport()->size();
-      const TRegionZoom region =
-          RegionZoom(image.Zoom(), drag.pressArea.x(), drag.pressArea.y(), areaPoint.x(),
-                     areaPoint.y(), size.width(), size.height());
-      ZoomKeeping(region.zoom, false, PicturePoint({region.centreX, region.centreY}),
-                  {size.width() / 2, size.height() / 2});
-      break;
-    }
-    case TSkyTool::kRotation:
-      if (onSky && drag.moved) {
-        image.SetViewRotation(
-            DraggedRotation(DiscView(), drag.startRotation, a.x(), a.y(), b.x(), b.y()));
-      } else {
-        image.SetViewRotation(drag.startRotation);
-      }
-      break;
-    case TSkyTool::kAngle:
-      if (const auto angle = PixelAngle(DiscView(), a.x(), a.y(), b.x(), b.y()); angle && onSky) {
-        velplatform::ShowMessageBox(
-            Handle(), {Concat({Cp1251("Угловое расстояние: "),
-                               sky::FormatAngle(sky::TAngleUnit::kDegrees,
-                                                sky::TAngleResolution::kSeconds, 0, false, *angle),
-                               " (", sky::FixedToText(4, *angle), Cp1251("°)")}),
-                       Cp1251("Информация"), velplatform::TMessageButtons::kOk,
-                       velplatform::TMessageIcon::kInformation});
-      }
-      break;
-    default:
-      break;
-  }
-  Redraw(false);
-}
-
-void TVelarionMainForm::SkyDoubleClick(QMouseEvent& /*event*/) {
-  // Opens the information window, which is not part of the program yet.
-}
-
-void TVelarionMainForm::SkyWheel(QWheelEvent& event) {
-  event.accept();
-  if (!started_ || drag_) return;
-  const int delta = event.angleDelta().y();
-  if (delta == 0) return;
-  if (event.modifiers() & Qt::ControlModifier) {
-    Rotate(delta > 0 ? kRotationStep : -kRotationStep);
-    return;
-  }
-  const int32_t zoom = delta > 0 ? ZoomInStep(Image().Zoom()) : ZoomOutStep(Image().Zoom());
-  const QPoint area = event.position().toPoint();
-  ZoomKeeping(zoom, false, PicturePoint(area), area);
-  Redraw(false);
-}
-
-bool TVelarionMainForm::SkyKey(QKeyEvent& event) {
-  if (!started_) return false;
-  const int key = event.key();
-  const bool ctrl = event.modifiers() & Qt::ControlModifier;
-  const bool keypad = event.modifiers() & Qt::KeypadModifier;
-  const int32_t zoom = Image().Zoom();
-  if (key == Qt::Key_Escape) {
-    if (drag_) FinishDrag(drag_->pressArea, true);
-  } else if (key == Qt::Key_PageUp) {
-    SetZoomAround(ZoomInStep(zoom), false, true, true, 0, 0);
-  } else if (key == Qt::Key_PageDown) {
-    SetZoomAround(ZoomOutStep(zoom), false, true, true, 0, 0);
-  } else if (key == Qt::Key_Home) {
-    SetZoomAround(100, true, true, true, 0, 0);
-  } else if (key >= Qt::Key_0 && key <= Qt::Key_9 && !keypad && !ctrl) {
-    SetZoomAround(*DigitZoom(key - Qt::Key_0), false, true, true, 0, 0);
-  } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
-    const int sign = key == Qt::Key_Left ? 1 : -1;
-    if (ctrl) {
-      Rotate(sign * kRotationStep);
-    } else {
-      Pan(-sign * kPanStep, 0);
-    }
-  } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
-    Pan(0, key == Qt::Key_Up ? -kPanStep : kPanStep);
-  } else if (key == Qt::Key_Plus || key == Qt::Key_Equal) {
-    RotateFClick();
-  } else if (key == Qt::Key_Minus) {
-    RotateBClick();
-  } else if (key == Qt::Key_F8) {
-    groupOptionsMenu_->popup(skyArea_->mapToGlobal(QPoint(0, 0)));
-  } else {
-    return false;
-  }
-  return true;
-}
+// ---- Window events ----------------------------------------------------------------------
 
 void TVelarionMainForm::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || isActiveWindow() || session_ == nullptr) return;
   // Another program has the user: drop a drag in progress and the off-screen picture.
-  if (drag_) FinishDrag(drag_->currentArea, true);
+  Perform(input_.Cancel());
   if (Image().ShowAsBitmap()) {
     skyArea_->ReleasePicture();
     composeNeeded_ = true;
   }
-}
-
-void TVelarionMainForm::keyPressEvent(QKeyEvent* event) {
-  if (!SkyKey(*event)) QMainWindow::keyPressEvent(event);
 }
 
 void TVelarionMainForm::SkyResized() {

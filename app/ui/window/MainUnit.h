@@ -2,17 +2,21 @@
 // the redraw cycle through the sky image, time stepping, auto rotation, tracking, the
 // tools of the sky area, the queued requests of dialogs and plug-ins, and the hand-over
 // from a second start. The decisions live in the plain classes beside it (zoom steps, sky
-// geometry, tools, auto rotation, requests); this class wires them to Qt.
+// geometry, tools, input, auto rotation, requests); this class wires them to Qt. Its menus
+// and tool bar come from the command table (MainCommands), its input goes through
+// TSkyInput (MainInput.cpp), its setup dialogs are opened in MainDialogs.cpp.
 #ifndef VELARION_APP_UI_WINDOW_MAINUNIT_H
 #define VELARION_APP_UI_WINDOW_MAINUNIT_H
 
 #include "AutoRotation.h"
 #include "EquatorialPrecession.h"
+#include "MainCommands.h"
 #include "MainRequests.h"
 #include "ParSet.h"
 #include "SelectionBlink.h"
 #include "SkyArea.h"
 #include "SkyGeometry.h"
+#include "SkyInput.h"
 #include "SkySession.h"
 #include "SkyTools.h"
 #include "StateFileInbox.h"
@@ -22,7 +26,6 @@
 #include <QPoint>
 
 #include <array>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -119,6 +122,7 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void SearchGroup(const std::string& code);
   void EditGroupOptions(const std::string& code);
   void RunGroupAction(const std::string& code);
+  void GroupOptionsButtonClick();  // the pop-up menu of the groups' options
 
   // ---- TRequestTarget ----
   void SetViewTime(double mjd) override { SetViewTime(false, mjd); }
@@ -143,18 +147,21 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct TDrag {
-    TSkyTool tool = TSkyTool::kNone;
-    QPoint pressArea;  // sky-area coordinates
-    QPoint currentArea;
-    double startRotation = 0.0;
-    bool moved = false;
+  // A command's menu item or tool button, as built from its row of the table.
+  struct TCommandItem {
+    const TCommandRow* row;
+    QAction* action;
   };
 
   // Creation.
   sky::TScreenMetrics ScreenMetrics() const;
-  void CreateMenus();
-  void CreateToolBar();
+  // The menus and the command buttons of the tool bar, from the table (MainCommands.cpp).
+  void CreateCommands();
+  QAction* CreateCommandAction(const TCommandRow& row, QWidget* menu);
+  void ConnectCommand(QAction& action, const TCommandAction& command);
+  void AddToolButtons();
+  QAction* CommandAction(TCommandHandler handler) const;
+  void CreateToolBarControls();
   void CreateStatusBar();
   void CreateConsole();
   void ApplyWindowSettings();
@@ -180,25 +187,28 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void BlinkTick();
   void HandleRequests();
   void FlushStateFiles();
-  TDiscView DiscView() const;
   QPoint ScrollPosition() const;
   void ScrollTo(QPoint position);
-  void Pan(int32_t dx, int32_t dy);
-  void Rotate(double degrees);
   void CentreOnPicturePoint(QPoint point, bool onlyWhenFarOff);
   // Moves the time to the place's transit when it is below the horizon, then centres on it.
   void PointAtDatePlace(double raDeg, double decDeg);
   std::optional<TEquatorialPoint> CentrePoint();
   void OpenParamForm(TParamPage page);
-  // The tool buttons the pop-up dialogs show beside.
-  enum class TPopupButton { kDateTime, kTimeStep, kAutoRotation, kRotation, kZoom };
-  velplatform::TScreenRect PopupAnchor(TPopupButton button) const;
+  // Where a pop-up dialog stands: beside the tool button of the command.
+  velplatform::TScreenRect PopupAnchor(TCommandHandler button) const;
   void AfterModalDialog();
-  void ShowReadOut(QPoint areaPoint);
   void SetVisibility(int position, bool visible);
   void SetGrid(bool horizontal, bool shown);
   void StarSliderChanged();
   velplatform::TWindowHandle Handle() { return reinterpret_cast<velplatform::TWindowHandle>(this); }
+
+  // Input (MainInput.cpp).
+  TDiscView DiscView() const;
+  TInputView InputView() const;
+  void Perform(const TInputAction& action);
+  void Pan(int32_t dx, int32_t dy);
+  void Rotate(double degrees);
+  void ShowReadOut(QPoint areaPoint);
 
   // TSkyAreaEvents
   void SkyPaint(QPainter& painter) override;
@@ -210,9 +220,8 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   bool SkyKey(QKeyEvent& event) override;
   void SkyResized() override;
   void SkyScrolled() override;
-  void PaintRotationPreview(QPainter& painter);
+  void PaintRotationPreview(QPainter& painter, double rotationDeg);
   void PaintOverlay(QPainter& painter);
-  void FinishDrag(QPoint areaPoint, bool cancelled);
 
   TMainFormOptions options_;
   TRequestQueue requests_;
@@ -231,19 +240,7 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   QMenu* operationsMenu_ = nullptr;
   QMenu* groupOptionsMenu_ = nullptr;
   std::vector<QAction*> groupActionItems_;
-  std::map<TSkyTool, QAction*> toolActions_;
-  std::map<int, QAction*> visibilityActions_;
-  std::map<TPopupButton, QAction*> popupButtons_;
-  QAction* rotateForward_ = nullptr;
-  QAction* rotateBackward_ = nullptr;
-  QAction* rotateNow_ = nullptr;
-  QAction* dateTimeItem_ = nullptr;
-  QAction* autoRotationItem_ = nullptr;
-  QAction* trackingItem_ = nullptr;
-  QAction* popToolBarItem_ = nullptr;
-  QAction* horizontalGridItem_ = nullptr;
-  QAction* equatorialGridItem_ = nullptr;
-  QAction* showConsoleItem_ = nullptr;
+  std::vector<TCommandItem> commandItems_;
   QSlider* starSlider_ = nullptr;
   QSlider* labelSlider_ = nullptr;
   QSlider* sizeSlider_ = nullptr;
@@ -258,7 +255,7 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   TAutoRotationState autoRotation_;
   TSelectionBlink blink_;
   TStateFileInbox stateFiles_;
-  std::optional<TDrag> drag_;
+  TSkyInput input_;
   bool started_ = false;
   bool starting_ = false;
   bool tracking_ = false;

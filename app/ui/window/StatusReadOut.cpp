@@ -11,6 +11,15 @@ namespace velarion::ui {
 using velplatform::Concat;
 using velplatform::Cp1251;
 
+namespace {
+
+std::string DegreesMinutesSeconds(double degrees) {
+  return sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kSeconds, 0, false,
+                          degrees);
+}
+
+}  // namespace
+
 std::string HorizontalReadOut(double azimuthDeg, double altitudeDeg) {
   return Concat({Cp1251("Аз.:"), sky::FixedToText(2, azimuthDeg), Cp1251("° Выс.:"),
                  sky::FixedToText(2, altitudeDeg), Cp1251("°")});
@@ -31,6 +40,15 @@ std::string EquatorialReadOut(double raDeg, double decDeg, double siderealHours,
   return Concat({first, " Dec:",
                  sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kSeconds, 0,
                                   true, decDeg)});
+}
+
+std::string DraggedAngleReadOut(double degrees) {
+  return Concat({Cp1251("Угол:  "), DegreesMinutesSeconds(degrees)});
+}
+
+std::string AngleMessage(double degrees) {
+  return Concat({Cp1251("Угловое расстояние: "), DegreesMinutesSeconds(degrees), " (",
+                 sky::FixedToText(4, degrees), Cp1251("°)")});
 }
 
 }  // namespace velarion::ui

@@ -10,10 +10,15 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QWheelEvent>
+#include <QWidgetAction>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -21,6 +26,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include <unistd.h>
 
@@ -50,6 +56,117 @@ class MainWindowTest : public veltest::TWindowFixture {
     QApplication::processEvents();
   }
 };
+
+// Every command where the user looks for it: the menus with their captions, shortcuts and
+// switches, and the tool buttons with their hints, in the order they stand.
+TEST_F(MainWindowTest, MenusAndToolButtonsOfferEveryCommandWithItsTextsAndKeys) {
+  TVelarionMainForm& window = Start();
+  const auto describe = [](const QAction& action, const QString& text, bool withShortcut) {
+    QString line = text;
+    if (withShortcut && !action.shortcut().isEmpty()) {
+      line += " " + action.shortcut().toString(QKeySequence::PortableText);
+    }
+    if (action.isCheckable()) line += " (switch)";
+    if (!action.isEnabled()) line += " (off)";
+    return line.toStdString();
+  };
+  std::vector<std::string> menus;
+  const std::function<void(const QString&, const QList<QAction*>&)> walk =
+      [&](const QString& path, const QList<QAction*>& actions) {
+        for (const QAction* action : actions) {
+          if (action->isSeparator()) {
+            menus.push_back((path + "-").toStdString());
+          } else if (action->menu() != nullptr) {
+            walk(path + action->text() + "/", action->menu()->actions());
+          } else {
+            menus.push_back(describe(*action, path + action->text(), true));
+          }
+        }
+      };
+  walk(QString(), window.menuBar()->actions());
+  const std::vector<std::string> expectedMenus = {
+      "П&росмотр/В&ращать вперед Ctrl+F",
+      "П&росмотр/Вр&ащать назад Ctrl+B",
+      "П&росмотр/Т&екущее время Ctrl+N",
+      "П&росмотр/-",
+      "П&росмотр/Режим автовра&щения Ctrl+G (switch)",
+      "П&росмотр/Ре&жим отслеживания объектов Ctrl+L (switch)",
+      "П&росмотр/-",
+      "П&росмотр/Тест скорости Ctrl+Shift+F1",
+      "П&росмотр/В&ыход",
+      "Опера&ции/&Найти.../Солнце",  // the groups that need no catalogue file
+      "Опера&ции/&Найти.../Луна",
+      "Опера&ции/&Найти.../Планеты и спутники",
+      "Опера&ции/Найти &точку.../по &экват. координатам",
+      "Опера&ции/Найти &точку.../по &горизонт. координатам",
+      "П&араметры/&Дата и время Ctrl+D",
+      "П&араметры/&Шаг вращения Ctrl+R",
+      "П&араметры/Параметры автовра&щения Ctrl+T",
+      "П&араметры/Угол поворота по а&зимуту Ctrl+A",
+      "П&араметры/&Увеличение Ctrl+Z",
+      "П&араметры/&Всплывающая панель настроек (switch)",
+      "П&араметры/&Координатные сетки/&Горизонтальная Ctrl+H (switch)",
+      "П&араметры/&Координатные сетки/&Экваториальная Ctrl+E (switch)",
+      "П&араметры/&Координатные сетки/&Настройка",
+      "П&араметры/&Цветовые схемы F5",
+      "П&араметры/Установка &параметров",
+      "К&онсоль/Показать &консоль вывода F4 (switch)",
+      "К&онсоль/Со&хранить как файл",
+      "К&онсоль/&Очистить",
+      "К&онсоль/&Параметры консоли",
+      "О &программе...",
+  };
+  EXPECT_EQ(menus, expectedMenus);
+
+  std::vector<std::string> buttons;
+  const auto* toolBar = window.findChild<QToolBar*>();
+  ASSERT_NE(toolBar, nullptr);
+  for (const QAction* action : toolBar->actions()) {
+    if (action->isSeparator()) {
+      buttons.push_back("-");
+    } else if (const auto* control = qobject_cast<const QWidgetAction*>(action)) {
+      // The sliders say what they set; their value labels and the arrow pad say nothing.
+      const QString hint = control->defaultWidget()->toolTip();
+      if (!hint.isEmpty()) buttons.push_back(hint.toStdString());
+    } else {
+      buttons.push_back(describe(*action, action->toolTip() + " | " + action->iconText(), false));
+    }
+  }
+  const std::vector<std::string> expectedButtons = {
+      "Увеличить/Уменьшить | ± (switch)",
+      "Вращать назад | ◀",
+      "Вращать вперёд | ▶",
+      "Текущее время | ●",
+      "Увеличить область | ▭ (switch)",
+      "Вращение по азимуту | ↻ (switch)",
+      "Выделение объектов | ↖ (switch)",
+      "Отслеживание объектов | Отсл. (switch)",
+      "Шаг вращения | Δt",
+      "Угол поворота | ∡",
+      "Задать увеличение | ×",
+      "Установить время | Вр",
+      "Угловое расстояние\nмежду точками | ∠ (switch)",
+      "Точка наблюдения | Место",
+      "Автовращение изображения | Авто (switch)",
+      "Параметры автовращения | ⚙t",
+      "-",
+      "Экваториальная | E (switch)",
+      "Горизонтальная | H (switch)",
+      "Звёзды | ★ (switch)",
+      "Границы созвездий | Гр (switch)",
+      "Наименования созвездий | A (switch)",
+      "Объекты солнечной системы | ☉ (switch)",
+      "Фигуры созвездий | ⋰ (switch)",
+      "Галактики, туманности, зв.скопления | ✺ (switch)",
+      "Параметры групп объектов | ⚙",
+      "-",
+      "Яркость видимых звёзд",
+      "Яркость подписанных звёзд",
+      "Размер подписей",
+      "Число градаций яркости",
+  };
+  EXPECT_EQ(buttons, expectedButtons);
+}
 
 TEST_F(MainWindowTest, CtrlFStepsTheViewTimeAndTheStatusBarFollows) {
   TVelarionMainForm& window = Start();
@@ -139,6 +256,55 @@ TEST_F(MainWindowTest, ZoomKeys) {
   EXPECT_FALSE(window.ArrowPadShown());
 }
 
+// The sky's other keys as the keyboard sends them: "=" and the numeric pad's "+" step the
+// time forward, "-" back, Ctrl with an arrow turns the view, a digit zooms unless it is on
+// the numeric pad.
+TEST_F(MainWindowTest, TimeStepRotationAndDigitKeys) {
+  TVelarionMainForm& window = Start();
+  QWidget& sky = *window.SkyArea().viewport();
+  const double step = window.Session().Configuration().sky.autoRotation.timeStepDays;
+  struct TCase {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    double steps;
+    double turnDeg;
+    int32_t zoom;
+  };
+  const TCase cases[] = {
+      {Qt::Key_Equal, Qt::NoModifier, 1, 0, 100},
+      {Qt::Key_Plus, Qt::KeypadModifier, 1, 0, 100},
+      {Qt::Key_Minus, Qt::NoModifier, -1, 0, 100},
+      {Qt::Key_Left, Qt::ControlModifier, 0, 10, 100},
+      {Qt::Key_Right, Qt::ControlModifier, 0, -10, 100},
+      {Qt::Key_3, Qt::KeypadModifier, 0, 0, 100},
+      {Qt::Key_3, Qt::NoModifier, 0, 0, 200},
+  };
+  for (const TCase& c : cases) {
+    QTest::keyClick(&sky, Qt::Key_Home);
+    const double mjd = window.Image().Mjd();
+    const double rotation = window.Image().ViewRotation();
+    QTest::keyClick(&sky, c.key, c.modifiers);
+    EXPECT_NEAR(window.Image().Mjd() - mjd, c.steps * step, 1e-9) << c.key;
+    EXPECT_NEAR(std::remainder(window.Image().ViewRotation() - rotation, 360.0), c.turnDeg, 1e-9)
+        << c.key;
+    EXPECT_EQ(window.Image().Zoom(), c.zoom) << c.key;
+  }
+}
+
+// A band half the window wide and little high: the zoom grows by the window's width over
+// the band's.
+TEST_F(MainWindowTest, ARegionDrawnWithTheRegionToolIsZoomedToTheWindow) {
+  TVelarionMainForm& window = Start();
+  window.SelectTool(TSkyTool::kRegionZoom);
+  QWidget& sky = *window.SkyArea().viewport();
+  const int band = sky.width() / 2;
+  const QPoint from(40, 60);
+  QTest::mousePress(&sky, Qt::LeftButton, {}, from);
+  QTest::mouseRelease(&sky, Qt::LeftButton, {}, from + QPoint(band - 1, 10));
+  EXPECT_EQ(window.Image().Zoom(), std::lround(100.0 * sky.width() / band)) << sky.width();
+  EXPECT_GE(window.Image().Zoom(), 200);
+}
+
 TEST_F(MainWindowTest, WheelZoomKeepsTheSkyPointUnderThePointer) {
   TVelarionMainForm& window = Start();
   const QSize size = window.SkyArea().viewport()->size();
@@ -170,6 +336,16 @@ TEST_F(MainWindowTest, AutoRotationDisablesTimeStepsAndStopsAtAnEarlierStopMomen
   EXPECT_EQ(window.Tools().Current(), TSkyTool::kNone);
   QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);  // disabled while it runs
   EXPECT_DOUBLE_EQ(window.Image().Mjd(), before);
+  // The time-step buttons with their menu items.
+  int timeStepButtons = 0;
+  for (const auto* button : window.findChildren<QToolButton*>()) {
+    const QString hint = button->toolTip();
+    if (hint == "Вращать назад" || hint == "Вращать вперёд" || hint == "Текущее время") {
+      EXPECT_FALSE(button->isEnabled()) << hint.toStdString();
+      ++timeStepButtons;
+    }
+  }
+  EXPECT_EQ(timeStepButtons, 3);
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return !window.AutoRotating(); }));  // the first tick finds the stop behind it
   EXPECT_DOUBLE_EQ(window.Image().Mjd(), before);

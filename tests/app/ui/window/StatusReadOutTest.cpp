@@ -27,5 +27,22 @@ TEST(StatusReadOut, RightAscensionAndHourAngleInHoursDeclinationInDegrees) {
   EXPECT_EQ(velplatform::Cp1251ToUtf8(HorizontalReadOut(123.456, -1.5)), "Аз.:123.46° Выс.:-1.50°");
 }
 
+TEST(StatusReadOut, TheAngleToolsAngleInDegreesMinutesAndSeconds) {
+  struct TCase {
+    double degrees;
+    const char* dragged;
+    const char* message;
+  };
+  const TCase cases[] = {
+      {12.5, "Угол:  12° 30' 0\"", "Угловое расстояние: 12° 30' 0\" (12.5000°)"},
+      {90.0, "Угол:  90° 0' 0\"", "Угловое расстояние: 90° 0' 0\" (90.0000°)"},
+      {0.0125, "Угол:  0° 0' 45\"", "Угловое расстояние: 0° 0' 45\" (0.0125°)"},
+  };
+  for (const TCase& c : cases) {
+    EXPECT_EQ(velplatform::Cp1251ToUtf8(DraggedAngleReadOut(c.degrees)), c.dragged);
+    EXPECT_EQ(velplatform::Cp1251ToUtf8(AngleMessage(c.degrees)), c.message);
+  }
+}
+
 }  // namespace
 }  // namespace velarion::ui

@@ -1,7 +1,7 @@
 // The rise and set window for an object that keeps its place in the sky during a day (a
 // star, a nebula): the information command "Восход/Заход" of the catalogue groups.
-#ifndef VELARION_APP_SOLAR_FIXEDPLACERISESET_H
-#define VELARION_APP_SOLAR_FIXEDPLACERISESET_H
+#ifndef VELARION_APP_GROUPSERVICES_FIXEDPLACERISESET_H
+#define VELARION_APP_GROUPSERVICES_FIXEDPLACERISESET_H
 
 namespace velarion::solar {
 

@@ -7,8 +7,8 @@
 #include "Clipboard.h"
 #include "Cp1251.h"
 #include "FakeDialogs.h"
+#include "OracleTable.h"
 #include "OutputConsole.h"
-#include "SolarTestSupport.h"
 #include "velastro.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Rise, upper and lower culmination and set of any object whose place a caller supplies as
 // a function of time, during the local civil day of the sky view.
-#ifndef VELARION_APP_SOLAR_RISESET_H
-#define VELARION_APP_SOLAR_RISESET_H
+#ifndef VELARION_APP_GROUPSERVICES_RISESET_H
+#define VELARION_APP_GROUPSERVICES_RISESET_H
 
 #include "BoundaryRecords.h"
 #include "HostExport.h"

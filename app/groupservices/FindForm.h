@@ -1,8 +1,8 @@
 // TFindForm: the small modal window in which a group's user picks an object by name. The
 // calling group fills the list, shows the window and finds the object of the chosen entry
 // itself, normalising its own names the same way for the comparison.
-#ifndef VELARION_APP_CATALOGUES_CONSTELLATIONS_FINDFORM_H
-#define VELARION_APP_CATALOGUES_CONSTELLATIONS_FINDFORM_H
+#ifndef VELARION_APP_GROUPSERVICES_FINDFORM_H
+#define VELARION_APP_GROUPSERVICES_FINDFORM_H
 
 #include "Dialogs.h"
 

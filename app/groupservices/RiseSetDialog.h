@@ -1,7 +1,7 @@
 // The window " Период видимости": rise, culmination and set of an object, with buttons that
 // copy them to the clipboard or to the output console.
-#ifndef VELARION_APP_SOLAR_RISESETDIALOG_H
-#define VELARION_APP_SOLAR_RISESETDIALOG_H
+#ifndef VELARION_APP_GROUPSERVICES_RISESETDIALOG_H
+#define VELARION_APP_GROUPSERVICES_RISESETDIALOG_H
 
 #include "Dialogs.h"
 #include "HostExport.h"

@@ -1,7 +1,7 @@
 // The output console as the windows that report into it see it: lines appended at its end.
 // The main window connects its console while it runs; before and after, lines go nowhere.
-#ifndef VELARION_APP_SOLAR_OUTPUTCONSOLE_H
-#define VELARION_APP_SOLAR_OUTPUTCONSOLE_H
+#ifndef VELARION_APP_GROUPSERVICES_OUTPUTCONSOLE_H
+#define VELARION_APP_GROUPSERVICES_OUTPUTCONSOLE_H
 
 #include <functional>
 #include <string_view>
