@@ -7,6 +7,7 @@
 #include "CityList.h"
 #include "ColorParam.h"
 #include "ColorSchemesSelect.h"
+#include "CommInfoForm.h"
 #include "ConNamesOptions.h"
 #include "ConsoleParamForm.h"
 #include "Cp1251.h"
@@ -119,6 +120,10 @@ void OpenDeepSkySearch() {
 std::vector<TDialogCase> Dialogs() {
   return {
       {"About", [] { ui::ShowAboutForm(0); }},
+      {"CommonInformation",
+       [] {
+         ui::ShowCommInfo(0, {61020.75, 3.0, 69.2 / 86400.0, 21.5, -122.42, 37.77});
+       }},
       {"ColourScheme",
        [] {
          sky::TColorScheme scheme(Cp1251("Ночная"), false);
