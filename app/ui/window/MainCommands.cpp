@@ -48,6 +48,20 @@ constexpr TCommandRow kCommands[] = {
   {kOperations, "Найти &точку...", {}, TSubmenu{kGotoPoint}},
   {kGotoPoint, "по &экват. координатам", {}, &F::GotoEquatorialPoint},
   {kGotoPoint, "по &горизонт. координатам", {}, &F::GotoHorizontalPoint},
+  {kOperations, "&Информация о ...", {}, TSubmenu{kInfoAbout}},
+  {kInfoAbout, "&Солнце", {}, TObjectInfo{"SUN", 1}},
+  {kInfoAbout, "&Луне", {}, TObjectInfo{"MOON", 1}},
+  {kInfoAbout, "&Меркурии", {}, TObjectInfo{"PLAN", 1}},
+  {kInfoAbout, "&Венере", {}, TObjectInfo{"PLAN", 2}},
+  {kInfoAbout, "Ма&рсе", {}, TObjectInfo{"PLAN", 3}},
+  {kInfoAbout, "&Юпитере", {}, TObjectInfo{"PLAN", 4}},
+  {kInfoAbout, "Са&турне", {}, TObjectInfo{"PLAN", 5}},
+  {kInfoAbout, "&Уране", {}, TObjectInfo{"PLAN", 6}},
+  {kInfoAbout, "&Нептуне", {}, TObjectInfo{"PLAN", 7}},
+  {kInfoAbout, "&Плутоне", {}, TObjectInfo{"PLAN", 8}},
+  {kInfoAbout},
+  {kInfoAbout, "в&ыделенных объектах", Qt::CTRL | Qt::Key_I, &F::OTHERInfoClick},
+  {kOperations, "&Общая информация", {}, &F::CommonInformClick},
 
   {kMenuBar, "П&араметры", {}, TSubmenu{kParameters}},
   {kParameters, "&Дата и время", Qt::CTRL | Qt::Key_D, &F::SpeedButton4Click,
@@ -150,6 +164,10 @@ void TVelarionMainForm::ConnectCommand(QAction& action, const TCommandAction& co
     connect(&action, &QAction::triggered, this, [this, h = *handler] { (this->*h)(); });
   } else if (const auto* tool = std::get_if<TSkyTool>(&command)) {
     connect(&action, &QAction::triggered, this, [this, t = *tool] { SelectTool(t); });
+  } else if (const auto* info = std::get_if<TObjectInfo>(&command)) {
+    connect(
+        &action, &QAction::triggered, this,
+        [this, code = info->groupCode, number = info->number] { ShowObjectInfo(code, number); });
   } else if (const auto* shown = std::get_if<TVisibilityButton>(&command)) {
     connect(&action, &QAction::triggered, this,
             [this, position = shown->position](bool on) { SetVisibility(position, on); });

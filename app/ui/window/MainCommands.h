@@ -24,6 +24,7 @@ enum class TMenuPlace : uint8_t {
   kOperations,
   kSearch,
   kGotoPoint,
+  kInfoAbout,
   kParameters,
   kGrids,
   kConsole,
@@ -38,9 +39,14 @@ struct TVisibilityButton {
 struct TSubmenu {
   TMenuPlace menu;
 };
+// Selects an object of a group and opens its information window.
+struct TObjectInfo {
+  std::string_view groupCode;
+  int32_t number;
+};
 // std::monostate: a separator.
-using TCommandAction =
-    std::variant<std::monostate, TCommandHandler, TSkyTool, TVisibilityButton, TSubmenu>;
+using TCommandAction = std::variant<std::monostate, TCommandHandler, TSkyTool, TVisibilityButton,
+                                    TSubmenu, TObjectInfo>;
 
 struct TToolButton {
   // Rows leave out what they do not have.

@@ -138,7 +138,7 @@ void TVelarionMainForm::SkyMouseUp(QMouseEvent& event) {
 }
 
 void TVelarionMainForm::SkyDoubleClick(QMouseEvent& /*event*/) {
-  // Opens the information window, which is not part of the program yet.
+  if (started_) UpdateInfoWindow(true, true, true, true);
 }
 
 void TVelarionMainForm::SkyWheel(QWheelEvent& event) {

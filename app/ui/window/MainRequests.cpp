@@ -20,7 +20,10 @@ void HandleDialogClosed(const TDialogClosedRequest& r, TRequestTarget& target) {
     case kAutoRotationCommand:
       if (r.apply) target.ResetAutoRotationInterval();
       break;
-    default:  // the time step stored its value itself; the information window
+    case kInfoWindowCommand:
+      target.InfoWindowClosed();
+      break;
+    default:  // the time step stored its value itself
       break;
   }
   target.DestroyDialog(r.dialogId);
@@ -36,6 +39,7 @@ void HandleRefresh(const TRefreshRequest& r, TRequestTarget& target) {
     }
   }
   target.Repaint();
+  target.UpdateInfoWindow(false, false, false, false);
 }
 
 }  // namespace
@@ -76,6 +80,7 @@ void HandleRequest(const TMainRequest& request, TRequestTarget& target) {
                  [&](const TRefreshRequest& r) { HandleRefresh(r, target); },
                  [&](const TShowSelectionRequest& r) {
                    if (r.repaint) target.Repaint();
+                   target.UpdateInfoWindow(true, true, true, true);
                  },
                  [&](const TZoomRequest& r) { target.ZoomAround(r); },
                  [&](const TToolBarRequest&) { target.UpdateToolBar(); },
@@ -87,7 +92,10 @@ void HandleRequest(const TMainRequest& request, TRequestTarget& target) {
                  [&](const TPathsRequest&) {},
                  [&](const TEphemerisRequest&) {},
                  [&](const TAutoRotationOnRequest&) { target.SetAutoRotation(true); },
-                 [&](const TRepaintRequest&) { target.Repaint(); },
+                 [&](const TRepaintRequest&) {
+                   target.Repaint();
+                   target.UpdateInfoWindow(false, false, false, false);
+                 },
                  [&](const TTrackingRequest& r) { target.SetTracking(r.on); },
              },
              request);

@@ -136,10 +136,14 @@ class TRequestTarget {
   virtual void ShowMessage(const std::string& text, bool repaintStatusBar) = 0;
   virtual void SetAutoRotation(bool on) = 0;
   virtual void SetTracking(bool on) = 0;
+  // The information window: made when asked and something is selected, refreshed when open.
+  virtual void UpdateInfoWindow(bool create, bool show, bool scrollToTop, bool focus) = 0;
+  // It was closed: its placement is remembered and it goes.
+  virtual void InfoWindowClosed() = 0;
 };
 
-// What each request changes. The information, paths and ephemeris windows are not part of
-// the program yet: requests for them change nothing.
+// What each request changes. The paths and ephemeris windows are not part of the program
+// yet: requests for them change nothing.
 void HandleRequest(const TMainRequest& request, TRequestTarget& target);
 
 }  // namespace velarion::ui

@@ -364,6 +364,7 @@ void TVelarionMainForm::Shutdown() {
   const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
   c.window.main = {normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()};
   c.window.showConsole = !consolePane_->isHidden();
+  if (infoForm_ != nullptr) c.window.infoFormPlacement = infoForm_->PlacementToKeep();
   c.window.popToolBar = CommandAction(&TVelarionMainForm::N24Click)->isChecked();
   c.console = {console_->AutoSaveConsole, console_->AutoShowConsole, console_->Font(),
                console_->AutoFontSize};
@@ -422,6 +423,7 @@ void TVelarionMainForm::Redraw(bool immediate) {
     skyArea_->viewport()->update();
   }
   UpdateStatusPanels();
+  UpdateInfoWindow(false, false, false, false);
 }
 
 void TVelarionMainForm::ComposeSky() {

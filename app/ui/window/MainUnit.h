@@ -10,6 +10,7 @@
 
 #include "AutoRotation.h"
 #include "EquatorialPrecession.h"
+#include "InfoForm.h"
 #include "MainCommands.h"
 #include "MainRequests.h"
 #include "ParSet.h"
@@ -24,6 +25,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -139,6 +141,17 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void ShowMessage(const std::string& text, bool repaintStatusBar) override;
   void SetAutoRotation(bool on) override;
   void SetTracking(bool on) override;
+  void UpdateInfoWindow(bool create, bool show, bool scrollToTop, bool focus) override;
+  void InfoWindowClosed() override;
+
+  // ---- Information ----
+  void OTHERInfoClick();     // the information window for the selection (Ctrl+I)
+  void CommonInformClick();  // the general information
+  // Selects the object and opens the information window for it.
+  void ShowObjectInfo(std::string_view groupCode, int32_t number);
+  TInfoForm* InfoWindow() const { return infoForm_; }
+  // A key from another of the program's windows: the command whose shortcut it is runs.
+  bool TriggerShortcut(const QKeyEvent& key);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -241,6 +254,7 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   QMenu* groupOptionsMenu_ = nullptr;
   std::vector<QAction*> groupActionItems_;
   std::vector<TCommandItem> commandItems_;
+  QPointer<TInfoForm> infoForm_;  // a child of the window
   QSlider* starSlider_ = nullptr;
   QSlider* labelSlider_ = nullptr;
   QSlider* sizeSlider_ = nullptr;

@@ -40,6 +40,11 @@ class TRecordingTarget final : public TRequestTarget {
   }
   void SetAutoRotation(bool on) override { calls.push_back(on ? "auto on" : "auto off"); }
   void SetTracking(bool on) override { calls.push_back(on ? "track on" : "track off"); }
+  void UpdateInfoWindow(bool create, bool show, bool scrollToTop, bool focus) override {
+    calls.push_back(std::string(create && show && scrollToTop && focus ? "open" : "refresh") +
+                    " information");
+  }
+  void InfoWindowClosed() override { calls.push_back("information closed"); }
 };
 
 std::vector<std::string> Handled(const TMainRequest& request) {
@@ -72,7 +77,7 @@ TEST(MainRequests, DialogClosedCommands) {
       {{3, true, 4, 0.0, 1500}, {"zoom 1500", "destroy 4"}},
       {{3, true, 4, 0.0, 100, true}, {"zoom 100 keeping the scroll", "destroy 4"}},
       {{3, false, 4, 0.0, 1500}, {"destroy 4"}},
-      {{4, false, 5, 0.0, 0}, {"destroy 5"}},
+      {{4, false, 5, 0.0, 0}, {"information closed", "destroy 5"}},
       {{5, true, 6, 0.0, 0}, {"interval", "destroy 6"}},
       {{5, false, 6, 0.0, 0}, {"destroy 6"}},
   };
@@ -80,22 +85,25 @@ TEST(MainRequests, DialogClosedCommands) {
 }
 
 TEST(MainRequests, RefreshRecalculatesTheNamedGroupOrTheWholeView) {
-  EXPECT_EQ(Handled(TRefreshRequest{true, "SUN"}), (TCalls{"recalculate SUN", "repaint"}));
-  EXPECT_EQ(Handled(TRefreshRequest{true, ""}), (TCalls{"changed", "repaint"}));
+  EXPECT_EQ(Handled(TRefreshRequest{true, "SUN"}),
+            (TCalls{"recalculate SUN", "repaint", "refresh information"}));
+  EXPECT_EQ(Handled(TRefreshRequest{true, ""}),
+            (TCalls{"changed", "repaint", "refresh information"}));
   // A code naming no group recalculates nothing, and still repaints.
-  EXPECT_EQ(Handled(TRefreshRequest{true, "NOPE"}), (TCalls{"recalculate NOPE", "repaint"}));
-  EXPECT_EQ(Handled(TRefreshRequest{false, "SUN"}), (TCalls{"repaint"}));
+  EXPECT_EQ(Handled(TRefreshRequest{true, "NOPE"}),
+            (TCalls{"recalculate NOPE", "repaint", "refresh information"}));
+  EXPECT_EQ(Handled(TRefreshRequest{false, "SUN"}), (TCalls{"repaint", "refresh information"}));
 }
 
 TEST(MainRequests, OtherRequests) {
-  EXPECT_EQ(Handled(TShowSelectionRequest{true}), (TCalls{"repaint"}));
-  EXPECT_EQ(Handled(TShowSelectionRequest{false}), TCalls{});
+  EXPECT_EQ(Handled(TShowSelectionRequest{true}), (TCalls{"repaint", "open information"}));
+  EXPECT_EQ(Handled(TShowSelectionRequest{false}), (TCalls{"open information"}));
   EXPECT_EQ(Handled(TZoomRequest{250, false, true, 40, 30}), (TCalls{"zoom 250 at 30,40"}));
   EXPECT_EQ(Handled(TToolBarRequest{}), (TCalls{"tool bar"}));
   EXPECT_EQ(Handled(TConsoleToggleRequest{}), (TCalls{"console", "console request cleared"}));
   EXPECT_EQ(Handled(TMessageRequest{true, "hello"}), (TCalls{"message hello !"}));
   EXPECT_EQ(Handled(TAutoRotationOnRequest{}), (TCalls{"auto on"}));
-  EXPECT_EQ(Handled(TRepaintRequest{}), (TCalls{"repaint"}));
+  EXPECT_EQ(Handled(TRepaintRequest{}), (TCalls{"repaint", "refresh information"}));
   EXPECT_EQ(Handled(TTrackingRequest{false}), (TCalls{"track off"}));
 }
 

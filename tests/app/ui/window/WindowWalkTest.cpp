@@ -7,8 +7,10 @@
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace velarion::ui {
@@ -194,6 +196,46 @@ TEST_F(WindowWalkTest, MarsTypedIntoThePlanetSearchIsFoundAndSelected) {
   EXPECT_EQ(found.group->Code, "PLAN");
   EXPECT_NE(velplatform::Cp1251ToUtf8(found.group->GetObjectName(found.index)).find("Марс"),
             std::string::npos);
+}
+
+// "Информация о ... / Марсе": Mars is selected and the information window shows its lines,
+// its "Восход/Заход" button, copies them, hands the main window its keys and goes on Esc.
+TEST_F(WindowWalkTest, TheInformationWindowOfMarsShowsCopiesAndCloses) {
+  TVelarionMainForm& window = StartWithData();
+  QAction* mars = nullptr;
+  for (auto* menu : window.findChildren<QMenu*>()) {
+    for (QAction* action : menu->actions()) {
+      if (action->text() == QString::fromUtf8("Ма&рсе")) mars = action;
+    }
+  }
+  ASSERT_NE(mars, nullptr);
+  mars->trigger();
+  TInfoForm* info = window.InfoWindow();
+  ASSERT_NE(info, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(info));
+  const solar::TInfoContent& content = info->Content();
+  ASSERT_FALSE(content.lines.empty());
+  EXPECT_TRUE(solar::IsTitleLine(content.lines.front()));
+  EXPECT_NE(velplatform::Cp1251ToUtf8(content.lines.front()).find("Марс"), std::string::npos);
+  ASSERT_EQ(content.commands.size(), 1u);
+  EXPECT_EQ(velplatform::Cp1251ToUtf8(content.commands[0].caption), "Восход/Заход");
+  QPushButton* riseSet = info->findChild<QPushButton*>(QStringLiteral("SR1"));
+  ASSERT_NE(riseSet, nullptr);
+  EXPECT_TRUE(riseSet->isVisible());
+  EXPECT_NE(info->findChild<QLabel*>(QStringLiteral("PN1")), nullptr);
+
+  QApplication::clipboard()->clear();
+  info->CopyToClipboard();
+  EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QString::fromUtf8("»")));
+
+  // A key the information window does not use moves the sky's time.
+  const double before = window.Image().Mjd();
+  QTest::keyClick(info, Qt::Key_F, Qt::ControlModifier);
+  EXPECT_GT(window.Image().Mjd(), before);
+  ASSERT_NE(window.InfoWindow(), nullptr);  // refreshed with the view, not closed
+
+  QTest::keyClick(info, Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.InfoWindow() == nullptr; }));
 }
 
 }  // namespace
