@@ -108,7 +108,8 @@ TInfoForm::TInfoForm(QWidget* owner, std::string greekFont, THooks hooks)
   scroll_ = new QScrollArea(this);
   scroll_->setFrameShape(QFrame::NoFrame);
   scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  scroll_->setWidgetResizable(false);
+  // As wide as the window, as high as the content (at least the window).
+  scroll_->setWidgetResizable(true);
   box_ = new TPaintBox(scroll_, *this);
   scroll_->setWidget(box_);
   scroll_->viewport()->installEventFilter(this);
@@ -196,7 +197,7 @@ void TInfoForm::Rebuild(std::span<const sky::TSelectedObject> selection, bool sc
   ClearChildren();
   AddTitleMarkers();
   AddCommandButtons();
-  box_->resize(scroll_->viewport()->width(), solar::InfoScrollRange(content_));
+  box_->setMinimumHeight(solar::InfoScrollRange(content_));
   if (scrollToTop) scroll_->verticalScrollBar()->setValue(0);
   box_->update();
 }

@@ -223,6 +223,12 @@ TEST_F(WindowWalkTest, TheInformationWindowOfMarsShowsCopiesAndCloses) {
   ASSERT_NE(riseSet, nullptr);
   EXPECT_TRUE(riseSet->isVisible());
   EXPECT_NE(info->findChild<QLabel*>(QStringLiteral("PN1")), nullptr);
+  // The lines are drawn across the whole window, whatever its size when they were built.
+  info->resize(700, 400);
+  QApplication::processEvents();
+  const QWidget* lines = riseSet->parentWidget();
+  EXPECT_GE(lines->width(), info->width() - 40);
+  EXPECT_GE(lines->height(), solar::InfoScrollRange(content));
 
   QApplication::clipboard()->clear();
   info->CopyToClipboard();
