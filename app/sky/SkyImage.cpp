@@ -611,10 +611,17 @@ void TSkyImage::DrawSelectionMarks(TDrawDevice& device) const {
 }
 
 void TSkyImage::PickObjects(int32_t x, int32_t y, bool selectableOnly) {
+  for (const TSelectedObject& object : ObjectsAt(x, y, selectableOnly)) {
+    AddSelectedObject(object.group, object.index);
+  }
+}
+
+std::vector<TSelectedObject> TSkyImage::ObjectsAt(int32_t x, int32_t y, bool selectableOnly) {
   // Objects are found by what they paint: each candidate is drawn, clipped to the pixels
   // (x - 1 .. x + 2, y - 1 .. y + 2), onto a scratch canvas whose 3 x 3 pixels around (x, y)
   // hold the sky colour, and the pixels are read back.
-  if (x < 0 || y < 0) return;
+  std::vector<TSelectedObject> found;
+  if (x < 0 || y < 0) return found;
   // Only the 3 x 3 pixels are kept, however far into the picture they lie.
   const auto pixels = velplatform::CreateImageDevice(3, 3, screen_.dpiX, screen_.dpiY);
   velplatform::TScrolledDevice scratch;
@@ -647,12 +654,13 @@ void TSkyImage::PickObjects(int32_t x, int32_t y, bool selectableOnly) {
         group->DrawObject(n, velplatform::HandleOf(*canvas), area);
         read();
         if (stored != empty) {
-          AddSelectedObject(group, n);
+          found.push_back({group, n});
           clear();
         }
       }
     }
   }
+  return found;
 }
 
 }  // namespace velarion::sky

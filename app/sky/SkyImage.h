@@ -233,6 +233,8 @@ class TSkyImage {
   void DrawSelectionMarks(TDrawDevice& device) const;
   // Adds the objects that paint a pixel next to (x, y) to the selection.
   void PickObjects(int32_t x, int32_t y, bool selectableOnly);
+  // Those objects, in drawing order, the selection left as it is (the hint names them).
+  std::vector<TSelectedObject> ObjectsAt(int32_t x, int32_t y, bool selectableOnly);
 
   // ---- Magnitudes ----
   int32_t EffectiveStarLimit() const;

@@ -2,9 +2,9 @@
 
 #include "Clipboard.h"
 #include "Concat.h"
-#include "ImageDevice.h"
+#include "Cp1251.h"
+#include "MarkupPainter.h"
 #include "OutputConsole.h"
-#include "SkyOutputDevice.h"
 #include "WindowPlacement.h"
 #include "WindowTexts.h"
 
@@ -34,11 +34,6 @@ constexpr int kWheelStep = 20;  // pixels a wheel notch scrolls
 constexpr int kTextLeft = 10;
 constexpr int kTitleGap = 14;  // from the title marker's right edge to the title
 const QColor kNavy(0, 0, 128);
-
-velplatform::TColor ColourOf(const QColor& c) {
-  return velplatform::RgbColor(static_cast<uint32_t>(c.red()), static_cast<uint32_t>(c.green()),
-                               static_cast<uint32_t>(c.blue()));
-}
 
 QFont SmallNavyFont(const QFont& base, bool bold) {
   QFont font = base;
@@ -70,27 +65,20 @@ class TInfoForm::TPaintBox final : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    const QRect area = event->rect();
-    velplatform::TImageDevice device(std::max(1, area.width()), std::max(1, area.height()));
-    device.FillRect({0, 0, area.width(), area.height()},
-                    ColourOf(palette().color(QPalette::Window)));
-    sky::TSkyOutputDevice output;
+    const std::vector<std::string>& lines = form_.content_.lines;
     const int32_t h = form_.LineHeight();
-    output.SetFonts(velplatform::Utf16ToCp1251(font().family().toStdU16String()), form_.greekFont_,
-                    h, h, h);
-    {
-      const sky::TCanvasBinding binding(output, device);
-      device.SetTextColor(ColourOf(palette().color(QPalette::WindowText)));
-      const std::vector<std::string>& lines = form_.content_.lines;
-      for (std::size_t k = 0; k < lines.size(); ++k) {
-        const int32_t top = solar::InfoLineTop(static_cast<int32_t>(k), h);
-        if (top + h < area.top() || top > area.bottom()) continue;
-        const bool title = solar::IsTitleLine(lines[k]);
-        const int32_t left = title ? titleIndent + kTitleGap : kTextLeft;
-        output.DrawString(solar::TitleText(lines[k]), left - area.left(), top - area.top(), true);
-      }
+    std::vector<TMarkupLine> shown;
+    shown.reserve(lines.size());
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      const bool title = solar::IsTitleLine(lines[k]);
+      shown.push_back({solar::TitleText(lines[k]), title ? titleIndent + kTitleGap : kTextLeft,
+                       solar::InfoLineTop(static_cast<int32_t>(k), h)});
     }
-    QPainter(this).drawImage(area.topLeft(), device.Image());
+    QPainter painter(this);
+    PaintMarkupLines(
+        painter, event->rect(), shown,
+        {velplatform::Utf16ToCp1251(font().family().toStdU16String()), form_.greekFont_, h},
+        palette().color(QPalette::Window), palette().color(QPalette::WindowText));
   }
 
  private:

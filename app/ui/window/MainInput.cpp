@@ -128,6 +128,7 @@ void TVelarionMainForm::SkyMouseDown(QMouseEvent& event) {
 }
 
 void TVelarionMainForm::SkyMouseMove(QMouseEvent& event) {
+  HintPointerMoved(event);
   ShowReadOut(event.position().toPoint());
   Perform(input_.Move(InputView(), PointOf(event)));
 }

@@ -110,6 +110,7 @@ TVelarionMainForm::TVelarionMainForm(TMainFormOptions options)
       toolBarTimer_->stop();
     }
   });
+  CreateHint();
   statusBar()->installEventFilter(this);
   qApp->installEventFilter(this);  // modal dialogs closing release waiting state files
 
@@ -748,6 +749,7 @@ void TVelarionMainForm::FlushStateFiles() {
 }
 
 bool TVelarionMainForm::eventFilter(QObject* watched, QEvent* event) {
+  HideHintOn(*event);
   if (event->type() == QEvent::Hide && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->isModal() && !stateFiles_.Empty()) {
     // Once the modal loop has ended, not while the dialog is being hidden.

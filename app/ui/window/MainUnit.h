@@ -44,6 +44,7 @@ class QToolBar;
 namespace velarion::ui {
 
 class TExchangeServer;
+class TSkyHintWindow;
 
 // The window's entry: makes the widget application, hands a state-file argument over to a
 // running copy (and ends) or shows the window and runs until it closes.
@@ -150,6 +151,8 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   // Selects the object and opens the information window for it.
   void ShowObjectInfo(std::string_view groupCode, int32_t number);
   TInfoForm* InfoWindow() const { return infoForm_; }
+  // The object hint now shown (none while hidden).
+  const TSkyHintWindow& Hint() const { return *hint_; }
   // A key from another of the program's windows: the command whose shortcut it is runs.
   bool TriggerShortcut(const QKeyEvent& key);
 
@@ -235,6 +238,11 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void SkyScrolled() override;
   void PaintRotationPreview(QPainter& painter, double rotationDeg);
   void PaintOverlay(QPainter& painter);
+  // The object hint.
+  void CreateHint();
+  void HintPointerMoved(const QMouseEvent& event);
+  void ShowObjectHint();
+  void HideHintOn(const QEvent& event);
 
   TMainFormOptions options_;
   TRequestQueue requests_;
@@ -255,6 +263,8 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   std::vector<QAction*> groupActionItems_;
   std::vector<TCommandItem> commandItems_;
   QPointer<TInfoForm> infoForm_;  // a child of the window
+  TSkyHintWindow* hint_ = nullptr;
+  QTimer* hintTimer_ = nullptr;
   QSlider* starSlider_ = nullptr;
   QSlider* labelSlider_ = nullptr;
   QSlider* sizeSlider_ = nullptr;

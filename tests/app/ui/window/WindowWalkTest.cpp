@@ -2,8 +2,10 @@
 // paths that once crashed once a modal dialog had taken the user away from the sky.
 #include "WindowFixture.h"
 
+#include "ProjectionExports.h"
 #include "QtDialogUser.h"
 #include "RiseSetDialog.h"
+#include "SkyHintWindow.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -242,6 +244,31 @@ TEST_F(WindowWalkTest, TheInformationWindowOfMarsShowsCopiesAndCloses) {
 
   QTest::keyClick(info, Qt::Key_Escape);
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.InfoWindow() == nullptr; }));
+}
+
+// The pointer resting on Polaris names it after half a second; a key hides the name.
+TEST_F(WindowWalkTest, APointerRestingOnAStarNamesItInAHint) {
+  TVelarionMainForm& window = StartWithData();
+  SetEpoch(0.0, 1);
+  int32_t x = 0;
+  int32_t y = 0;
+  ASSERT_TRUE(
+      QuickRaDecToXY(static_cast<int32_t>(37.95 * 60), static_cast<int32_t>(89.26 * 60), &x, &y));
+  QWidget* sky = window.SkyArea().viewport();
+  const QPoint area = QPoint(x, y) - window.PicturePoint({0, 0});
+  ASSERT_TRUE(sky->rect().contains(area));
+  QTest::mouseMove(sky, area);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Hint().Shown(); }, 3000));
+  ASSERT_FALSE(window.Hint().Lines().empty());
+  bool named = false;
+  for (const std::string& line : window.Hint().Lines()) {
+    named = named || velplatform::Cp1251ToUtf8(line).find("Полярная") != std::string::npos;
+  }
+  EXPECT_TRUE(named);
+  EXPECT_GT(window.Hint().geometry().top(), sky->mapToGlobal(area).y());  // below the pointer
+  EXPECT_TRUE(window.Image().Selection().empty());                        // naming selects nothing
+  QTest::keyClick(&window, Qt::Key_Shift);
+  EXPECT_FALSE(window.Hint().Shown());
 }
 
 }  // namespace
