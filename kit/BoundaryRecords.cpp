@@ -15,6 +15,49 @@ static_assert(search_result10::kDec + 8 == search_result10::kSize && search_resu
 static_assert(common_object::kReserved + 1 == common_object::kRecordSize &&
               common_object::kRecordSize == 189);
 static_assert(common_object::kRaOfDate == common_object::kName + common_object::kNameWidth);
+static_assert(sun_data::kAltitude == sun_data::kHighPrecision + 1 &&
+              sun_data::kTwilightClass == sun_data::kAltitude + 8 &&
+              sun_data::kBackground == sun_data::kTwilightClass + 4 &&
+              sun_data::kLongitude == sun_data::kBackground + 4);
+static_assert(sun_data::kLatitude == sun_data::kLongitude + 8 &&
+              sun_data::kDistance == sun_data::kLatitude + 8 &&
+              sun_data::kRa == sun_data::kDistance + 8 && sun_data::kDec == sun_data::kRa + 8 &&
+              sun_data::kTopoRa == sun_data::kDec + 8 &&
+              sun_data::kTopoDec == sun_data::kTopoRa + 8);
+static_assert(sun_data::kTopoDec + 8 == sun_data::kSize && sun_data::kSize == 73);
+static_assert(moon_data::kAltitude == moon_data::kHighPrecision + 1 &&
+              moon_data::kLongitude == moon_data::kAltitude + 8 &&
+              moon_data::kLatitude == moon_data::kLongitude + 8 &&
+              moon_data::kDistance == moon_data::kLatitude + 8 &&
+              moon_data::kRa == moon_data::kDistance + 8 && moon_data::kDec == moon_data::kRa + 8);
+static_assert(moon_data::kTopoRa == moon_data::kDec + 8 &&
+              moon_data::kTopoDec == moon_data::kTopoRa + 8 &&
+              moon_data::kAgeAngle == moon_data::kTopoDec + 8);
+static_assert(moon_data::kAgeAngle + 8 == moon_data::kSize && moon_data::kSize == 73);
+static_assert(planet_data::kRa == planet_data::kHighPrecision + 1 &&
+              planet_data::kDec == planet_data::kRa + 8 &&
+              planet_data::kDistance == planet_data::kDec + 8 &&
+              planet_data::kTopoRa == planet_data::kDistance + 8 &&
+              planet_data::kTopoDec == planet_data::kTopoRa + 8);
+static_assert(planet_data::kIlluminated == planet_data::kTopoDec + 8 &&
+              planet_data::kDiameterArcsec == planet_data::kIlluminated + 8 &&
+              planet_data::kMagnitude == planet_data::kDiameterArcsec + 8);
+static_assert(planet_data::kMagnitude + 4 == planet_data::kSize && planet_data::kSize == 61);
+static_assert(rise_set_record::kStatus + 4 == rise_set_record::kSize &&
+              rise_set_record::kSize == 36);
+static_assert(common_parameters::kColours + 4 * common_parameters::kColourCount ==
+              common_parameters::kMjd);
+static_assert(common_parameters::kSiderealTime + 8 == common_parameters::kSize &&
+              common_parameters::kSize == 147);
+static_assert(additional_param::kLineStep == additional_param::kLineVisible + 4 &&
+              additional_param::kAzimuthAuto == additional_param::kLineStep + 16);
+static_assert(additional_param::kEquatorialGrid + 1 == additional_param::kSize &&
+              additional_param::kSize == 24);
+static_assert(kSunColour == 11 && kAstronomicalTwilightBackgroundColour + 1 == kColourTableEntries);
+static_assert(BodySwitchBit(TBodySwitch::kPluto) == 512 && kBodySwitchCount == 10);
+static_assert(BodySwitchOf(velcommon::TBody::kMars) == TBodySwitch::kMars &&
+              BodySwitchOf(velcommon::TBody::kMoon) == TBodySwitch::kMoon &&
+              !BodySwitchOf(velcommon::TBody::kEarth));
 
 void WriteGroupInfo(const TGroupInfo& info, TBytes record) {
   using namespace group_info;

@@ -1,12 +1,15 @@
 // The records that cross the plug-in boundary, each with its layout as named offsets and
-// a reader and a writer that go field by field (packed, little-endian).
+// a reader and a writer that go field by field (packed, little-endian), and the numbers
+// their fields hold: colour slots, body switches, object flags, twilight classes.
 #ifndef VELARION_KIT_BOUNDARYRECORDS_H
 #define VELARION_KIT_BOUNDARYRECORDS_H
 
+#include "Bodies.h"
 #include "ByteFields.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace velarion::kit {
@@ -61,6 +64,24 @@ TGroupInfo ReadGroupInfo(TConstBytes record);
 
 inline constexpr int kColourTableEntries = 14;
 using TColourTable = std::array<uint32_t, kColourTableEntries>;
+
+// The colour slots: the positions of the colour table, which are those of a colour scheme.
+enum TColourSlot : int {
+  kNightBackgroundColour = 0,
+  kDayBackgroundColour = 1,
+  kHorizonColour = 2,
+  kConstellationBoundaryColour = 3,
+  kConstellationNameColour = 4,
+  kStarImageColour = 5,
+  kSolarSystemColour = 6,  // and the additional objects
+  kConstellationLineColour = 7,
+  kDeepSkyColour = 8,  // galaxies, nebulae, star clusters
+  kGridLineColour = 9,
+  kUnlitPartColour = 10,  // of the Moon and the planets
+  kSunColour = 11,
+  kCivilTwilightBackgroundColour = 12,
+  kAstronomicalTwilightBackgroundColour = 13,
+};
 
 namespace refresh_param {
 inline constexpr std::size_t kMjdUt = 0, kMjdDynamical = 8, kSiderealHours = 16;
@@ -121,6 +142,37 @@ struct TViewParameters {
 
   bool operator==(const TViewParameters&) const = default;
 };
+
+// The bodies' visibility switches 5 .. 14, kept as the bits 0 .. 9 of objectsVisible5To14:
+// the Sun, the Moon and the planets in their order outward, the Earth left out.
+enum class TBodySwitch : uint8_t {
+  kSun = 0,
+  kMoon = 1,
+  kMercury = 2,
+  kVenus = 3,
+  kMars = 4,
+  kJupiter = 5,
+  kSaturn = 6,
+  kUranus = 7,
+  kNeptune = 8,
+  kPluto = 9,
+};
+inline constexpr int kBodySwitchCount = 10;
+
+// The switch's bit in objectsVisible5To14.
+constexpr uint16_t BodySwitchBit(TBodySwitch body) {
+  return static_cast<uint16_t>(1U << static_cast<uint8_t>(body));
+}
+
+// The switch of a body; none for the Earth.
+constexpr std::optional<TBodySwitch> BodySwitchOf(velcommon::TBody body) {
+  using velcommon::BodyNumber;
+  using velcommon::TBody;
+  if (body == TBody::kEarth || BodyNumber(body) > BodyNumber(TBody::kPluto)) return std::nullopt;
+  const int n =
+      BodyNumber(body) < BodyNumber(TBody::kEarth) ? BodyNumber(body) : BodyNumber(body) - 1;
+  return static_cast<TBodySwitch>(n);
+}
 
 using TRefreshParamBytes = std::array<std::byte, refresh_param::kSizeWithTable>;
 
@@ -195,6 +247,86 @@ void WriteCommonObject(const TCommonObject& object, TBytes record);
 void WriteCommonObjectMagic(TBytes record);
 TCommonObject ReadCommonObject(TConstBytes record);
 bool HasCommonObjectMagic(TConstBytes record);
+
+// ---- The groups' own records of the Sun, the Moon and the planets ----------------------
+// What GetObjectData (kind 3) and GetAnotherGroupObject give for the groups "SUN", "MOON"
+// and "PLAN". Byte 0: on entry the high precision asked for, on return the
+// one used. Angles in degrees, RA and Dec of the mean equator of date.
+
+// The twilight class (the sky state), by the Sun's altitude.
+enum TTwilightClass : int32_t {
+  kNight = 0,
+  kAstronomicalTwilight = 1,
+  kNauticalTwilight = 2,
+  kCivilTwilight = 3,
+  kDay = 4,
+};
+
+// SunDataRecord (73 bytes).
+namespace sun_data {
+inline constexpr std::size_t kHighPrecision = 0, kAltitude = 1;
+inline constexpr std::size_t kTwilightClass = 9;  // int32, TTwilightClass: the sky state
+inline constexpr std::size_t kBackground = 13;    // uint32, the colour of the sky
+inline constexpr std::size_t kLongitude = 17, kLatitude = 25;  // geocentric ecliptic
+inline constexpr std::size_t kDistance = 33;                   // AU
+inline constexpr std::size_t kRa = 41, kDec = 49, kTopoRa = 57, kTopoDec = 65;
+inline constexpr std::size_t kSize = 73;
+}  // namespace sun_data
+
+// MoonDataRecord (73 bytes).
+namespace moon_data {
+inline constexpr std::size_t kHighPrecision = 0, kAltitude = 1;
+inline constexpr std::size_t kLongitude = 9, kLatitude = 17;  // geocentric ecliptic
+inline constexpr std::size_t kDistance = 25;                  // topocentric, Earth radii
+inline constexpr std::size_t kRa = 33, kDec = 41, kTopoRa = 49, kTopoDec = 57;
+inline constexpr std::size_t kAgeAngle = 65;  // the Moon's longitude less the Sun's, 0 .. 360
+inline constexpr std::size_t kSize = 73;
+}  // namespace moon_data
+
+// PlanetDataRecord (61 bytes); a satellite's byte 0, illuminated fraction and diameter are 0.
+namespace planet_data {
+inline constexpr std::size_t kHighPrecision = 0, kRa = 1, kDec = 9;
+inline constexpr std::size_t kDistance = 17;  // AU
+inline constexpr std::size_t kTopoRa = 25, kTopoDec = 33, kIlluminated = 41;
+inline constexpr std::size_t kDiameterArcsec = 49;
+inline constexpr std::size_t kMagnitude = 57;  // int32, hundredths
+inline constexpr std::size_t kSize = 61;
+}  // namespace planet_data
+
+// ---- Records of the host exports -------------------------------------------------------
+
+// RiseSetRecord (36 bytes) of CalcRiseSettTime: hours after local midnight (24 or more:
+// after the day's end), doubles; the status an int32.
+namespace rise_set_record {
+inline constexpr std::size_t kRise = 0, kSet = 8, kUpperCulmination = 16;
+inline constexpr std::size_t kLowerCulmination = 24, kStatus = 32, kSize = 36;
+}  // namespace rise_set_record
+
+// The status: one of the first two, or the sum of the others.
+inline constexpr int32_t kNeverRises = 2;
+inline constexpr int32_t kNeverSets = 1;
+inline constexpr int32_t kRisesToday = 8;
+inline constexpr int32_t kSetsToday = 4;
+
+// GetCommonParameters record (147 bytes).
+namespace common_parameters {
+inline constexpr std::size_t kLongitude = 0, kLatitude = 8, kTimeZone = 16;
+inline constexpr std::size_t kCentreX = 24, kCentreY = 28, kRadius = 32, kYScale = 36;
+inline constexpr std::size_t kZoom = 44, kProjection = 48, kRotation = 49;
+inline constexpr std::size_t kVisible1 = 57, kVisible2 = 58, kVisible4 = 59, kVisible3 = 60;
+inline constexpr std::size_t kVisible16 = 61, kVisible15 = 62, kBodyBits = 63;
+inline constexpr std::size_t kStarLimit = 65, kLabelLimit = 69, kStarSizes = 73;
+inline constexpr std::size_t kFontHeight = 77, kLetterWidth = 81, kStarProperNames = 85;
+inline constexpr std::size_t kSkyColourMode = 86, kColours = 87, kColourCount = 11;
+inline constexpr std::size_t kMjd = 131, kSiderealTime = 139, kSize = 147;
+}  // namespace common_parameters
+
+// GetAdditionalParam record of kind 0 (grid settings, 24 bytes).
+namespace additional_param {
+inline constexpr std::size_t kLineVisible = 0, kLineStep = 4, kAzimuthAuto = 20;
+inline constexpr std::size_t kEquatorialAuto = 21, kAzimuthGrid = 22, kEquatorialGrid = 23;
+inline constexpr std::size_t kSize = 24;
+}  // namespace additional_param
 
 // ---- Object information kinds of GetObjectInfo ----------------------------------------
 

@@ -1,22 +1,22 @@
 #include "RiseSet.h"
 
 #include "Cp1251.h"
+#include "Units.h"
 #include "ValueFormat.h"
 #include "velastro.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace velarion::solar {
 
 namespace {
 
-constexpr double kDegToRad = std::numbers::pi / 180.0;
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
-constexpr double kSiderealDay = 0.997269566;  // days of mean solar time
-constexpr double kConverged = 0.0005;         // days
+using velcommon::kDegToRad;
+using velcommon::kRadToDeg;
+using velcommon::kSiderealDay;
+constexpr double kConverged = 0.0005;  // days
 constexpr int kMaxIterations = 16;
 constexpr double kPrecessionNeeded = 0.005;  // centuries
 // Below this, cos(latitude) cos(dec) counts as zero: an observer or an object at a pole.
@@ -171,8 +171,8 @@ std::string HoursText(double hours) {
 }  // namespace
 
 void WriteRiseSetRecord(const TRiseSetTimes& times, kit::TBytes record) {
-  if (record.size() < rise_set_record::kSize) return;
-  namespace r = rise_set_record;
+  if (record.size() < kit::rise_set_record::kSize) return;
+  namespace r = kit::rise_set_record;
   kit::PutField(record, r::kRise, times.riseHours);
   kit::PutField(record, r::kSet, times.setHours);
   kit::PutField(record, r::kUpperCulmination, times.upperCulminationHours);
@@ -238,7 +238,8 @@ extern "C" VELARION_HOST_EXPORT int32_t CalcRiseSettTime(double h0, double epoch
   const std::optional<solar::TRiseSetTimes> times = solar::RiseSetForSkyView(h0, epoch, callback);
   if (!times) return 0;
   if (record != nullptr) {
-    solar::WriteRiseSetRecord(*times, velplatform::BufferOf(record, solar::rise_set_record::kSize));
+    solar::WriteRiseSetRecord(*times,
+                              velplatform::BufferOf(record, velarion::kit::rise_set_record::kSize));
   }
   return velplatform::CopyText(solar::RiseSetText(*times), textBuffer);
 }

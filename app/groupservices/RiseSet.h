@@ -15,17 +15,11 @@
 
 namespace velarion::solar {
 
-// RiseSetRecord, 36 bytes: hours after local midnight (24 or more: after the day's end).
-namespace rise_set_record {
-inline constexpr std::size_t kRise = 0, kSet = 8, kUpperCulmination = 16;
-inline constexpr std::size_t kLowerCulmination = 24, kStatus = 32, kSize = 36;
-}  // namespace rise_set_record
-
-// Status: one of the first two, or the sum of the others.
-inline constexpr int32_t kNeverRises = 2;
-inline constexpr int32_t kNeverSets = 1;
-inline constexpr int32_t kRisesToday = 8;
-inline constexpr int32_t kSetsToday = 4;
+// RiseSetRecord and its status values are the kit's (kit::rise_set_record).
+using kit::kNeverRises;
+using kit::kNeverSets;
+using kit::kRisesToday;
+using kit::kSetsToday;
 
 struct TRiseSetTimes {
   double riseHours = 0.0;
@@ -77,26 +71,11 @@ std::string RiseSetText(const TRiseSetTimes& times);
 // What the host exports use as the sky view; unset, they compute nothing.
 void SetRiseSetViewSource(std::function<TRiseSetObserver()> source);
 
-}  // namespace velarion::solar
-
-extern "C" {
-// The caller's place callback: MJD (UT) in, RA and Dec in degrees out.
-using TRaDecAtMoment = void (*)(double mjdUt, double* raDeg, double* decDeg);
-}
-
-namespace velarion::solar {
-// The times for the sky view of the host exports; none without a view or a callback.
+// The times for the sky view of the host exports (CalcRiseSettTime, ShowRiseSettDialog:
+// HostInterface.h); none without a view or a callback.
 std::optional<TRiseSetTimes> RiseSetForSkyView(double h0Deg, double epochT,
                                                TRaDecAtMoment callback);
+
 }  // namespace velarion::solar
-
-extern "C" {
-
-// Fills `record` (36 bytes, when not null) and `text` (when not null and textSize >= 1, cut
-// to textSize - 1 characters and a zero byte). Returns the length written with its zero
-// byte, 0 without text; with neither record nor text nothing is computed.
-VELARION_HOST_EXPORT int32_t CalcRiseSettTime(double h0, double epoch, TRaDecAtMoment callback,
-                                              void* record, char* text, int32_t textSize);
-}
 
 #endif

@@ -1,5 +1,6 @@
 // The window " Период видимости": rise, culmination and set of an object, with buttons that
-// copy them to the clipboard or to the output console.
+// copy them to the clipboard or to the output console; the host export ShowRiseSettDialog
+// (declared by HostInterface.h) shows it for the sky view.
 #ifndef VELARION_APP_GROUPSERVICES_RISESETDIALOG_H
 #define VELARION_APP_GROUPSERVICES_RISESETDIALOG_H
 
@@ -38,10 +39,5 @@ class TRiseSetDialogLogic : public velplatform::TDialogLogic {
 void ShowRiseSetTimes(velplatform::TWindowHandle owner, const TRiseSetTimes& times);
 
 }  // namespace velarion::solar
-
-extern "C" {
-// Computes the times for the sky view (no text) and shows them; returns when closed.
-VELARION_HOST_EXPORT void ShowRiseSettDialog(double h0, double epoch, TRaDecAtMoment callback);
-}
 
 #endif

@@ -4,6 +4,8 @@
 #ifndef VELARION_APP_SKY_ANGLEUTILS_H
 #define VELARION_APP_SKY_ANGLEUTILS_H
 
+#include "Units.h"
+
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -15,8 +17,8 @@
 
 namespace velarion::sky {
 
-inline constexpr double kDegToRad = 0.017453292519943295;
-inline constexpr double kRadToDeg = 1.0 / kDegToRad;
+using velcommon::kDegToRad;
+using velcommon::kRadToDeg;
 
 // Row-major 3x3 matrix: m[i][j] is row i, column j; it rotates column vectors, v' = m v.
 using TMatrix3 = std::array<std::array<double, 3>, 3>;

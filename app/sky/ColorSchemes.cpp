@@ -15,12 +15,12 @@ constexpr char kPrinterMarker[] = "PRNSCHEME:";
 constexpr int kMarkerLength = 10;
 constexpr char kFileName[] = "colors.dat";
 
-constexpr std::array<uint32_t, kColorSlots> kScreenDefaults = {
+constexpr std::array<uint32_t, kit::kColourTableEntries> kScreenDefaults = {
     Rgb(0, 0, 0),       Rgb(0, 0, 160),   Rgb(255, 0, 0),   Rgb(128, 128, 128), Rgb(255, 255, 0),
     Rgb(255, 255, 255), Rgb(0, 255, 255), Rgb(0, 128, 128), Rgb(0, 255, 0),     Rgb(0, 128, 0),
     Rgb(128, 128, 128), Rgb(255, 255, 0), Rgb(0, 0, 128),   Rgb(0, 0, 64)};
 
-constexpr std::array<uint32_t, kColorSlots> kPrinterDefaults = {
+constexpr std::array<uint32_t, kit::kColourTableEntries> kPrinterDefaults = {
     Rgb(255, 255, 255), Rgb(255, 255, 255), Rgb(0, 0, 0),       Rgb(0, 0, 0),      Rgb(0, 0, 0),
     Rgb(0, 0, 0),       Rgb(0, 0, 0),       Rgb(0, 0, 0),       Rgb(0, 0, 0),      Rgb(0, 0, 0),
     Rgb(192, 192, 192), Rgb(0, 0, 0),       Rgb(255, 255, 255), Rgb(255, 255, 255)};
@@ -33,11 +33,11 @@ bool NextIsDigit(const velplatform::TMapFile& file) {
 // Reads the colour lines of one scheme; false when the file ended or failed inside it.
 bool ReadColors(velplatform::TMapFile& file, TColorScheme& scheme) {
   int slot = 0;
-  for (; slot < kColorSlots && !file.AtEnd() && NextIsDigit(file); ++slot) {
+  for (; slot < kit::kColourTableEntries && !file.AtEnd() && NextIsDigit(file); ++slot) {
     const auto value = velplatform::ParseInteger(file.ReadLine());
     scheme.SetColor(slot, value ? static_cast<uint32_t>(*value) : 0);
   }
-  const bool ended = slot < kColorSlots && file.AtEnd();
+  const bool ended = slot < kit::kColourTableEntries && file.AtEnd();
   return !ended && (file.ErrorFlags() & velplatform::TMapFile::kErrorReadPastEnd) == 0;
 }
 
@@ -53,16 +53,16 @@ void AddDefaultWhenEmpty(TColorSchemeList& list, bool printer, bool& changed) {
 TColorScheme::TColorScheme(std::string name, bool printer)
     : name_(std::move(name)), colors_(DefaultColors(printer)), printer_(printer) {}
 
-const std::array<uint32_t, kColorSlots>& TColorScheme::DefaultColors(bool printer) {
+const std::array<uint32_t, kit::kColourTableEntries>& TColorScheme::DefaultColors(bool printer) {
   return printer ? kPrinterDefaults : kScreenDefaults;
 }
 
 uint32_t TColorScheme::Color(int slot) const {
-  return (slot >= 0 && slot < kColorSlots) ? colors_[slot] : 0;
+  return (slot >= 0 && slot < kit::kColourTableEntries) ? colors_[slot] : 0;
 }
 
 void TColorScheme::SetColor(int slot, uint32_t color) {
-  if (slot >= 0 && slot < kColorSlots) colors_[slot] = color;
+  if (slot >= 0 && slot < kit::kColourTableEntries) colors_[slot] = color;
 }
 
 void TColorSchemes::Load(const std::string& programFolder) {

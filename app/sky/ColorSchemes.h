@@ -7,6 +7,8 @@
 #ifndef VELARION_APP_SKY_COLORSCHEMES_H
 #define VELARION_APP_SKY_COLORSCHEMES_H
 
+#include "BoundaryRecords.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -15,25 +17,8 @@
 
 namespace velarion::sky {
 
-inline constexpr int kColorSlots = 14;
-
-// The colour slots, in file order.
-enum TColorSlot : int {
-  kNightBackground = 0,
-  kDayBackground = 1,
-  kHorizon = 2,
-  kConstellationBoundaries = 3,
-  kConstellationNames = 4,
-  kStarImages = 5,
-  kSolarSystemObjects = 6,
-  kConstellationLines = 7,
-  kDeepSkyObjects = 8,
-  kGridLines = 9,
-  kUnlitPart = 10,
-  kSun = 11,
-  kCivilTwilightBackground = 12,
-  kAstronomicalTwilightBackground = 13,
-};
+// A scheme's colours are those of the view's colour table, in file order: the slots are
+// the kit's (kit::TColourSlot).
 
 constexpr uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) {
   return red | (green << 8) | (blue << 16);
@@ -53,13 +38,13 @@ class TColorScheme {
   // Slots outside 0 .. 13 read as 0 and ignore writes.
   uint32_t Color(int slot) const;
   void SetColor(int slot, uint32_t color);
-  const std::array<uint32_t, kColorSlots>& Colors() const { return colors_; }
+  const std::array<uint32_t, kit::kColourTableEntries>& Colors() const { return colors_; }
 
-  static const std::array<uint32_t, kColorSlots>& DefaultColors(bool printer);
+  static const std::array<uint32_t, kit::kColourTableEntries>& DefaultColors(bool printer);
 
  private:
   std::string name_;
-  std::array<uint32_t, kColorSlots> colors_;
+  std::array<uint32_t, kit::kColourTableEntries> colors_;
   bool printer_;
   bool invalid_ = false;
 };

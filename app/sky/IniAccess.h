@@ -1,4 +1,5 @@
-// The program's settings file "Velarion.ini" as groups and plug-ins reach it.
+// The program's settings file "Velarion.ini" as groups and plug-ins reach it (the host
+// exports SaveIniString and RestoreIniString, declared by HostInterface.h).
 #ifndef VELARION_APP_SKY_INIACCESS_H
 #define VELARION_APP_SKY_INIACCESS_H
 
@@ -24,15 +25,5 @@ std::string ReadIniValue(std::string_view section, std::string_view key,
                          std::string_view defaultValue, const std::string& file);
 
 }  // namespace velarion::sky
-
-extern "C" {
-
-// Host exports, CP1251 zero-terminated texts. A null text counts as empty.
-VELARION_HOST_EXPORT void SaveIniString(const char* section, const char* key, const char* value);
-// Copies at most size - 1 characters and a terminating zero; returns the characters
-// copied, 0 (nothing written) for a null buffer or a size of 0 or less.
-VELARION_HOST_EXPORT int32_t RestoreIniString(const char* section, const char* key,
-                                              const char* defaultValue, char* buffer, int32_t size);
-}
 
 #endif

@@ -9,15 +9,9 @@
 #include "HostExport.h"
 #include "Projection.h"
 
-extern "C" {
-
-// Each answers with its neutral value (nothing done, false) before InitProjectionTables,
-// after FreeProjectionTables and for null out pointers.
-VELARION_HOST_EXPORT void SetEpoch(double epoch, uint16_t epochType);
-VELARION_HOST_EXPORT bool RaDecToXY(double ra, double dec, int32_t* x, int32_t* y);
-VELARION_HOST_EXPORT bool QuickRaDecToXY(int32_t ra, int32_t dec, int32_t* x, int32_t* y);
-VELARION_HOST_EXPORT bool XYToRaDec(int32_t x, int32_t y, double* ra, double* dec);
-}
+// SetEpoch, RaDecToXY, QuickRaDecToXY and XYToRaDec (HostInterface.h) answer with their
+// neutral values (nothing done, false) before InitProjectionTables, after
+// FreeProjectionTables and for null out pointers.
 
 namespace velarion::sky {
 

@@ -6,6 +6,7 @@
 #include "Devices.h"
 #include "ProjectionExports.h"
 #include "ScrolledDevice.h"
+#include "Units.h"
 #include "ValueFormat.h"
 #include "velastro.h"
 
@@ -20,9 +21,6 @@ using velplatform::Concat;
 
 namespace {
 
-constexpr int32_t kSunDataSize = 73;
-constexpr std::size_t kSunBackgroundOffset = 13;
-constexpr std::size_t kSunSkyStateOffset = 9;
 constexpr int32_t kMarkSquare = 4;
 constexpr int32_t kDashedBoxMinimum = 10;
 
@@ -48,8 +46,8 @@ double ReduceTimeZone(double hours) {
 TClockSource SystemClock() {
   return {[] {
             const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-            constexpr double kMjdOfUnixEpoch = 40587.0;  // 1970-01-01 0h UT
-            return kMjdOfUnixEpoch + std::chrono::duration<double>(sinceEpoch).count() / 86400.0;
+            return velcommon::kMjdUnixEpoch +
+                   std::chrono::duration<double>(sinceEpoch).count() / velcommon::kSecondsPerDay;
           },
           [] {
             const std::time_t now = std::time(nullptr);
@@ -77,7 +75,7 @@ void TSkyImage::SetGroupLists(TGroupList* main, TGroupList* paths) {
 // ---- Place and moment ------------------------------------------------------------------
 
 void TSkyImage::RecomputeTimes() {
-  if (deltaTAutomatic_) deltaTDays_ = GetDeltat(GetT(mjd_)) / 86400.0;
+  if (deltaTAutomatic_) deltaTDays_ = GetDeltat(GetT(mjd_)) / velcommon::kSecondsPerDay;
   siderealTime_ = LMST(mjd_, -longitude_);
   apparentSiderealTime_ = LAST(mjd_, -longitude_);
 }
@@ -101,7 +99,7 @@ void TSkyImage::SetDeltaTAutomatic(bool automatic) {
 
 void TSkyImage::SetDeltaTSeconds(double seconds) {
   if (deltaTAutomatic_) return;
-  Assign(deltaTDays_, seconds / 86400.0);
+  Assign(deltaTDays_, seconds / velcommon::kSecondsPerDay);
 }
 
 void TSkyImage::SetTimeZoneAutomatic(bool automatic) {
@@ -155,8 +153,8 @@ void TSkyImage::SetMirror(bool mirror) { Assign(mirror_, mirror); }
 void TSkyImage::SetViewRotation(double degrees) { Assign(rotation_, Reduce360(degrees)); }
 
 void TSkyImage::SetObjectVisible(int position, bool visible) {
-  if (position >= 5 && position <= 14) {
-    const auto bit = static_cast<uint16_t>(1U << (position - 5));
+  if (position >= visibility::kFirstBody && position <= visibility::kLastBody) {
+    const auto bit = static_cast<uint16_t>(1U << (position - visibility::kFirstBody));
     Assign(bodyBits_, static_cast<uint16_t>(visible ? (bodyBits_ | bit) : (bodyBits_ & ~bit)));
   } else if (position >= 1 && position <= 16) {
     Assign(visible_[position], visible);
@@ -164,7 +162,9 @@ void TSkyImage::SetObjectVisible(int position, bool visible) {
 }
 
 bool TSkyImage::ObjectVisible(int position) const {
-  if (position >= 5 && position <= 14) return (bodyBits_ >> (position - 5)) & 1U;
+  if (position >= visibility::kFirstBody && position <= visibility::kLastBody) {
+    return (bodyBits_ >> (position - visibility::kFirstBody)) & 1U;
+  }
   return position >= 1 && position <= 16 && visible_[position];
 }
 
@@ -304,12 +304,12 @@ int32_t TSkyImage::EffectiveStarLimit() const {
   const bool haveSun = mainList_ != nullptr && mainList_->FindGroup("SUN") != nullptr;
   if (!skyBrightnessLimit_ || !haveSun) return configured;
   switch (skyState_) {
-    case 1:
-    case 2:
+    case kit::kAstronomicalTwilight:
+    case kit::kNauticalTwilight:
       return std::min(configured, 450);
-    case 3:
+    case kit::kCivilTwilight:
       return std::min(configured, 200);
-    case 4:
+    case kit::kDay:
       return kNoStars;
     default:
       return configured;
@@ -340,7 +340,7 @@ kit::TRefreshParamBytes TSkyImage::RefreshParamRecord() const {
   v.rotationDeg = rotation_;
   v.azimuthZero = azimuthFromSouth_ ? 1 : 0;
   v.mirror = mirror_ ? 1 : 0;
-  for (int i = 0; i < kColorSlots; ++i) v.colours[i] = CurrentScheme().Color(i);
+  for (int i = 0; i < kit::kColourTableEntries; ++i) v.colours[i] = CurrentScheme().Color(i);
   v.skyColourMode = skyColourMode_;
   v.fontHeight = fontHeight_;
   v.letterWidth = letterWidth_;
@@ -457,16 +457,16 @@ void TSkyImage::WriteStatusTexts() {
 }
 
 void TSkyImage::AskSunForBackground() {
-  background_ = CurrentScheme().Color(kNightBackground);
+  background_ = CurrentScheme().Color(kit::kNightBackgroundColour);
   TSkyObjectGroup* sun = mainList_ != nullptr ? mainList_->FindGroup("SUN") : nullptr;
   if (sun == nullptr) return;
   const kit::TRefreshParamBytes record = RefreshParamRecord();
   sun->RefreshParam(record);
   SetEpoch(sun->Epoch, static_cast<uint16_t>(sun->EpochKind));
-  std::array<std::byte, kSunDataSize> data{};
-  if (sun->GetObjectData(1, data) >= kSunDataSize) {
-    background_ = kit::GetField<uint32_t>(data, kSunBackgroundOffset);
-    skyState_ = kit::GetField<uint8_t>(data, kSunSkyStateOffset);
+  std::array<std::byte, kit::sun_data::kSize> data{};
+  if (sun->GetObjectData(1, data) >= static_cast<int32_t>(kit::sun_data::kSize)) {
+    background_ = kit::GetField<uint32_t>(data, kit::sun_data::kBackground);
+    skyState_ = kit::GetField<uint8_t>(data, kit::sun_data::kTwilightClass);
   }
 }
 

@@ -54,10 +54,11 @@ struct TClockSource {
 TClockSource SystemClock();
 
 // The positions of the visibility switches ("ObjectsVis"): 1 … 4, 15 and 16 are flags,
-// 5 … 14 the bodies from the Sun to Pluto, kept as the bits 0 … 9 of the body word.
+// 5 … 14 the bodies from the Sun to Pluto, kept as the bits 0 … 9 of the body word
+// (kit::TBodySwitch).
 namespace visibility {
 inline constexpr int kStars = 1, kBoundaries = 2, kNames = 3, kFigures = 4;
-inline constexpr int kFirstBody = 5, kLastBody = 14;
+inline constexpr int kFirstBody = 5, kLastBody = kFirstBody + kit::kBodySwitchCount - 1;
 inline constexpr int kDeepSky = 15, kSolarSystem = 16;
 }  // namespace visibility
 
@@ -265,7 +266,7 @@ class TSkyImage {
   TGroupList* mainList_ = nullptr;
   TGroupList* pathList_ = nullptr;
 
-  double mjd_ = 51544.5;
+  double mjd_ = velcommon::kMjdJ2000;
   double deltaTDays_ = 0.0;
   bool deltaTAutomatic_ = true;
   double siderealTime_ = 0.0;
@@ -284,7 +285,7 @@ class TSkyImage {
   double rotation_ = 0.0;
 
   std::array<bool, 17> visible_{};  // positions 1 .. 16; 5 .. 14 unused (see bodyBits_)
-  uint16_t bodyBits_ = 1023;
+  uint16_t bodyBits_ = (1U << kit::kBodySwitchCount) - 1;  // every body
   uint8_t skyColourMode_ = 3;
   bool starProperNames_ = false;
   bool alwaysHighPrecision_ = true;

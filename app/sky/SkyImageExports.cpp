@@ -53,7 +53,7 @@ VELARION_HOST_EXPORT int32_t GetDrawDeviceBitDepth() {
 
 VELARION_HOST_EXPORT void GetCommonParameters(void* params) {
   if (gSkyImage == nullptr || params == nullptr) return;
-  namespace c = velarion::sky::common_parameters;
+  namespace c = velarion::kit::common_parameters;
   const velarion::sky::TSkyImage& s = *gSkyImage;
   const velplatform::TBytes r(static_cast<std::byte*>(params), c::kSize);
   const bool detailed = s.DetailedView();
@@ -89,7 +89,7 @@ VELARION_HOST_EXPORT void GetCommonParameters(void* params) {
 }
 
 VELARION_HOST_EXPORT bool GetAdditionalParam(int32_t kind, void* buffer, int32_t size) {
-  namespace a = velarion::sky::additional_param;
+  namespace a = velarion::kit::additional_param;
   if (gSkyImage == nullptr || kind != 0 || buffer == nullptr ||
       size < static_cast<int32_t>(a::kSize)) {
     return false;

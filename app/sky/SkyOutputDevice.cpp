@@ -1,5 +1,7 @@
 #include "SkyOutputDevice.h"
 
+#include "HostInterface.h"
+
 #include <algorithm>
 
 namespace velarion::sky {
@@ -210,15 +212,15 @@ TColor TSkyOutputDevice::SetDrawColor(int32_t kind, TColor color) {
   if (device_ == nullptr) return 0;
   TColor previous = 0;
   switch (kind) {
-    case 1:
+    case kit::kPenColour:
       previous = device_->PenColor();
       device_->SetPen(color);
       break;
-    case 2:
+    case kit::kTextColour:
       previous = device_->TextColor();
       device_->SetTextColor(color);
       break;
-    case 3:
+    case kit::kFillColour:
       previous = device_->BrushColor();
       device_->SetBrush(color);
       break;

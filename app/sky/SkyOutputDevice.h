@@ -59,7 +59,8 @@ class TSkyOutputDevice {
   void DrawSymbol(int32_t index, int32_t x, int32_t y, TColor color);
   // The symbol's image size; false (outputs untouched) outside 1 .. 100 or without image.
   bool GetSymbolSize(int32_t index, int32_t& width, int32_t& height) const;
-  // Kind 1 pen, 2 text, 3 fill: sets the colour and returns the previous one; 0 otherwise.
+  // Kind (kit::TDrawColourKind) pen, text or fill: sets the colour and returns the previous
+  // one; 0 for another kind.
   TColor SetDrawColor(int32_t kind, TColor color);
   int32_t BitDepth() const;
 

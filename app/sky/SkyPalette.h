@@ -32,7 +32,7 @@ struct TPaletteEntry {
 class TSkyPalette {
  public:
   static constexpr uint16_t kVersion = 0x300;
-  static constexpr int kEntries = kColorSlots;
+  static constexpr int kEntries = kit::kColourTableEntries;
 
   // MakePalette: one entry per scheme colour.
   explicit TSkyPalette(const TColorScheme& scheme);

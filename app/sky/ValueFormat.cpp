@@ -4,6 +4,7 @@
 #include "Concat.h"
 #include "Cp1251.h"
 #include "Numbers.h"
+#include "Units.h"
 #include "velastro.h"
 
 #include <algorithm>
@@ -94,7 +95,9 @@ std::string FormatAngle(TAngleUnit unit, TAngleResolution resolution, int decima
 
 std::string FormatDate(bool withTime, double mjd, TLanguage language) {
   // Rounded to what is shown first, so that 23:59:59.6 shows as the next day's 0:00:00.
-  const double shown = withTime ? std::nearbyint(mjd * 86400.0) / 86400.0 : RoundTo(mjd, 6);
+  const double shown =
+      withTime ? std::nearbyint(mjd * velcommon::kSecondsPerDay) / velcommon::kSecondsPerDay
+               : RoundTo(mjd, 6);
   int32_t day = 0, month = 0, year = 0;
   double hour = 0.0;
   CalDat(shown, &day, &month, &year, &hour);

@@ -1,6 +1,7 @@
 #include "BodyPosition.h"
 
 #include "LightTime.h"
+#include "Units.h"
 #include "velastro.h"
 #include "velsolar.h"
 
@@ -11,14 +12,14 @@ namespace velarion::solar {
 
 namespace {
 
-// The Earth one light time for 1 AU earlier, in centuries: the negated Earth then is the
-// Sun as seen, aberration included.
-constexpr double kSunLightTimeCenturies = 1.5808e-7;
-// Light days per AU of the low-precision planets.
-constexpr double kLightDaysPerAu = 0.00578;
-constexpr double kKmPerEarthRadius = 6378.137;
-constexpr double kLightKmPerDay = 299792.458 * 86400.0;
-constexpr double kDaysPerCentury = 36525.0;
+using velcommon::BodyNumber;
+using velcommon::kDaysPerCentury;
+using velcommon::kKmPerEarthRadius;
+using velcommon::kLightCenturiesPerAuRounded;
+using velcommon::kLightDaysPerAuRounded;
+using velcommon::VelastroNumber;
+
+constexpr double kLightKmPerDay = velcommon::kLightKmPerSecond * velcommon::kSecondsPerDay;
 constexpr double kSameMoment = 1e-10;
 
 struct TCacheEntry {
@@ -42,10 +43,11 @@ TVector Rectangular(double r, double latitudeDeg, double longitudeDeg) {
   return v;
 }
 
-THeliocentricTheory PreciseHeliocentric(uint8_t body) {
+// velsolar's routine of a body, by body number.
+THeliocentricTheory PreciseHeliocentric(TBody body) {
   static constexpr std::array<THeliocentricTheory, kBodyCount> kTheories = {
       nullptr, nullptr, Mer404, Ven404, Ear404, Mar404, Jup404, Sat404, Ura404, Nep404, Plu404};
-  return kTheories[body];
+  return kTheories[BodyNumber(body)];
 }
 
 // The Moon's theories give the geometric place; the place seen is the one of one light
@@ -64,7 +66,7 @@ void SetGeocentric(TBodyPosition& p, const TVector& g) {
   Polar(g.x, g.y, g.z, &p.distance, &p.latitudeDeg, &p.longitudeDeg);
 }
 
-void PrecisePlace(uint8_t body, bool requested, bool astrometric, double t, TBodyPosition& p) {
+void PrecisePlace(TBody body, bool requested, bool astrometric, double t, TBodyPosition& p) {
   const THeliocentricTheory helio = PreciseHeliocentric(body);
   if (helio != nullptr) {
     helio(t, &p.helioLongitudeDeg, &p.helioLatitudeDeg, &p.helioDistanceAu);
@@ -89,16 +91,18 @@ struct TState {
   TVector velocity;
 };
 
-TState LowPrecisionPlanet(double t, int32_t n) {
+TState LowPrecisionPlanet(double t, TBody body) {
   TState s;
-  Planet(t, n, &s.position.x, &s.position.y, &s.position.z, &s.velocity.x, &s.velocity.y,
-         &s.velocity.z);
+  Planet(t, VelastroNumber(body), &s.position.x, &s.position.y, &s.position.z, &s.velocity.x,
+         &s.velocity.y, &s.velocity.z);
   return s;
 }
 
-void LowPrecisionPlace(uint8_t body, bool astrometric, double t, TBodyPosition& p) {
+void LowPrecisionPlace(TBody body, bool astrometric, double t, TBodyPosition& p) {
   if (body == kSun) {
-    const TVector e = LowPrecisionPlanet(t - kSunLightTimeCenturies, 3).position;
+    // The Earth one light time for 1 AU earlier: the negated Earth then is the Sun as seen,
+    // aberration included.
+    const TVector e = LowPrecisionPlanet(t - kLightCenturiesPerAuRounded, kEarth).position;
     SetGeocentric(p, {-e.x, -e.y, -e.z});
     return;
   }
@@ -106,14 +110,14 @@ void LowPrecisionPlace(uint8_t body, bool astrometric, double t, TBodyPosition& 
     SetGeocentric(p, MoonSeen(moon, t));
     return;
   }
-  const TState planet = LowPrecisionPlanet(t, body - 1);
+  const TState planet = LowPrecisionPlanet(t, body);
   Polar(planet.position.x, planet.position.y, planet.position.z, &p.helioDistanceAu,
         &p.helioLatitudeDeg, &p.helioLongitudeDeg);
   if (body == kEarth) return;
-  const TState earth = LowPrecisionPlanet(t, 3);
+  const TState earth = LowPrecisionPlanet(t, kEarth);
   TVector g{planet.position.x - earth.position.x, planet.position.y - earth.position.y,
             planet.position.z - earth.position.z};
-  const double lightDays = kLightDaysPerAu * std::sqrt(g.x * g.x + g.y * g.y + g.z * g.z);
+  const double lightDays = kLightDaysPerAuRounded * std::sqrt(g.x * g.x + g.y * g.y + g.z * g.z);
   g = {g.x - lightDays * planet.velocity.x, g.y - lightDays * planet.velocity.y,
        g.z - lightDays * planet.velocity.z};
   if (!astrometric) {
@@ -131,23 +135,23 @@ void ToEquator(double t, TBodyPosition& p) {
 
 }  // namespace
 
-TPrecisionWindow HighPrecisionRange(uint8_t body) {
+TPrecisionWindow HighPrecisionRange(TBody body) {
   const bool nearPlanet =
       body == kSun || body == kMercury || body == kVenus || body == kEarth || body == kMars;
   return nearPlanet ? TPrecisionWindow{-33.5, 10.0} : TPrecisionWindow{-50.0, 10.0};
 }
 
-bool UsesHighPrecision(uint8_t body, bool requested, double tCenturies) {
-  if (body >= kBodyCount) return false;
+bool UsesHighPrecision(TBody body, bool requested, double tCenturies) {
+  if (BodyNumber(body) >= kBodyCount) return false;
   const TPrecisionWindow window = HighPrecisionRange(body);
   return body == kPluto || (requested && tCenturies >= window.tFrom && tCenturies <= window.tTo);
 }
 
-TBodyPosition ComputeBodyPosition(uint8_t body, bool highPrecision, bool astrometric,
+TBodyPosition ComputeBodyPosition(TBody body, bool highPrecision, bool astrometric,
                                   double tCenturies) {
-  if (body >= kBodyCount || !std::isfinite(tCenturies)) return {};
+  if (BodyNumber(body) >= kBodyCount || !std::isfinite(tCenturies)) return {};
   const bool precise = UsesHighPrecision(body, highPrecision, tCenturies);
-  TCacheEntry& entry = gCache[body];
+  TCacheEntry& entry = gCache[BodyNumber(body)];
   if (entry.valid && std::fabs(tCenturies - entry.tCenturies) < kSameMoment &&
       entry.highPrecision == precise && entry.astrometric == astrometric) {
     return entry.position;

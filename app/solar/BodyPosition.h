@@ -4,14 +4,16 @@
 #ifndef VELARION_APP_SOLAR_BODYPOSITION_H
 #define VELARION_APP_SOLAR_BODYPOSITION_H
 
+#include "Bodies.h"
+
 #include <cstdint>
 
 namespace velarion::solar {
 
-// Body numbers.
-inline constexpr uint8_t kSun = 0, kMoon = 1, kMercury = 2, kVenus = 3, kEarth = 4, kMars = 5;
-inline constexpr uint8_t kJupiter = 6, kSaturn = 7, kUranus = 8, kNeptune = 9, kPluto = 10;
-inline constexpr int kBodyCount = 11;
+// Body numbers: velcommon::TBody, whose names (kSun .. kPluto) this namespace uses.
+using velcommon::kBodyCount;
+using velcommon::TBody;
+using enum velcommon::TBody;
 
 // The span of T (Julian centuries from J2000.0, bounds inclusive) inside which the precise
 // theory of a body is used.
@@ -19,11 +21,11 @@ struct TPrecisionWindow {
   double tFrom;
   double tTo;
 };
-TPrecisionWindow HighPrecisionRange(uint8_t body);
+TPrecisionWindow HighPrecisionRange(TBody body);
 
 // Whether the precise theory serves a request: asked for and inside the window, or Pluto,
 // which has no low-precision routine. An unknown body number never gets it.
-bool UsesHighPrecision(uint8_t body, bool requested, double tCenturies);
+bool UsesHighPrecision(TBody body, bool requested, double tCenturies);
 
 struct TBodyPosition {
   // Geocentric, mean equator and equinox of date, degrees; distance in AU, for the Moon
@@ -47,7 +49,7 @@ struct TBodyPosition {
 // aberration (light time only), so that a body drawn among the stars stands where they
 // do; otherwise the place is apparent without nutation. Results are cached per body on
 // T, the effective precision and the astrometric flag. An unknown body gives zeros.
-TBodyPosition ComputeBodyPosition(uint8_t body, bool highPrecision, bool astrometric,
+TBodyPosition ComputeBodyPosition(TBody body, bool highPrecision, bool astrometric,
                                   double tCenturies);
 
 }  // namespace velarion::solar

@@ -2,6 +2,7 @@
 
 #include "Concat.h"
 #include "Cp1251.h"
+#include "Units.h"
 #include "ValueFormat.h"
 
 #include <cmath>
@@ -12,8 +13,6 @@ namespace {
 
 using velplatform::Concat;
 using velplatform::Cp1251;
-
-constexpr double kMjdToJd = 2400000.5;
 
 std::string Dms(double degrees) {
   return sky::FormatAngle(sky::TAngleUnit::kDegrees, sky::TAngleResolution::kSeconds, 0, false,
@@ -39,7 +38,7 @@ std::string LatitudeText(double latitude) {
 }
 
 std::string DeltaTText(double deltaTDays) {
-  const double seconds = deltaTDays * 86400.0;
+  const double seconds = deltaTDays * velcommon::kSecondsPerDay;
   return Concat({seconds > 0.0 ? "+" : "", sky::FixedToText(1, seconds), " ", Cp1251("с")});
 }
 
@@ -49,7 +48,7 @@ std::vector<TCommonInfoRow> CommonInformation(const TCommonInfoView& v) {
   return {
       {{Cp1251("Местное поясное время:")}, sky::FormatDate(true, v.mjdUt + v.timeZoneHours / 24.0)},
       {{Cp1251("Всемирное время (UT):")}, sky::FormatDate(true, v.mjdUt)},
-      {{Cp1251("Юлианская дата (JD):")}, sky::FixedToText(5, v.mjdUt + kMjdToJd)},
+      {{Cp1251("Юлианская дата (JD):")}, sky::FixedToText(5, v.mjdUt + velcommon::kJdMjdZero)},
       {{Cp1251("Модиф. юлианская дата (MJD):")}, sky::FixedToText(5, v.mjdUt)},
       {{Cp1251("Разница между эфемеридным и"), Cp1251("всемирным временем (ET-UT):")},
        DeltaTText(v.deltaTDays)},

@@ -1,18 +1,18 @@
 #include "DiscOutline.h"
 
 #include "ProjectionExports.h"
+#include "Units.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace velarion::solar {
 
 namespace {
 
-constexpr double kDegToRad = std::numbers::pi / 180.0;
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
+using velcommon::kDegToRad;
+using velcommon::kRadToDeg;
 // About 22 pixels between neighbours along the limb, never more than 10 degrees.
 constexpr double kLimbPixels = 8000.0;
 constexpr double kMaxStepDeg = 10.0;
@@ -160,7 +160,7 @@ TDiscOutline BuildDiscOutline(double raDeg, double decDeg, double radiusDeg,
   outline.rect = {kMaxInt, kMaxInt, -kMaxInt, -kMaxInt};
   const double rpx = std::nearbyint(std::sin(radiusDeg * kDegToRad) * horizonRadiusPx);
   if (!(rpx >= 1.0) || !std::isfinite(cosPhase)) return outline;
-  const double step = std::min(kLimbPixels / (2.0 * std::numbers::pi * rpx), kMaxStepDeg);
+  const double step = std::min(kLimbPixels / (velcommon::kTwoPi * rpx), kMaxStepDeg);
   const auto n = static_cast<int32_t>(180.0 / step) + 1;
   const bool partial = std::fabs(cosPhase) < kFullPhase;
   outline.points.reserve(static_cast<std::size_t>(2 * n + n / 2 + (partial ? n : 0)));

@@ -1,20 +1,20 @@
 #include "LightTime.h"
 
 #include "BodyPosition.h"
+#include "Units.h"
 #include "velastro.h"
 
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace velarion::solar {
 
 namespace {
 
-constexpr double kDegToRad = std::numbers::pi / 180.0;
-// Light time per AU in days (c = 299 792.458 km/s, au = 149 597 870.7 km).
-constexpr double kDaysPerAuOfLight = 0.005775518331089533;
-constexpr double kDaysPerCentury = 36525.0;
+using velcommon::kDaysPerCentury;
+using velcommon::kDegToRad;
+// Light time per AU in days, in full.
+using velcommon::kLightDaysPerAu;
 // General precession in longitude (IAU 2006), arcseconds per century: how fast the equinox
 // of date moves along the ecliptic.
 constexpr double kPrecessionArcsecPerCentury = 5028.796195;
@@ -65,7 +65,7 @@ TVector PlanetAtEmission(THeliocentricTheory theory, double tCenturies, double l
 
 TVelocity EarthSeriesVelocity(double tCenturies, const TEclipticPlace& place) {
   const double turns = kEarthRevolutionsPerCentury * tCenturies + kEarthAnomalyAtJ2000;
-  const double m = 2.0 * std::numbers::pi * (turns - std::floor(turns));
+  const double m = velcommon::kTwoPi * (turns - std::floor(turns));
   const TRates rate = EarthRates(m);
   const double r = place.radiusAu;
   const double sinL = std::sin(place.longitudeDeg * kDegToRad);
@@ -87,11 +87,11 @@ TEclipticPlace ApplyPlanetLightTime(THeliocentricTheory planetTheory, double tCe
     return TVector{p.x - e.x, p.y - e.y, p.z - e.z};
   };
   TVector g = fromEarth(Rectangular(planet));
-  double lightDays = kDaysPerAuOfLight * Length(g);
+  double lightDays = kLightDaysPerAu * Length(g);
   for (int round = 1; round < kLightTimeRounds; ++round) {
     g = fromEarth(PlanetAtEmission(planetTheory, tCenturies, lightDays));
     const double previous = lightDays;
-    lightDays = kDaysPerAuOfLight * Length(g);
+    lightDays = kLightDaysPerAu * Length(g);
     if (std::fabs(lightDays - previous) < kSettledDays) break;
   }
   if (!astrometric) {
@@ -105,11 +105,11 @@ TEclipticPlace ApplyPlanetLightTime(THeliocentricTheory planetTheory, double tCe
 
 void RemoveAnnualAberration(double& raDeg, double& decDeg, double tCenturies) {
   TVector position, velocity;
-  Planet(tCenturies, 3, &position.x, &position.y, &position.z, &velocity.x, &velocity.y,
-         &velocity.z);
+  Planet(tCenturies, velcommon::VelastroNumber(kEarth), &position.x, &position.y, &position.z,
+         &velocity.x, &velocity.y, &velocity.z);
   EclEqu(tCenturies, &velocity.x, &velocity.y, &velocity.z);
-  const TVector beta{velocity.x * kDaysPerAuOfLight, velocity.y * kDaysPerAuOfLight,
-                     velocity.z * kDaysPerAuOfLight};
+  const TVector beta{velocity.x * kLightDaysPerAu, velocity.y * kLightDaysPerAu,
+                     velocity.z * kLightDaysPerAu};
   TVector u;
   Cart(1.0, decDeg, raDeg, &u.x, &u.y, &u.z);
   const double s = std::sqrt(1.0 - (beta.x * beta.x + beta.y * beta.y + beta.z * beta.z));

@@ -9,6 +9,7 @@
 #include "RiseSet.h"
 #include "SkyImageExports.h"
 #include "Twilight.h"
+#include "Units.h"
 #include "velastro.h"
 
 #include <cmath>
@@ -18,10 +19,10 @@ namespace velarion::solar {
 
 namespace {
 
-constexpr double kKmPerEarthRadius = 6378.137;
-constexpr double kAuPerKm = 6.684587153547039e-09;
-constexpr int32_t kMoonObjectFlags = 0x1C5;  // name, solar-system place, size, phase, distance
-constexpr uint16_t kMoonBit = 2;
+using velcommon::kAuPerKm;
+using velcommon::kKmPerEarthRadius;
+constexpr int32_t kMoonObjectFlags = kit::kObjectName | kit::kObjectPositionSolarSystem |
+                                     kit::kObjectSize | kit::kObjectPhase | kit::kObjectDistance;
 constexpr velplatform::TColor kPenumbraColour = 255;
 // Rising: the upper limb with refraction, seen from the Earth's centre.
 constexpr double kMoonRiseAltitudeDeg = 0.13333333333333333;
@@ -38,8 +39,8 @@ std::optional<velplatform::TPoint> Projected(double ra, double dec) {
 }  // namespace
 
 void WriteMoonData(const TMoonPlace& moon, kit::TBytes record) {
-  if (record.size() < moon_data::kSize) return;
-  using namespace moon_data;
+  if (record.size() < kit::moon_data::kSize) return;
+  using namespace kit::moon_data;
   kit::PutField<uint8_t>(record, kHighPrecision, moon.highPrecision ? 1 : 0);
   kit::PutField(record, kAltitude, moon.altitudeDeg);
   kit::PutField(record, kLongitude, moon.longitudeDeg);
@@ -81,7 +82,8 @@ void TMoon::FreeOutlines() {
 }
 
 bool TMoon::Shown() const {
-  return View.objectsVisible16 != 0 && (View.objectsVisible5To14 & kMoonBit) != 0;
+  return View.objectsVisible16 != 0 &&
+         (View.objectsVisible5To14 & kit::BodySwitchBit(kit::TBodySwitch::kMoon)) != 0;
 }
 
 const TMoonPlace& TMoon::Compute(bool highPrecision, bool astrometric) {
@@ -165,8 +167,8 @@ void TMoon::DrawObjects(const kit::TNextObject&) {
     device->SetBrush(c);
     device->Polygon(polygon);
   };
-  const velplatform::TColor unlitColour = View.colours[kUnlitPartColour];
-  const velplatform::TColor litColour = View.colours[kSolarSystemColour];
+  const velplatform::TColor unlitColour = View.colours[kit::kUnlitPartColour];
+  const velplatform::TColor litColour = View.colours[kit::kSolarSystemColour];
   // The larger part is drawn last, so that the terminator they share takes its colour.
   if (moon_.cosPhase >= 0.0) {
     fill(unlit, unlitColour);
@@ -198,10 +200,10 @@ bool TMoon::GetObjectRaDec(int32_t index, double& ra, double& dec) {
 }
 
 int32_t TMoon::GetObjectData(int32_t index, std::span<std::byte> buffer) {
-  if (index != 1 || !Shown() || buffer.size() < moon_data::kSize) return 0;
-  const bool requested = kit::GetField<uint8_t>(buffer, moon_data::kHighPrecision) != 0;
+  if (index != 1 || !Shown() || buffer.size() < kit::moon_data::kSize) return 0;
+  const bool requested = kit::GetField<uint8_t>(buffer, kit::moon_data::kHighPrecision) != 0;
   WriteMoonData(Compute(requested, true), buffer);
-  return static_cast<int32_t>(moon_data::kSize);
+  return static_cast<int32_t>(kit::moon_data::kSize);
 }
 
 bool TMoon::GetFObjectData(int32_t index, kit::TCommonObject& record) {

@@ -14,14 +14,6 @@
 
 namespace velarion::solar {
 
-// MoonDataRecord, 73 bytes. Byte 0: on entry the high precision asked for, on return the
-// one used.
-namespace moon_data {
-inline constexpr std::size_t kHighPrecision = 0, kAltitude = 1, kLongitude = 9;
-inline constexpr std::size_t kLatitude = 17, kDistance = 25, kRa = 33, kDec = 41;
-inline constexpr std::size_t kTopoRa = 49, kTopoDec = 57, kAgeAngle = 65, kSize = 73;
-}  // namespace moon_data
-
 void WriteMoonData(const TMoonPlace& moon, kit::TBytes record);
 
 class TMoon : public kit::TObjectGroup {

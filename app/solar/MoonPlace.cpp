@@ -2,24 +2,24 @@
 
 #include "BodyPosition.h"
 #include "DiscOutline.h"
+#include "Units.h"
 #include "velastro.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace velarion::solar {
 
 namespace {
 
-constexpr double kDegToRad = std::numbers::pi / 180.0;
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
-constexpr double kKmPerEarthRadius = 6378.137;
+using velcommon::kDegToRad;
+using velcommon::kEarthRadiusAu;
+using velcommon::kKmPerEarthRadius;
+using velcommon::kRadToDeg;
+using velcommon::kSolarRadiusAu;
 constexpr double kMoonRadiusEarthRadii = 0.2725076;
-constexpr double kSolarRadiusAu = 0.0046524064;
-constexpr double kEarthRadiusAu = 4.2634605e-5;
 constexpr double kMeanMoonDistanceAu = 0.0025695;
-constexpr double kDaysPerAgeDegree = 29.530588 / 360.0;
+constexpr double kDaysPerAgeDegree = velcommon::kDaysPerSynodicMonthRounded / 360.0;
 // Shadow radii: the Earth's flattening and the enlargement by its atmosphere.
 constexpr double kShadowFlattening = 0.99833;
 constexpr double kAtmosphere = 1.02;

@@ -18,32 +18,32 @@ double PlanetCosPhase(double deltaAu, double rAu, double earthSunAu) {
 
 double IlluminatedFraction(double cosPhase) { return (1.0 + cosPhase) / 2.0; }
 
-double PlanetMagnitude(int32_t planetIndex, double phaseAngleDeg, double rAu, double deltaAu) {
+double PlanetMagnitude(TPlanetIndex planet, double phaseAngleDeg, double rAu, double deltaAu) {
   const double i = phaseAngleDeg;
   double v = 0.0;
-  switch (planetIndex) {
-    case 1:
+  switch (planet) {
+    case TPlanetIndex::kMercury:
       v = -0.42 + 0.027 * i + 2.2e-13 * std::pow(i, 6);
       break;
-    case 2:
+    case TPlanetIndex::kVenus:
       v = -4.4 + 0.013 * i + 4.2e-7 * i * i * i;
       break;
-    case 3:
+    case TPlanetIndex::kMars:
       v = -1.52 + 0.016 * i;
       break;
-    case 4:
+    case TPlanetIndex::kJupiter:
       v = -9.4 + 0.014 * i;
       break;
-    case 5:
+    case TPlanetIndex::kSaturn:
       v = -8.88;
       break;
-    case 6:
+    case TPlanetIndex::kUranus:
       v = -7.18;
       break;
-    case 7:
+    case TPlanetIndex::kNeptune:
       v = -6.86;
       break;
-    case 8:
+    case TPlanetIndex::kPluto:
       v = -0.96;
       break;
     default:

@@ -3,6 +3,8 @@
 #ifndef VELARION_APP_SOLAR_PLANETPHYSICS_H
 #define VELARION_APP_SOLAR_PLANETPHYSICS_H
 
+#include "PlanetIndex.h"
+
 #include <cstdint>
 
 namespace velarion::solar {
@@ -15,9 +17,10 @@ double PlanetCosPhase(double deltaAu, double rAu, double earthSunAu);
 // The illuminated fraction (1 + cos i) / 2.
 double IlluminatedFraction(double cosPhase);
 
-// Visual magnitude of planet 1 (Mercury) .. 8 (Pluto) at phase angle i (degrees) and the
-// distances r and delta (AU). Non-positive distances leave out the distance term.
-double PlanetMagnitude(int32_t planetIndex, double phaseAngleDeg, double rAu, double deltaAu);
+// Visual magnitude of a planet at phase angle i (degrees) and the distances r and delta
+// (AU); 0 for an index that is no planet's. Non-positive distances leave out the distance
+// term.
+double PlanetMagnitude(TPlanetIndex planet, double phaseAngleDeg, double rAu, double deltaAu);
 
 // Apparent diameter (degrees) of a body of the given diameter at 1 AU (arcseconds); 0 at
 // a distance of 0.

@@ -1,6 +1,5 @@
 #include "PlanetRecord.h"
 
-#include "BodyPosition.h"
 #include "Cp1251.h"
 
 #include <cmath>
@@ -9,53 +8,56 @@ namespace velarion::solar {
 
 namespace {
 
+// By planet index.
 struct TPlanetEntry {
   const char* name;
   char symbolLetter;  // in the astronomical symbol font
-  uint8_t body;
   double diameterAt1AuArcsec;
 };
 
-constexpr std::array<TPlanetEntry, 8> kPlanets = {{
-    {"Меркурий", 'S', kMercury, 6.74},
-    {"Венера", 'n', kVenus, 16.66},
-    {"Марс", 'U', kMars, 9.36},
-    {"Юпитер", 'V', kJupiter, 197.18},
-    {"Сатурн", 'W', kSaturn, 164.51},
-    {"Уран", 'X', kUranus, 69.79},
-    {"Нептун", 'Y', kNeptune, 68.42},
-    {"Плутон", 'Z', kPluto, 8.2},
+constexpr std::array<TPlanetEntry, kPlanetCount> kPlanets = {{
+    {"Меркурий", 'S', 6.74},
+    {"Венера", 'n', 16.66},
+    {"Марс", 'U', 9.36},
+    {"Юпитер", 'V', 197.18},
+    {"Сатурн", 'W', 164.51},
+    {"Уран", 'X', 69.79},
+    {"Нептун", 'Y', 68.42},
+    {"Плутон", 'Z', 8.2},
 }};
 
 struct TSatelliteFamily {
-  int32_t planetIndex;
+  TPlanetIndex planetIndex;
   int32_t firstIndex;
   std::array<const char*, 8> names;
   int count;
 };
 
 constexpr std::array<TSatelliteFamily, 3> kFamilies = {{
-    {4, 10, {"Ио", "Европа", "Ганимед", "Каллисто"}, 4},
-    {5, 50, {"Мимас", "Энцелад", "Тетис", "Диона", "Рея", "Титан", "Гиперион", "Япет"}, 8},
-    {6, 100, {"Миранда", "Ариель", "Умбриель", "Титания", "Оберон"}, 5},
+    {TPlanetIndex::kJupiter, 10, {"Ио", "Европа", "Ганимед", "Каллисто"}, 4},
+    {TPlanetIndex::kSaturn,
+     50,
+     {"Мимас", "Энцелад", "Тетис", "Диона", "Рея", "Титан", "Гиперион", "Япет"},
+     8},
+    {TPlanetIndex::kUranus, 100, {"Миранда", "Ариель", "Умбриель", "Титания", "Оберон"}, 5},
 }};
 
-// The planet's bit of the view's body switches: bits 0 and 1 are the Sun and the Moon, the
-// planets follow in order from bit 2 (the Earth has none).
-uint16_t BodyBit(int32_t planetIndex) { return static_cast<uint16_t>(1u << (planetIndex + 1)); }
+// The planet's bit of the view's body switches.
+uint16_t BodyBit(TPlanetIndex planet) { return kit::BodySwitchBit(BodySwitchOf(planet)); }
 
 }  // namespace
 
 std::array<TPlanetObject, kPlanetObjectCount> MakePlanetObjects() {
   std::array<TPlanetObject, kPlanetObjectCount> objects{};
   std::size_t slot = 0;
-  for (int32_t i = 1; i <= 8; ++i) {
+  for (int32_t i = 1; i <= kPlanetCount; ++i) {
     const TPlanetEntry& p = kPlanets[static_cast<std::size_t>(i - 1)];
+    const TPlanetIndex planet = static_cast<TPlanetIndex>(i);
     TPlanetObject& o = objects[slot++];
-    o.index = i;
-    o.planetIndex = i;
-    o.bodyBit = BodyBit(i);
-    o.body = p.body;
+    o.index = ObjectIndexOf(planet);
+    o.planetIndex = planet;
+    o.bodyBit = BodyBit(planet);
+    o.body = BodyOf(planet);
     o.symbol = std::string("\x09") + p.symbolLetter;
     o.name = velplatform::Cp1251(p.name);
     o.diameterAt1AuArcsec = p.diameterAt1AuArcsec;
@@ -66,7 +68,7 @@ std::array<TPlanetObject, kPlanetObjectCount> MakePlanetObjects() {
       o.index = f.firstIndex + n;
       o.planetIndex = f.planetIndex;
       o.bodyBit = BodyBit(f.planetIndex);
-      o.body = kPlanets[static_cast<std::size_t>(f.planetIndex - 1)].body;
+      o.body = BodyOf(f.planetIndex);
       o.name = velplatform::Cp1251(f.names[static_cast<std::size_t>(n)]);
       o.isSatellite = true;
       o.satelliteNumber = static_cast<uint8_t>(n);
@@ -76,7 +78,7 @@ std::array<TPlanetObject, kPlanetObjectCount> MakePlanetObjects() {
 }
 
 std::optional<std::size_t> PlanetSlot(int32_t index) {
-  if (index >= 1 && index <= 8) return static_cast<std::size_t>(index - 1);
+  if (PlanetOfObject(index)) return static_cast<std::size_t>(index - 1);
   if (index >= 10 && index <= 13) return static_cast<std::size_t>(8 + index - 10);
   if (index >= 50 && index <= 57) return static_cast<std::size_t>(12 + index - 50);
   if (index >= 100 && index <= 104) return static_cast<std::size_t>(20 + index - 100);
@@ -84,8 +86,8 @@ std::optional<std::size_t> PlanetSlot(int32_t index) {
 }
 
 void WritePlanetData(const TPlanetObject& object, kit::TBytes record) {
-  if (record.size() < planet_data::kSize) return;
-  using namespace planet_data;
+  if (record.size() < kit::planet_data::kSize) return;
+  using namespace kit::planet_data;
   const bool satellite = object.isSatellite;
   kit::PutField<uint8_t>(record, kHighPrecision, !satellite && object.highPrecision ? 1 : 0);
   kit::PutField(record, kRa, object.raDeg);

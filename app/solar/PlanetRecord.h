@@ -7,6 +7,7 @@
 #include "DiscOutline.h"
 #include "Geometry.h"
 #include "ObjectGroup.h"
+#include "PlanetIndex.h"
 
 #include <array>
 #include <cstddef>
@@ -15,14 +16,6 @@
 #include <string>
 
 namespace velarion::solar {
-
-// PlanetDataRecord, 61 bytes. Byte 0: on entry the high precision asked for (planets), on
-// return the record's high-precision flag (0 for satellites).
-namespace planet_data {
-inline constexpr std::size_t kHighPrecision = 0, kRa = 1, kDec = 9, kDistance = 17;
-inline constexpr std::size_t kTopoRa = 25, kTopoDec = 33, kIlluminated = 41;
-inline constexpr std::size_t kDiameterArcsec = 49, kMagnitude = 57, kSize = 61;
-}  // namespace planet_data
 
 inline constexpr int32_t kPlanetObjectCount = 25;
 
@@ -43,12 +36,13 @@ struct TComputeInputs {
 
 struct TPlanetObject {
   // ---- Fixed ----
-  int32_t index = 0;        // object index: 1..8, 10..13, 50..57, 100..104
-  uint16_t bodyBit = 0;     // the planet's bit (a satellite's: its planet's)
-  uint8_t body = 0;         // body number of the planet (a satellite's: its planet's)
-  int32_t planetIndex = 0;  // 1..8: the planet itself or the satellite's planet
-  std::string symbol;       // CP1251 markup
-  std::string name;         // CP1251
+  int32_t index = 0;  // object index: 1..8, 10..13, 50..57, 100..104
+  // The planet itself, or the satellite's planet: its index, body number and body switch bit.
+  TPlanetIndex planetIndex = TPlanetIndex::kMercury;
+  velcommon::TBody body = velcommon::TBody::kMercury;
+  uint16_t bodyBit = 0;
+  std::string symbol;  // CP1251 markup
+  std::string name;    // CP1251
   bool isSatellite = false;
   uint8_t satelliteNumber = 0;  // 0-based within the planet
   double diameterAt1AuArcsec = 0.0;

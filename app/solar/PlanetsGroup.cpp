@@ -14,11 +14,11 @@
 #include "SatelliteEvents.h"
 #include "SkyImageExports.h"
 #include "Twilight.h"
+#include "Units.h"
 #include "velastro.h"
 #include "velmoons.h"
 
 #include <cmath>
-#include <numbers>
 #include <optional>
 
 namespace velarion::solar {
@@ -28,31 +28,30 @@ namespace {
 using velplatform::Concat;
 using velplatform::Cp1251;
 
-constexpr double kDegToRad = std::numbers::pi / 180.0;
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
-constexpr double kKmPerAu = 149600000.0;
-constexpr int32_t kSaturnIndex = 5;
-constexpr int32_t kSatelliteFlags = 0x125;    // name, solar-system place, magnitude, distance
-constexpr int32_t kInnerPlanetFlags = 0x1E5;  // ... size and phase
-constexpr int32_t kOuterPlanetFlags = 0x165;  // ... size
+using velcommon::kDegToRad;
+using velcommon::kKmPerAu;
+using velcommon::kRadToDeg;
+constexpr int32_t kSatelliteFlags = kit::kObjectName | kit::kObjectPositionSolarSystem |
+                                    kit::kObjectVisualMagnitude | kit::kObjectDistance;
+constexpr int32_t kOuterPlanetFlags = kSatelliteFlags | kit::kObjectSize;
+constexpr int32_t kInnerPlanetFlags = kOuterPlanetFlags | kit::kObjectPhase;
 // Rising: the centre 34' below the horizon, the refraction there.
 constexpr double kRiseAltitudeDeg = -0.5666666666666667;
 constexpr int32_t kMinDiscRadiusPx = 3;
 constexpr double kHorizonMarginDeg = 0.7;
 constexpr double kSatelliteNeighbourhoodDeg = 1.0;
-constexpr int kStarImageColour = 5;
 constexpr std::size_t kMinimumPolygon = 5;
 constexpr int32_t kBrightSatellite = 900;
 
 using TSatelliteTheory = void (*)(double, int32_t, double*, double*, double*, double*);
 
-TSatelliteTheory TheoryOf(int32_t planetIndex) {
-  switch (planetIndex) {
-    case 4:
+TSatelliteTheory TheoryOf(TPlanetIndex planet) {
+  switch (planet) {
+    case TPlanetIndex::kJupiter:
       return CalcJupSat;
-    case 5:
+    case TPlanetIndex::kSaturn:
       return CalcSatSat;
-    case 6:
+    case TPlanetIndex::kUranus:
       return CalcUraSat;
     default:
       return nullptr;
@@ -61,19 +60,20 @@ TSatelliteTheory TheoryOf(int32_t planetIndex) {
 
 // The satellites of a planet: first index and count.
 struct TFamily {
-  int32_t planetIndex;
+  TPlanetIndex planetIndex;
   int32_t firstIndex;
   int32_t count;
   const char* genitive;
   const char* heading;
 };
 constexpr std::array<TFamily, 3> kFamilies = {{
-    {4, 10, 4, "Юпитера", "Спутники Юпитера: (PA - позиц. угол; Sep - углов. расстояние)"},
-    {5, 50, 8, "Сатурна", "Спутники Сатурна:"},
-    {6, 100, 5, "Урана", "Спутники Урана:"},
+    {TPlanetIndex::kJupiter, 10, 4, "Юпитера",
+     "Спутники Юпитера: (PA - позиц. угол; Sep - углов. расстояние)"},
+    {TPlanetIndex::kSaturn, 50, 8, "Сатурна", "Спутники Сатурна:"},
+    {TPlanetIndex::kUranus, 100, 5, "Урана", "Спутники Урана:"},
 }};
 
-const TFamily* FamilyOf(int32_t planetIndex) {
+const TFamily* FamilyOf(TPlanetIndex planetIndex) {
   for (const TFamily& f : kFamilies) {
     if (f.planetIndex == planetIndex) return &f;
   }
@@ -88,7 +88,7 @@ struct TSatellitePlace {
   double ra = 0.0, dec = 0.0, distance = 0.0, magnitude = 0.0;
 };
 
-TSatellitePlace SatelliteAt(int32_t planetIndex, uint8_t number, double tCenturies) {
+TSatellitePlace SatelliteAt(TPlanetIndex planetIndex, uint8_t number, double tCenturies) {
   TSatellitePlace p;
   if (TSatelliteTheory theory = TheoryOf(planetIndex)) {
     theory(tCenturies, number, &p.ra, &p.dec, &p.distance, &p.magnitude);
@@ -171,7 +171,7 @@ const TPlanetObject& TPlanets::Compute(TPlanetObject& o) {
 // ---- Computation ------------------------------------------------------------------------
 
 const TPlanetObject& TPlanets::ComputePlanet(int32_t index, bool highPrecision, bool astrometric) {
-  TPlanetObject& o = *Find(index >= 1 && index <= 8 ? index : 1);
+  TPlanetObject& o = *Find(PlanetOfObject(index) ? index : ObjectIndexOf(TPlanetIndex::kMercury));
   const bool requested = highPrecision || View.alwaysHighPrecision != 0;
   const double t = GetT(View.mjdDynamical);
   const TComputeInputs inputs{View.mjdUt,
@@ -201,7 +201,7 @@ const TPlanetObject& TPlanets::ComputePlanet(int32_t index, bool highPrecision, 
   o.magnitude =
       RoundMagnitude(PlanetMagnitude(o.planetIndex, phaseAngleDeg, p.helioDistanceAu, p.distance));
   o.brightLimbDeg = BrightLimb(o.topoRaDeg, o.topoDecDeg, sun.raDeg, sun.decDeg).brightLimbDeg;
-  if (o.planetIndex == kSaturnIndex) {
+  if (o.planetIndex == TPlanetIndex::kSaturn) {
     rings_ = ComputeRingGeometry(GetT(View.mjdUt), o.topoRaDeg, o.topoDecDeg, p.distance,
                                  p.helioLongitudeDeg, p.helioLatitudeDeg);
   }
@@ -240,7 +240,7 @@ void TPlanets::CalculateObjects(const kit::TVisibleObjectReport& report) {
   // Every flag is reset first, so that nothing hidden since the last view can be picked.
   FreeDrawing();
   if (!SolarSystemShown()) return;
-  for (int32_t index = 1; index <= 8; ++index) {
+  for (int32_t index = 1; index <= kPlanetCount; ++index) {
     TPlanetObject& o = *Find(index);
     if (!PlanetShown(o)) continue;
     CalculatePlanet(o);
@@ -269,7 +269,7 @@ void TPlanets::CalculateDisc(TPlanetObject& o) {
       BuildDiscOutline(o.topoRaDeg, o.topoDecDeg, radius, View.radius, o.brightLimbDeg, o.cosPhase);
   if (o.disc.Empty()) return;
   o.rect = o.disc.rect;
-  if (o.planetIndex == kSaturnIndex) {
+  if (o.planetIndex == TPlanetIndex::kSaturn) {
     const TRingView view{
         View.centreX,
         View.centreY,
@@ -308,11 +308,12 @@ void TPlanets::CalculateSymbol(TPlanetObject& o) {
   o.visible = true;
 }
 
-void TPlanets::CalculateSatellites(int32_t planetIndex, const kit::TVisibleObjectReport& report) {
-  const bool wanted = planetIndex == 4   ? settings_.showJupiterSatellites
-                      : planetIndex == 5 ? settings_.showSaturnSatellites
-                                         : settings_.showUranusSatellites;
-  const TPlanetObject& planet = *Find(planetIndex);
+void TPlanets::CalculateSatellites(TPlanetIndex planetIndex,
+                                   const kit::TVisibleObjectReport& report) {
+  const bool wanted = planetIndex == TPlanetIndex::kJupiter  ? settings_.showJupiterSatellites
+                      : planetIndex == TPlanetIndex::kSaturn ? settings_.showSaturnSatellites
+                                                             : settings_.showUranusSatellites;
+  const TPlanetObject& planet = *Find(ObjectIndexOf(planetIndex));
   // The planet was computed for this view just now when its bit is set.
   if (!wanted || !PlanetShown(planet) || View.zoomPercent < settings_.satZoom ||
       !DiscBoxInView(*this, planet.raDeg, planet.decDeg, kSatelliteNeighbourhoodDeg)) {
@@ -348,7 +349,7 @@ void TPlanets::DrawObjects(const kit::TNextObject& next) {
     if (o == nullptr || !o->visible || !PlanetShown(*o) || !IsRectInView(o->rect)) continue;
     if (!o->isSatellite && !o->disc.Empty()) {
       DrawDisc(*device, *o);
-      if (o->planetIndex == kSaturnIndex && ringOutline_.Present()) DrawRings(*device);
+      if (o->planetIndex == TPlanetIndex::kSaturn && ringOutline_.Present()) DrawRings(*device);
     } else {
       DrawSymbolAndLabel(*o);
     }
@@ -358,7 +359,7 @@ void TPlanets::DrawObjects(const kit::TNextObject& next) {
 void TPlanets::DrawDisc(velplatform::TDrawDevice& device, const TPlanetObject& o) const {
   const velplatform::TColor pen = device.PenColor();
   const velplatform::TColor brush = device.BrushColor();
-  const velplatform::TColor unlitColour = View.colours[kUnlitPartColour];
+  const velplatform::TColor unlitColour = View.colours[kit::kUnlitPartColour];
   auto unlit = [&] {
     if (o.disc.Unlit().size() < kMinimumPolygon) return;
     device.SetPen(unlitColour);
@@ -367,8 +368,8 @@ void TPlanets::DrawDisc(velplatform::TDrawDevice& device, const TPlanetObject& o
   };
   auto lit = [&] {
     if (o.disc.Lit().size() < kMinimumPolygon) return;
-    device.SetPen(View.colours[kStarImageColour]);
-    device.SetBrush(View.colours[kSolarSystemColour]);
+    device.SetPen(View.colours[kit::kStarImageColour]);
+    device.SetBrush(View.colours[kit::kSolarSystemColour]);
     device.Polygon(o.disc.Lit());
   };
   // The larger part last, so that the terminator they share takes its colour.
@@ -390,8 +391,8 @@ void TPlanets::DrawRings(velplatform::TDrawDevice& device) const {
       for (const auto& [x0, x1] : spans) device.FillRect({x0, y, x1, y + 1}, colour);
     }
   };
-  fill(ringOutline_.area, View.colours[kSolarSystemColour]);
-  const velplatform::TColor division = View.colours[kUnlitPartColour];
+  fill(ringOutline_.area, View.colours[kit::kSolarSystemColour]);
+  const velplatform::TColor division = View.colours[kit::kUnlitPartColour];
   if (ringOutline_.cassini.size() >= 2) {
     device.SetPen(division, 1, velplatform::TPenStyle::kSolid);
     device.Polyline(ringOutline_.cassini);
@@ -400,20 +401,20 @@ void TPlanets::DrawRings(velplatform::TDrawDevice& device) const {
     device.SetPen(division, 1, velplatform::TPenStyle::kDot);
     device.Polyline(ringOutline_.encke);
   }
-  fill(ringOutline_.area.Border(), View.colours[kStarImageColour]);
+  fill(ringOutline_.area.Border(), View.colours[kit::kStarImageColour]);
   device.SetPen(pen);
 }
 
 void TPlanets::DrawSymbolAndLabel(const TPlanetObject& o) const {
-  const auto colour = static_cast<int32_t>(View.colours[kSolarSystemColour]);
+  const auto colour = static_cast<int32_t>(View.colours[kit::kSolarSystemColour]);
   DrawSymbol(o.symbolSize, o.symbolCorner.x, o.symbolCorner.y, colour);
   if (o.isSatellite) return;
   int32_t w = 0, h = 0;
   GetSymbolSize(o.symbolSize, &w, &h);
-  const int32_t previous = SetDrawColor(2, colour);
+  const int32_t previous = SetDrawColor(kit::kTextColour, colour);
   DrawString(Label(o).c_str(), o.symbolCorner.x + w + 1,
              o.symbolCorner.y + h - View.fontHeight * 5 / 4, true);
-  SetDrawColor(2, previous);
+  SetDrawColor(kit::kTextColour, previous);
 }
 
 // ---- Object operations ------------------------------------------------------------------
@@ -440,14 +441,15 @@ bool TPlanets::GetObjectRaDec(int32_t index, double& ra, double& dec) {
 
 int32_t TPlanets::GetObjectData(int32_t index, std::span<std::byte> buffer) {
   TPlanetObject* o = Find(index);
-  if (o == nullptr || !PlanetShown(*o) || buffer.size() < planet_data::kSize) return 0;
+  if (o == nullptr || !PlanetShown(*o) || buffer.size() < kit::planet_data::kSize) return 0;
   if (o->isSatellite) {
     ComputeSatellite(index);
   } else {
-    ComputePlanet(index, kit::GetField<uint8_t>(buffer, planet_data::kHighPrecision) != 0, true);
+    ComputePlanet(index, kit::GetField<uint8_t>(buffer, kit::planet_data::kHighPrecision) != 0,
+                  true);
   }
   WritePlanetData(*o, buffer);
-  return static_cast<int32_t>(planet_data::kSize);
+  return static_cast<int32_t>(kit::planet_data::kSize);
 }
 
 bool TPlanets::GetFObjectData(int32_t index, kit::TCommonObject& record) {
@@ -466,7 +468,7 @@ bool TPlanets::GetFObjectData(int32_t index, kit::TCommonObject& record) {
     ComputePlanet(index, true, false);
     record.raOfDate = o->topoRaDeg;
     record.decOfDate = o->topoDecDeg;
-    record.flags = index <= 3 ? kInnerPlanetFlags : kOuterPlanetFlags;
+    record.flags = o->planetIndex <= TPlanetIndex::kMars ? kInnerPlanetFlags : kOuterPlanetFlags;
   }
   record.visualMagnitude = static_cast<float>(o->magnitude / 100.0);
   record.distanceAu = static_cast<float>(o->distanceAu);
@@ -506,11 +508,11 @@ void TPlanets::PlanetStrings(TPlanetObject& o, kit::TZStrings& lines) {
   std::string brightness =
       Concat({"\x01V: ", ShownNumber(p.magnitude / 100.0, 2), "\x03m\x04\x01",
               Cp1251(";   Угловой размер: "), ShownNumber(p.diameterDeg * 3600.0, 1), "\""});
-  if (p.planetIndex <= 3) {
+  if (p.planetIndex <= TPlanetIndex::kMars) {
     brightness += Concat({"\x01", ";  ", Cp1251("Фаза: "), ShownNumber(p.illuminated, 2)});
   }
   lines.Add(brightness);
-  if (p.planetIndex == kSaturnIndex) {
+  if (p.planetIndex == TPlanetIndex::kSaturn) {
     lines.Add("");
     lines.Add(Cp1251("Кольца Сатурна:"));
     lines.Add(Concat(
@@ -587,10 +589,10 @@ int32_t TPlanets::SelectObjectForSearch(kit::TWindowHandle owner) {
   catalogues::TFindForm form(Cp1251("Поиск планеты"));
   form.ClearNames();
   form.SetSorted(false);
-  for (int32_t index = 1; index <= 8; ++index) form.AddName(Find(index)->name);
+  for (int32_t index = 1; index <= kPlanetCount; ++index) form.AddName(Find(index)->name);
   const std::optional<std::string> chosen = form.Run(owner);
   if (!chosen) return -1;
-  for (int32_t index = 1; index <= 8; ++index) {
+  for (int32_t index = 1; index <= kPlanetCount; ++index) {
     const TPlanetObject& o = *Find(index);
     if (catalogues::NormaliseName(o.name) != *chosen) continue;
     ComputePlanet(index, o.highPrecision, true);

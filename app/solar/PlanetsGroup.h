@@ -52,7 +52,7 @@ class TPlanets : public kit::TObjectGroup {
   void CalculatePlanet(TPlanetObject& o);
   void CalculateDisc(TPlanetObject& o);
   void CalculateSymbol(TPlanetObject& o);
-  void CalculateSatellites(int32_t planetIndex, const kit::TVisibleObjectReport& report);
+  void CalculateSatellites(TPlanetIndex planetIndex, const kit::TVisibleObjectReport& report);
   std::string Label(const TPlanetObject& o) const;
   void DrawDisc(velplatform::TDrawDevice& device, const TPlanetObject& o) const;
   void DrawRings(velplatform::TDrawDevice& device) const;

@@ -1,17 +1,17 @@
 #include "SatelliteEvents.h"
 
+#include "Units.h"
 #include "velastro.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace velarion::solar {
 
 namespace {
 
-constexpr double kDegToRad = std::numbers::pi / 180.0;
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
+using velcommon::kDegToRad;
+using velcommon::kRadToDeg;
 
 struct TVec {
   double x = 0.0, y = 0.0, z = 0.0;
@@ -50,14 +50,14 @@ TRayPass PassOfCentre(const TVec& from, const TVec& to) {
 
 }  // namespace
 
-TPlanetFigure FigureOfPlanet(int32_t planetIndex) {
-  switch (planetIndex) {
-    case 4:
-      return {4.778945047813849e-4, 0.93506};
-    case 5:
-      return {4.0286669856997296e-4, 1.0};
-    case 6:
-      return {1.7085136305750877e-4, 1.0};
+TPlanetFigure FigureOfPlanet(TPlanetIndex planet) {
+  switch (planet) {
+    case TPlanetIndex::kJupiter:
+      return {velcommon::kJupiterRadiusAu, 0.93506};
+    case TPlanetIndex::kSaturn:
+      return {velcommon::kSaturnRadiusAu, 1.0};
+    case TPlanetIndex::kUranus:
+      return {velcommon::kUranusRadiusAu, 1.0};
     default:
       return {};
   }

@@ -19,7 +19,7 @@ struct TPlanetFigure {
   double equatorialRadiusAu = 0.0;
   double polarRatio = 1.0;
 };
-TPlanetFigure FigureOfPlanet(int32_t planetIndex);
+TPlanetFigure FigureOfPlanet(TPlanetIndex planet);
 
 // The event of a satellite: hidden by the planet's disc or in front of it (seen from the
 // observer at the origin), else in the planet's shadow cast from the Sun, else none.

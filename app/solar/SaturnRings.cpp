@@ -2,19 +2,19 @@
 
 #include "DiscOutline.h"
 #include "ProjectionExports.h"
+#include "Units.h"
 #include "velastro.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <optional>
 
 namespace velarion::solar {
 
 namespace {
 
-constexpr double kDegToRad = std::numbers::pi / 180.0;
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
+using velcommon::kDegToRad;
+using velcommon::kRadToDeg;
 // Radii of the ring edges and divisions as seen from 1 AU: tan of the angle.
 constexpr double kOuterEdgeAu = 9.1265e-4;
 constexpr double kInnerEdgeAu = 6.1498e-4;
@@ -130,8 +130,8 @@ std::vector<velplatform::TPoint> TraceRingEllipse(double raDeg, double decDeg, d
   const double rpx = std::nearbyint(std::sin(aDeg * kDegToRad) * view.horizonRadiusPx);
   const double span = toDeg - fromDeg;
   if (!(rpx >= 1.0) || !(span > 0.0)) return points;
-  const double step = std::max(
-      std::min(kEllipsePixels / (2.0 * std::numbers::pi * rpx), kMaxStepDeg), span / kMaxPoints);
+  const double step = std::max(std::min(kEllipsePixels / (velcommon::kTwoPi * rpx), kMaxStepDeg),
+                               span / kMaxPoints);
   TSpereRaDecShift shape(raDeg, decDeg);
   shape.SetEllipse(paDeg, aDeg * ratio, aDeg);
   const TEllipseTracer tracer(shape, view);

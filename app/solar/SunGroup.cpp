@@ -7,28 +7,28 @@
 #include "DrawDevice.h"
 #include "RiseSet.h"
 #include "SkyImageExports.h"
+#include "Units.h"
 #include "velastro.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace velarion::solar {
 
 namespace {
 
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
-constexpr double kSolarRadiusAu = 0.0046524064;
-constexpr double kKmPerAu = 149600000.0;
-constexpr int32_t kSunObjectFlags = 0x145;  // name, solar-system place, size, distance
-constexpr uint16_t kSunBit = 1;
+using velcommon::kKmPerAu;
+using velcommon::kRadToDeg;
+using velcommon::kSolarRadiusAu;
+constexpr int32_t kSunObjectFlags =
+    kit::kObjectName | kit::kObjectPositionSolarSystem | kit::kObjectSize | kit::kObjectDistance;
 
 std::string SunName() { return velplatform::Cp1251("Солнце"); }
 
 }  // namespace
 
 void WriteSunData(const TSunPlace& sun, kit::TBytes record) {
-  if (record.size() < sun_data::kSize) return;
-  using namespace sun_data;
+  if (record.size() < kit::sun_data::kSize) return;
+  using namespace kit::sun_data;
   kit::PutField<uint8_t>(record, kHighPrecision, sun.highPrecision ? 1 : 0);
   kit::PutField(record, kAltitude, sun.altitudeDeg);
   kit::PutField<int32_t>(record, kTwilightClass, sun.twilight);
@@ -66,7 +66,8 @@ void TSun::FreeResources() {
 }
 
 bool TSun::Shown() const {
-  return View.objectsVisible16 != 0 && (View.objectsVisible5To14 & kSunBit) != 0;
+  return View.objectsVisible16 != 0 &&
+         (View.objectsVisible5To14 & kit::BodySwitchBit(kit::TBodySwitch::kSun)) != 0;
 }
 
 const TSunPlace& TSun::Compute(bool highPrecision, bool astrometric) {
@@ -125,7 +126,7 @@ void TSun::DrawObjects(const kit::TNextObject&) {
   if (disc.size() <= 4) return;
   const velplatform::TColor pen = device->PenColor();
   const velplatform::TColor brush = device->BrushColor();
-  const velplatform::TColor colour = View.colours[kSunColour];
+  const velplatform::TColor colour = View.colours[kit::kSunColour];
   device->SetPen(colour);
   device->SetBrush(colour);
   device->Polygon(disc);
@@ -148,10 +149,10 @@ bool TSun::GetObjectRaDec(int32_t index, double& ra, double& dec) {
 }
 
 int32_t TSun::GetObjectData(int32_t index, std::span<std::byte> buffer) {
-  if (index != 1 || buffer.size() < sun_data::kSize) return 0;
-  const bool requested = kit::GetField<uint8_t>(buffer, sun_data::kHighPrecision) != 0;
+  if (index != 1 || buffer.size() < kit::sun_data::kSize) return 0;
+  const bool requested = kit::GetField<uint8_t>(buffer, kit::sun_data::kHighPrecision) != 0;
   WriteSunData(Compute(requested, true), buffer);
-  return static_cast<int32_t>(sun_data::kSize);
+  return static_cast<int32_t>(kit::sun_data::kSize);
 }
 
 bool TSun::GetFObjectData(int32_t index, kit::TCommonObject& record) {

@@ -13,15 +13,6 @@
 
 namespace velarion::solar {
 
-// SunDataRecord, 73 bytes. Byte 0: on entry the high precision asked for, on return the
-// one used.
-namespace sun_data {
-inline constexpr std::size_t kHighPrecision = 0, kAltitude = 1, kTwilightClass = 9;
-inline constexpr std::size_t kBackground = 13, kLongitude = 17, kLatitude = 25;
-inline constexpr std::size_t kDistance = 33, kRa = 41, kDec = 49, kTopoRa = 57;
-inline constexpr std::size_t kTopoDec = 65, kSize = 73;
-}  // namespace sun_data
-
 // The Sun as last computed.
 struct TSunPlace {
   double altitudeDeg = 0.0;  // topocentric, no refraction

@@ -12,14 +12,14 @@ TTwilightClass TwilightClass(double sunAltitudeDeg) {
 
 uint32_t SkyColour(TTwilightClass twilight, uint8_t skyColourMode,
                    const kit::TColourTable& colours) {
-  int entry = kNightBackgroundColour;
+  kit::TColourSlot entry = kit::kNightBackgroundColour;
   if (twilight == kDay && skyColourMode >= 1) {
-    entry = kDayBackgroundColour;
+    entry = kit::kDayBackgroundColour;
   } else if (twilight == kCivilTwilight && skyColourMode >= 2) {
-    entry = kCivilBackgroundColour;
+    entry = kit::kCivilTwilightBackgroundColour;
   } else if ((twilight == kNauticalTwilight || twilight == kAstronomicalTwilight) &&
              skyColourMode >= 3) {
-    entry = kAstronomicalBackgroundColour;
+    entry = kit::kAstronomicalTwilightBackgroundColour;
   }
   return colours[entry];
 }

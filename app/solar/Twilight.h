@@ -8,22 +8,9 @@
 
 namespace velarion::solar {
 
-enum TTwilightClass : int32_t {
-  kNight = 0,
-  kAstronomicalTwilight = 1,
-  kNauticalTwilight = 2,
-  kCivilTwilight = 3,
-  kDay = 4,
-};
-
-// Entries of the view's colour table used by the Sun and the Moon.
-inline constexpr int kNightBackgroundColour = 0;
-inline constexpr int kDayBackgroundColour = 1;
-inline constexpr int kSolarSystemColour = 6;
-inline constexpr int kUnlitPartColour = 10;
-inline constexpr int kSunColour = 11;
-inline constexpr int kCivilBackgroundColour = 12;
-inline constexpr int kAstronomicalBackgroundColour = 13;
+// The twilight classes are the sky states of SunDataRecord (kit::TTwilightClass).
+using kit::TTwilightClass;
+using enum kit::TTwilightClass;
 
 // The class for the topocentric altitude of the Sun's centre (degrees, no refraction):
 // day above -0.85, civil twilight down to -6, nautical to -12, astronomical to -18, night

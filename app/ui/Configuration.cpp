@@ -1,5 +1,6 @@
 #include "Configuration.h"
 
+#include "BoundaryRecords.h"
 #include "Concat.h"
 #include "Cp1251.h"
 #include "ValueFormat.h"
@@ -21,7 +22,6 @@ namespace keys = configkeys;
 
 constexpr std::string_view kAuto = "AUTO";
 constexpr std::string_view kDefaultPlacement = "def";
-constexpr int kBodyBitCount = 10;
 constexpr int kFirstBodyItem = 5;
 
 // The four keys of one view mode's display limits.
@@ -153,7 +153,7 @@ TVisibility Visibility(const TIniDocument& file, const TVisibility& fallback) {
   // An item counts as its bit whatever non-zero value it holds, so that a stray 2 cannot
   // spill into the next body's bit.
   v.bodyBits = 0;
-  for (int bit = 0; bit < kBodyBitCount; ++bit) {
+  for (int bit = 0; bit < kit::kBodySwitchCount; ++bit) {
     if (item[kFirstBodyItem - 1 + bit] != 0) v.bodyBits |= static_cast<uint16_t>(1U << bit);
   }
   v.deepSky = item[14] != 0;
@@ -305,7 +305,7 @@ std::string AutoOr(const std::optional<double>& value, int decimals) {
 std::string VisibilityText(const TVisibility& v) {
   std::array<bool, 16> items{v.stars, v.constellationBoundaries, v.constellationNames,
                              v.constellationFigures};
-  for (int bit = 0; bit < kBodyBitCount; ++bit) {
+  for (int bit = 0; bit < kit::kBodySwitchCount; ++bit) {
     items[kFirstBodyItem - 1 + bit] = (v.bodyBits >> bit & 1U) != 0;
   }
   items[14] = v.deepSky;

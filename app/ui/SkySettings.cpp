@@ -1,5 +1,7 @@
 #include "SkySettings.h"
 
+#include "Units.h"
+
 #include <algorithm>
 
 namespace velarion::ui {
@@ -117,7 +119,7 @@ void StoreSkySettings(const sky::TSkyImage& image, const sky::TColorSchemes& sch
   TLocation& place = configuration.location;
   s.stereographic = image.Projection() != 0;
   s.deltaTSeconds.reset();
-  if (!image.DeltaTAutomatic()) s.deltaTSeconds = image.DeltaTDays() * 86400.0;
+  if (!image.DeltaTAutomatic()) s.deltaTSeconds = image.DeltaTDays() * velcommon::kSecondsPerDay;
   s.atmosphere = {image.Refraction(), image.Pressure(), image.Temperature()};
   s.azimuthFromSouth = image.AzimuthFromSouth();
   s.mirrorView = image.Mirror();

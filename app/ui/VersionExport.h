@@ -1,4 +1,5 @@
-// The program's version text, which also tells groups and plug-ins the interface language.
+// The program's version text, which also tells groups and plug-ins the interface language
+// (the host export GetVelarionVersion, declared by HostInterface.h).
 #ifndef VELARION_APP_UI_VERSIONEXPORT_H
 #define VELARION_APP_UI_VERSIONEXPORT_H
 
@@ -13,12 +14,5 @@ namespace velarion::ui {
 inline constexpr std::string_view kVersionText = "5.72 R";
 
 }  // namespace velarion::ui
-
-extern "C" {
-
-// Copies the six characters of the version text, without a terminating zero, and returns
-// 6; returns 0 and writes nothing for a null buffer or a size below 6.
-VELARION_HOST_EXPORT int32_t GetVelarionVersion(char* buffer, int32_t size);
-}
 
 #endif

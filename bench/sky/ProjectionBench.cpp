@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ProjectionExports.h"
+#include "Units.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ std::vector<TStar> MakeStars(bool catalogueOrder) {
   std::uniform_real_distribution<double> sinDec(-1.0, 1.0);
   std::vector<TStar> stars(kStarCount);
   for (TStar& star : stars) {
-    star = {ra(generator), std::asin(sinDec(generator)) * 57.29577951308232};
+    star = {ra(generator), std::asin(sinDec(generator)) * velcommon::kRadToDeg};
   }
   if (catalogueOrder) {
     const auto zone = [](const TStar& s) {

@@ -4,6 +4,8 @@
 // precision), and a second copy for AVX2 processors is chosen at load time.
 #include "SolarSeries.h"
 
+#include "Units.h"
+
 #include <cmath>
 #include <cstdint>
 
@@ -18,7 +20,7 @@ namespace {
 // counted in 32 bits (arguments stay far below 2^31 turns) so that the reduction
 // vectorises on every processor.
 inline double Reduced(double angle) {
-  constexpr double kTwoPi = 6.283185307179586476925;
+  using velcommon::kTwoPi;
   const auto turns = static_cast<int32_t>(angle * (1.0 / kTwoPi));
   return angle - kTwoPi * turns;
 }

@@ -2,6 +2,7 @@
 // (LowPrecisionSeries.inc, made by tools/solar_series/make_solar_series.py).
 #include "velastro.h"
 
+#include "Bodies.h"
 #include "SolarSeries.h"
 #include "Support.h"
 
@@ -56,8 +57,6 @@ double PrecessionRateRadPerMillennium(double tCenturies) {
                                           4 * -0.000023857, 5 * -0.0000000383};
   return velseries::Polynomial(dpdt, tCenturies) * 10.0 * velastro::kArcsecToRad;
 }
-constexpr double kDaysPerMillennium = 365250.0;
-constexpr double kEarthRadiusKm = 6378.137;
 
 template <typename Term>
 struct TCoordinateSeries {
@@ -102,7 +101,9 @@ extern "C" void Planet(double t, int32_t n, double* x, double* y, double* z, dou
                        double* vz) {
   double pos[3] = {0.0, 0.0, 0.0};
   double vel[3] = {0.0, 0.0, 0.0};
-  if (n >= 1 && n <= 8) {
+  using velcommon::TVelastroPlanet;
+  if (n >= static_cast<int32_t>(TVelastroPlanet::kMercury) &&
+      n <= static_cast<int32_t>(TVelastroPlanet::kNeptune)) {
     const auto& planet = Planets()[n];
     const double tau = t / 10.0;
     const auto l = velseries::EvaluateVsopWithRate(planet[0].Series(), tau);
@@ -116,9 +117,9 @@ extern "C" void Planet(double t, int32_t n, double* x, double* y, double* z, dou
     pos[1] = r.value * cb * sl;
     pos[2] = r.value * sb;
     // Rates are per millennium; the interface gives AU per day.
-    const double dl = (l.rate - PrecessionRateRadPerMillennium(t)) / kDaysPerMillennium;
-    const double db = b.rate / kDaysPerMillennium;
-    const double dr = r.rate / kDaysPerMillennium;
+    const double dl = (l.rate - PrecessionRateRadPerMillennium(t)) / velastro::kDaysPerMillennium;
+    const double db = b.rate / velastro::kDaysPerMillennium;
+    const double dr = r.rate / velastro::kDaysPerMillennium;
     vel[0] = dr * cb * cl - r.value * db * sb * cl - r.value * dl * cb * sl;
     vel[1] = dr * cb * sl - r.value * db * sb * sl + r.value * dl * cb * cl;
     vel[2] = dr * sb + r.value * db * cb;
@@ -139,5 +140,6 @@ extern "C" void moon(double t, double* lambda, double* beta, double* distanceEar
           velastro::kArcsecToRad;
   velastro::Store(lambda, velastro::Normalise360(longitudeRad * velastro::kRadToDeg));
   velastro::Store(beta, velseries::EvaluateElp(m[1].Series(), t) / 3600.0);
-  velastro::Store(distanceEarthRadii, velseries::EvaluateElp(m[2].Series(), t) / kEarthRadiusKm);
+  velastro::Store(distanceEarthRadii,
+                  velseries::EvaluateElp(m[2].Series(), t) / velastro::kKmPerEarthRadius);
 }

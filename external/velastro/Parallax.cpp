@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr double kEquatorialRadiusKm = 6378.137;
 constexpr double kFlattening = 1.0 / 298.257223563;
 
 }  // namespace
@@ -28,10 +27,10 @@ extern "C" double Parallax(double lstHours, double ra, double dec, double distan
   double topoRa = ra;
   double topoDec = dec;
   // A body without a usable distance is treated as infinitely far: no parallax.
-  if (std::isfinite(distanceKm) && distanceKm > kEquatorialRadiusKm) {
+  if (std::isfinite(distanceKm) && distanceKm > kKmPerEarthRadius) {
     const double u = std::atan((1.0 - kFlattening) * std::tan(phi));
-    const double rhoCos = kEquatorialRadiusKm * std::cos(u);
-    const double rhoSin = kEquatorialRadiusKm * (1.0 - kFlattening) * std::sin(u);
+    const double rhoCos = kKmPerEarthRadius * std::cos(u);
+    const double rhoSin = kKmPerEarthRadius * (1.0 - kFlattening) * std::sin(u);
     double x = 0.0;
     double y = 0.0;
     double z = 0.0;

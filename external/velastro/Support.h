@@ -5,20 +5,22 @@
 
 #include <array>
 #include <cmath>
-#include <numbers>
 
 #include "OutValues.h"
+#include "Units.h"
 
 namespace velastro {
 
-inline constexpr double kMjdJ2000 = 51544.5;
-inline constexpr double kJdMjdZero = 2400000.5;
-inline constexpr double kDaysPerCentury = 36525.0;
-inline constexpr double kSecondsPerDay = 86400.0;
-inline constexpr double kDegToRad = std::numbers::pi / 180.0;
-inline constexpr double kRadToDeg = 180.0 / std::numbers::pi;
-inline constexpr double kArcsecToRad = kDegToRad / 3600.0;
-
+using velcommon::kArcsecToRad;
+using velcommon::kDaysPerCentury;
+using velcommon::kDaysPerMillennium;
+using velcommon::kDegToRad;
+using velcommon::kJdJ2000;
+using velcommon::kJdMjdZero;
+using velcommon::kKmPerEarthRadius;
+using velcommon::kMjdJ2000;
+using velcommon::kRadToDeg;
+using velcommon::kSecondsPerDay;
 using velcommon::Normalise360;
 using velcommon::Store;
 
@@ -27,7 +29,7 @@ struct TJulianDate {
   double jd1;
   double jd2;
 };
-inline TJulianDate JulianDateOfT(double t) { return {2451545.0, t * kDaysPerCentury}; }
+inline TJulianDate JulianDateOfT(double t) { return {kJdJ2000, t * kDaysPerCentury}; }
 
 using TMatrix = std::array<double, 9>;
 

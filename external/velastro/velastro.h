@@ -156,7 +156,8 @@ VELASTRO_API void PropMotion_HighPrec(double ra, double dec, double pmRa, double
  * 2 Venus, 3 Earth, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune) in the mean
  * ecliptic and equinox of date, from an abridged VSOP87 D; good to about an arcminute
  * within a few thousand years of J2000. The velocity is the motion among the fixed
- * stars (the turning of the frame of date by precession left out). Unknown n: zero. */
+ * stars (the turning of the frame of date by precession left out). Unknown n: zero.
+ * (C++ callers name n by velcommon::TVelastroPlanet of external/common/Bodies.h.) */
 VELASTRO_API void Planet(double t, int32_t n, double* x, double* y, double* z, double* vx,
                          double* vy, double* vz);
 

@@ -12,7 +12,7 @@
 namespace {
 
 // Light time per AU in days, times the 1e-4 AU per day unit of the Earth's velocity.
-constexpr double kLightTimeVelocityScale = 0.00578 * 1.0e-4;
+constexpr double kLightTimeVelocityScale = velcommon::kLightDaysPerAuRounded * 1.0e-4;
 
 }  // namespace
 

@@ -15,8 +15,8 @@ namespace velmoons {
 
 namespace {
 
-// Jupiter's equatorial radius (71492 km) in AU.
-constexpr double kJupiterRadiusAu = 4.778945047813849e-4;
+// Positions in Jupiter's equatorial radius.
+using velcommon::kJupiterRadiusAu;
 constexpr std::array<double, kGalileanCount> kSemiMajorAxisRadii = {5.90730, 9.39912, 14.99240,
                                                                     26.36990};
 constexpr std::array<double, kGalileanCount> kMagnitudeAtUnitDistance = {-1.7, -1.4, -2.1, -1.1};
@@ -180,8 +180,8 @@ double MeanLongitude(const TArguments& a, std::size_t k) {
 
 // From Jupiter's equator (x toward the node psi') to the ecliptic and equinox of date.
 TVec3 JupiterEquatorToEcliptic(TVec3 v, double jd, double psiPrime) {
-  const double t1 = (jd - 2415020.0) / 36525.0;
-  const double t2 = (jd - 2451545.0) / 36525.0;
+  const double t1 = (jd - velcommon::kJdJ1900) / velcommon::kDaysPerCentury;
+  const double t2 = (jd - velcommon::kJdJ2000) / velcommon::kDaysPerCentury;
   const double inclination = (3.120262 + 0.0006 * t1) * kDegToRad;
   const double node = (100.464441 + 1.020955 * t2 + 0.00040117 * t2 * t2) * kDegToRad;
   const double orbitInclination = (1.30327 - 0.0054966 * t2 + 0.00000465 * t2 * t2) * kDegToRad;
@@ -197,7 +197,7 @@ TSatelliteCache<kGalileanCount> gCache;
 
 TVec3 GalileanPosition(double jd, std::size_t k) {
   const TArguments a = Arguments(jd - 2443000.5);
-  const double t0 = (jd - 2433282.423) / 36525.0;
+  const double t0 = (jd - 2433282.423) / velcommon::kDaysPerCentury;
   const double precession = (1.3966626 * t0 + 0.0003088 * t0 * t0) * kDegToRad;
   const TSeries series = SeriesOf(a, k);
   const double longitude = MeanLongitude(a, k) + series.longitude * 1e-5 * kDegToRad + precession;

@@ -13,10 +13,10 @@ namespace velmoons {
 
 namespace {
 
-// Days of light time per AU, the value of the planets group.
-constexpr double kLightDaysPerAu = 0.00578;
-// Days of light time per AU for the satellites' emission moment.
-constexpr double kEmissionDaysPerAu = 0.00577551831;
+// Days of light time per AU: the planets group's value for the planet's place, a finer
+// one for the satellites' emission moment.
+using velcommon::kLightDaysPerAu11Decimals;
+using velcommon::kLightDaysPerAuRounded;
 // The velsolar theories of the outer planets are used inside this window of T.
 constexpr double kFirstHighPrecisionT = -50.0;
 constexpr double kLastHighPrecisionT = 10.0;
@@ -119,28 +119,17 @@ TGeometry HighPrecisionGeometry(TPlanet planet, double t) {
   const TSpherical e = Heliocentric(Ear404, t);
   const TVec3 vP = Velocity(p, PlanetRates(planet, t));
   TVec3 g = Rectangular(p) + (-1.0) * Rectangular(e);
-  g = g + (-kLightDaysPerAu * kSeriesVelocityUnit * Length(g)) * vP;
+  g = g + (-kLightDaysPerAuRounded * kSeriesVelocityUnit * Length(g)) * vP;
   return {g, p.radius, e.radius};
-}
-
-int VelastroNumber(TPlanet planet) {
-  switch (planet) {
-    case TPlanet::Jupiter:
-      return 5;
-    case TPlanet::Saturn:
-      return 6;
-    case TPlanet::Uranus:
-      break;
-  }
-  return 7;
 }
 
 TGeometry LowPrecisionGeometry(TPlanet planet, double t) {
   TVec3 p, vP, e, vE;
-  ::Planet(t, VelastroNumber(planet), &p.x, &p.y, &p.z, &vP.x, &vP.y, &vP.z);
-  ::Planet(t, 3, &e.x, &e.y, &e.z, &vE.x, &vE.y, &vE.z);
+  ::Planet(t, velcommon::VelastroNumber(BodyOf(planet)), &p.x, &p.y, &p.z, &vP.x, &vP.y, &vP.z);
+  ::Planet(t, velcommon::VelastroNumber(velcommon::TBody::kEarth), &e.x, &e.y, &e.z, &vE.x, &vE.y,
+           &vE.z);
   TVec3 g = p + (-1.0) * e;
-  g = g + (-kLightDaysPerAu * Length(g)) * vP;
+  g = g + (-kLightDaysPerAuRounded * Length(g)) * vP;
   return {g, Length(p), Length(e)};
 }
 
@@ -152,7 +141,7 @@ TParentPlanet ComputeParent(TPlanet planet, double t) {
   const double illuminated = ((r + delta) * (r + delta) - bigR * bigR) / (4.0 * r * delta);
   TVec3 g = geometry.geocentric;
   EclEqu(t, &g.x, &g.y, &g.z);
-  return {g, delta * kEmissionDaysPerAu,
+  return {g, delta * kLightDaysPerAu11Decimals,
           5.0 * std::log10(r * delta) - 2.5 * std::log10(illuminated)};
 }
 
@@ -183,6 +172,18 @@ bool Answers(double cachedT, double t) {
 
 }  // namespace
 
+velcommon::TBody BodyOf(TPlanet planet) {
+  switch (planet) {
+    case TPlanet::Jupiter:
+      return velcommon::TBody::kJupiter;
+    case TPlanet::Saturn:
+      return velcommon::TBody::kSaturn;
+    case TPlanet::Uranus:
+      break;
+  }
+  return velcommon::TBody::kUranus;
+}
+
 double Reduce2Pi(double radians) {
   const double turns = radians / kTwoPi;
   double r = (turns - std::trunc(turns)) * kTwoPi;
@@ -210,7 +211,8 @@ TVec3 EarthVelocity(double t) {
     v = Velocity(e, EarthRates(t));
   } else {
     TVec3 position;
-    ::Planet(t, 3, &position.x, &position.y, &position.z, &v.x, &v.y, &v.z);
+    ::Planet(t, velcommon::VelastroNumber(velcommon::TBody::kEarth), &position.x, &position.y,
+             &position.z, &v.x, &v.y, &v.z);
     v = (1.0 / kSeriesVelocityUnit) * v;
   }
   gEarthVelocity = {t, v};
@@ -236,7 +238,7 @@ TVec3 EclipticB1950ToEquatorOfDate(TVec3 v, double t) {
 }
 
 double EmissionJd(double t, const TParentPlanet& parent) {
-  return TToMJD(t) + kMjdToJd - parent.lightTimeDays;
+  return TToMJD(t) + velcommon::kJdMjdZero - parent.lightTimeDays;
 }
 
 TSatellitePlace PlaceFromOffset(const TParentPlanet& parent, TVec3 offsetAu, double v0) {

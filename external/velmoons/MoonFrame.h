@@ -7,18 +7,18 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 #include <optional>
+
+#include "Bodies.h"
+#include "Units.h"
 
 namespace velmoons {
 
-inline constexpr double kPi = std::numbers::pi;
-inline constexpr double kTwoPi = 2.0 * std::numbers::pi;
-inline constexpr double kDegToRad = std::numbers::pi / 180.0;
+using velcommon::kDegToRad;
+using velcommon::kTwoPi;
 
 // B1950.0 as Julian centuries from J2000.0.
 inline constexpr double kB1950Centuries = -0.500002108;
-inline constexpr double kMjdToJd = 2400000.5;
 
 struct TVec3 {
   double x = 0.0;
@@ -47,6 +47,9 @@ inline TVec3 RotateZ(TVec3 v, double angle) {
 double Reduce2Pi(double radians);
 
 enum class TPlanet : std::uint8_t { Jupiter, Saturn, Uranus };
+
+// The body number of a parent planet.
+velcommon::TBody BodyOf(TPlanet planet);
 
 // What a satellite theory needs of its planet at the observation moment T.
 struct TParentPlanet {

@@ -59,7 +59,7 @@ struct TElements {
 
 double SinD(double deg) { return std::sin(deg * kDegToRad); }
 double CosD(double deg) { return std::cos(deg * kDegToRad); }
-constexpr double kRadToDeg = 180.0 / kPi;
+using velcommon::kRadToDeg;
 
 // Julian years of the table since the satellite's epoch, and days.
 struct TEpochTime {
@@ -78,7 +78,7 @@ TElements MeanElementsAt(const TMeanElements& m, TEpochTime time) {
 
 // Mimas-Tethys libration, shared by the pair.
 double MimasTethysTerm(double jd) {
-  const double year = (jd - 2451545.0) / 365.25 + 2000.0;
+  const double year = (jd - velcommon::kJdJ2000) / velcommon::kDaysPerYear + 2000.0;
   const double w0 = 5.095 * (year - 1866.39);
   return -43.57 * SinD(w0) - 0.7209 * SinD(3 * w0) - 0.0205 * SinD(5 * w0);
 }
@@ -119,8 +119,8 @@ void ApplyTitanTerms(TElements& el) {
 void ApplyHyperionTerms(TElements& el, double jd, TEpochTime time) {
   const double node0 = el.node;
   const double t8 = time.years;
-  const double t9 = (jd - 2442000.5) / 365.25;
-  const double t5 = (jd - 2411368.0) / 365.25;
+  const double t9 = (jd - 2442000.5) / velcommon::kDaysPerYear;
+  const double t5 = (jd - 2411368.0) / velcommon::kDaysPerYear;
   const double w4 = 42.02 - 0.5118 * t5;
   const double eta = 92.39 + 0.5621071 * time.days;
   const double zeta = 148.19 - 19.18 * t8;
@@ -160,7 +160,7 @@ void ApplyHyperionTerms(TElements& el, double jd, TEpochTime time) {
 
 void ApplyIapetusTerms(TElements& el, double jd, TEpochTime time) {
   const double tc = time.years / 100.0;
-  const double t7 = (jd - 2415020.0) / 36525.0;
+  const double t7 = (jd - velcommon::kJdJ1900) / velcommon::kDaysPerCentury;
   const double t4 = jd - 2411368.0;
   el.inclination = 18.4602 - 0.9518 * tc - 0.072 * tc * tc + 0.0054 * tc * tc * tc;
   el.node += 0.116 * tc * tc + 0.008 * tc * tc * tc;
@@ -200,7 +200,7 @@ void ApplyIapetusTerms(TElements& el, double jd, TEpochTime time) {
 TElements ElementsAt(double jd, std::size_t k) {
   const TMeanElements& mean = kMeanElements[k];
   const double days = jd - mean.jd0;
-  const TEpochTime time{days, days / 365.25};
+  const TEpochTime time{days, days / velcommon::kDaysPerYear};
   TElements el = MeanElementsAt(mean, time);
   switch (k) {
     case 0:

@@ -12,15 +12,16 @@
 #include "SatelliteTheories.h"
 
 #include <complex>
+#include <numbers>
 #include <span>
 
 namespace velmoons {
 
 namespace {
 
-constexpr double kDaysPerYear = 365.25;
-constexpr double kKmPerAu = 149597870.0;
-constexpr double kSecondsPerDay = 86400.0;
+using velcommon::kDaysPerYear;
+using velcommon::kKmPerAuIau1976;
+using velcommon::kSecondsPerDay;
 
 // Frequencies and phases of the fundamental arguments (the theory's constants).
 constexpr std::array<double, kUranusSatelliteCount> kFqn = {4.44519055, 2.492952519, 1.516148111,
@@ -317,7 +318,7 @@ double SolveEquinoctialKepler(double lambda, double k, double h) {
   constexpr int kMaxHalvings = 60;
   constexpr double kTolerance = 1e-10;
   double f = lambda;
-  double bound = kPi;
+  double bound = std::numbers::pi;
   for (int iteration = 0; iteration < kMaxIterations; ++iteration) {
     const double g = f - k * std::sin(f) + h * std::cos(f) - lambda;
     const double slope = 1.0 - k * std::cos(f) - h * std::sin(f);
@@ -361,7 +362,7 @@ extern "C" void CalcUraSat(double t, int32_t satellite, double* ra, double* dec,
   const TVec3 s =
       PrecessFromB1950(UranusSatelliteB1950(EmissionJd(t, uranus) - kTheoryEpochJd, i), t);
   const TSatellitePlace place =
-      PlaceFromOffset(uranus, (1.0 / kKmPerAu) * s, kMagnitudeAtUnitDistance[i]);
+      PlaceFromOffset(uranus, (1.0 / kKmPerAuIau1976) * s, kMagnitudeAtUnitDistance[i]);
   gCache.Store(i, t, place);
   WritePlace(place, ra, dec, distance, magnitude);
 }

@@ -3,14 +3,14 @@
 #define VELSOLAR_FRAME_H
 
 #include <array>
-#include <numbers>
 
 #include "SolarSeries.h"
+#include "Units.h"
 
 namespace velsolar {
 
-inline constexpr double kArcsecToRad = std::numbers::pi / 180.0 / 3600.0;
-inline constexpr double kRadToDeg = 180.0 / std::numbers::pi;
+using velcommon::kArcsecToRad;
+using velcommon::kRadToDeg;
 
 // VSOP87 D refers its longitudes to the dynamical equinox of its own precession, the
 // IAU 1976 one (Lieske et al. 1977: p = 5029.0966 T + 1.11113 T^2 - 0.000006 T^3).

@@ -20,12 +20,12 @@ void ReportOnce(const std::string& reason) {
 
 }  // namespace
 
-TSpherical LowPrecisionPlanet(int body, double t, const std::string& reason) {
+TSpherical LowPrecisionPlanet(velcommon::TBody body, double t, const std::string& reason) {
   ReportOnce(reason);
   double x = 0.0;
   double y = 0.0;
   double z = 0.0;
-  ::Planet(t, body - 1, &x, &y, &z, nullptr, nullptr, nullptr);
+  ::Planet(t, velcommon::VelastroNumber(body), &x, &y, &z, nullptr, nullptr, nullptr);
   TSpherical p{};
   ::Polar(x, y, z, &p.radius, &p.latitude, &p.longitude);
   return p;

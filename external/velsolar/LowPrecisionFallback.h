@@ -8,8 +8,8 @@
 
 namespace velsolar {
 
-// Heliocentric place of body 2 (Mercury) .. 9 (Neptune), degrees and AU.
-TSpherical LowPrecisionPlanet(int body, double t, const std::string& reason);
+// Heliocentric place of Mercury .. Neptune (the Earth included), degrees and AU.
+TSpherical LowPrecisionPlanet(velcommon::TBody body, double t, const std::string& reason);
 
 // Geocentric Moon, degrees and Earth radii.
 TSpherical LowPrecisionMoon(double t, const std::string& reason);

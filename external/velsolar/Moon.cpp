@@ -8,12 +8,6 @@
 
 #include <cmath>
 
-namespace {
-
-constexpr double kEarthRadiusKm = 6378.137;
-
-}  // namespace
-
 extern "C" void Moon(double t, double* l, double* b, double* r) {
   using namespace velsolar;
   const TSolarTheory& theory = InstalledTheory();
@@ -22,7 +16,7 @@ extern "C" void Moon(double t, double* l, double* b, double* r) {
     const TSpherical m = theory.MoonWithoutPrecession(t);
     const double longitude = m.longitude + velseries::ElpPrecessionArcsec(t) * kArcsecToRad;
     place = {velcommon::Normalise360(longitude * kRadToDeg), m.latitude * kRadToDeg,
-             m.radius / kEarthRadiusKm};
+             m.radius / velcommon::kKmPerEarthRadius};
   } else {
     place = LowPrecisionMoon(t, theory.Error());
   }

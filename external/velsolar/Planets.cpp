@@ -14,15 +14,14 @@ namespace {
 
 using velcommon::Normalise360;
 using velcommon::Store;
-
-constexpr int kEarthBody = 4;
+using velcommon::TBody;
 
 // Annual aberration of the Sun in longitude at 1 AU, arcseconds (Meeus, ch. 25): the
 // aberration constant for the Earth's mean orbital speed, light time included.
 constexpr double kSolarAberrationArcsec = 20.4898;
 
 // Heliocentric place of date: longitude and latitude in degrees, radius in AU.
-TSpherical PlaceOfDate(int body, double t) {
+TSpherical PlaceOfDate(TBody body, double t) {
   const TSolarTheory& theory = InstalledTheory();
   if (!theory.Valid()) {
     return LowPrecisionPlanet(body, t, theory.Error());
@@ -32,7 +31,7 @@ TSpherical PlaceOfDate(int body, double t) {
           p.latitude * kRadToDeg, p.radius};
 }
 
-void Heliocentric(int body, double t, double* l, double* b, double* r) {
+void Heliocentric(TBody body, double t, double* l, double* b, double* r) {
   const TSpherical p = PlaceOfDate(body, t);
   Store(l, p.longitude);
   Store(b, p.latitude);
@@ -44,19 +43,22 @@ void Heliocentric(int body, double t, double* l, double* b, double* r) {
 }  // namespace velsolar
 
 using velsolar::Heliocentric;
+using enum velcommon::TBody;
 
-extern "C" void Mer404(double t, double* l, double* b, double* r) { Heliocentric(2, t, l, b, r); }
-extern "C" void Ven404(double t, double* l, double* b, double* r) { Heliocentric(3, t, l, b, r); }
-extern "C" void Ear404(double t, double* l, double* b, double* r) { Heliocentric(4, t, l, b, r); }
-extern "C" void Mar404(double t, double* l, double* b, double* r) { Heliocentric(5, t, l, b, r); }
-extern "C" void Jup404(double t, double* l, double* b, double* r) { Heliocentric(6, t, l, b, r); }
-extern "C" void Sat404(double t, double* l, double* b, double* r) { Heliocentric(7, t, l, b, r); }
-extern "C" void Ura404(double t, double* l, double* b, double* r) { Heliocentric(8, t, l, b, r); }
-extern "C" void Nep404(double t, double* l, double* b, double* r) { Heliocentric(9, t, l, b, r); }
+extern "C" {
+void Mer404(double t, double* l, double* b, double* r) { Heliocentric(kMercury, t, l, b, r); }
+void Ven404(double t, double* l, double* b, double* r) { Heliocentric(kVenus, t, l, b, r); }
+void Ear404(double t, double* l, double* b, double* r) { Heliocentric(kEarth, t, l, b, r); }
+void Mar404(double t, double* l, double* b, double* r) { Heliocentric(kMars, t, l, b, r); }
+void Jup404(double t, double* l, double* b, double* r) { Heliocentric(kJupiter, t, l, b, r); }
+void Sat404(double t, double* l, double* b, double* r) { Heliocentric(kSaturn, t, l, b, r); }
+void Ura404(double t, double* l, double* b, double* r) { Heliocentric(kUranus, t, l, b, r); }
+void Nep404(double t, double* l, double* b, double* r) { Heliocentric(kNeptune, t, l, b, r); }
+}
 
 extern "C" void Sun404(double t, double* l, double* b, double* r) {
   using namespace velsolar;
-  const TSpherical earth = PlaceOfDate(kEarthBody, t);
+  const TSpherical earth = PlaceOfDate(kEarth, t);
   Store(l, Normalise360(earth.longitude + 180.0 - kSolarAberrationArcsec / 3600.0 / earth.radius));
   Store(b, -earth.latitude);
   Store(r, earth.radius);

@@ -9,14 +9,14 @@
 #include "velastro.h"
 
 #include "OutValues.h"
+#include "Units.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double kDegToRad = std::numbers::pi / 180.0;
+using velcommon::kDegToRad;
 constexpr double kSeriesFirstT = -1.15;  // 1885.0
 constexpr double kSeriesLastT = 0.99;    // 2099.0
 

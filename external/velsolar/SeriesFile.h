@@ -11,6 +11,8 @@
 #ifndef VELSOLAR_SERIES_FILE_H
 #define VELSOLAR_SERIES_FILE_H
 
+#include "Bodies.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,7 +23,7 @@ namespace velsolar {
 enum class TTermKind : uint8_t { kVsop = 1, kElp = 2, kPolynomial = 3 };
 
 struct TSeriesRecord {
-  int body;        // 1 Moon, 2 Mercury .. 9 Neptune
+  int body;        // the body number (velcommon::TBody): 1 Moon, 2 Mercury .. 9 Neptune
   int coordinate;  // 0 longitude, 1 latitude, 2 radius
   int power;
   TTermKind kind;
@@ -33,7 +35,7 @@ struct TSeriesFileContents {
   std::string error;  // empty when the file was read completely
 };
 
-inline constexpr int kMaxBody = 9;
+inline constexpr int kMaxBody = velcommon::BodyNumber(velcommon::TBody::kNeptune);
 inline constexpr int kMaxPower = 5;
 
 // Doubles per term of a kind.

@@ -1,5 +1,7 @@
 #include "SolarTheory.h"
 
+#include "Units.h"
+
 #include <dlfcn.h>
 #include <algorithm>
 #include <cmath>
@@ -12,7 +14,7 @@ namespace {
 using velseries::TElpTerm;
 using velseries::TVsopTerm;
 
-constexpr int kMoonBody = 1;
+constexpr int kMoonBody = velcommon::BodyNumber(velcommon::TBody::kMoon);
 
 // Budget in radians of the planets' angles (the radius uses the same fraction of the mean
 // distance), by body number.
@@ -92,7 +94,7 @@ TSolarTheory::TSolarTheory(const std::string& path, TTruncation truncation) {
   for (auto& coordinate : moon_) {
     coordinate.Bind();
   }
-  for (int body = 2; body <= kMaxBody; ++body) {
+  for (int body = velcommon::BodyNumber(velcommon::TBody::kMercury); body <= kMaxBody; ++body) {
     if (planets_[body][0].spans.empty() || planets_[body][2].spans.empty()) {
       error_ = path + ": series of body " + std::to_string(body) + " missing";
     }
@@ -145,18 +147,17 @@ std::size_t TSolarTheory::TermCount() const {
   return n;
 }
 
-TSpherical TSolarTheory::Planet(int body, double tMillennia) const {
-  const auto& p = planets_[body];
+TSpherical TSolarTheory::Planet(velcommon::TBody body, double tMillennia) const {
+  const auto& p = planets_[velcommon::BodyNumber(body)];
   return {velseries::EvaluateVsop(p[0].spans, tMillennia),
           velseries::EvaluateVsop(p[1].spans, tMillennia),
           velseries::EvaluateVsop(p[2].spans, tMillennia)};
 }
 
 TSpherical TSolarTheory::MoonWithoutPrecession(double tCenturies) const {
-  constexpr double kArcsecToRad = 3.14159265358979323846 / 180.0 / 3600.0;
   return {velseries::Polynomial(moonMeanLongitude_, tCenturies) +
-              velseries::EvaluateElp(moon_[0].spans, tCenturies) * kArcsecToRad,
-          velseries::EvaluateElp(moon_[1].spans, tCenturies) * kArcsecToRad,
+              velseries::EvaluateElp(moon_[0].spans, tCenturies) * velcommon::kArcsecToRad,
+          velseries::EvaluateElp(moon_[1].spans, tCenturies) * velcommon::kArcsecToRad,
           velseries::EvaluateElp(moon_[2].spans, tCenturies)};
 }
 

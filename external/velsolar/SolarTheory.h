@@ -11,6 +11,7 @@
 #ifndef VELSOLAR_SOLAR_THEORY_H
 #define VELSOLAR_SOLAR_THEORY_H
 
+#include "Bodies.h"
 #include "SeriesFile.h"
 #include "SolarSeries.h"
 
@@ -38,9 +39,9 @@ class TSolarTheory {
   const std::string& Error() const { return error_; }
   std::size_t TermCount() const;
 
-  // Heliocentric place of body 2 (Mercury) .. 9 (Neptune) in VSOP87 D's frame of date;
-  // t in Julian millennia from J2000.0.
-  TSpherical Planet(int body, double tMillennia) const;
+  // Heliocentric place of Mercury .. Neptune (the Earth included) in VSOP87 D's frame of
+  // date; t in Julian millennia from J2000.0.
+  TSpherical Planet(velcommon::TBody body, double tMillennia) const;
 
   // Geocentric Moon referred to the mean ecliptic of date and the fixed departure point
   // of ELP (longitude without precession); t in Julian centuries.

@@ -1,12 +1,15 @@
 #include "EclipticTable.h"
 
+#include "Units.h"
+
 #include <cmath>
 
 namespace velarion::zodiac {
 
 namespace {
 
-constexpr double kDegree = 0.017453292519943295;
+using velcommon::kDegToRad;
+using velcommon::kRadToDeg;
 constexpr double kStepRadians = 0.011635528;  // 40'
 
 struct TIndices {
@@ -33,11 +36,11 @@ TIndices QuadrantIndices(int b, int quadrant) {
 bool TEclipticTable::Update(double obliquity) {
   if (std::fabs(obliquity - obliquity_) <= kRebuildLimit) return false;
   obliquity_ = obliquity;
-  const double t = std::tan(obliquity * kDegree);
+  const double t = std::tan(obliquity * kDegToRad);
   for (int i = 0; i < kEntries; ++i) {
     const double declination = std::atan(std::sin(i * kStepRadians) * t);
     table_[static_cast<std::size_t>(i)] =
-        static_cast<int32_t>(std::lround(declination * 57.29577951308232 * 3600.0));
+        static_cast<int32_t>(std::lround(declination * kRadToDeg * 3600.0));
   }
   return true;
 }

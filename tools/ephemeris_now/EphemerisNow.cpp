@@ -1,6 +1,7 @@
 // Prints the geocentric ecliptic longitude, latitude and distance of the Sun, the Moon and
 // the planets for the present moment (mean ecliptic and equinox of date, geometric, light
 // time ignored), from velsolar.
+#include "Units.h"
 #include "velastro.h"
 #include "velsolar.h"
 
@@ -26,8 +27,8 @@ constexpr TBody kPlanets[] = {
 
 double NowMjdUt() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
-  const double unixDays = std::chrono::duration<double>(now).count() / 86400.0;
-  return unixDays + 40587.0;  // MJD of 1970-01-01
+  const double unixDays = std::chrono::duration<double>(now).count() / velcommon::kSecondsPerDay;
+  return unixDays + velcommon::kMjdUnixEpoch;
 }
 
 // printf pads by bytes; the names are UTF-8, so pad by characters.
@@ -47,7 +48,7 @@ void PrintRow(const char* name, double lon, double lat, double distance, const c
 
 int main() {
   const double mjdUt = NowMjdUt();
-  const double t = GetT(mjdUt + GetDeltat(GetT(mjdUt)) / 86400.0);
+  const double t = GetT(mjdUt + GetDeltat(GetT(mjdUt)) / velcommon::kSecondsPerDay);
   int32_t day = 0, month = 0, year = 0;
   double hour = 0.0;
   CalDat(mjdUt, &day, &month, &year, &hour);

@@ -22,7 +22,6 @@ using velplatform::Concat;
 using velplatform::Cp1251;
 
 constexpr char kFileName[] = "Bounds.dat";
-constexpr std::size_t kBoundaryColour = 3;
 
 std::string Abbreviation(int32_t constellation) {
   const auto found = FindConstellation(constellation);
@@ -118,7 +117,8 @@ void TConBounds::CalculateObjects(const kit::TVisibleObjectReport& report) {
 void TConBounds::DrawObjects(const kit::TNextObject& next) {
   velplatform::TDrawDevice* device = velplatform::DeviceOf(DrawDevice);
   if (device == nullptr) return;
-  SetDrawColor(1, static_cast<int32_t>(View.colours[kBoundaryColour]));
+  SetDrawColor(kit::kPenColour,
+               static_cast<int32_t>(View.colours[kit::kConstellationBoundaryColour]));
   sky::TPolylineClipper& clipper = sky::SharedPolylineClipper();
   const velplatform::TRect clip{ViewRect.left - 1, ViewRect.top - 1, ViewRect.right + 1,
                                 ViewRect.bottom + 1};

@@ -26,7 +26,6 @@ using velplatform::Cp1251;
 using velplatform::TPoint;
 
 constexpr char kFileName[] = "CLINES.DAT";
-constexpr std::size_t kLineColour = 7;
 constexpr int32_t kDrawnPoints = 4;
 
 kit::TObjectRect Span(TPoint a, TPoint b) {
@@ -131,7 +130,7 @@ void TConLines::CalculateObjects(const kit::TVisibleObjectReport& report) {
 void TConLines::DrawObjects(const kit::TNextObject& next) {
   velplatform::TDrawDevice* device = velplatform::DeviceOf(DrawDevice);
   if (device == nullptr) return;
-  SetDrawColor(1, static_cast<int32_t>(View.colours[kLineColour]));
+  SetDrawColor(kit::kPenColour, static_cast<int32_t>(View.colours[kit::kConstellationLineColour]));
   sky::TPolylineClipper& clipper = sky::SharedPolylineClipper();
   clipper.MakeReady(kDrawnPoints);
   const velplatform::TRect clip{ViewRect.left - 1, ViewRect.top - 1, ViewRect.right + 1,

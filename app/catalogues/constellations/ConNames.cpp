@@ -23,7 +23,6 @@ using velplatform::Cp1251;
 constexpr char kFileName[] = "CONSTELL.DAT";
 constexpr char kIniSection[] = "ConNames";
 constexpr char kIniNameType[] = "NameType";
-constexpr std::size_t kLabelColour = 4;
 
 TNameType ReadNameType() {
   std::array<char, 16> text{};
@@ -112,7 +111,8 @@ void TConNames::DrawObjects(const kit::TNextObject& next) {
     if (!IsValidIndex(index)) continue;
     const TLabel& label = labels_[index - 1];
     if (!label.visible || !IsRectInView(label.rect)) continue;
-    SetDrawColor(2, static_cast<int32_t>(View.colours[kLabelColour]));
+    SetDrawColor(kit::kTextColour,
+                 static_cast<int32_t>(View.colours[kit::kConstellationNameColour]));
     DrawString(FormName(index, 1).c_str(), label.rect.left, label.rect.top + View.fontHeight / 2,
                true);
   }

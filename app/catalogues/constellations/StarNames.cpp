@@ -5,6 +5,7 @@
 #include "GroupDataFile.h"
 #include "GroupListExports.h"
 #include "ProgramFolder.h"
+#include "Units.h"
 #include "velastro.h"
 
 #include <algorithm>
@@ -20,8 +21,8 @@ using velplatform::Cp1251;
 
 constexpr char kFileName[] = "STARNAME.DAT";
 constexpr char kBrightStarsCode[] = "BSC5P";
-constexpr double kJ2000Mjd = 51544.0;
-constexpr double kDaysPerYear = 365.25;
+using velcommon::kDaysPerYear;
+using velcommon::kMjdJ2000Day;
 
 struct TBrightStar {
   int32_t hr;
@@ -117,7 +118,7 @@ int32_t TStarNames::SelectObjectForSearch(kit::TWindowHandle owner) {
     const std::optional<TBrightStar> star = BrightStar(number);
     if (!star || star->hr != *hr) continue;
     const auto tenthsOfYear =
-        static_cast<int32_t>(std::lround((View.mjdUt - kJ2000Mjd) / kDaysPerYear * 10.0));
+        static_cast<int32_t>(std::lround((View.mjdUt - kMjdJ2000Day) / kDaysPerYear * 10.0));
     int32_t ra = 0;
     int32_t dec = 0;
     PropMotion_LowPrec(star->raArcsec, star->decArcsec, star->pmRa, star->pmDec, tenthsOfYear, &ra,

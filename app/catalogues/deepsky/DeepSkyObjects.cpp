@@ -128,8 +128,8 @@ void TDeepSkyObjects::CalculateObjects(const kit::TVisibleObjectReport& report) 
 }
 
 void TDeepSkyObjects::DrawObjects(const kit::TNextObject& next) {
-  const auto colour = static_cast<int32_t>(View.colours[kColour]);
-  SetDrawColor(2, colour);
+  const auto colour = static_cast<int32_t>(View.colours[kit::kDeepSkyColour]);
+  SetDrawColor(kit::kTextColour, colour);
   for (int32_t n = next(); n != -1; n = next()) {
     const TObject* o = Object(n);
     if (o == nullptr || !o->visible || !IsRectInView(o->rect)) continue;

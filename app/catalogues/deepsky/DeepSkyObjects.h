@@ -15,7 +15,6 @@ namespace velarion::catalogues {
 
 class TDeepSkyObjects : public kit::TObjectGroup {
  public:
-  static constexpr int kColour = 8;
   static constexpr char kFileName[] = "DEEPSKY.DAT";
 
   explicit TDeepSkyObjects(std::string programFolder) : folder_(std::move(programFolder)) {}

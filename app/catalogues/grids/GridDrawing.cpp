@@ -39,12 +39,10 @@ void DrawGridLine(velplatform::TDrawDevice& device, const TGridLine& line,
 
 void DrawRequestedGridLines(const kit::TObjectGroup& group, const kit::TNextObject& next,
                             const TGridLineLookup& line) {
-  constexpr int kLineColour = 9;
-  constexpr int kLabelColour = 5;
   velplatform::TDrawDevice* device = velplatform::DeviceOf(group.DrawDevice);
   if (device == nullptr) return;
-  SetDrawColor(1, static_cast<int32_t>(group.View.colours[kLineColour]));
-  SetDrawColor(2, static_cast<int32_t>(group.View.colours[kLabelColour]));
+  SetDrawColor(kit::kPenColour, static_cast<int32_t>(group.View.colours[kit::kGridLineColour]));
+  SetDrawColor(kit::kTextColour, static_cast<int32_t>(group.View.colours[kit::kStarImageColour]));
   for (int32_t n = next(); n != -1; n = next()) {
     const TGridLine* shown = line(n);
     if (shown == nullptr || !shown->visible ||

@@ -6,7 +6,7 @@
 namespace velarion::catalogues {
 
 TGridParams ReadGridParams() {
-  namespace a = sky::additional_param;
+  namespace a = kit::additional_param;
   std::array<std::byte, a::kSize> record{};
   TGridParams params;
   if (!GetAdditionalParam(0, record.data(), static_cast<int32_t>(record.size()))) return params;

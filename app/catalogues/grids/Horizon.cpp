@@ -86,9 +86,9 @@ void THorizon::DrawObjects(const kit::TNextObject& next) {
   bool wanted = false;
   for (int32_t n = next(); n != -1; n = next()) wanted = wanted || n == 1;
   if (!wanted || !RimMayShow()) return;
-  const auto colour = static_cast<int32_t>(View.colours[kColour]);
-  SetDrawColor(1, colour);
-  SetDrawColor(2, colour);
+  const auto colour = static_cast<int32_t>(View.colours[kit::kHorizonColour]);
+  SetDrawColor(kit::kPenColour, colour);
+  SetDrawColor(kit::kTextColour, colour);
   const std::vector<TPoint> rim = RimPoints();
   TBoundingBox box;
   for (TPoint p : rim) box.Include(p);

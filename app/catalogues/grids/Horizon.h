@@ -15,7 +15,6 @@ namespace velarion::catalogues {
 
 class THorizon : public kit::TObjectGroup {
  public:
-  static constexpr int kColour = 2;
   // Half the side of the square inscribed in the disc, over R.
   static constexpr double kInscribedHalfSide = 0.7071067813730950;
 

@@ -34,9 +34,10 @@ constexpr int32_t kArcminutesPerCircle = 21600;
 constexpr double kMasPerDegree = 3600.0 * 1000.0;
 constexpr int32_t kMaxCodeNameLength = 127;
 
-// Colour-table positions: the four sky backgrounds and the star images.
-constexpr std::array<std::size_t, 4> kBackgroundColours = {0, 1, 12, 13};
-constexpr std::size_t kStarImageColour = 5;
+// The four sky backgrounds.
+constexpr std::array<kit::TColourSlot, 4> kBackgroundColours = {
+    kit::kNightBackgroundColour, kit::kDayBackgroundColour, kit::kCivilTwilightBackgroundColour,
+    kit::kAstronomicalTwilightBackgroundColour};
 // The palette mark does not change which colour is meant.
 constexpr velplatform::TColor kRgbMask = 0x00FFFFFF;
 
@@ -227,14 +228,14 @@ void TStars::CalculateObjects(const kit::TVisibleObjectReport& report) {
 }
 
 void TStars::DrawStar(const TStarEntry& star, int32_t bitDepth) {
-  const velplatform::TColor imageColour = View.colours[kStarImageColour];
+  const velplatform::TColor imageColour = View.colours[kit::kStarImageColour];
   int32_t w = 0;
   int32_t h = 0;
   GetSymbolSize(star.symbolSize, &w, &h);
   const auto colour = static_cast<int32_t>(star.colour);
   if (bitDepth > 1 && coloursEnabled_) {
     bool onBackground = false;
-    for (std::size_t c : kBackgroundColours) {
+    for (kit::TColourSlot c : kBackgroundColours) {
       onBackground = onBackground || (View.colours[c] & kRgbMask) == (star.colour & kRgbMask);
     }
     if (onBackground) {
@@ -254,7 +255,7 @@ void TStars::DrawStar(const TStarEntry& star, int32_t bitDepth) {
     DrawSymbol(star.symbolSize, star.symbolX, star.symbolY, static_cast<int32_t>(imageColour));
   }
   if (star.magnitude <= View.magnitudeLimitLabels && !star.label.empty()) {
-    SetDrawColor(2, static_cast<int32_t>(imageColour));
+    SetDrawColor(kit::kTextColour, static_cast<int32_t>(imageColour));
     DrawString(star.label.c_str(), star.symbolX + w + 1, star.rect.top, true);
   }
 }

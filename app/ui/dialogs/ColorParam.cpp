@@ -12,7 +12,7 @@ using velplatform::TDialogControls;
 
 namespace {
 
-constexpr std::array<const char*, sky::kColorSlots> kSlotNames = {
+constexpr std::array<const char*, kit::kColourTableEntries> kSlotNames = {
     "Фон (ночь)",
     "Фон (день)",
     "Горизонт",
@@ -44,12 +44,12 @@ velplatform::TDialogLayout TColorParam::Layout() {
   velplatform::TDialogLayout layout;
   layout.caption = velplatform::Cp1251("Настройка цветовой схемы");
   layout.width = 260;
-  layout.height = 36 + sky::kColorSlots * 14 + 22;
+  layout.height = 36 + kit::kColourTableEntries * 14 + 22;
   layout.controls = {
       Control(0, TControlKind::kLabel, {4, 6, 60, 8}, "Наименование:"),
       Control(kNameEdit, TControlKind::kEdit, {66, 4, 190, 12}),
   };
-  for (int slot = 0; slot < sky::kColorSlots; ++slot) {
+  for (int slot = 0; slot < kit::kColourTableEntries; ++slot) {
     const int32_t y = 24 + slot * 14;
     layout.controls.push_back(
         Control(kFirstColour + slot, TControlKind::kButton, {4, y, 190, 12}, kSlotNames[slot]));
@@ -65,14 +65,14 @@ velplatform::TDialogLayout TColorParam::Layout() {
 
 void TColorParam::Init(TDialogControls& controls) {
   controls.SetText(kNameEdit, name_);
-  for (int slot = 0; slot < sky::kColorSlots; ++slot) {
+  for (int slot = 0; slot < kit::kColourTableEntries; ++slot) {
     controls.SetText(kFirstSample + slot, ColourText(colours_[static_cast<std::size_t>(slot)]));
   }
 }
 
 bool TColorParam::Command(TDialogControls& controls, int32_t id) {
   const int slot = id - kFirstColour;
-  if (slot < 0 || slot >= sky::kColorSlots) return false;
+  if (slot < 0 || slot >= kit::kColourTableEntries) return false;
   uint32_t& colour = colours_[static_cast<std::size_t>(slot)];
   if (const std::optional<uint32_t> chosen = velplatform::ChooseColour(owner_, colour)) {
     colour = *chosen & 0x00FFFFFF;
@@ -90,7 +90,7 @@ bool TColorParam::Accept(TDialogControls& controls) {
 
 void TColorParam::StoreInto(sky::TColorScheme& scheme) const {
   scheme.SetName(name_);
-  for (int slot = 0; slot < sky::kColorSlots; ++slot) {
+  for (int slot = 0; slot < kit::kColourTableEntries; ++slot) {
     scheme.SetColor(slot, colours_[static_cast<std::size_t>(slot)]);
   }
 }

@@ -34,7 +34,7 @@ class TColorParam final : public velplatform::TDialogLogic {
  private:
   velplatform::TWindowHandle owner_;
   std::string name_;
-  std::array<uint32_t, sky::kColorSlots> colours_;
+  std::array<uint32_t, kit::kColourTableEntries> colours_;
 };
 
 // True when "&Верно" stored the edit in the scheme.

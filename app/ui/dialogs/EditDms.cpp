@@ -2,6 +2,7 @@
 
 #include "Cp1251.h"
 #include "DialogFields.h"
+#include "Units.h"
 #include "velastro.h"
 
 #include <algorithm>
@@ -93,7 +94,8 @@ void TEditDmsForm::Init(TDialogControls& controls) {
   const int secondsDecimals = SecondsDecimals(kind_, decimals_);
   if (kind_ == TDmsKind::kMjd) {
     // Rounded to the shown second first, so that 23:59:59.7 shows as the next day.
-    const double scale = 86400.0 * static_cast<double>(PowerOfTen(secondsDecimals));
+    const double scale =
+        velcommon::kSecondsPerDay * static_cast<double>(PowerOfTen(secondsDecimals));
     const double mjd = std::round(value_ * scale) / scale;
     int32_t day = 0, month = 0, year = 0;
     double hour = 0.0;

@@ -4,6 +4,7 @@
 #include "Cp1251.h"
 #include "DialogFields.h"
 #include "Language.h"
+#include "Units.h"
 #include "velastro.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ using velplatform::TDialogControls;
 namespace {
 
 constexpr int32_t kBeforeChristItem = 1;
-constexpr double kSecondsPerDay = 86400.0;
+using velcommon::kSecondsPerDay;
 
 }  // namespace
 

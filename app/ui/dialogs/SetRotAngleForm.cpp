@@ -2,6 +2,7 @@
 
 #include "Cp1251.h"
 #include "DialogFields.h"
+#include "Units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -101,7 +102,7 @@ void TSetRotAngleForm::TypedParts(TDialogControls& controls) {
   step_ = std::min(std::fabs(FieldNumber(controls, kDays)) +
                        std::fabs(FieldNumber(controls, kHours)) / 24.0 +
                        std::fabs(FieldNumber(controls, kMinutes)) / 1440.0 +
-                       std::fabs(FieldNumber(controls, kSeconds)) / 86400.0,
+                       std::fabs(FieldNumber(controls, kSeconds)) / velcommon::kSecondsPerDay,
                    kMaxStepDays);
   ShowUnit(controls, DetectTimeUnit(step_));
 }

@@ -14,7 +14,7 @@ namespace {
 
 // The body switches are the image's visibility positions 5 … 14.
 
-constexpr std::array<const char*, TSolarForm::kBodies> kBodyNames = {
+constexpr std::array<const char*, kit::kBodySwitchCount> kBodyNames = {
     "Солнце", "Луна", "Меркурий", "Венера", "Марс", "Юпитер", "Сатурн", "Уран", "Нептун", "Плутон"};
 
 }  // namespace
@@ -29,7 +29,7 @@ velplatform::TDialogLayout TSolarForm::Layout() {
       Control(kFirstBody, TControlKind::kCheckBox, {6, 14, 80, 10}, kBodyNames[0]),
       Control(kFirstBody + 1, TControlKind::kCheckBox, {6, 28, 80, 10}, kBodyNames[1]),
   };
-  for (int b = 2; b < kBodies; ++b) {
+  for (int b = 2; b < kit::kBodySwitchCount; ++b) {
     layout.controls.push_back(Control(kFirstBody + b, TControlKind::kCheckBox,
                                       {106, 14 + (b - 2) * 11, 84, 10}, kBodyNames[b]));
   }
@@ -39,12 +39,13 @@ velplatform::TDialogLayout TSolarForm::Layout() {
 }
 
 void TSolarForm::Init(TDialogControls& controls) {
-  for (int b = 0; b < kBodies; ++b) controls.SetChecked(kFirstBody + b, (bits_ >> b) & 1U);
+  for (int b = 0; b < kit::kBodySwitchCount; ++b)
+    controls.SetChecked(kFirstBody + b, (bits_ >> b) & 1U);
 }
 
 bool TSolarForm::Accept(TDialogControls& controls) {
   bits_ = 0;
-  for (int b = 0; b < kBodies; ++b) {
+  for (int b = 0; b < kit::kBodySwitchCount; ++b) {
     if (controls.Checked(kFirstBody + b)) bits_ = static_cast<uint16_t>(bits_ | (1U << b));
   }
   return true;
@@ -53,7 +54,7 @@ bool TSolarForm::Accept(TDialogControls& controls) {
 bool ShowSolarForm(velplatform::TWindowHandle owner, sky::TSkyImage& image) {
   TSolarForm form(image.BodyBits());
   if (!velplatform::RunDialog(owner, TSolarForm::Layout(), form)) return false;
-  for (int b = 0; b < TSolarForm::kBodies; ++b) {
+  for (int b = 0; b < kit::kBodySwitchCount; ++b) {
     image.SetObjectVisible(sky::visibility::kFirstBody + b, (form.BodyBits() >> b) & 1U);
   }
   return true;

@@ -13,7 +13,6 @@ namespace velarion::ui {
 
 class TSolarForm final : public velplatform::TDialogLogic {
  public:
-  static constexpr int kBodies = 10;
   // The check box of body bit b is kFirstBody + b.
   static constexpr int32_t kFirstBody = 101;
 

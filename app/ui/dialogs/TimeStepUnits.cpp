@@ -7,7 +7,7 @@
 namespace velarion::ui {
 
 std::optional<TUnitMatch> DetectTimeUnit(double stepDays) {
-  constexpr double kHalfSecondDays = 0.5 / 86400.0;
+  constexpr double kHalfSecondDays = 0.5 / velcommon::kSecondsPerDay;
   for (int i = kTimeUnits - 1; i >= 0; --i) {
     const double unit = kTimeUnitDays[static_cast<std::size_t>(i)];
     const double k = sky::RoundTo(stepDays / unit, 0);
@@ -20,11 +20,12 @@ std::optional<TUnitMatch> DetectTimeUnit(double stepDays) {
 
 TDaysAndSeconds SplitStep(double stepDays) {
   auto days = static_cast<int64_t>(std::floor(stepDays));
-  auto seconds =
-      static_cast<int32_t>(std::lround((stepDays - static_cast<double>(days)) * 86400.0));
-  if (seconds >= 86400) {
+  constexpr auto kWholeSecondsPerDay = static_cast<int32_t>(velcommon::kSecondsPerDay);
+  auto seconds = static_cast<int32_t>(
+      std::lround((stepDays - static_cast<double>(days)) * velcommon::kSecondsPerDay));
+  if (seconds >= kWholeSecondsPerDay) {
     ++days;
-    seconds -= 86400;
+    seconds -= kWholeSecondsPerDay;
   }
   return {days, seconds};
 }

@@ -3,6 +3,8 @@
 #ifndef VELARION_APP_UI_DIALOGS_TIMESTEPUNITS_H
 #define VELARION_APP_UI_DIALOGS_TIMESTEPUNITS_H
 
+#include "Units.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -13,8 +15,12 @@ enum class TTimeUnit : uint8_t { kSecond, kMinute, kHour, kSiderealDay, kSolarDa
 inline constexpr int kTimeUnits = 6;
 
 // Days per unit, in the order of TTimeUnit.
-inline constexpr std::array<double, kTimeUnits> kTimeUnitDays = {
-    1.0 / 86400.0, 0.0006944444444444445, 0.041666666666666664, 0.997269566, 1.0, 29.5305882};
+inline constexpr std::array<double, kTimeUnits> kTimeUnitDays = {1.0 / velcommon::kSecondsPerDay,
+                                                                 0.0006944444444444445,
+                                                                 0.041666666666666664,
+                                                                 velcommon::kSiderealDay,
+                                                                 1.0,
+                                                                 velcommon::kDaysPerSynodicMonth};
 
 inline double UnitDays(TTimeUnit unit) { return kTimeUnitDays[static_cast<std::size_t>(unit)]; }
 

@@ -1,16 +1,11 @@
 #include "ObjectSearch.h"
 
+#include "Units.h"
 #include "velastro.h"
 
 #include <cmath>
 
 namespace velarion::ui {
-
-namespace {
-
-constexpr double kSiderealToSolar = 0.9972696;
-
-}  // namespace
 
 bool NeverRises(double decDeg, double latitudeDeg) {
   return latitudeDeg >= 0.0 ? decDeg < latitudeDeg - 90.0 : decDeg > latitudeDeg + 90.0;
@@ -20,7 +15,7 @@ double TransitShiftDays(double raDeg, double siderealHours) {
   double hours = std::fmod(raDeg / 15.0 - siderealHours, 24.0);
   if (hours < -12.0) hours += 24.0;
   if (hours >= 12.0) hours -= 24.0;
-  return hours * kSiderealToSolar / 24.0;
+  return hours * velcommon::kSiderealDayRounded / 24.0;
 }
 
 TEquatorial PrecessToDate(TEquatorial place, double epochT, double dateT) {

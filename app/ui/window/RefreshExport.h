@@ -1,5 +1,6 @@
-// RefreshSkyImage: how a plug-in asks the main window to recalculate and repaint. It only
-// queues the request, so that a group may call it from inside its own calculation.
+// RefreshSkyImage (declared by HostInterface.h): how a plug-in asks the main window to
+// recalculate and repaint. It only queues the request, so that a group may call it from
+// inside its own calculation.
 #ifndef VELARION_APP_UI_WINDOW_REFRESHEXPORT_H
 #define VELARION_APP_UI_WINDOW_REFRESHEXPORT_H
 
@@ -15,12 +16,5 @@ class TRequestQueue;
 void SetRefreshRequestQueue(TRequestQueue* queue);
 
 }  // namespace velarion::ui
-
-extern "C" {
-
-// Non-zero when the request was queued. `groupCode`: the one group to recalculate, or none
-// (null or empty) for the whole view; copied at once.
-VELARION_HOST_EXPORT int32_t RefreshSkyImage(uint8_t recalculate, const char* groupCode);
-}
 
 #endif

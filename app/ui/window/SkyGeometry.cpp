@@ -1,17 +1,18 @@
 #include "SkyGeometry.h"
 
+#include "Units.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace velarion::ui {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
+using velcommon::kDegToRad;
 
-double Asin(double x) { return std::asin(std::clamp(x, -1.0, 1.0)) / kDegree; }
-double Acos(double x) { return std::acos(std::clamp(x, -1.0, 1.0)) / kDegree; }
+double Asin(double x) { return std::asin(std::clamp(x, -1.0, 1.0)) / kDegToRad; }
+double Acos(double x) { return std::acos(std::clamp(x, -1.0, 1.0)) / kDegToRad; }
 
 }  // namespace
 
@@ -46,12 +47,12 @@ TDiscPoint PixelToHorizontal(const TDiscView& view, int32_t x, int32_t y) {
 }
 
 TPixel HorizontalToPixel(const TDiscView& view, double azimuthDeg, double altitudeDeg) {
-  const double h = altitudeDeg * kDegree;
+  const double h = altitudeDeg * kDegToRad;
   double rho = view.radius * std::cos(h);
   if (view.stereographic) rho /= std::sin(h) + 1.0;
   if (!view.azimuthFromSouth) rho = -rho;
   // The exact inverse of PixelToHorizontal: the rotation turns the map counter-clockwise.
-  const double theta = ((view.mirror ? -azimuthDeg : azimuthDeg) + view.rotationDeg) * kDegree;
+  const double theta = ((view.mirror ? -azimuthDeg : azimuthDeg) + view.rotationDeg) * kDegToRad;
   // The vertical axis is stretched as the disc is.
   return {static_cast<int32_t>(std::lround(view.centreX + rho * std::sin(theta))),
           static_cast<int32_t>(std::lround(view.centreY + rho * std::cos(theta) * view.yScale))};
@@ -61,13 +62,13 @@ double AngleBetween(double azimuth1Deg, double altitude1Deg, double azimuth2Deg,
                     double altitude2Deg) {
   // The haversine form: well conditioned for small angles, where the cosine form loses
   // every digit and may leave the arccosine's domain.
-  const double h1 = altitude1Deg * kDegree;
-  const double h2 = altitude2Deg * kDegree;
-  const double dA = (azimuth1Deg - azimuth2Deg) * kDegree;
+  const double h1 = altitude1Deg * kDegToRad;
+  const double h2 = altitude2Deg * kDegToRad;
+  const double dA = (azimuth1Deg - azimuth2Deg) * kDegToRad;
   const double sinHalfH = std::sin((h1 - h2) / 2.0);
   const double sinHalfA = std::sin(dA / 2.0);
   const double a = sinHalfH * sinHalfH + std::cos(h1) * std::cos(h2) * sinHalfA * sinHalfA;
-  return 2.0 * std::atan2(std::sqrt(a), std::sqrt(std::max(0.0, 1.0 - a))) / kDegree;
+  return 2.0 * std::atan2(std::sqrt(a), std::sqrt(std::max(0.0, 1.0 - a))) / kDegToRad;
 }
 
 std::optional<double> PixelAngle(const TDiscView& view, int32_t x1, int32_t y1, int32_t x2,
@@ -82,7 +83,7 @@ double ZenithAzimuth(const TDiscView& view, int32_t x, int32_t y) {
   const double dx = x - view.centreX;
   const double dy = (y - view.centreY) / view.yScale;
   if (dx == 0.0 && dy == 0.0) return 0.0;
-  return ReduceDegrees(std::atan2(-dx, -dy) / kDegree);
+  return ReduceDegrees(std::atan2(-dx, -dy) / kDegToRad);
 }
 
 double DraggedRotation(const TDiscView& view, double startRotationDeg, int32_t x0, int32_t y0,

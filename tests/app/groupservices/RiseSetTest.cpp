@@ -48,7 +48,7 @@ TEST(RiseSet, SunAndMoonAgreeWithDe405WithinAMinute) {
   int compared = 0;
   int declinationRule = 0;
   for (std::size_t row = 0; row < table.Size(); ++row) {
-    const auto body = static_cast<uint8_t>(table.Number(row, "body"));
+    const auto body = static_cast<TBody>(table.Number(row, "body"));
     const double t0 = table.Number(row, "t0_mjd_ut1");
     const double deltaT = table.Number(row, "delta_t_s") / 86400.0;
     const double latitude = table.Number(row, "lat_deg");

@@ -13,6 +13,7 @@
 namespace {
 
 using namespace velarion::sky;
+namespace kit = velarion::kit;
 using velplatform::ReadWholeFile;
 using velplatform::WriteFileAtomically;
 
@@ -41,7 +42,7 @@ TEST_F(ColorSchemesFile, WrittenAndReadBackGivesTheSameSchemes) {
   TColorSchemes schemes;
   schemes.screen = {std::make_shared<TColorScheme>(velplatform::Cp1251("Ночь"), false),
                     std::make_shared<TColorScheme>("Red", false)};
-  schemes.screen[1]->SetColor(kStarImages, Rgb(255, 0, 0));
+  schemes.screen[1]->SetColor(kit::kStarImageColour, Rgb(255, 0, 0));
   schemes.printer = {std::make_shared<TColorScheme>("Paper", true)};
   ASSERT_TRUE(schemes.Save(folder_));
 
@@ -120,7 +121,7 @@ TEST(ColorSchemes, SelectionAndSlots) {
   s.SetColor(-1, 5);
   EXPECT_EQ(s.Color(14), 0u);
   EXPECT_EQ(s.Colors(), TColorScheme::DefaultColors(false));
-  EXPECT_EQ(s.Color(kDayBackground), Rgb(0, 0, 160));
+  EXPECT_EQ(s.Color(kit::kDayBackgroundColour), Rgb(0, 0, 160));
 }
 
 TEST(ColorSchemes, DeletingTheCurrentSchemeLeavesNoDanglingReference) {

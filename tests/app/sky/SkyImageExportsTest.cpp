@@ -55,7 +55,7 @@ TEST_F(Exports, CommonParametersFillTheirOneHundredFortySevenBytes) {
   image.SetObjectVisible(6, false);
   std::vector<std::byte> r(160, std::byte{0xEE});
   GetCommonParameters(r.data());
-  namespace c = common_parameters;
+  namespace c = velarion::kit::common_parameters;
   const auto f64 = [&](std::size_t at) { return velplatform::GetField<double>(r, at); };
   const auto i32 = [&](std::size_t at) { return velplatform::GetField<int32_t>(r, at); };
   const auto u8 = [&](std::size_t at) { return velplatform::GetField<uint8_t>(r, at); };

@@ -12,6 +12,7 @@
 namespace {
 
 using namespace velarion::sky;
+namespace kit = velarion::kit;
 using veltest::AddShown;
 using veltest::TDotGroup;
 
@@ -246,13 +247,13 @@ TEST_F(SkyImageWithGroups, SelectionMarksDrawnTwiceRestoreThePicture) {
 
 TEST_F(SkyImageWithGroups, TheViewRecordCarriesTheLayoutAndTheScheme) {
   auto scheme = std::make_shared<TColorScheme>("s", false);
-  scheme->SetColor(kHorizon, 0xABCDEF);
+  scheme->SetColor(kit::kHorizonColour, 0xABCDEF);
   image.SetColorSchemes(scheme, nullptr);
   image.PaintSky(*device, false);
   const velarion::kit::TViewParameters v =
       velarion::kit::ReadRefreshParam(image.RefreshParamRecord());
   EXPECT_EQ(v.radius, image.Radius());
-  EXPECT_EQ(v.colours[kHorizon], 0xABCDEFu);
+  EXPECT_EQ(v.colours[kit::kHorizonColour], 0xABCDEFu);
   EXPECT_EQ(v.fontHeight, image.FontHeight());
   EXPECT_GT(image.FontHeight(), 0);
   EXPECT_EQ(v.objectsVisible5To14, 1023);

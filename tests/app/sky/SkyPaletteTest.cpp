@@ -6,12 +6,13 @@
 namespace {
 
 using namespace velarion::sky;
+namespace kit = velarion::kit;
 
 TEST(SkyPalette, HoldsTheSchemeColoursAndMarksThemPaletteRelative) {
   TColorScheme scheme("s", false);
   const TSkyPalette palette(scheme);
-  EXPECT_EQ(palette.Entries()[kDayBackground].blue, 160);
-  EXPECT_EQ(palette.Entries()[kHorizon].red, 255);
+  EXPECT_EQ(palette.Entries()[kit::kDayBackgroundColour].blue, 160);
+  EXPECT_EQ(palette.Entries()[kit::kHorizonColour].red, 255);
   EXPECT_TRUE(palette.Holds(Rgb(0, 0, 160)));
   EXPECT_EQ(palette.DrawingColor(Rgb(0, 0, 160)), Rgb(0, 0, 160) + kPaletteRelative);
   EXPECT_EQ(palette.DrawingColor(Rgb(1, 2, 3)), Rgb(1, 2, 3));
@@ -20,7 +21,7 @@ TEST(SkyPalette, HoldsTheSchemeColoursAndMarksThemPaletteRelative) {
 TEST(SkyPalette, UpdatesWithinItsBoundsOnly) {
   TColorScheme scheme("s", false);
   TSkyPalette palette(scheme);
-  scheme.SetColor(kSun, Rgb(250, 250, 1));
+  scheme.SetColor(kit::kSunColour, Rgb(250, 250, 1));
   EXPECT_EQ(palette.Update(scheme, 13, 2), "Out of palette bounds");
   EXPECT_FALSE(palette.Holds(Rgb(250, 250, 1)));
   EXPECT_EQ(palette.Update(scheme), std::nullopt);

@@ -26,13 +26,13 @@ TEST(BodyPosition, SunAndMoonAgreeWithDe405) {
   ASSERT_GE(table.Size(), 80u);
   TWorst worst[2];
   for (std::size_t row = 0; row < table.Size(); ++row) {
-    const auto body = static_cast<uint8_t>(table.Number(row, "body"));
+    const auto body = static_cast<TBody>(table.Number(row, "body"));
     const double t = table.Number(row, "t_tt");
     const double distance = table.Number(row, "distance");
     const TBodyPosition apparent = ComputeBodyPosition(body, true, false, t);
     const TBodyPosition astrometric = ComputeBodyPosition(body, true, true, t);
     ASSERT_TRUE(apparent.highPrecision);
-    TWorst& w = worst[body];
+    TWorst& w = worst[velcommon::BodyNumber(body)];
     w.apparent = std::max(
         w.apparent, SeparationArcsec(apparent.raDeg, apparent.decDeg, table.Number(row, "ra_app"),
                                      table.Number(row, "dec_app")));
@@ -70,7 +70,7 @@ TEST(BodyPosition, SunAndMoonAgreeWithDe405) {
 }
 
 struct TWindowCase {
-  uint8_t body;
+  TBody body;
   bool requested;
   double t;
   bool expected;
@@ -94,7 +94,7 @@ TEST(BodyPosition, PrecisionWindowsIncludeTheirBounds) {
       {kPluto, false, -80.0, true},
       {kSun, false, 0.0, false},
       {kMoon, false, 0.0, false},
-      {11, true, 0.0, false},
+      {static_cast<TBody>(11), true, 0.0, false},
   };
   for (const TWindowCase& c : cases) {
     EXPECT_EQ(UsesHighPrecision(c.body, c.requested, c.t), c.expected) << int(c.body) << " " << c.t;
@@ -102,7 +102,7 @@ TEST(BodyPosition, PrecisionWindowsIncludeTheirBounds) {
 }
 
 TEST(BodyPosition, OutsideItsWindowAPreciseRequestFallsBackToTheLowPrecisionPath) {
-  for (uint8_t body : {kSun, kMoon, kMars, kSaturn}) {
+  for (TBody body : {kSun, kMoon, kMars, kSaturn}) {
     const TBodyPosition asked = ComputeBodyPosition(body, true, false, 10.5);
     const TBodyPosition plain = ComputeBodyPosition(body, false, false, 10.5);
     EXPECT_FALSE(asked.highPrecision) << int(body);
@@ -113,7 +113,9 @@ TEST(BodyPosition, OutsideItsWindowAPreciseRequestFallsBackToTheLowPrecisionPath
 }
 
 TEST(BodyPosition, LowPrecisionPlacesStayWithinArcminutesOfThePreciseOnes) {
-  for (uint8_t body = kSun; body <= kNeptune; ++body) {
+  for (int number = velcommon::BodyNumber(kSun); number <= velcommon::BodyNumber(kNeptune);
+       ++number) {
+    const auto body = static_cast<TBody>(number);
     if (body == kEarth) continue;
     for (double t : {-0.4, 0.0, 0.3}) {
       const TBodyPosition precise = ComputeBodyPosition(body, true, false, t);
@@ -162,7 +164,7 @@ TEST(BodyPosition, TheMoonHasNoHeliocentricPlaceAndTheEarthNoGeocentricOne) {
 }
 
 TEST(BodyPosition, UnknownBodiesAndUndefinedMomentsGiveZeros) {
-  const TBodyPosition none = ComputeBodyPosition(11, true, false, 0.0);
+  const TBodyPosition none = ComputeBodyPosition(static_cast<TBody>(11), true, false, 0.0);
   EXPECT_EQ(none.raDeg, 0.0);
   EXPECT_EQ(none.distance, 0.0);
   const TBodyPosition nan = ComputeBodyPosition(kSun, true, false, std::nan(""));

@@ -18,6 +18,7 @@
 namespace {
 
 using namespace velarion::solar;
+namespace kit = velarion::kit;
 using velplatform::Cp1251;
 using veltest::SeparationArcsec;
 using veltest::TOracleTable;
@@ -199,9 +200,9 @@ TEST_F(MoonGroup, TheTotalEclipseOf2022NovemberIsFlaggedAndShaded) {
     if (line.rfind("polygon ", 0) == 0) polygonsAfterPen.push_back(pen);
   }
   const std::string lit =
-      "pen " + std::to_string(moon->View.colours[kSolarSystemColour]) + " 1 solid";
+      "pen " + std::to_string(moon->View.colours[kit::kSolarSystemColour]) + " 1 solid";
   const std::string unlit =
-      "pen " + std::to_string(moon->View.colours[kUnlitPartColour]) + " 1 solid";
+      "pen " + std::to_string(moon->View.colours[kit::kUnlitPartColour]) + " 1 solid";
   EXPECT_EQ(polygonsAfterPen, (std::vector<std::string>{lit, "pen 255 1 solid", unlit}));
 }
 
@@ -228,9 +229,9 @@ TEST_F(MoonGroup, APartialPhaseDrawsTheLargerPartLast) {
       if (line.rfind("pen ", 0) == 0) pens.push_back(line);
     }
     const std::string lit =
-        "pen " + std::to_string(moon->View.colours[kSolarSystemColour]) + " 1 solid";
+        "pen " + std::to_string(moon->View.colours[kit::kSolarSystemColour]) + " 1 solid";
     const std::string unlit =
-        "pen " + std::to_string(moon->View.colours[kUnlitPartColour]) + " 1 solid";
+        "pen " + std::to_string(moon->View.colours[kit::kUnlitPartColour]) + " 1 solid";
     ASSERT_GE(pens.size(), 2u);
     EXPECT_EQ(pens[0], place.cosPhase >= 0.0 ? unlit : lit) << row;
     EXPECT_EQ(pens[1], place.cosPhase >= 0.0 ? lit : unlit) << row;

@@ -148,10 +148,11 @@ TEST(PlanetPhysics, MagnitudesAtHandDerivedGeometry) {
   };
   for (const auto& c : cases) {
     // 5 log10 is taken as 2.17147241 ln, good to 1e-8 relative.
-    EXPECT_NEAR(PlanetMagnitude(c.planet, c.i, c.r, c.delta), c.v, 2e-7) << c.planet;
+    EXPECT_NEAR(PlanetMagnitude(static_cast<TPlanetIndex>(c.planet), c.i, c.r, c.delta), c.v, 2e-7)
+        << c.planet;
   }
-  EXPECT_EQ(PlanetMagnitude(9, 0.0, 1.0, 1.0), 0.0);
-  EXPECT_TRUE(std::isfinite(PlanetMagnitude(1, 0.0, 0.0, 1.0)));
+  EXPECT_EQ(PlanetMagnitude(static_cast<TPlanetIndex>(9), 0.0, 1.0, 1.0), 0.0);
+  EXPECT_TRUE(std::isfinite(PlanetMagnitude(TPlanetIndex::kMercury, 0.0, 0.0, 1.0)));
   EXPECT_NEAR(ApparentDiameterDeg(197.18, 4.0), 197.18 / 4.0 / 3600.0, 1e-15);
   EXPECT_EQ(ApparentDiameterDeg(197.18, 0.0), 0.0);
 }
@@ -165,7 +166,7 @@ TSpherePlace PlaceOf(double x, double y, double z) {
 }
 
 TEST(SatelliteEvents, TransitOccultationEclipseAndNoneOnConstructedGeometry) {
-  const TPlanetFigure jupiter = FigureOfPlanet(4);
+  const TPlanetFigure jupiter = FigureOfPlanet(TPlanetIndex::kJupiter);
   const double rho = jupiter.equatorialRadiusAu;
   ASSERT_NEAR(rho, 71492.0 / 149597870.7, 1e-9);
   const TSpherePlace planet = PlaceOf(5.0, 0.0, 0.0);
@@ -196,7 +197,7 @@ TEST(SatelliteEvents, TransitOccultationEclipseAndNoneOnConstructedGeometry) {
     EXPECT_EQ(SatelliteEventOf(planet, c.satellite, c.sun, jupiter), c.event) << c.what;
   }
   // Saturn is taken as round: 0.96 of its radius is behind the disc.
-  const TPlanetFigure saturn = FigureOfPlanet(5);
+  const TPlanetFigure saturn = FigureOfPlanet(TPlanetIndex::kSaturn);
   EXPECT_EQ(SatelliteEventOf(planet, PlaceOf(5.001, 0.0, 0.96 * saturn.equatorialRadiusAu),
                              opposite, saturn),
             TSatelliteEvent::kOccultation);

@@ -10,6 +10,7 @@
 namespace {
 
 using namespace velarion::solar;
+namespace planet_data = velarion::kit::planet_data;
 using veltest::SeparationArcsec;
 using veltest::TOracleTable;
 

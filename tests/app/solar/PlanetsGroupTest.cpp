@@ -19,6 +19,7 @@
 namespace {
 
 using namespace velarion::solar;
+namespace kit = velarion::kit;
 using velplatform::Cp1251;
 using veltest::TOracleTable;
 
@@ -222,8 +223,8 @@ TEST_F(PlanetsGroup, SaturnsRingsWidenItsRectangleAndLeaveItsCentreFree) {
       return l.starts_with(prefix) && l.ends_with(suffix);
     });
   };
-  const std::string solar = std::to_string(group->View.colours[kSolarSystemColour]);
-  const std::string unlit = std::to_string(group->View.colours[kUnlitPartColour]);
+  const std::string solar = std::to_string(group->View.colours[kit::kSolarSystemColour]);
+  const std::string unlit = std::to_string(group->View.colours[kit::kUnlitPartColour]);
   const std::string star = std::to_string(group->View.colours[5]);
   EXPECT_GT(count("fillrect ", " " + solar), 10);
   EXPECT_GT(count("fillrect ", " " + star), 10);

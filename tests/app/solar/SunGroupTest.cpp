@@ -16,6 +16,7 @@
 namespace {
 
 using namespace velarion::solar;
+namespace kit = velarion::kit;
 using velplatform::Cp1251;
 using veltest::SeparationArcsec;
 using veltest::TOracleTable;
@@ -156,10 +157,12 @@ TEST_F(SunGroup, TheBackgroundFollowsTwilightEvenWhenTheSunIsSwitchedOff) {
   std::array<std::byte, 73> record{};
   ASSERT_EQ(sun->GetObjectData(1, record), 73);
   EXPECT_EQ(velplatform::GetField<int32_t>(record, 9), kDay);
-  EXPECT_EQ(velplatform::GetField<uint32_t>(record, 13), sun->View.colours[kDayBackgroundColour]);
+  EXPECT_EQ(velplatform::GetField<uint32_t>(record, 13),
+            sun->View.colours[kit::kDayBackgroundColour]);
   sun->View.skyColourMode = 0;
   ASSERT_EQ(sun->GetObjectData(1, record), 73);
-  EXPECT_EQ(velplatform::GetField<uint32_t>(record, 13), sun->View.colours[kNightBackgroundColour]);
+  EXPECT_EQ(velplatform::GetField<uint32_t>(record, 13),
+            sun->View.colours[kit::kNightBackgroundColour]);
 }
 
 TEST_F(SunGroup, TheDiscIsDrawnInTheSunColourAndThePenAndBrushRestored) {
@@ -178,7 +181,7 @@ TEST_F(SunGroup, TheDiscIsDrawnInTheSunColourAndThePenAndBrushRestored) {
   device.ClearLog();
   sun->DrawDevice = velplatform::HandleOf(device);
   sun->DrawObjects([] { return -1; });
-  const uint32_t colour = sun->View.colours[kSunColour];
+  const uint32_t colour = sun->View.colours[kit::kSunColour];
   const std::vector<std::string> expected = {"pen " + std::to_string(colour) + " 1 solid",
                                              "brush " + std::to_string(colour) + " solid"};
   ASSERT_GE(device.Log().size(), 5u);

@@ -8,6 +8,7 @@
 namespace {
 
 using namespace velarion::solar;
+namespace kit = velarion::kit;
 
 TEST(Twilight, EachBoundBelongsToTheDarkerClass) {
   const struct {
@@ -33,8 +34,9 @@ TEST(Twilight, EachBoundBelongsToTheDarkerClass) {
 TEST(Twilight, TheSkyColourFollowsTheClassAsFarAsTheModeAllows) {
   velarion::kit::TColourTable colours{};
   for (int i = 0; i < velarion::kit::kColourTableEntries; ++i) colours[i] = 0x100u + i;
-  constexpr int N = kNightBackgroundColour, D = kDayBackgroundColour;
-  constexpr int C = kCivilBackgroundColour, A = kAstronomicalBackgroundColour;
+  constexpr int N = kit::kNightBackgroundColour, D = kit::kDayBackgroundColour;
+  constexpr int C = kit::kCivilTwilightBackgroundColour,
+                A = kit::kAstronomicalTwilightBackgroundColour;
   // Rows: class 0..4; columns: mode 0..3.
   const int expected[5][4] = {
       {N, N, N, N},  // night
@@ -50,10 +52,10 @@ TEST(Twilight, TheSkyColourFollowsTheClassAsFarAsTheModeAllows) {
           << twilight << " " << int(mode);
     }
   }
-  EXPECT_EQ(kNightBackgroundColour, 0);
-  EXPECT_EQ(kDayBackgroundColour, 1);
-  EXPECT_EQ(kCivilBackgroundColour, 12);
-  EXPECT_EQ(kAstronomicalBackgroundColour, 13);
+  EXPECT_EQ(kit::kNightBackgroundColour, 0);
+  EXPECT_EQ(kit::kDayBackgroundColour, 1);
+  EXPECT_EQ(kit::kCivilTwilightBackgroundColour, 12);
+  EXPECT_EQ(kit::kAstronomicalTwilightBackgroundColour, 13);
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ TEST(Truncation, DroppedTermsStayFarBelowTheAccuracyBudget) {
   const double limit[] = {0, 0, 0.01, 0.01, 0.01, 0.01, 0.04, 0.04, 0.2, 0.2};
   for (double t = -10.0; t <= 10.0; t += 0.37) {
     for (int body = 2; body <= 9; ++body) {
-      const auto a = full.Planet(body, t / 10.0);
-      const auto b = cut.Planet(body, t / 10.0);
+      const auto a = full.Planet(static_cast<velcommon::TBody>(body), t / 10.0);
+      const auto b = cut.Planet(static_cast<velcommon::TBody>(body), t / 10.0);
       SCOPED_TRACE("body " + std::to_string(body) + " T " + std::to_string(t));
       EXPECT_LT(std::fabs(a.longitude - b.longitude) * kRadToArcsec, limit[body]);
       EXPECT_LT(std::fabs(a.latitude - b.latitude) * kRadToArcsec, limit[body]);

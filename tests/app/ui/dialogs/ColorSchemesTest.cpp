@@ -22,29 +22,29 @@ using S = TColorSchemesSelect;
 
 TEST(ColorParamTest, ColoursAreChosenOnACopyAndStoredOnOk) {
   sky::TColorScheme scheme("Night", false);
-  const int32_t horizon = TColorParam::kFirstColour + sky::kHorizon;
-  TFakeDialogs dialogs({[&](TFakeControls& c, TLogic& l) {
-                          EXPECT_EQ(c.Text(TColorParam::kNameEdit), "Night");
-                          EXPECT_EQ(c.Text(TColorParam::kFirstSample + sky::kHorizon), "255, 0, 0");
-                          c.Press(l, horizon);
-                          EXPECT_EQ(c.Text(TColorParam::kFirstSample + sky::kHorizon),
-                                    "10, 20, 30");
-                          return false;  // cancelled: the scheme keeps its red horizon
-                        },
-                        [&](TFakeControls& c, TLogic& l) {
-                          c.Press(l, horizon);
-                          c.Type(l, TColorParam::kNameEdit, "  ");
-                          EXPECT_FALSE(c.PressOk(l));
-                          c.Type(l, TColorParam::kNameEdit, " Red night ");
-                          return c.PressOk(l);
-                        }});
+  const int32_t horizon = TColorParam::kFirstColour + kit::kHorizonColour;
+  TFakeDialogs dialogs(
+      {[&](TFakeControls& c, TLogic& l) {
+         EXPECT_EQ(c.Text(TColorParam::kNameEdit), "Night");
+         EXPECT_EQ(c.Text(TColorParam::kFirstSample + kit::kHorizonColour), "255, 0, 0");
+         c.Press(l, horizon);
+         EXPECT_EQ(c.Text(TColorParam::kFirstSample + kit::kHorizonColour), "10, 20, 30");
+         return false;  // cancelled: the scheme keeps its red horizon
+       },
+       [&](TFakeControls& c, TLogic& l) {
+         c.Press(l, horizon);
+         c.Type(l, TColorParam::kNameEdit, "  ");
+         EXPECT_FALSE(c.PressOk(l));
+         c.Type(l, TColorParam::kNameEdit, " Red night ");
+         return c.PressOk(l);
+       }});
   dialogs.AnswerColour(Rgb(10, 20, 30));
   EXPECT_FALSE(ShowColorParam(0, scheme));
-  EXPECT_EQ(scheme.Color(sky::kHorizon), Rgb(255, 0, 0));
+  EXPECT_EQ(scheme.Color(kit::kHorizonColour), Rgb(255, 0, 0));
   EXPECT_TRUE(ShowColorParam(0, scheme));
-  EXPECT_EQ(scheme.Color(sky::kHorizon), Rgb(10, 20, 30));
+  EXPECT_EQ(scheme.Color(kit::kHorizonColour), Rgb(10, 20, 30));
   EXPECT_EQ(scheme.Name(), "Red night");
-  EXPECT_EQ(scheme.Color(sky::kSun), Rgb(255, 255, 0));
+  EXPECT_EQ(scheme.Color(kit::kSunColour), Rgb(255, 255, 0));
   ASSERT_EQ(dialogs.ColourPresets().size(), 2u);
   EXPECT_EQ(dialogs.ColourPresets()[0], Rgb(255, 0, 0)) << "the chooser starts at the colour";
 }
@@ -99,7 +99,7 @@ TEST_F(ColorSchemesSelectTest, AddingKeepsOnlyAConfirmedScheme) {
   EXPECT_FALSE(outcome.accepted);
   ASSERT_EQ(schemes_.printer.size(), 2u);
   EXPECT_TRUE(schemes_.printer[1]->Printer());
-  EXPECT_EQ(schemes_.printer[1]->Color(sky::kNightBackground), Rgb(255, 255, 255));
+  EXPECT_EQ(schemes_.printer[1]->Color(kit::kNightBackgroundColour), Rgb(255, 255, 255));
   EXPECT_TRUE(schemes_.changed);
   EXPECT_EQ(&image_->Scheme(true), schemes_.printer[0].get()) << "cancel keeps the current";
 }
