@@ -1,5 +1,6 @@
 // The program's entry: the picture export when asked for, else the window; a command line
 // it does not understand is refused before either.
+#include "InfoCommand.h"
 #include "MainUnit.h"
 #include "PictureExport.h"
 #include "ProgramFolder.h"
@@ -21,6 +22,10 @@ bool IsSet(const char* variable) {
 
 int Export(const velarion::ui::TExportOptions& options) {
   try {
+    if (!options.infoName.empty()) {
+      return velarion::ui::RunObjectInfo(options, velplatform::ProgramFolder(), std::cout,
+                                         std::cerr);
+    }
     return velarion::ui::RunPictureExport(options, velplatform::ProgramFolder(), std::cerr);
   } catch (const std::exception& error) {
     std::cerr << "velarion: " << error.what() << '\n';

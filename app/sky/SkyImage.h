@@ -212,7 +212,9 @@ class TSkyImage {
   // Gives the canvas's memory back while the program is not in use; the next paint makes it.
   void ReleaseOffscreenCanvas() { offscreen_.Release(); }
   bool ViewChanged() const { return viewChanged_; }
-  void MarkViewChanged() { viewChanged_ = true; }
+  void MarkViewChanged() { Change(); }
+  // Counts every change of the view: what was computed for one view is stale in the next.
+  uint64_t ViewGeneration() const { return viewGeneration_; }
   // Prepares the view when it changed, then (with `paint`) draws the picture onto the device.
   void PaintSky(TDrawDevice& device, bool paint, bool keepCentre = false);
   // Lays out fonts, star images and projection and calculates every group.
@@ -242,7 +244,10 @@ class TSkyImage {
   int32_t SymbolSizeForMagnitude(int32_t magnitude100) const;
 
  private:
-  void Change() { viewChanged_ = true; }
+  void Change() {
+    viewChanged_ = true;
+    ++viewGeneration_;
+  }
   template <typename T>
   void Assign(T& field, T value) {
     if (field != value) {
@@ -331,6 +336,7 @@ class TSkyImage {
   std::vector<TSelectedObject> selection_;
   TStatusTexts status_;
   bool viewChanged_ = true;
+  uint64_t viewGeneration_ = 0;
 };
 
 }  // namespace velarion::sky

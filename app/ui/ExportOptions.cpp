@@ -92,9 +92,9 @@ std::optional<TExportPlace> ParsePlace(std::string_view text) {
   return place;
 }
 
-// Every option of the export; each takes one value.
-constexpr std::array<std::string_view, 5> kOptionNames = {"--export", "--size", "--time",
-                                                          "--location", "--zoom"};
+// Every option of the commands; each takes one value.
+constexpr std::array<std::string_view, 6> kOptionNames = {"--export", "--info",     "--size",
+                                                          "--time",   "--location", "--zoom"};
 
 bool IsExportOption(std::string_view argument) {
   return std::find(kOptionNames.begin(), kOptionNames.end(), argument) != kOptionNames.end();
@@ -104,7 +104,7 @@ bool IsExportOption(std::string_view argument) {
 
 TResult ParseExportOptions(std::span<const std::string_view> arguments) {
   TExportOptions options;
-  bool haveFile = false;
+  int commands = 0;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view option = arguments[i];
     if (!IsExportOption(option)) return std::string("unknown option ").append(option);
@@ -113,7 +113,11 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
     if (option == "--export") {
       if (value.empty()) return std::string("--export needs a file name");
       options.file = value;
-      haveFile = true;
+      ++commands;
+    } else if (option == "--info") {
+      if (value.empty()) return std::string("--info needs the name of an object");
+      options.infoName = value;
+      ++commands;
     } else if (option == "--size") {
       if (!ParseSize(value, options)) {
         return "--size wants WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxExportSide);
@@ -134,7 +138,8 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
       }
     }
   }
-  if (!haveFile) return std::string("--export FILE is missing");
+  if (commands == 0) return std::string("--export FILE or --info NAME is missing");
+  if (commands > 1) return std::string("one of --export and --info at a time");
   return options;
 }
 

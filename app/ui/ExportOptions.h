@@ -1,6 +1,7 @@
-// The command line of a picture export:
+// The command line of the commands that need no window:
 //   velarion --export FILE [--size WxH] [--time "YYYY-MM-DD HH:MM[:SS]"]
 //            [--location LAT,LON[,ZONE]] [--zoom PERCENT]
+//   velarion --info NAME [--time "YYYY-MM-DD HH:MM[:SS]"] [--location LAT,LON[,ZONE]]
 // The time is local time of the place's zone; years are astronomical (0 is 1 BC, a leading
 // "-" before it), on the program's calendar (Julian before 15 October 1582).
 #ifndef VELARION_APP_UI_EXPORTOPTIONS_H
@@ -28,7 +29,8 @@ struct TExportPlace {
 };
 
 struct TExportOptions {
-  std::string file;
+  std::string file;      // the picture to write (--export)
+  std::string infoName;  // UTF-8, the object to describe (--info)
   int32_t width = kDefaultExportWidth;
   int32_t height = kDefaultExportHeight;
   std::optional<sky::TLocalDateTime> time;  // none: now

@@ -2,13 +2,11 @@
 
 #include "Cp1251.h"
 #include "Devices.h"
-#include "IniAccess.h"
-#include "SkySession.h"
+#include "HeadlessView.h"
 
 #include <unistd.h>
-#include <atomic>
-#include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 namespace velarion::ui {
 
@@ -45,14 +43,6 @@ bool NamesPng(const std::string& file) {
   return extension == ".png";
 }
 
-// Groups keep their own keys when they are freed; an export changes no setting.
-struct TSettingsLeftAlone {
-  TSettingsLeftAlone() { sky::SetSettingsWritable(false); }
-  ~TSettingsLeftAlone() { sky::SetSettingsWritable(true); }
-  TSettingsLeftAlone(const TSettingsLeftAlone&) = delete;
-  TSettingsLeftAlone& operator=(const TSettingsLeftAlone&) = delete;
-};
-
 // Asked before anything is loaded, so that a wrong name costs no time.
 bool CanWrite(const std::string& file) {
   namespace fs = std::filesystem;
@@ -62,23 +52,6 @@ bool CanWrite(const std::string& file) {
     return !fs::is_directory(path, error) && ::access(file.c_str(), W_OK) == 0;
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
   return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK) == 0;
-}
-
-void ApplyView(const TExportOptions& options, sky::TSkyImage& image) {
-  if (options.place) {
-    image.SetLatitude(options.place->latitude);
-    image.SetLongitude(options.place->longitude);
-    if (options.place->timeZone) {
-      image.SetTimeZoneAutomatic(false);
-      image.SetTimeZone(*options.place->timeZone);
-    }
-  }
-  if (options.time) {
-    image.SetLocalTime(*options.time);
-  } else {
-    image.SetTimeNow();
-  }
-  image.SetPictureView(options.width, options.height, options.zoom.value_or(100));
 }
 
 }  // namespace
@@ -93,19 +66,12 @@ int RunPictureExport(const TExportOptions& options, const std::string& programFo
     log << options.file << ": cannot write a file there\n";
     return kExportFailed;
   }
-  // No window is shown, so no display is needed even when there is one.
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  // At zoom 100 the horizon disc is as high as the picture.
-  const sky::TScreenMetrics screen{96.0, 96.0, options.height - 3, 16};
-  const TSettingsLeftAlone unchanged;  // outlives the session, whose groups write at the end
-  TSkySession session(programFolder, screen, sky::SystemClock());
+  std::optional<THeadlessView> view;
   {
     TStreamLoadLog loadLog(log);
-    const std::atomic<bool> terminated{false};
-    session.ShowInOfferedModes(session.LoadGroups(loadLog, false, terminated));
+    view.emplace(options, programFolder, loadLog);
   }
-  sky::TSkyImage& image = session.Image();
-  ApplyView(options, image);
+  sky::TSkyImage& image = view->Image();
   const std::unique_ptr<velplatform::TDrawDevice> picture =
       velplatform::CreateImageDevice(options.width, options.height);
   image.PaintSky(*picture, true);

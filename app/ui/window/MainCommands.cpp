@@ -132,6 +132,7 @@ void TVelarionMainForm::CreateCommands() {
   AddToolButtons();
   operationsMenu_ = menus.at(kOperations);
   searchMenu_ = menus.at(kSearch);
+  gotoPointMenu_ = menus.at(kGotoPoint);
 }
 
 QAction* TVelarionMainForm::CreateCommandAction(const TCommandRow& row, QWidget* menu) {

@@ -119,6 +119,11 @@ void TVelarionMainForm::ShowReadOut(QPoint areaPoint) {
 
 void TVelarionMainForm::SkyMouseDown(QMouseEvent& event) {
   if (!started_) return;
+  // Without the zoom tool, whose right button zooms out, the right button asks about objects.
+  if (event.button() == Qt::RightButton && tools_.Current() != TSkyTool::kZoom) {
+    ShowSkyPopupMenu(event.globalPosition().toPoint());
+    return;
+  }
   Perform(input_.Press(InputView(), tools_.Current(), ButtonOf(event), PointOf(event)));
   // The rotation tool turns the picture as it was when the drag began.
   const auto& drag = input_.Drag();

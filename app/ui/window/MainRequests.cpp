@@ -79,6 +79,7 @@ void HandleRequest(const TMainRequest& request, TRequestTarget& target) {
                  [&](const TDialogClosedRequest& r) { HandleDialogClosed(r, target); },
                  [&](const TRefreshRequest& r) { HandleRefresh(r, target); },
                  [&](const TShowSelectionRequest& r) {
+                   if (r.only && !target.SelectOnly(*r.only)) return;
                    if (r.repaint) target.Repaint();
                    target.UpdateInfoWindow(true, true, true, true);
                  },

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -36,8 +37,15 @@ struct TRefreshRequest {
   std::string groupCode;  // empty: the whole view
 };
 // U + 2.
+// An object named by its group's code and its number: what it names is looked up again
+// when the request is handled, and may be gone by then.
+struct TObjectReference {
+  std::string groupCode;
+  int32_t number = 0;
+};
 struct TShowSelectionRequest {
   bool repaint = false;
+  std::optional<TObjectReference> only;  // becomes the only selected object first
 };
 // U + 3: zoom about an image point.
 struct TZoomRequest {
@@ -55,10 +63,6 @@ struct TConsoleToggleRequest {};
 struct TMessageRequest {
   bool repaintStatusBar = false;
   std::string text;  // CP1251
-};
-struct TObjectReference {
-  std::string groupCode;
-  int32_t number = 0;
 };
 // U + 7: the object paths window, for the selection or for one object.
 struct TPathsRequest {
@@ -140,6 +144,8 @@ class TRequestTarget {
   virtual void UpdateInfoWindow(bool create, bool show, bool scrollToTop, bool focus) = 0;
   // It was closed: its placement is remembered and it goes.
   virtual void InfoWindowClosed() = 0;
+  // The object becomes the only one selected; false when it is gone.
+  virtual bool SelectOnly(const TObjectReference& object) = 0;
 };
 
 // What each request changes. The paths and ephemeris windows are not part of the program

@@ -13,6 +13,7 @@
 #include "InfoForm.h"
 #include "MainCommands.h"
 #include "MainRequests.h"
+#include "ObjectCommonRecord.h"
 #include "ParSet.h"
 #include "SelectionBlink.h"
 #include "SkyArea.h"
@@ -144,8 +145,12 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void SetTracking(bool on) override;
   void UpdateInfoWindow(bool create, bool show, bool scrollToTop, bool focus) override;
   void InfoWindowClosed() override;
+  bool SelectOnly(const TObjectReference& object) override;
 
   // ---- Information ----
+  // The sky's right-click menu at a point of the screen.
+  void ShowSkyPopupMenu(QPoint at);
+  std::optional<kit::TCommonObject> CommonRecordOf(const sky::TSelectedObject& object);
   void OTHERInfoClick();     // the information window for the selection (Ctrl+I)
   void CommonInformClick();  // the general information
   // Selects the object and opens the information window for it.
@@ -258,11 +263,13 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   QAction* arrowPadAction_ = nullptr;
   std::array<QLabel*, 5> panels_{};
   QMenu* searchMenu_ = nullptr;
+  QMenu* gotoPointMenu_ = nullptr;
   QMenu* operationsMenu_ = nullptr;
   QMenu* groupOptionsMenu_ = nullptr;
   std::vector<QAction*> groupActionItems_;
   std::vector<TCommandItem> commandItems_;
   QPointer<TInfoForm> infoForm_;  // a child of the window
+  TCommonRecordSource commonRecords_;
   TSkyHintWindow* hint_ = nullptr;
   QTimer* hintTimer_ = nullptr;
   QSlider* starSlider_ = nullptr;

@@ -40,6 +40,16 @@ TEST(ExportOptions, DefaultsWhenOnlyTheFileIsGiven) {
   EXPECT_FALSE(o.time || o.place || o.zoom);
 }
 
+TEST(ExportOptions, TheInformationOfANamedObject) {
+  const auto parsed =
+      Parse({"--info", "Марс", "--time", "2026-12-11 22:00", "--location", "55.75,37.62,3"});
+  const TExportOptions& o = std::get<TExportOptions>(parsed);
+  EXPECT_EQ(o.infoName, "Марс");
+  EXPECT_TRUE(o.file.empty());
+  EXPECT_EQ(o.time->hour, 22);
+  EXPECT_EQ(o.place->timeZone, 3.0);
+}
+
 TEST(ExportOptions, BadCommandLinesGiveAMessage) {
   const std::vector<std::vector<std::string_view>> bad = {
       {"--export"},           // no file
@@ -60,6 +70,8 @@ TEST(ExportOptions, BadCommandLinesGiveAMessage) {
       {"--export", "a.png", "--zoom", "abc"},
       {"--export", "a.png", "--colour", "red"},
       {"--export", "a.png", "--zoom"},
+      {"--info", ""},                           // no name
+      {"--info", "Марс", "--export", "a.png"},  // two commands at once
   };
   for (const auto& arguments : bad) {
     const auto parsed = Parse(arguments);

@@ -45,6 +45,10 @@ class TRecordingTarget final : public TRequestTarget {
                     " information");
   }
   void InfoWindowClosed() override { calls.push_back("information closed"); }
+  bool SelectOnly(const TObjectReference& object) override {
+    calls.push_back("select " + object.groupCode + " " + std::to_string(object.number));
+    return object.groupCode == existingGroup;
+  }
 };
 
 std::vector<std::string> Handled(const TMainRequest& request) {
@@ -98,6 +102,11 @@ TEST(MainRequests, RefreshRecalculatesTheNamedGroupOrTheWholeView) {
 TEST(MainRequests, OtherRequests) {
   EXPECT_EQ(Handled(TShowSelectionRequest{true}), (TCalls{"repaint", "open information"}));
   EXPECT_EQ(Handled(TShowSelectionRequest{false}), (TCalls{"open information"}));
+  // An object chosen in a menu is looked up again: gone, nothing happens.
+  EXPECT_EQ(Handled(TShowSelectionRequest{true, TObjectReference{"SUN", 1}}),
+            (TCalls{"select SUN 1", "repaint", "open information"}));
+  EXPECT_EQ(Handled(TShowSelectionRequest{true, TObjectReference{"GONE", 1}}),
+            (TCalls{"select GONE 1"}));
   EXPECT_EQ(Handled(TZoomRequest{250, false, true, 40, 30}), (TCalls{"zoom 250 at 30,40"}));
   EXPECT_EQ(Handled(TToolBarRequest{}), (TCalls{"tool bar"}));
   EXPECT_EQ(Handled(TConsoleToggleRequest{}), (TCalls{"console", "console request cleared"}));

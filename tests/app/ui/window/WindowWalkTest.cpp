@@ -13,7 +13,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
+#include <QWidgetAction>
+#include <map>
 
 namespace velarion::ui {
 namespace {
@@ -269,6 +272,50 @@ TEST_F(WindowWalkTest, APointerRestingOnAStarNamesItInAHint) {
   EXPECT_TRUE(window.Image().Selection().empty());                        // naming selects nothing
   QTest::keyClick(&window, Qt::Key_Shift);
   EXPECT_FALSE(window.Hint().Shown());
+}
+
+// Polaris selected, a right click on the sky offers it in the information and path menus;
+// choosing it in the first opens its information window.
+TEST_F(WindowWalkTest, TheRightClickMenuOffersTheSelectedObjects) {
+  TVelarionMainForm& window = StartWithData();
+  SetEpoch(0.0, 1);
+  int32_t x = 0;
+  int32_t y = 0;
+  ASSERT_TRUE(
+      QuickRaDecToXY(static_cast<int32_t>(37.95 * 60), static_cast<int32_t>(89.26 * 60), &x, &y));
+  window.Image().PickObjects(x, y, true);
+  ASSERT_FALSE(window.Image().Selection().empty());
+  std::map<QString, bool> submenus;
+  int informationEntries = 0;
+  QTimer::singleShot(100, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QMenu* information = nullptr;
+    for (QAction* action : menu->actions()) {
+      if (QMenu* sub = action->menu()) {
+        submenus[sub->title()] = sub->isEnabled();
+        if (sub->title() == QString::fromUtf8("Информация...")) information = sub;
+      }
+    }
+    ASSERT_NE(information, nullptr);
+    QWidget* first = nullptr;
+    for (QAction* action : information->actions()) {
+      if (auto* entry = qobject_cast<QWidgetAction*>(action)) {
+        ++informationEntries;
+        if (first == nullptr) first = entry->defaultWidget();
+      }
+    }
+    ASSERT_NE(first, nullptr);
+    QTest::mouseClick(first, Qt::LeftButton);
+  });
+  QWidget* sky = window.SkyArea().viewport();
+  QTest::mouseClick(sky, Qt::RightButton, {}, QPoint(x, y) - window.PicturePoint({0, 0}));
+  EXPECT_TRUE(submenus[QString::fromUtf8("Информация...")]);
+  EXPECT_TRUE(submenus[QString::fromUtf8("Траектория объекта")]);
+  EXPECT_TRUE(submenus[QString::fromUtf8("Эфемериды (текущие)")]);
+  EXPECT_GE(informationEntries, 2);  // the star, and all of the selection
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.InfoWindow() != nullptr; }));
+  EXPECT_EQ(window.Image().Selection().size(), 1u);
 }
 
 }  // namespace

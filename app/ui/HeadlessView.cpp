@@ -1,0 +1,50 @@
+#include "HeadlessView.h"
+
+#include "IniAccess.h"
+
+#include <atomic>
+#include <cstdlib>
+
+namespace velarion::ui {
+
+namespace {
+
+void ApplyView(const TExportOptions& options, sky::TSkyImage& image) {
+  if (options.place) {
+    image.SetLatitude(options.place->latitude);
+    image.SetLongitude(options.place->longitude);
+    if (options.place->timeZone) {
+      image.SetTimeZoneAutomatic(false);
+      image.SetTimeZone(*options.place->timeZone);
+    }
+  }
+  if (options.time) {
+    image.SetLocalTime(*options.time);
+  } else {
+    image.SetTimeNow();
+  }
+  image.SetPictureView(options.width, options.height, options.zoom.value_or(100));
+}
+
+// No window is shown, so no display is needed even when there is one; set before the
+// session makes its first picture.
+sky::TScreenMetrics OffScreen(const TExportOptions& options) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // At zoom 100 the horizon disc is as high as the picture.
+  return {96.0, 96.0, options.height - 3, 16};
+}
+
+}  // namespace
+
+TSettingsLeftAlone::TSettingsLeftAlone() { sky::SetSettingsWritable(false); }
+TSettingsLeftAlone::~TSettingsLeftAlone() { sky::SetSettingsWritable(true); }
+
+THeadlessView::THeadlessView(const TExportOptions& options, const std::string& programFolder,
+                             groups::TLoadLog& log)
+    : session_(programFolder, OffScreen(options), sky::SystemClock()) {
+  const std::atomic<bool> terminated{false};
+  session_.ShowInOfferedModes(session_.LoadGroups(log, false, terminated));
+  ApplyView(options, session_.Image());
+}
+
+}  // namespace velarion::ui
