@@ -2,16 +2,20 @@
 // paths that once crashed once a modal dialog had taken the user away from the sky.
 #include "WindowFixture.h"
 
+#include "ObjectByName.h"
+#include "ProgramFolder.h"
 #include "ProjectionExports.h"
 #include "QtDialogUser.h"
 #include "RiseSetDialog.h"
 #include "SkyHintWindow.h"
+#include "velastro.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -316,6 +320,36 @@ TEST_F(WindowWalkTest, TheRightClickMenuOffersTheSelectedObjects) {
   EXPECT_GE(informationEntries, 2);  // the star, and all of the selection
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.InfoWindow() != nullptr; }));
   EXPECT_EQ(window.Image().Selection().size(), 1u);
+}
+
+// The information window and "velarion --info" say the same of a star, a planet, the Moon
+// and a deep-sky object at one moment and place.
+TEST_F(WindowWalkTest, TheInformationWindowShowsWhatInfoPrints) {
+  clock_ = {[] { return MJD(11, 12, 2026, 19.0); }, [] { return 0.0; }};  // 22:00 in Moscow
+  TVelarionMainForm& window = StartWithData();
+  window.Image().SetTimeZoneAutomatic(false);
+  window.Image().SetTimeZone(3.0);
+  window.Image().SetLatitude(55.75);
+  window.Image().SetLongitude(37.62);
+  for (const char* name : {"Сириус", "Марс", "Луна", "M 31"}) {
+    const auto object = FindObjectByName(window.Session().Groups(), name);
+    ASSERT_TRUE(object) << name;
+    window.ShowObjectInfo(object->group->Code, object->index);
+    ASSERT_NE(window.InfoWindow(), nullptr) << name;
+    QStringList shown;
+    for (const std::string& line : solar::InfoPlainLines(window.InfoWindow()->Content().lines)) {
+      shown << QString::fromStdString(velplatform::Cp1251ToUtf8(line));
+    }
+    QProcess info;
+    info.start(QString::fromStdString(velplatform::ProgramFolder() + "velarion"),
+               {"--info", QString::fromUtf8(name), "--time", "2026-12-11 22:00", "--location",
+                "55.75,37.62,3"});
+    ASSERT_TRUE(info.waitForFinished(60000)) << name;
+    ASSERT_EQ(info.exitCode(), 0) << name << info.readAllStandardError().toStdString();
+    const QStringList printed = QString::fromUtf8(info.readAllStandardOutput()).split(u'\n');
+    ASSERT_GE(printed.size(), shown.size()) << name;
+    EXPECT_EQ(printed.mid(0, shown.size()), shown) << name;
+  }
 }
 
 }  // namespace
