@@ -126,8 +126,11 @@ class TRiseSetSolver {
           TargetSiderealTime(kind, place) - LMST(t, -observer_.longitudeEastDeg), 24.0);
       const double delta = hours * kSiderealDay / 24.0;
       t += delta;
-      if (t < t0_) t += kSiderealDay;
-      if (std::fabs(delta) < kConverged) break;
+      // An event just before midnight moves to the next day, whose place differs (the
+      // Moon's by some 13 degrees): the search goes on from that place.
+      const bool nextDay = t < t0_;
+      if (nextDay) t += kSiderealDay;
+      if (!nextDay && std::fabs(delta) < kConverged) break;
       place = PlaceAt(t);
     }
     gEvents[kind] = HorizontalAt(t, place);
@@ -199,9 +202,13 @@ TRiseSetTimes ComputeRiseSet(const TRiseSetObserver& observer, double h0Deg, dou
   return TRiseSetSolver(observer, h0Deg, epochT, positionAt).Solve();
 }
 
+bool CulminatesToday(const TRiseSetTimes& times) { return times.upperCulminationHours < 24.0; }
+
 std::string RiseSetText(const TRiseSetTimes& times) {
   using velplatform::Cp1251;
-  const std::string culmination = Cp1251("Кульминация: ") + HoursText(times.upperCulminationHours);
+  const std::string culmination =
+      Cp1251("Кульминация: ") +
+      (CulminatesToday(times) ? HoursText(times.upperCulminationHours) : "-");
   if (times.status == kNeverRises || times.status == kNeverSets) {
     return "\x01" + Cp1251(times.status == kNeverRises ? "Не восходит" : "Не заходит") + "." +
            '\0' + culmination;

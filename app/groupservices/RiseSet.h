@@ -65,6 +65,10 @@ const std::array<THorizontalPlace, 4>& RiseSetEvents();
 TRiseSetTimes ComputeRiseSet(const TRiseSetObserver& observer, double h0Deg, double epochT,
                              const TPositionAt& positionAt);
 
+// Whether the first upper culmination after local midnight falls on that day: the Moon,
+// some 50 minutes later each day, skips a day a month.
+bool CulminatesToday(const TRiseSetTimes& times);
+
 // The lines of the information windows, each ended by a zero byte except the last.
 std::string RiseSetText(const TRiseSetTimes& times);
 

@@ -56,7 +56,9 @@ bool TRiseSetDialogLogic::Circumpolar() const {
 }
 
 void TRiseSetDialogLogic::Init(velplatform::TDialogControls& controls) {
-  controls.SetText(kCulminationTime, HoursText(times_.upperCulminationHours));
+  controls.SetText(kCulminationTime, CulminatesToday(times_)
+                                         ? HoursText(times_.upperCulminationHours)
+                                         : std::string(kNoTime));
   if (Circumpolar()) {
     controls.SetText(kRiseLabel,
                      Cp1251(times_.status == kNeverSets ? "Не заходит" : "Не восходит"));
@@ -70,8 +72,9 @@ void TRiseSetDialogLogic::Init(velplatform::TDialogControls& controls) {
 }
 
 std::string TRiseSetDialogLogic::CopiedLines() const {
-  const std::string culmination =
-      Cp1251("Кульминация:") + " " + HoursText(times_.upperCulminationHours) + "\r\n";
+  std::string culmination = Cp1251("Кульминация:");
+  if (CulminatesToday(times_)) culmination += " " + HoursText(times_.upperCulminationHours);
+  culmination += "\r\n";
   if (Circumpolar()) {
     return Cp1251(times_.status == kNeverSets ? "Не заходит" : "Не восходит") + "\r\n" +
            culmination;

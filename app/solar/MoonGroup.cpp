@@ -24,8 +24,6 @@ using velcommon::kKmPerEarthRadius;
 constexpr int32_t kMoonObjectFlags = kit::kObjectName | kit::kObjectPositionSolarSystem |
                                      kit::kObjectSize | kit::kObjectPhase | kit::kObjectDistance;
 constexpr velplatform::TColor kPenumbraColour = 255;
-// Rising: the upper limb with refraction, seen from the Earth's centre.
-constexpr double kMoonRiseAltitudeDeg = 0.13333333333333333;
 constexpr std::size_t kMinimumPolygon = 5;
 
 std::string MoonName() { return velplatform::Cp1251("Луна"); }
@@ -238,8 +236,9 @@ void TMoon::GetObjectStrings(int32_t index, kit::TZStrings& lines) {
   lines.Add(Concat({"\x01", Cp1251("Возраст: "), ShownNumber(moon.AgeDays(), 1),
                     Cp1251(" дней.;  "), "\x01", Cp1251("Фаза: "), ShownNumber(moon.Phase(), 2)}));
   const double deltaT = last_.mjdDynamical - last_.mjdUt;
-  const TRiseSetTimes times = ComputeRiseSet(ObserverOfView(View), kMoonRiseAltitudeDeg, tUt,
-                                             [deltaT](double mjd, double& ra, double& dec) {
+  const double distance = ComputeBodyPosition(kMoon, true, true, GetT(last_.mjdDynamical)).distance;
+  const TRiseSetTimes times = ComputeRiseSet(ObserverOfView(View), MoonRiseAltitudeDeg(distance),
+                                             tUt, [deltaT](double mjd, double& ra, double& dec) {
                                                const TBodyPosition p = ComputeBodyPosition(
                                                    kMoon, true, true, GetT(mjd + deltaT));
                                                ra = p.raDeg;

@@ -19,6 +19,7 @@ using velcommon::kRadToDeg;
 using velcommon::kSolarRadiusAu;
 constexpr double kMoonRadiusEarthRadii = 0.2725076;
 constexpr double kMeanMoonDistanceAu = 0.0025695;
+constexpr double kHorizonRefractionDeg = 34.0 / 60.0;
 constexpr double kDaysPerAgeDegree = velcommon::kDaysPerSynodicMonthRounded / 360.0;
 // Shadow radii: the Earth's flattening and the enlargement by its atmosphere.
 constexpr double kShadowFlattening = 0.99833;
@@ -83,6 +84,12 @@ TLimb BrightLimb(double raDeg, double decDeg, double sunRaDeg, double sunDecDeg)
     if (h < 0.0) chi = -chi;
   }
   return {Normalize360(chi + 90.0), elongation};
+}
+
+double MoonRiseAltitudeDeg(double distanceEarthRadii) {
+  const double parallaxDeg = std::asin(1.0 / distanceEarthRadii) * kRadToDeg;
+  const double semiDiameterDeg = std::asin(kMoonRadiusEarthRadii / distanceEarthRadii) * kRadToDeg;
+  return parallaxDeg - semiDiameterDeg - kHorizonRefractionDeg;
 }
 
 TMoonPlace ComputeMoonPlace(const TMoonMoment& m) {

@@ -43,6 +43,12 @@ struct TMoonPlace {
 
 TMoonPlace ComputeMoonPlace(const TMoonMoment& moment);
 
+// The altitude (degrees) of the centre of the Moon at `distanceEarthRadii` from the Earth's
+// centre, seen from there, when an observer sees its upper limb rise or set: 34' of
+// refraction and the semi-diameter below the horizon, lifted by the horizontal parallax,
+// which the distance varies from 54' to 61'.
+double MoonRiseAltitudeDeg(double distanceEarthRadii);
+
 // Position angle (degrees, 0..360) of the cusp line of a body at (raDeg, decDeg) lit by the
 // Sun at (sunRaDeg, sunDecDeg), and the elongation between them (degrees).
 struct TLimb {

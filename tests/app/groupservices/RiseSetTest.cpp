@@ -9,6 +9,7 @@
 #include "FakeDialogs.h"
 #include "OracleTable.h"
 #include "OutputConsole.h"
+#include "Units.h"
 #include "velastro.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,8 @@
 namespace {
 
 using namespace velarion::solar;
+using velcommon::kDegToRad;
+using velcommon::kRadToDeg;
 using velplatform::Cp1251;
 using veltest::TOracleTable;
 
@@ -175,6 +178,53 @@ TEST(RiseSet, ARiseAfterTheDaysEndIsReportedAsSuch) {
   EXPECT_NE(text.find(Cp1251("Заход: 10ч 0м")), std::string::npos);
 }
 
+// The Moon, some 50 minutes later each day, has a day a month without an upper culmination.
+TEST(RiseSet, ACulminationAfterTheDaysEndIsReportedAsSuch) {
+  const TRiseSetTimes next{15.1, 9.4, 24.67, 12.3, kRisesToday + kSetsToday};
+  EXPECT_FALSE(CulminatesToday(next));
+  EXPECT_NE(RiseSetText(next).find(Cp1251("Кульминация: -")), std::string::npos);
+  const TRiseSetTimes last{15.1, 9.4, 23.99, 12.3, kRisesToday + kSetsToday};
+  EXPECT_TRUE(CulminatesToday(last));
+}
+
+// By the place of midnight the object rises half a minute before the day begins; by the
+// place of the day's end, its declination 6 degrees higher as the Moon's near a standstill,
+// it rises an hour and a half before the day ends.
+TEST(RiseSet, AnEventMovedToTheNextDayIsSoughtFromThePlaceThere) {
+  constexpr double kLatitude = 68.97, kLongitude = 33.08, kH0 = 0.1333;
+  constexpr double kMidnight = 60847.0 - 3.0 / 24.0, kMinute = 1.0 / 1440.0;
+  const auto dec = [](double mjd) { return 13.0 + 6.0 * (mjd - kMidnight); };
+  const auto hourAngleAtRise = [](double decDeg) {
+    const double phi = kLatitude * kDegToRad, d = decDeg * kDegToRad;
+    return -std::acos((std::sin(kH0 * kDegToRad) - std::sin(phi) * std::sin(d)) /
+                      (std::cos(phi) * std::cos(d))) *
+           kRadToDeg;
+  };
+  const double ra =
+      15.0 * LMST(kMidnight - 0.5 * kMinute, -kLongitude) - hourAngleAtRise(dec(kMidnight));
+  const auto altitude = [&](double mjd) {
+    const double h = (15.0 * LMST(mjd, -kLongitude) - ra) * kDegToRad;
+    const double phi = kLatitude * kDegToRad, d = dec(mjd) * kDegToRad;
+    return std::asin(std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(h)) *
+           kRadToDeg;
+  };
+  double rise = 0.0;  // the first crossing upwards, minute by minute and interpolated
+  for (double t = kMidnight; t < kMidnight + 1.0 && rise == 0.0; t += kMinute) {
+    const double a = altitude(t), b = altitude(t + kMinute);
+    if (a < kH0 && b >= kH0) rise = t + kMinute * (kH0 - a) / (b - a);
+  }
+  ASSERT_GT(rise, kMidnight + 0.9);
+
+  const TRiseSetTimes times =
+      ComputeRiseSet(Observer(kLatitude, kLongitude, kMidnight + 0.5, 3.0), kH0,
+                     GetT(kMidnight + 0.5), [&](double mjd, double& r, double& d) {
+                       r = ra;
+                       d = dec(mjd);
+                     });
+  EXPECT_NE(times.status & kRisesToday, 0);
+  EXPECT_NEAR(times.riseHours, (rise - kMidnight) * 24.0, 1.0 / 60.0);
+}
+
 class RiseSetExport : public testing::Test {
  protected:
   void SetUp() override {
@@ -242,6 +292,19 @@ TEST(RiseSetWindow, ShowsTheTimesAndHidesWhatTheObjectLacks) {
   ShowRiseSetTimes(0, {0.0, 0.0, 13.5, 1.5, kNeverSets});
   ASSERT_EQ(dialogs.Shown().size(), 1u);
   EXPECT_EQ(dialogs.Shown()[0].caption, Cp1251(" Период видимости"));
+}
+
+TEST(RiseSetWindow, LeavesOutACulminationAfterTheDaysEnd) {
+  std::string clipboard;
+  velplatform::SetClipboardRunner([&](std::string_view s) { clipboard = s; });
+  veltest::TFakeDialogs dialogs({[](veltest::TFakeControls& c, velplatform::TDialogLogic& l) {
+    EXPECT_EQ(c.Text(kCulminationTime), "     -");
+    c.Press(l, kCopyButton);
+    return false;
+  }});
+  ShowRiseSetTimes(0, {15.1, 9.4, 24.67, 12.3, kRisesToday + kSetsToday});
+  EXPECT_EQ(clipboard, Cp1251("Восход: 15ч 6м\r\nКульминация:\r\nЗаход: 9ч 24м\r\n"));
+  velplatform::SetClipboardRunner({});
 }
 
 TEST(RiseSetWindow, CopiesTheShownLines) {

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -151,6 +152,16 @@ TEST(MoonPlace, AgeAndPhaseAtFullMoon) {
   TMoonPlace quarter;
   quarter.ageAngleDeg = 90.0;
   EXPECT_NEAR(quarter.Phase(), 0.5, 1e-12);
+}
+
+// Meeus, Astronomical Algorithms, chapter 15: h0 = 0.7275 π − 0°34′ for the Moon of
+// horizontal parallax π; a constant +0.125° would leave up to 2.7′ at perigee and apogee.
+TEST(MoonPlace, TheRisingAltitudeFollowsTheParallax) {
+  for (const double distanceEarthRadii : {55.9, 60.27, 63.8}) {
+    const double parallaxDeg = std::asin(1.0 / distanceEarthRadii) * 180.0 / std::numbers::pi;
+    EXPECT_NEAR(MoonRiseAltitudeDeg(distanceEarthRadii), 0.7275 * parallaxDeg - 34.0 / 60.0, 1e-4)
+        << distanceEarthRadii;
+  }
 }
 
 TEST(MoonPlace, TheCuspLineStandsAcrossTheDirectionOfTheSun) {
