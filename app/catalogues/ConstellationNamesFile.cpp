@@ -36,8 +36,8 @@ std::optional<TConstellationNames> ParseLine(std::string_view line) {
   if (!fields) {
     return std::nullopt;
   }
-  const std::optional<long> ra = ParseInteger((*fields)[kLabelRa]);
-  const std::optional<long> dec = ParseInteger((*fields)[kLabelDec]);
+  const std::optional<int64_t> ra = ParseInteger((*fields)[kLabelRa]);
+  const std::optional<int64_t> dec = ParseInteger((*fields)[kLabelDec]);
   if (!ra || !dec) {
     return std::nullopt;
   }

@@ -14,7 +14,7 @@ std::optional<TStarName> ParseLine(std::string_view line) {
   if (digits == 0 || digits == std::string_view::npos || line[digits] != ' ') {
     return std::nullopt;
   }
-  const std::optional<long> hr = ParseInteger(line.substr(0, digits));
+  const std::optional<int64_t> hr = ParseInteger(line.substr(0, digits));
   const std::string_view name = TrimBlanks(line.substr(digits));
   if (!hr || *hr > INT32_MAX) {
     return std::nullopt;

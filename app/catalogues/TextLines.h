@@ -4,6 +4,7 @@
 #define VELARION_APP_CATALOGUES_TEXTLINES_H
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -17,12 +18,12 @@ std::string_view AsText(std::span<const std::byte> bytes);
 // The lines of text without their ends; a final line end does not start another line.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
-// text without leading and trailing blanks.
+// text without leading and trailing blanks (spaces: a tab is no padding in these files).
 std::string_view TrimBlanks(std::string_view text);
 
 // The whole of text (blanks around it allowed) as a decimal number; none otherwise.
 std::optional<double> ParseDecimal(std::string_view text);
-std::optional<long> ParseInteger(std::string_view text);
+std::optional<int64_t> ParseInteger(std::string_view text);
 
 }  // namespace velarion::catalogues
 
