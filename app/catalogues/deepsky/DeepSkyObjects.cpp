@@ -7,8 +7,8 @@
 #include "DeepSkyTexts.h"
 #include "Dialogs.h"
 #include "FixedPlaceRiseSet.h"
+#include "GroupDataFile.h"
 #include "MarkupText.h"
-#include "ProgramFolder.h"
 #include "ProjectionExports.h"
 #include "SkyImageExports.h"
 #include "ValueFormat.h"
@@ -58,15 +58,9 @@ bool TDeepSkyObjects::AdvancedInfo(kit::TWindowHandle /*owner*/, int32_t index,
 }
 
 bool TDeepSkyObjects::InitResources(kit::TWindowHandle owner) {
-  const auto path = velplatform::FindFileIgnoringCase(folder_, kFileName);
-  auto file = path ? TDeepSkyFile::FromPath(*path) : TReadResult<TDeepSkyFile>(TReadError{});
-  if (!file) {
-    velplatform::ShowMessageBox(
-        owner, {Cp1251("Не могу открыть файл DEEPSKY.DAT"), Cp1251("Ошибка"),
-                velplatform::TMessageButtons::kOk, velplatform::TMessageIcon::kError});
-    return false;
-  }
-  file_.emplace(std::move(file).Value());
+  std::optional<TDeepSkyFile> file = OpenGroupDataFile<TDeepSkyFile>(owner, folder_, kFileName);
+  if (!file) return false;
+  file_ = std::move(file);
   objects_.assign(file_->Count(), {});
   for (std::size_t i = 0; i < objects_.size(); ++i) {
     const auto record = file_->Record(i);
