@@ -107,11 +107,7 @@ TCityFile::TTolerantRead TCityFile::FromBytesSkippingBadLines(std::span<const st
 }
 
 TReadResult<TCityFile> TCityFile::FromPath(const std::filesystem::path& path) {
-  const TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    return TReadError{bytes.Error()};
-  }
-  return FromBytes(bytes.Value());
+  return ReadWholeFile<TCityFile>(path);
 }
 
 std::optional<TCityRecord> TCityFile::Record(std::size_t index) const {

@@ -69,11 +69,7 @@ TReadResult<TConstellationNamesFile> TConstellationNamesFile::FromBytes(
 
 TReadResult<TConstellationNamesFile> TConstellationNamesFile::FromPath(
     const std::filesystem::path& path) {
-  const TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    return TReadError{bytes.Error()};
-  }
-  return FromBytes(bytes.Value());
+  return ReadWholeFile<TConstellationNamesFile>(path);
 }
 
 std::optional<TConstellationNames> TConstellationNamesFile::Record(std::size_t index) const {

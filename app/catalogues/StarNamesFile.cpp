@@ -41,11 +41,7 @@ TReadResult<TStarNamesFile> TStarNamesFile::FromBytes(std::span<const std::byte>
 }
 
 TReadResult<TStarNamesFile> TStarNamesFile::FromPath(const std::filesystem::path& path) {
-  const TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    return TReadError{bytes.Error()};
-  }
-  return FromBytes(bytes.Value());
+  return ReadWholeFile<TStarNamesFile>(path);
 }
 
 std::optional<TStarName> TStarNamesFile::Record(std::size_t index) const {
