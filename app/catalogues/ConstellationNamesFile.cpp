@@ -60,7 +60,7 @@ TReadResult<TConstellationNamesFile> TConstellationNamesFile::FromBytes(
   for (std::size_t i = 0; i < lines.size() && i < kObjectCount; ++i) {
     std::optional<TConstellationNames> names = ParseLine(lines[i]);
     if (!names) {
-      return TReadError{"CONSTELL.DAT line " + std::to_string(i + 1) + " is malformed"};
+      return MalformedLine("CONSTELL.DAT", i + 1);
     }
     file.records_.push_back(std::move(*names));
   }

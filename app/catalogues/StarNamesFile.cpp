@@ -26,14 +26,10 @@ std::optional<TStarName> ParseLine(std::string_view line) {
 
 TReadResult<TStarNamesFile> TStarNamesFile::FromBytes(std::span<const std::byte> bytes) {
   TStarNamesFile file;
-  const std::vector<std::string_view> lines = SplitLines(AsText(bytes));
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (TrimBlanks(lines[i]).empty()) {
-      continue;
-    }
-    std::optional<TStarName> name = ParseLine(lines[i]);
+  for (const TNumberedLine& line : NonBlankLines(AsText(bytes))) {
+    std::optional<TStarName> name = ParseLine(line.text);
     if (!name || (!file.names_.empty() && name->hr < file.names_.back().hr)) {
-      return TReadError{"STARNAME.DAT line " + std::to_string(i + 1) + " is malformed"};
+      return MalformedLine("STARNAME.DAT", line.number);
     }
     file.names_.push_back(std::move(*name));
   }

@@ -2,6 +2,8 @@
 
 #include "Numbers.h"
 
+#include <string>
+
 namespace velarion::catalogues {
 
 std::string_view AsText(std::span<const std::byte> bytes) {
@@ -28,6 +30,19 @@ std::string_view TrimBlanks(std::string_view text) {
     return {};
   }
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::vector<TNumberedLine> NonBlankLines(std::string_view text) {
+  const std::vector<std::string_view> lines = SplitLines(text);
+  std::vector<TNumberedLine> kept;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!TrimBlanks(lines[i]).empty()) kept.push_back({i + 1, lines[i]});
+  }
+  return kept;
+}
+
+TReadError MalformedLine(std::string_view fileName, std::size_t number) {
+  return TReadError{std::string(fileName) + " line " + std::to_string(number) + " is malformed"};
 }
 
 std::optional<double> ParseDecimal(std::string_view text) {

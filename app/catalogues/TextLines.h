@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ReadResult.h"
+
 namespace velarion::catalogues {
 
 // The text of bytes (code page 1251, kept as bytes in the chars).
@@ -20,6 +22,18 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 
 // text without leading and trailing blanks (spaces: a tab is no padding in these files).
 std::string_view TrimBlanks(std::string_view text);
+
+// A line of a file with its number, from 1.
+struct TNumberedLine {
+  std::size_t number = 0;
+  std::string_view text;
+};
+
+// The lines of text that hold more than blanks.
+std::vector<TNumberedLine> NonBlankLines(std::string_view text);
+
+// The error of a file whose line `number` cannot be read.
+TReadError MalformedLine(std::string_view fileName, std::size_t number);
 
 // The whole of text (blanks around it allowed) as a decimal number; none otherwise.
 std::optional<double> ParseDecimal(std::string_view text);
