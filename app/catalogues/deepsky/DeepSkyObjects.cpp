@@ -50,11 +50,7 @@ void TDeepSkyObjects::Init() {
 // The one extra command: rise, culmination and set of the object (the number is not asked).
 bool TDeepSkyObjects::AdvancedInfo(kit::TWindowHandle /*owner*/, int32_t index,
                                    int32_t /*command*/) {
-  double ra = 0.0;
-  double dec = 0.0;
-  if (!GetObjectRaDec(index, ra, dec)) return false;
-  solar::ShowRiseSetOfFixedPlace(ra, dec, Epoch);
-  return true;
+  return solar::ShowRiseSetOfObject(*this, index);
 }
 
 bool TDeepSkyObjects::InitResources(kit::TWindowHandle owner) {
