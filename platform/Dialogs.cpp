@@ -61,6 +61,11 @@ TMessageAnswer ShowMessageBox(TWindowHandle owner, const TMessageBoxRequest& req
              : TMessageAnswer::kOk;
 }
 
+void ShowError(TWindowHandle owner, std::string text) {
+  ShowMessageBox(owner,
+                 {std::move(text), Cp1251("Ошибка"), TMessageButtons::kOk, TMessageIcon::kError});
+}
+
 void SetMessageBoxRunner(TMessageBoxRunner runner) { MessageBoxRunner() = std::move(runner); }
 
 std::optional<uint32_t> ChooseColour(TWindowHandle owner, uint32_t initial) {

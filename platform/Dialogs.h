@@ -193,6 +193,10 @@ struct TMessageBoxRequest {
 
 TMessageAnswer ShowMessageBox(TWindowHandle owner, const TMessageBoxRequest& request);
 
+// The program's error message: `text` (CP1251) with an OK button and the error icon, titled
+// "Ошибка".
+void ShowError(TWindowHandle owner, std::string text);
+
 // Without a runner (no window: the picture export, tests that install none) the text goes
 // to standard error and the answer is the first button's (OK or yes).
 using TMessageBoxRunner = std::function<TMessageAnswer(TWindowHandle, const TMessageBoxRequest&)>;

@@ -10,15 +10,10 @@ namespace velplatform {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-  text = TrimBlanks(text);
-  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
-  return text;
-}
-
 template <typename T>
 std::optional<T> Parse(std::string_view text) {
-  text = Trimmed(text);
+  // from_chars takes no leading "+"; hand-edited files may have one.
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
   T value{};
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
@@ -29,13 +24,21 @@ std::optional<T> Parse(std::string_view text) {
 
 }  // namespace
 
-std::optional<double> ParseDouble(std::string_view text) {
+std::optional<double> ParseUnpaddedDouble(std::string_view text) {
   auto value = Parse<double>(text);
   if (value && !std::isfinite(*value)) return std::nullopt;
   return value;
 }
 
-std::optional<int64_t> ParseInteger(std::string_view text) { return Parse<int64_t>(text); }
+std::optional<int64_t> ParseUnpaddedInteger(std::string_view text) { return Parse<int64_t>(text); }
+
+std::optional<double> ParseDouble(std::string_view text) {
+  return ParseUnpaddedDouble(TrimBlanks(text));
+}
+
+std::optional<int64_t> ParseInteger(std::string_view text) {
+  return ParseUnpaddedInteger(TrimBlanks(text));
+}
 
 std::string IntegerToText(int64_t value) {
   char buffer[24];

@@ -13,6 +13,10 @@ namespace velplatform {
 // is empty or is not a number. A leading "+" is accepted.
 std::optional<double> ParseDouble(std::string_view text);
 std::optional<int64_t> ParseInteger(std::string_view text);
+// The same for text whose padding is already removed: a blank left at either end makes it
+// no number.
+std::optional<double> ParseUnpaddedDouble(std::string_view text);
+std::optional<int64_t> ParseUnpaddedInteger(std::string_view text);
 
 // Decimal integer.
 std::string IntegerToText(int64_t value);

@@ -5,10 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <span>
-#include <vector>
 
 #include "FixedRecordFile.h"
 #include "ReadResult.h"
@@ -30,21 +27,12 @@ struct TBoundarySegment {
   [[nodiscard]] bool AlongMeridian() const { return ra1Arcmin == ra2Arcmin; }
 };
 
-class TBoundaryFile {
- public:
+struct TBoundaryFormat {
+  using TRecord = TBoundarySegment;
   static constexpr std::size_t kRecordSize = 10;
-
-  static TReadResult<TBoundaryFile> FromBytes(std::span<const std::byte> bytes);
-  static TReadResult<TBoundaryFile> FromPath(const std::filesystem::path& path);
-
-  [[nodiscard]] std::size_t Count() const { return file_.Count(); }
-  [[nodiscard]] std::optional<TBoundarySegment> Record(std::size_t index) const;
-
- private:
-  explicit TBoundaryFile(std::vector<std::byte> bytes) : file_(std::move(bytes), kRecordSize) {}
-
-  TFixedRecordFile file_;
+  static TBoundarySegment Decode(std::span<const std::byte> record);
 };
+using TBoundaryFile = TFixedRecordFile<TBoundaryFormat>;
 
 }  // namespace velarion::catalogues
 

@@ -77,14 +77,10 @@ void AppendNumber(std::string& out, double value, std::size_t decimals, std::siz
 
 TReadResult<TCityFile> TCityFile::FromBytes(std::span<const std::byte> bytes) {
   TCityFile file;
-  const std::vector<std::string_view> lines = SplitLines(AsText(bytes));
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (TrimBlanks(lines[i]).empty()) {
-      continue;
-    }
-    std::optional<TCityRecord> city = ParseLine(lines[i]);
+  for (const TNumberedLine& line : NonBlankLines(AsText(bytes))) {
+    std::optional<TCityRecord> city = ParseLine(line.text);
     if (!city) {
-      return TReadError{"city.dat line " + std::to_string(i + 1) + " is malformed"};
+      return MalformedLine("city.dat", line.number);
     }
     file.cities_.push_back(std::move(*city));
   }
@@ -93,11 +89,8 @@ TReadResult<TCityFile> TCityFile::FromBytes(std::span<const std::byte> bytes) {
 
 TCityFile::TTolerantRead TCityFile::FromBytesSkippingBadLines(std::span<const std::byte> bytes) {
   TTolerantRead read;
-  for (std::string_view line : SplitLines(AsText(bytes))) {
-    if (TrimBlanks(line).empty()) {
-      continue;
-    }
-    if (std::optional<TCityRecord> city = ParseLine(line)) {
+  for (const TNumberedLine& line : NonBlankLines(AsText(bytes))) {
+    if (std::optional<TCityRecord> city = ParseLine(line.text)) {
       read.file.cities_.push_back(std::move(*city));
     } else {
       ++read.skippedLines;
@@ -107,11 +100,7 @@ TCityFile::TTolerantRead TCityFile::FromBytesSkippingBadLines(std::span<const st
 }
 
 TReadResult<TCityFile> TCityFile::FromPath(const std::filesystem::path& path) {
-  const TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    return TReadError{bytes.Error()};
-  }
-  return FromBytes(bytes.Value());
+  return ReadWholeFile<TCityFile>(path);
 }
 
 std::optional<TCityRecord> TCityFile::Record(std::size_t index) const {

@@ -36,8 +36,8 @@ std::optional<TConstellationNames> ParseLine(std::string_view line) {
   if (!fields) {
     return std::nullopt;
   }
-  const std::optional<long> ra = ParseInteger((*fields)[kLabelRa]);
-  const std::optional<long> dec = ParseInteger((*fields)[kLabelDec]);
+  const std::optional<int64_t> ra = ParseInteger((*fields)[kLabelRa]);
+  const std::optional<int64_t> dec = ParseInteger((*fields)[kLabelDec]);
   if (!ra || !dec) {
     return std::nullopt;
   }
@@ -60,7 +60,7 @@ TReadResult<TConstellationNamesFile> TConstellationNamesFile::FromBytes(
   for (std::size_t i = 0; i < lines.size() && i < kObjectCount; ++i) {
     std::optional<TConstellationNames> names = ParseLine(lines[i]);
     if (!names) {
-      return TReadError{"CONSTELL.DAT line " + std::to_string(i + 1) + " is malformed"};
+      return MalformedLine("CONSTELL.DAT", i + 1);
     }
     file.records_.push_back(std::move(*names));
   }
@@ -69,11 +69,7 @@ TReadResult<TConstellationNamesFile> TConstellationNamesFile::FromBytes(
 
 TReadResult<TConstellationNamesFile> TConstellationNamesFile::FromPath(
     const std::filesystem::path& path) {
-  const TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    return TReadError{bytes.Error()};
-  }
-  return FromBytes(bytes.Value());
+  return ReadWholeFile<TConstellationNamesFile>(path);
 }
 
 std::optional<TConstellationNames> TConstellationNamesFile::Record(std::size_t index) const {

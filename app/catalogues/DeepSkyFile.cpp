@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "ByteFields.h"
-#include "FileBytes.h"
 #include "TextLines.h"
 
 namespace velarion::catalogues {
@@ -45,34 +44,18 @@ double TDeepSkyRecord::RaDeg() const {
 
 double TDeepSkyRecord::DecDeg() const { return DegreesOrZero(decText); }
 
-TReadResult<TDeepSkyFile> TDeepSkyFile::FromBytes(std::span<const std::byte> bytes) {
-  TDeepSkyFile file(std::vector<std::byte>(bytes.begin(), bytes.end()));
-  for (std::size_t i = 0; i < file.Count(); ++i) {
-    const std::span<const std::byte> record = *file.file_.RecordBytes(i);
-    for (const TTextField& field : kTextFields) {
-      if (velplatform::GetField<uint8_t>(record, field.at) > field.size) {
-        return TReadError{"DEEPSKY.DAT record " + std::to_string(i + 1) + ": " + field.what +
-                          " longer than its field"};
-      }
+std::optional<TReadError> TDeepSkyFormat::Refusal(std::span<const std::byte> record,
+                                                  std::size_t index) {
+  for (const TTextField& field : kTextFields) {
+    if (velplatform::GetField<uint8_t>(record, field.at) > field.size) {
+      return TReadError{"DEEPSKY.DAT record " + std::to_string(index + 1) + ": " + field.what +
+                        " longer than its field"};
     }
   }
-  return file;
+  return std::nullopt;
 }
 
-TReadResult<TDeepSkyFile> TDeepSkyFile::FromPath(const std::filesystem::path& path) {
-  TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    return TReadError{bytes.Error()};
-  }
-  return FromBytes(bytes.Value());
-}
-
-std::optional<TDeepSkyRecord> TDeepSkyFile::Record(std::size_t index) const {
-  const std::optional<std::span<const std::byte>> bytes = file_.RecordBytes(index);
-  if (!bytes) {
-    return std::nullopt;
-  }
-  const std::span<const std::byte> r = *bytes;
+TDeepSkyRecord TDeepSkyFormat::Decode(std::span<const std::byte> r) {
   return TDeepSkyRecord{velplatform::GetField<int16_t>(r, kMessier),
                         velplatform::GetField<int16_t>(r, kNgc),
                         ReadPrefixed(r, kName),

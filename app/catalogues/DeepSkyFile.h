@@ -5,11 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "FixedRecordFile.h"
 #include "ReadResult.h"
@@ -40,22 +38,14 @@ struct TDeepSkyRecord {
   [[nodiscard]] double DecDeg() const;
 };
 
-class TDeepSkyFile {
- public:
+struct TDeepSkyFormat {
+  using TRecord = TDeepSkyRecord;
   static constexpr std::size_t kRecordSize = 43;
-
+  static TDeepSkyRecord Decode(std::span<const std::byte> record);
   // A record whose length byte exceeds its text field makes the file malformed.
-  static TReadResult<TDeepSkyFile> FromBytes(std::span<const std::byte> bytes);
-  static TReadResult<TDeepSkyFile> FromPath(const std::filesystem::path& path);
-
-  [[nodiscard]] std::size_t Count() const { return file_.Count(); }
-  [[nodiscard]] std::optional<TDeepSkyRecord> Record(std::size_t index) const;
-
- private:
-  explicit TDeepSkyFile(std::vector<std::byte> bytes) : file_(std::move(bytes), kRecordSize) {}
-
-  TFixedRecordFile file_;
+  static std::optional<TReadError> Refusal(std::span<const std::byte> record, std::size_t index);
 };
+using TDeepSkyFile = TFixedRecordFile<TDeepSkyFormat>;
 
 }  // namespace velarion::catalogues
 

@@ -1,7 +1,6 @@
 #include "FigureLinesFile.h"
 
 #include "ByteFields.h"
-#include "FileBytes.h"
 
 namespace velarion::catalogues {
 namespace {
@@ -19,24 +18,7 @@ static_assert(kConstellation + 1 == TFigureLinesFile::kRecordSize);
 
 }  // namespace
 
-TReadResult<TFigureLinesFile> TFigureLinesFile::FromBytes(std::span<const std::byte> bytes) {
-  return TFigureLinesFile(std::vector<std::byte>(bytes.begin(), bytes.end()));
-}
-
-TReadResult<TFigureLinesFile> TFigureLinesFile::FromPath(const std::filesystem::path& path) {
-  TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    return TReadError{bytes.Error()};
-  }
-  return TFigureLinesFile(std::move(bytes).Value());
-}
-
-std::optional<TFigureLine> TFigureLinesFile::Record(std::size_t index) const {
-  const std::optional<std::span<const std::byte>> bytes = file_.RecordBytes(index);
-  if (!bytes) {
-    return std::nullopt;
-  }
-  const std::span<const std::byte> r = *bytes;
+TFigureLine TFigureLinesFormat::Decode(std::span<const std::byte> r) {
   return TFigureLine{
       velplatform::GetField<int32_t>(r, kRa1),          velplatform::GetField<int32_t>(r, kDec1),
       velplatform::GetField<int32_t>(r, kRa2),          velplatform::GetField<int32_t>(r, kDec2),

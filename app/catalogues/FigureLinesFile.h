@@ -5,10 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <span>
-#include <vector>
 
 #include "FixedRecordFile.h"
 #include "ReadResult.h"
@@ -29,21 +26,12 @@ struct TFigureLine {
   uint8_t constellation = 0;  // object number of the constellation names
 };
 
-class TFigureLinesFile {
- public:
+struct TFigureLinesFormat {
+  using TRecord = TFigureLine;
   static constexpr std::size_t kRecordSize = 25;
-
-  static TReadResult<TFigureLinesFile> FromBytes(std::span<const std::byte> bytes);
-  static TReadResult<TFigureLinesFile> FromPath(const std::filesystem::path& path);
-
-  [[nodiscard]] std::size_t Count() const { return file_.Count(); }
-  [[nodiscard]] std::optional<TFigureLine> Record(std::size_t index) const;
-
- private:
-  explicit TFigureLinesFile(std::vector<std::byte> bytes) : file_(std::move(bytes), kRecordSize) {}
-
-  TFixedRecordFile file_;
+  static TFigureLine Decode(std::span<const std::byte> record);
 };
+using TFigureLinesFile = TFixedRecordFile<TFigureLinesFormat>;
 
 }  // namespace velarion::catalogues
 

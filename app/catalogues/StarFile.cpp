@@ -1,7 +1,6 @@
 #include "StarFile.h"
 
 #include "ByteFields.h"
-#include "FileBytes.h"
 
 namespace velarion::catalogues {
 namespace {
@@ -35,24 +34,7 @@ char ReadChar(std::span<const std::byte> record, std::size_t at) {
 
 }  // namespace
 
-TReadResult<TStarFile> TStarFile::FromBytes(std::span<const std::byte> bytes) {
-  return TStarFile(std::vector<std::byte>(bytes.begin(), bytes.end()));
-}
-
-TReadResult<TStarFile> TStarFile::FromPath(const std::filesystem::path& path) {
-  TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    return TReadError{bytes.Error()};
-  }
-  return TStarFile(std::move(bytes).Value());
-}
-
-std::optional<TStarRecord> TStarFile::Record(std::size_t index) const {
-  const std::optional<std::span<const std::byte>> bytes = file_.RecordBytes(index);
-  if (!bytes) {
-    return std::nullopt;
-  }
-  const std::span<const std::byte> r = *bytes;
+TStarRecord TStarFormat::Decode(std::span<const std::byte> r) {
   TStarRecord star;
   star.hr = velplatform::GetField<uint16_t>(r, kHr);
   star.raArcsec = velplatform::GetField<int32_t>(r, kRa);

@@ -5,11 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "FixedRecordFile.h"
 #include "ReadResult.h"
@@ -41,23 +38,12 @@ struct TStarRecord {
   static constexpr int16_t kUnknownColourIndex = -1000;
 };
 
-class TStarFile {
- public:
+struct TStarFormat {
+  using TRecord = TStarRecord;
   static constexpr std::size_t kRecordSize = 55;
-
-  static TReadResult<TStarFile> FromBytes(std::span<const std::byte> bytes);
-  static TReadResult<TStarFile> FromPath(const std::filesystem::path& path);
-
-  [[nodiscard]] std::size_t Count() const { return file_.Count(); }
-
-  // Record index, from 0 (file order); none past the end.
-  [[nodiscard]] std::optional<TStarRecord> Record(std::size_t index) const;
-
- private:
-  explicit TStarFile(std::vector<std::byte> bytes) : file_(std::move(bytes), kRecordSize) {}
-
-  TFixedRecordFile file_;
+  static TStarRecord Decode(std::span<const std::byte> record);
 };
+using TStarFile = TFixedRecordFile<TStarFormat>;
 
 }  // namespace velarion::catalogues
 

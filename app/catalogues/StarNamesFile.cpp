@@ -14,7 +14,7 @@ std::optional<TStarName> ParseLine(std::string_view line) {
   if (digits == 0 || digits == std::string_view::npos || line[digits] != ' ') {
     return std::nullopt;
   }
-  const std::optional<long> hr = ParseInteger(line.substr(0, digits));
+  const std::optional<int64_t> hr = ParseInteger(line.substr(0, digits));
   const std::string_view name = TrimBlanks(line.substr(digits));
   if (!hr || *hr > INT32_MAX) {
     return std::nullopt;
@@ -26,14 +26,10 @@ std::optional<TStarName> ParseLine(std::string_view line) {
 
 TReadResult<TStarNamesFile> TStarNamesFile::FromBytes(std::span<const std::byte> bytes) {
   TStarNamesFile file;
-  const std::vector<std::string_view> lines = SplitLines(AsText(bytes));
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (TrimBlanks(lines[i]).empty()) {
-      continue;
-    }
-    std::optional<TStarName> name = ParseLine(lines[i]);
+  for (const TNumberedLine& line : NonBlankLines(AsText(bytes))) {
+    std::optional<TStarName> name = ParseLine(line.text);
     if (!name || (!file.names_.empty() && name->hr < file.names_.back().hr)) {
-      return TReadError{"STARNAME.DAT line " + std::to_string(i + 1) + " is malformed"};
+      return MalformedLine("STARNAME.DAT", line.number);
     }
     file.names_.push_back(std::move(*name));
   }
@@ -41,11 +37,7 @@ TReadResult<TStarNamesFile> TStarNamesFile::FromBytes(std::span<const std::byte>
 }
 
 TReadResult<TStarNamesFile> TStarNamesFile::FromPath(const std::filesystem::path& path) {
-  const TReadResult<std::vector<std::byte>> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    return TReadError{bytes.Error()};
-  }
-  return FromBytes(bytes.Value());
+  return ReadWholeFile<TStarNamesFile>(path);
 }
 
 std::optional<TStarName> TStarNamesFile::Record(std::size_t index) const {

@@ -1,7 +1,8 @@
 #include "TextLines.h"
 
-#include <charconv>
-#include <cmath>
+#include "Numbers.h"
+
+#include <string>
 
 namespace velarion::catalogues {
 
@@ -31,33 +32,25 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-namespace {
-
-template <class T>
-std::optional<T> ParseWhole(std::string_view text) {
-  text = TrimBlanks(text);
-  // from_chars takes no leading "+"; the files write none, but a hand-edited one may.
-  if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
-    text.remove_prefix(1);
+std::vector<TNumberedLine> NonBlankLines(std::string_view text) {
+  const std::vector<std::string_view> lines = SplitLines(text);
+  std::vector<TNumberedLine> kept;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!TrimBlanks(lines[i]).empty()) kept.push_back({i + 1, lines[i]});
   }
-  T value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-    return std::nullopt;
-  }
-  return value;
+  return kept;
 }
 
-}  // namespace
+TReadError MalformedLine(std::string_view fileName, std::size_t number) {
+  return TReadError{std::string(fileName) + " line " + std::to_string(number) + " is malformed"};
+}
 
 std::optional<double> ParseDecimal(std::string_view text) {
-  const std::optional<double> value = ParseWhole<double>(text);
-  if (value && !std::isfinite(*value)) {
-    return std::nullopt;
-  }
-  return value;
+  return velplatform::ParseUnpaddedDouble(TrimBlanks(text));
 }
 
-std::optional<long> ParseInteger(std::string_view text) { return ParseWhole<long>(text); }
+std::optional<int64_t> ParseInteger(std::string_view text) {
+  return velplatform::ParseUnpaddedInteger(TrimBlanks(text));
+}
 
 }  // namespace velarion::catalogues

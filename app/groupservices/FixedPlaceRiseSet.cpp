@@ -26,4 +26,12 @@ void ShowRiseSetOfFixedPlace(double raDeg, double decDeg, double epoch) {
   ShowRiseSettDialog(kPointSourceRiseAltitude, epoch, AnswerFixedPlace);
 }
 
+bool ShowRiseSetOfObject(kit::TObjectGroup& group, int32_t index) {
+  double ra = 0.0;
+  double dec = 0.0;
+  if (!group.GetObjectRaDec(index, ra, dec)) return false;
+  ShowRiseSetOfFixedPlace(ra, dec, group.Epoch);
+  return true;
+}
+
 }  // namespace velarion::solar

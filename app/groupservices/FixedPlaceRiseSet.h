@@ -3,6 +3,10 @@
 #ifndef VELARION_APP_GROUPSERVICES_FIXEDPLACERISESET_H
 #define VELARION_APP_GROUPSERVICES_FIXEDPLACERISESET_H
 
+#include "ObjectGroup.h"
+
+#include <cstdint>
+
 namespace velarion::solar {
 
 // The altitude of a point source at rising: −34′ of refraction.
@@ -10,6 +14,10 @@ inline constexpr double kPointSourceRiseAltitude = -0.5666666666666667;
 
 // Shows " Период видимости" for the place (degrees, in the frame of `epoch`, T).
 void ShowRiseSetOfFixedPlace(double raDeg, double decDeg, double epoch);
+
+// The same for object `index` of a catalogue group, at its place in the group's frame;
+// false when the group has no such object.
+bool ShowRiseSetOfObject(kit::TObjectGroup& group, int32_t index);
 
 }  // namespace velarion::solar
 

@@ -2,6 +2,8 @@
 
 #include "AngleUtils.h"
 #include "Concat.h"
+#include "Cp1251.h"
+#include "RiseSet.h"
 #include "ValueFormat.h"
 #include "velastro.h"
 
@@ -35,6 +37,30 @@ void ToTrueEquator(double tCenturies, double& raDeg, double& decDeg) {
   Cart(1.0, decDeg, raDeg, &x, &y, &z);
   NutEqu(tCenturies, &x, &y, &z);
   Polar(x, y, z, &r, &decDeg, &raDeg);
+}
+
+void AddEquatorialLines(kit::TZStrings& lines, double tUt, TGeoAndTopoPlaces places, int raDecimals,
+                        int decDecimals) {
+  using velplatform::Cp1251;
+  ToTrueEquator(tUt, places.raDeg, places.decDeg);
+  ToTrueEquator(tUt, places.topoRaDeg, places.topoDecDeg);
+  lines.Add("\x01" + Cp1251("Экват. координаты (на текущую эпоху):"));
+  lines.Add(
+      EquatorialLine(Cp1251("Геоцентр.: "), places.raDeg, places.decDeg, raDecimals, decDecimals));
+  lines.Add(EquatorialLine(Cp1251("Топоцентр.: "), places.topoRaDeg, places.topoDecDeg, raDecimals,
+                           decDecimals));
+}
+
+std::string BodyRiseSetText(const kit::TViewParameters& view, TBody body, double riseAltitudeDeg,
+                            double deltaTDays) {
+  const TRiseSetTimes times = ComputeRiseSet(
+      ObserverOfView(view), riseAltitudeDeg, GetT(view.mjdUt),
+      [body, deltaTDays](double mjd, double& ra, double& dec) {
+        const TBodyPosition p = ComputeBodyPosition(body, true, true, GetT(mjd + deltaTDays));
+        ra = p.raDeg;
+        dec = p.decDeg;
+      });
+  return RiseSetText(times);
 }
 
 }  // namespace velarion::solar

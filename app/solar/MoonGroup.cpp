@@ -4,9 +4,8 @@
 #include "BodyPosition.h"
 #include "Concat.h"
 #include "Cp1251.h"
-#include "DrawDevice.h"
+#include "DiscDrawing.h"
 #include "ProjectionExports.h"
-#include "RiseSet.h"
 #include "SkyImageExports.h"
 #include "Twilight.h"
 #include "Units.h"
@@ -86,14 +85,7 @@ bool TMoon::Shown() const {
 
 const TMoonPlace& TMoon::Compute(bool highPrecision, bool astrometric) {
   const bool requested = highPrecision || View.alwaysHighPrecision != 0;
-  const TInputs inputs{View.mjdUt,
-                       View.mjdDynamical,
-                       View.longitudeEast,
-                       View.latitude,
-                       View.rotationDeg,
-                       View.mirror,
-                       UsesHighPrecision(kMoon, requested, GetT(View.mjdDynamical)),
-                       astrometric};
+  const TComputeInputs inputs = ComputeInputsOfView(View, kMoon, requested, astrometric);
   if (!(inputs == last_)) {
     moon_ = ComputeMoonPlace(
         {View.mjdUt, View.mjdDynamical, View.longitudeEast, View.latitude, requested, astrometric});
@@ -145,42 +137,21 @@ void TMoon::BuildShadow(double enlargement) {
 void TMoon::DrawShadow(velplatform::TDrawDevice& device, std::span<const velplatform::TPoint> lit,
                        const TDiscOutline& shadow, velplatform::TColor colour) const {
   const std::vector<velplatform::TPoint> part = IntersectWithConvex(lit, shadow.Lit());
-  if (part.empty()) return;
-  device.SetPen(colour);
-  device.SetBrush(colour);
-  device.Polygon(part);
+  if (!part.empty()) FillPolygon(device, part, colour);
 }
 
 void TMoon::DrawObjects(const kit::TNextObject&) {
   velplatform::TDrawDevice* device = velplatform::DeviceOf(DrawDevice);
   if (device == nullptr || !Shown() || !visible_ || !IsRectInView(disc_.rect)) return;
-  const velplatform::TColor pen = device->PenColor();
-  const velplatform::TColor brush = device->BrushColor();
-  const std::span<const velplatform::TPoint> lit = disc_.Lit();
-  const std::span<const velplatform::TPoint> unlit = disc_.Unlit();
-  const bool hasLit = lit.size() >= kMinimumPolygon;
-  auto fill = [device](std::span<const velplatform::TPoint> polygon, velplatform::TColor c) {
-    if (polygon.size() < kMinimumPolygon) return;
-    device->SetPen(c);
-    device->SetBrush(c);
-    device->Polygon(polygon);
-  };
+  const TPenAndBrushKeeper kept(*device);
   const velplatform::TColor unlitColour = View.colours[kit::kUnlitPartColour];
   const velplatform::TColor litColour = View.colours[kit::kSolarSystemColour];
-  // The larger part is drawn last, so that the terminator they share takes its colour.
-  if (moon_.cosPhase >= 0.0) {
-    fill(unlit, unlitColour);
-    fill(lit, litColour);
-  } else {
-    fill(lit, litColour);
-    fill(unlit, unlitColour);
-  }
-  if (moon_.eclipse && hasLit) {
+  DrawDiscParts(*device, disc_, moon_.cosPhase, {unlitColour, litColour, litColour});
+  const std::span<const velplatform::TPoint> lit = disc_.Lit();
+  if (moon_.eclipse && lit.size() >= kMinimumPolygon) {
     DrawShadow(*device, lit, penumbra_, kPenumbraColour);
     DrawShadow(*device, lit, umbra_, unlitColour);
   }
-  device->SetPen(pen);
-  device->SetBrush(brush);
 }
 
 bool TMoon::GetObjectRect(int32_t index, kit::TObjectRect& rect) {
@@ -222,29 +193,17 @@ void TMoon::GetObjectStrings(int32_t index, kit::TZStrings& lines) {
   using velplatform::Concat;
   using velplatform::Cp1251;
   const TMoonPlace moon = Compute(true, false);
-  const double tUt = GetT(View.mjdUt);
-  double ra = moon.raDeg, dec = moon.decDeg, topoRa = moon.topoRaDeg, topoDec = moon.topoDecDeg;
-  ToTrueEquator(tUt, ra, dec);
-  ToTrueEquator(tUt, topoRa, topoDec);
   lines.Add("\x01" + MoonName());
-  lines.Add("\x01" + Cp1251("Экват. координаты (на текущую эпоху):"));
-  lines.Add(EquatorialLine(Cp1251("Геоцентр.: "), ra, dec, 1, 0));
-  lines.Add(EquatorialLine(Cp1251("Топоцентр.: "), topoRa, topoDec, 1, 0));
+  AddEquatorialLines(lines, GetT(View.mjdUt),
+                     {moon.raDeg, moon.decDeg, moon.topoRaDeg, moon.topoDecDeg}, 1, 0);
   lines.Add(Concat({"\x01r=", ShownNumber(moon.distanceEarthRadii * kKmPerEarthRadius, 0), " ",
                     Cp1251("км"), Cp1251(";   Угловой размер: "),
                     ShownNumber(2.0 * moon.semiDiameterArcmin, 2), "'"}));
   lines.Add(Concat({"\x01", Cp1251("Возраст: "), ShownNumber(moon.AgeDays(), 1),
                     Cp1251(" дней.;  "), "\x01", Cp1251("Фаза: "), ShownNumber(moon.Phase(), 2)}));
-  const double deltaT = last_.mjdDynamical - last_.mjdUt;
   const double distance = ComputeBodyPosition(kMoon, true, true, GetT(last_.mjdDynamical)).distance;
-  const TRiseSetTimes times = ComputeRiseSet(ObserverOfView(View), MoonRiseAltitudeDeg(distance),
-                                             tUt, [deltaT](double mjd, double& ra, double& dec) {
-                                               const TBodyPosition p = ComputeBodyPosition(
-                                                   kMoon, true, true, GetT(mjd + deltaT));
-                                               ra = p.raDeg;
-                                               dec = p.decDeg;
-                                             });
-  lines.Add(RiseSetText(times));
+  lines.Add(BodyRiseSetText(View, kMoon, MoonRiseAltitudeDeg(distance),
+                            last_.mjdDynamical - last_.mjdUt));
 }
 
 std::string TMoon::GetObjectName(int32_t index) {

@@ -3,6 +3,7 @@
 #ifndef VELARION_APP_SOLAR_MOONGROUP_H
 #define VELARION_APP_SOLAR_MOONGROUP_H
 
+#include "ComputeInputs.h"
 #include "DiscOutline.h"
 #include "DrawDevice.h"
 #include "MoonPlace.h"
@@ -45,18 +46,7 @@ class TMoon : public kit::TObjectGroup {
   void DrawShadow(velplatform::TDrawDevice& device, std::span<const velplatform::TPoint> lit,
                   const TDiscOutline& shadow, velplatform::TColor colour) const;
 
-  struct TInputs {
-    double mjdUt = 1.0e9;  // never computed
-    double mjdDynamical = 0.0;
-    double longitude = 0.0;
-    double latitude = 0.0;
-    double rotation = 0.0;
-    uint8_t mirror = 0;
-    bool highPrecision = false;
-    bool astrometric = false;
-    bool operator==(const TInputs&) const = default;
-  };
-  TInputs last_;
+  TComputeInputs last_;
   TMoonPlace moon_;
   TDiscOutline disc_;
   TDiscOutline penumbra_;

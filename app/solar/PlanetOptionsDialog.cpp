@@ -29,9 +29,7 @@ class TPlanetOptionsLogic final : public velplatform::TDialogLogic {
   bool Accept(velplatform::TDialogControls& controls) override {
     const std::optional<int32_t> zoom = ParseZoomText(controls.Text(ids::kZoomEdit));
     if (!zoom) {
-      velplatform::ShowMessageBox(
-          0, {Cp1251("Неверное увеличение"), Cp1251("Ошибка"), velplatform::TMessageButtons::kOk,
-              velplatform::TMessageIcon::kError});
+      velplatform::ShowError(0, Cp1251("Неверное увеличение"));
       controls.Focus(ids::kZoomEdit);
       return false;
     }

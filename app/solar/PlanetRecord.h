@@ -4,6 +4,7 @@
 #define VELARION_APP_SOLAR_PLANETRECORD_H
 
 #include "BoundaryRecords.h"
+#include "ComputeInputs.h"
 #include "DiscOutline.h"
 #include "Geometry.h"
 #include "ObjectGroup.h"
@@ -20,19 +21,6 @@ namespace velarion::solar {
 inline constexpr int32_t kPlanetObjectCount = 25;
 
 enum class TSatelliteEvent : uint8_t { kNone = 0, kTransit = 1, kOccultation = 2, kEclipse = 3 };
-
-// Inputs of a computation: a record answers from its cache while they are unchanged.
-struct TComputeInputs {
-  double mjdUt = 1.0e9;  // never computed
-  double mjdDynamical = 0.0;
-  double longitude = 0.0;
-  double latitude = 0.0;
-  bool highPrecision = false;
-  bool astrometric = false;
-  double rotation = 0.0;
-  uint8_t mirror = 0;
-  bool operator==(const TComputeInputs&) const = default;
-};
 
 struct TPlanetObject {
   // ---- Fixed ----

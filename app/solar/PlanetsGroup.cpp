@@ -4,6 +4,7 @@
 #include "BodyPosition.h"
 #include "Concat.h"
 #include "Cp1251.h"
+#include "DiscDrawing.h"
 #include "FindForm.h"
 #include "MoonPlace.h"
 #include "PlanetOptionsDialog.h"
@@ -40,7 +41,6 @@ constexpr double kRiseAltitudeDeg = -0.5666666666666667;
 constexpr int32_t kMinDiscRadiusPx = 3;
 constexpr double kHorizonMarginDeg = 0.7;
 constexpr double kSatelliteNeighbourhoodDeg = 1.0;
-constexpr std::size_t kMinimumPolygon = 5;
 constexpr int32_t kBrightSatellite = 900;
 
 using TSatelliteTheory = void (*)(double, int32_t, double*, double*, double*, double*);
@@ -173,16 +173,9 @@ const TPlanetObject& TPlanets::Compute(TPlanetObject& o) {
 const TPlanetObject& TPlanets::ComputePlanet(int32_t index, bool highPrecision, bool astrometric) {
   TPlanetObject& o = *Find(PlanetOfObject(index) ? index : ObjectIndexOf(TPlanetIndex::kMercury));
   const bool requested = highPrecision || View.alwaysHighPrecision != 0;
-  const double t = GetT(View.mjdDynamical);
-  const TComputeInputs inputs{View.mjdUt,
-                              View.mjdDynamical,
-                              View.longitudeEast,
-                              View.latitude,
-                              UsesHighPrecision(o.body, requested, t),
-                              astrometric,
-                              View.rotationDeg,
-                              View.mirror};
+  const TComputeInputs inputs = ComputeInputsOfView(View, o.body, requested, astrometric);
   if (inputs == o.inputs) return o;
+  const double t = GetT(View.mjdDynamical);
   const TBodyPosition p = ComputeBodyPosition(o.body, requested, astrometric, t);
   const TBodyPosition sun = ComputeBodyPosition(kSun, requested, astrometric, t);
   o.raDeg = p.raDeg;
@@ -357,31 +350,10 @@ void TPlanets::DrawObjects(const kit::TNextObject& next) {
 }
 
 void TPlanets::DrawDisc(velplatform::TDrawDevice& device, const TPlanetObject& o) const {
-  const velplatform::TColor pen = device.PenColor();
-  const velplatform::TColor brush = device.BrushColor();
-  const velplatform::TColor unlitColour = View.colours[kit::kUnlitPartColour];
-  auto unlit = [&] {
-    if (o.disc.Unlit().size() < kMinimumPolygon) return;
-    device.SetPen(unlitColour);
-    device.SetBrush(unlitColour);
-    device.Polygon(o.disc.Unlit());
-  };
-  auto lit = [&] {
-    if (o.disc.Lit().size() < kMinimumPolygon) return;
-    device.SetPen(View.colours[kit::kStarImageColour]);
-    device.SetBrush(View.colours[kit::kSolarSystemColour]);
-    device.Polygon(o.disc.Lit());
-  };
-  // The larger part last, so that the terminator they share takes its colour.
-  if (o.cosPhase >= 0.0) {
-    unlit();
-    lit();
-  } else {
-    lit();
-    unlit();
-  }
-  device.SetPen(pen);
-  device.SetBrush(brush);
+  const TPenAndBrushKeeper kept(device);
+  DrawDiscParts(device, o.disc, o.cosPhase,
+                {View.colours[kit::kUnlitPartColour], View.colours[kit::kStarImageColour],
+                 View.colours[kit::kSolarSystemColour]});
 }
 
 void TPlanets::DrawRings(velplatform::TDrawDevice& device) const {
@@ -496,14 +468,8 @@ void TPlanets::GetObjectStrings(int32_t index, kit::TZStrings& lines) {
 void TPlanets::PlanetStrings(TPlanetObject& o, kit::TZStrings& lines) {
   const TPlanetObject p = ComputePlanet(o.index, true, false);
   const TRingGeometry rings = rings_;
-  const double tUt = GetT(View.mjdUt);
-  double ra = p.raDeg, dec = p.decDeg, topoRa = p.topoRaDeg, topoDec = p.topoDecDeg;
-  ToTrueEquator(tUt, ra, dec);
-  ToTrueEquator(tUt, topoRa, topoDec);
   lines.Add("\x01" + p.name);
-  lines.Add("\x01" + Cp1251("Экват. координаты (на текущую эпоху):"));
-  lines.Add(EquatorialLine(Cp1251("Геоцентр.: "), ra, dec, 2, 1));
-  lines.Add(EquatorialLine(Cp1251("Топоцентр.: "), topoRa, topoDec, 2, 1));
+  AddEquatorialLines(lines, GetT(View.mjdUt), {p.raDeg, p.decDeg, p.topoRaDeg, p.topoDecDeg}, 2, 1);
   lines.Add(Concat({"\x01r=", ShownNumber(p.distanceAu, 4), " ", Cp1251("а.е.")}));
   std::string brightness =
       Concat({"\x01V: ", ShownNumber(p.magnitude / 100.0, 2), "\x03m\x04\x01",
@@ -542,19 +508,14 @@ void TPlanets::SatelliteLines(const TPlanetObject& planet, kit::TZStrings& lines
 
 void TPlanets::SatelliteStrings(TPlanetObject& o, kit::TZStrings& lines) {
   ComputeSatellite(o.index);
-  const double t = GetT(View.mjdDynamical);
-  const double tUt = GetT(View.mjdUt);
-  double ra = 0.0, dec = 0.0, topoRa = 0.0, topoDec = 0.0;
-  ObjApparentRaDec(t, o.raDeg, o.decDeg, o.distanceAu, &ra, &dec);
-  Parallax(LMST(View.mjdUt, -View.longitudeEast), ra, dec, o.distanceAu * kKmPerAu, View.latitude,
-           &topoRa, &topoDec);
-  ToTrueEquator(tUt, ra, dec);
-  ToTrueEquator(tUt, topoRa, topoDec);
+  TGeoAndTopoPlaces places;
+  ObjApparentRaDec(GetT(View.mjdDynamical), o.raDeg, o.decDeg, o.distanceAu, &places.raDeg,
+                   &places.decDeg);
+  Parallax(LMST(View.mjdUt, -View.longitudeEast), places.raDeg, places.decDeg,
+           o.distanceAu * kKmPerAu, View.latitude, &places.topoRaDeg, &places.topoDecDeg);
   lines.Add("\x01" + o.name);
   lines.Add(Concat({"\x01", Cp1251("(Спутник "), Cp1251(FamilyOf(o.planetIndex)->genitive), ")"}));
-  lines.Add("\x01" + Cp1251("Экват. координаты (на текущую эпоху):"));
-  lines.Add(EquatorialLine(Cp1251("Геоцентр.: "), ra, dec, 1, 0));
-  lines.Add(EquatorialLine(Cp1251("Топоцентр.: "), topoRa, topoDec, 1, 0));
+  AddEquatorialLines(lines, GetT(View.mjdUt), places, 1, 0);
   lines.Add(Concat({"\x01r=", ShownNumber(o.distanceAu, 4), " ", Cp1251("а.е.")}));
   lines.Add(Concat({"\x01V: ", ShownNumber(o.magnitude / 100.0, 1), "\x03m\x04"}));
 }

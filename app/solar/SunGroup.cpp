@@ -4,8 +4,7 @@
 #include "BodyPosition.h"
 #include "Concat.h"
 #include "Cp1251.h"
-#include "DrawDevice.h"
-#include "RiseSet.h"
+#include "DiscDrawing.h"
 #include "SkyImageExports.h"
 #include "Units.h"
 #include "velastro.h"
@@ -72,15 +71,10 @@ bool TSun::Shown() const {
 
 const TSunPlace& TSun::Compute(bool highPrecision, bool astrometric) {
   const bool requested = highPrecision || View.alwaysHighPrecision != 0;
-  const double t = GetT(View.mjdDynamical);
-  const TInputs inputs{View.mjdUt,
-                       View.mjdDynamical,
-                       View.longitudeEast,
-                       View.latitude,
-                       UsesHighPrecision(kSun, requested, t),
-                       astrometric};
+  const TComputeInputs inputs = ComputeInputsOfView(View, kSun, requested, astrometric);
   if (!(inputs == last_)) {
-    const TBodyPosition p = ComputeBodyPosition(kSun, requested, astrometric, t);
+    const TBodyPosition p =
+        ComputeBodyPosition(kSun, requested, astrometric, GetT(View.mjdDynamical));
     sun_.longitudeDeg = p.longitudeDeg;
     sun_.latitudeDeg = p.latitudeDeg;
     sun_.distanceAu = p.distance;
@@ -124,14 +118,8 @@ void TSun::DrawObjects(const kit::TNextObject&) {
   if (device == nullptr || !Shown() || !visible_ || !IsRectInView(outline_.rect)) return;
   const std::span<const velplatform::TPoint> disc = outline_.Lit();
   if (disc.size() <= 4) return;
-  const velplatform::TColor pen = device->PenColor();
-  const velplatform::TColor brush = device->BrushColor();
-  const velplatform::TColor colour = View.colours[kit::kSunColour];
-  device->SetPen(colour);
-  device->SetBrush(colour);
-  device->Polygon(disc);
-  device->SetPen(pen);
-  device->SetBrush(brush);
+  const TPenAndBrushKeeper kept(*device);
+  FillPolygon(*device, disc, View.colours[kit::kSunColour]);
 }
 
 bool TSun::GetObjectRect(int32_t index, kit::TObjectRect& rect) {
@@ -171,26 +159,14 @@ void TSun::GetObjectStrings(int32_t index, kit::TZStrings& lines) {
   if (index != 1 || !Shown()) return;
   using velplatform::Cp1251;
   const TSunPlace sun = Compute(true, false);
-  const double tUt = GetT(View.mjdUt);
-  double ra = sun.raDeg, dec = sun.decDeg, topoRa = sun.topoRaDeg, topoDec = sun.topoDecDeg;
-  ToTrueEquator(tUt, ra, dec);
-  ToTrueEquator(tUt, topoRa, topoDec);
   lines.Add("\x01" + SunName());
-  lines.Add("\x01" + Cp1251("Экват. координаты (на текущую эпоху):"));
-  lines.Add(EquatorialLine(Cp1251("Геоцентр.: "), ra, dec, 2, 1));
-  lines.Add(EquatorialLine(Cp1251("Топоцентр.: "), topoRa, topoDec, 2, 1));
+  AddEquatorialLines(lines, GetT(View.mjdUt),
+                     {sun.raDeg, sun.decDeg, sun.topoRaDeg, sun.topoDecDeg}, 2, 1);
   lines.Add(velplatform::Concat({"\x01r=", ShownNumber(sun.distanceAu, 4), " ", Cp1251("а.е."),
                                  Cp1251(";   Угловой размер: "),
                                  ShownNumber(2.0 * sun.semiDiameterArcmin, 2), "'"}));
-  const double deltaT = last_.mjdDynamical - last_.mjdUt;
-  const TRiseSetTimes times = ComputeRiseSet(
-      ObserverOfView(View), -(sun.semiDiameterArcmin + 34.0) / 60.0, tUt,
-      [deltaT](double mjd, double& ra, double& dec) {
-        const TBodyPosition p = ComputeBodyPosition(kSun, true, true, GetT(mjd + deltaT));
-        ra = p.raDeg;
-        dec = p.decDeg;
-      });
-  lines.Add(RiseSetText(times));
+  lines.Add(BodyRiseSetText(View, kSun, -(sun.semiDiameterArcmin + 34.0) / 60.0,
+                            last_.mjdDynamical - last_.mjdUt));
 }
 
 std::string TSun::GetObjectName(int32_t index) {

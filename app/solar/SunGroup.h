@@ -3,6 +3,7 @@
 #ifndef VELARION_APP_SOLAR_SUNGROUP_H
 #define VELARION_APP_SOLAR_SUNGROUP_H
 
+#include "ComputeInputs.h"
 #include "DiscOutline.h"
 #include "ObjectGroup.h"
 #include "Twilight.h"
@@ -58,16 +59,7 @@ class TSun : public kit::TObjectGroup {
   bool Shown() const;
   void BuildOutline();
 
-  struct TInputs {
-    double mjdUt = 1.0e9;  // never computed
-    double mjdDynamical = 0.0;
-    double longitude = 0.0;
-    double latitude = 0.0;
-    bool highPrecision = false;
-    bool astrometric = false;
-    bool operator==(const TInputs&) const = default;
-  };
-  TInputs last_;
+  TComputeInputs last_;
   TSunPlace sun_;
   double discRadiusPx_ = 0.0;
   TDiscOutline outline_;

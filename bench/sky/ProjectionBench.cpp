@@ -92,44 +92,39 @@ void SetUpView(benchmark::State& state) {
                  (state.range(2) != 0 ? ", catalogue order" : ", shuffled"));
 }
 
-void Finish(benchmark::State& state, std::size_t starCount) {
+// Projects every star once an iteration, summing the pixels of those shown so that the
+// work is kept; `project` gives whether a star is shown and its pixel.
+template <class TStarType, class TProject>
+void ProjectAll(benchmark::State& state, const std::vector<TStarType>& stars, TProject project) {
+  for (auto _ : state) {
+    int32_t sum = 0;
+    for (const TStarType& star : stars) {
+      int32_t x = 0;
+      int32_t y = 0;
+      if (project(star, x, y)) {
+        sum += x ^ y;
+      }
+    }
+    benchmark::DoNotOptimize(sum);
+  }
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) *
-                          static_cast<int64_t>(starCount));
+                          static_cast<int64_t>(stars.size()));
   velarion::sky::FreeProjectionTables();
 }
 
 void BM_QuickRaDecToXY(benchmark::State& state) {
   SetUpView(state);
-  const std::vector<TQuickStar> stars = QuickStars(state.range(2) != 0);
-  for (auto _ : state) {
-    int32_t sum = 0;
-    for (const TQuickStar& star : stars) {
-      int32_t x = 0;
-      int32_t y = 0;
-      if (QuickRaDecToXY(star.raArcmin, star.decArcmin, &x, &y)) {
-        sum += x ^ y;
-      }
-    }
-    benchmark::DoNotOptimize(sum);
-  }
-  Finish(state, stars.size());
+  ProjectAll(state, QuickStars(state.range(2) != 0),
+             [](const TQuickStar& star, int32_t& x, int32_t& y) {
+               return QuickRaDecToXY(star.raArcmin, star.decArcmin, &x, &y);
+             });
 }
 
 void BM_RaDecToXY(benchmark::State& state) {
   SetUpView(state);
-  const std::vector<TStar>& stars = Stars(state.range(2) != 0);
-  for (auto _ : state) {
-    int32_t sum = 0;
-    for (const TStar& star : stars) {
-      int32_t x = 0;
-      int32_t y = 0;
-      if (RaDecToXY(star.raDeg, star.decDeg, &x, &y)) {
-        sum += x ^ y;
-      }
-    }
-    benchmark::DoNotOptimize(sum);
-  }
-  Finish(state, stars.size());
+  ProjectAll(state, Stars(state.range(2) != 0), [](const TStar& star, int32_t& x, int32_t& y) {
+    return RaDecToXY(star.raDeg, star.decDeg, &x, &y);
+  });
 }
 
 void ProjectionKinds(benchmark::internal::Benchmark* benchmark) {

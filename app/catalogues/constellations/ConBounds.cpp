@@ -7,7 +7,6 @@
 #include "Cp1251.h"
 #include "DrawDevice.h"
 #include "GroupDataFile.h"
-#include "ProgramFolder.h"
 #include "RaSpan.h"
 #include "SkyImageExports.h"
 #include "ValueFormat.h"
@@ -71,18 +70,12 @@ void TConBounds::Init() {
 }
 
 bool TConBounds::InitResources(kit::TWindowHandle owner) {
-  const auto path = velplatform::FindFileIgnoringCase(programFolder_, kFileName);
-  auto file =
-      path ? TBoundaryFile::FromPath(*path) : TReadResult<TBoundaryFile>(TReadError{kFileName});
-  if (!file) {
-    ShowCannotOpen(owner, kFileName);
-    return false;
-  }
+  const std::optional<TBoundaryFile> file =
+      OpenGroupDataFile<TBoundaryFile>(owner, programFolder_, kFileName);
+  if (!file) return false;
   segments_.clear();
-  segments_.reserve(file.Value().Count());
-  for (std::size_t i = 0; i < file.Value().Count(); ++i) {
-    segments_.push_back({*file.Value().Record(i), {}, {}});
-  }
+  segments_.reserve(file->Count());
+  for (std::size_t i = 0; i < file->Count(); ++i) segments_.push_back({*file->Record(i), {}, {}});
   ObjectCount = static_cast<int32_t>(segments_.size());
   return kit::TObjectGroup::InitResources(owner);
 }

@@ -6,7 +6,6 @@
 #include "Cp1251.h"
 #include "DrawDevice.h"
 #include "GroupDataFile.h"
-#include "ProgramFolder.h"
 #include "ProjectionExports.h"
 #include "RaSpan.h"
 #include "SegmentClip.h"
@@ -45,18 +44,12 @@ void TConLines::Init() {
 }
 
 bool TConLines::InitResources(kit::TWindowHandle owner) {
-  const auto path = velplatform::FindFileIgnoringCase(programFolder_, kFileName);
-  auto file = path ? TFigureLinesFile::FromPath(*path)
-                   : TReadResult<TFigureLinesFile>(TReadError{kFileName});
-  if (!file) {
-    ShowCannotOpen(owner, kFileName);
-    return false;
-  }
+  const std::optional<TFigureLinesFile> file =
+      OpenGroupDataFile<TFigureLinesFile>(owner, programFolder_, kFileName);
+  if (!file) return false;
   segments_.clear();
-  segments_.reserve(file.Value().Count());
-  for (std::size_t i = 0; i < file.Value().Count(); ++i) {
-    segments_.emplace_back().line = *file.Value().Record(i);
-  }
+  segments_.reserve(file->Count());
+  for (std::size_t i = 0; i < file->Count(); ++i) segments_.emplace_back().line = *file->Record(i);
   ObjectCount = static_cast<int32_t>(segments_.size());
   return kit::TObjectGroup::InitResources(owner);
 }

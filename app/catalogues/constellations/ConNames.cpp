@@ -6,7 +6,6 @@
 #include "FindForm.h"
 #include "GroupDataFile.h"
 #include "IniAccess.h"
-#include "ProgramFolder.h"
 #include "ProjectionExports.h"
 #include "SkyImageExports.h"
 #include "ValueFormat.h"
@@ -45,16 +44,12 @@ void TConNames::Init() {
 }
 
 bool TConNames::InitResources(kit::TWindowHandle owner) {
-  const auto path = velplatform::FindFileIgnoringCase(programFolder_, kFileName);
-  auto file = path ? TConstellationNamesFile::FromPath(*path)
-                   : TReadResult<TConstellationNamesFile>(TReadError{kFileName});
-  if (!file) {
-    ShowCannotOpen(owner, kFileName);
-    return false;
-  }
+  const std::optional<TConstellationNamesFile> file =
+      OpenGroupDataFile<TConstellationNamesFile>(owner, programFolder_, kFileName);
+  if (!file) return false;
   names_ = {};
   for (std::size_t i = 0; i < names_.size(); ++i) {
-    if (auto names = file.Value().Record(i)) names_[i] = std::move(*names);
+    if (auto names = file->Record(i)) names_[i] = std::move(*names);
   }
   nameType_ = ReadNameType();
   return kit::TObjectGroup::InitResources(owner);

@@ -4,7 +4,6 @@
 #include "FindForm.h"
 #include "GroupDataFile.h"
 #include "GroupListExports.h"
-#include "ProgramFolder.h"
 #include "Units.h"
 #include "velastro.h"
 
@@ -68,16 +67,12 @@ void TStarNames::Init() {
 }
 
 bool TStarNames::InitResources(kit::TWindowHandle owner) {
-  const auto path = velplatform::FindFileIgnoringCase(programFolder_, kFileName);
-  auto file =
-      path ? TStarNamesFile::FromPath(*path) : TReadResult<TStarNamesFile>(TReadError{kFileName});
-  if (!file) {
-    ShowCannotOpen(owner, kFileName);
-    return false;
-  }
+  const std::optional<TStarNamesFile> file =
+      OpenGroupDataFile<TStarNamesFile>(owner, programFolder_, kFileName);
+  if (!file) return false;
   names_.clear();
-  names_.reserve(std::max(kInitialRoom, file.Value().Count()));
-  for (std::size_t i = 0; i < file.Value().Count(); ++i) names_.push_back(*file.Value().Record(i));
+  names_.reserve(std::max(kInitialRoom, file->Count()));
+  for (std::size_t i = 0; i < file->Count(); ++i) names_.push_back(*file->Record(i));
   ObjectCount = static_cast<int32_t>(names_.size());
   return kit::TObjectGroup::InitResources(owner);
 }

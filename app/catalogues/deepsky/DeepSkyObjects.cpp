@@ -7,8 +7,8 @@
 #include "DeepSkyTexts.h"
 #include "Dialogs.h"
 #include "FixedPlaceRiseSet.h"
+#include "GroupDataFile.h"
 #include "MarkupText.h"
-#include "ProgramFolder.h"
 #include "ProjectionExports.h"
 #include "SkyImageExports.h"
 #include "ValueFormat.h"
@@ -50,23 +50,13 @@ void TDeepSkyObjects::Init() {
 // The one extra command: rise, culmination and set of the object (the number is not asked).
 bool TDeepSkyObjects::AdvancedInfo(kit::TWindowHandle /*owner*/, int32_t index,
                                    int32_t /*command*/) {
-  double ra = 0.0;
-  double dec = 0.0;
-  if (!GetObjectRaDec(index, ra, dec)) return false;
-  solar::ShowRiseSetOfFixedPlace(ra, dec, Epoch);
-  return true;
+  return solar::ShowRiseSetOfObject(*this, index);
 }
 
 bool TDeepSkyObjects::InitResources(kit::TWindowHandle owner) {
-  const auto path = velplatform::FindFileIgnoringCase(folder_, kFileName);
-  auto file = path ? TDeepSkyFile::FromPath(*path) : TReadResult<TDeepSkyFile>(TReadError{});
-  if (!file) {
-    velplatform::ShowMessageBox(
-        owner, {Cp1251("Не могу открыть файл DEEPSKY.DAT"), Cp1251("Ошибка"),
-                velplatform::TMessageButtons::kOk, velplatform::TMessageIcon::kError});
-    return false;
-  }
-  file_.emplace(std::move(file).Value());
+  std::optional<TDeepSkyFile> file = OpenGroupDataFile<TDeepSkyFile>(owner, folder_, kFileName);
+  if (!file) return false;
+  file_ = std::move(file);
   objects_.assign(file_->Count(), {});
   for (std::size_t i = 0; i < objects_.size(); ++i) {
     const auto record = file_->Record(i);

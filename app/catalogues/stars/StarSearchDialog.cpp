@@ -152,9 +152,7 @@ bool TStarSearchLogic::Accept(TDialogControls& controls) {
   }
   const std::optional<int32_t> hr = StrictNumber(controls.Text(ids::kHrEdit));
   if (!hr) {
-    velplatform::ShowMessageBox(
-        owner_, {Cp1251("Неверный номер"), Cp1251("Ошибка"), velplatform::TMessageButtons::kOk,
-                 velplatform::TMessageIcon::kError});
+    velplatform::ShowError(owner_, Cp1251("Неверный номер"));
     return false;
   }
   query_ = TStarQuery{.kind = TStarQueryKind::kHr, .hr = *hr};

@@ -3,9 +3,9 @@
 #include "Cp1251.h"
 #include "Dialogs.h"
 #include "FixedPlaceRiseSet.h"
+#include "GroupDataFile.h"
 #include "IniAccess.h"
 #include "NeighbourGroups.h"
-#include "ProgramFolder.h"
 #include "ProjectionExports.h"
 #include "ProperNameTable.h"
 #include "SkyImageExports.h"
@@ -74,26 +74,14 @@ void TStars::Init() {
 
 // The one extra command: rise, culmination and set of the object (the number is not asked).
 bool TStars::AdvancedInfo(kit::TWindowHandle /*owner*/, int32_t index, int32_t /*command*/) {
-  double ra = 0.0;
-  double dec = 0.0;
-  if (!GetObjectRaDec(index, ra, dec)) return false;
-  solar::ShowRiseSetOfFixedPlace(ra, dec, Epoch);
-  return true;
+  return solar::ShowRiseSetOfObject(*this, index);
 }
 
 bool TStars::InitResources(kit::TWindowHandle owner) {
   coloursEnabled_ = ReadColoursEnabled();
-  const std::optional<std::string> path =
-      velplatform::FindFileIgnoringCase(programFolder_, "stars.dat");
-  TReadResult<TStarFile> read =
-      path ? TStarFile::FromPath(*path) : TReadResult<TStarFile>(TReadError{"no stars.dat"});
-  if (!read) {
-    velplatform::ShowMessageBox(
-        owner, {Cp1251("Не могу открыть файл stars.dat"), Cp1251("Ошибка"),
-                velplatform::TMessageButtons::kOk, velplatform::TMessageIcon::kError});
-    return false;
-  }
-  file_.emplace(std::move(read).Value());
+  std::optional<TStarFile> read = OpenGroupDataFile<TStarFile>(owner, programFolder_, "stars.dat");
+  if (!read) return false;
+  file_ = std::move(read);
   stars_.assign(file_->Count(), TStarEntry{});
   for (std::size_t i = 0; i < stars_.size(); ++i) {
     const TStarRecord r = *file_->Record(i);
@@ -338,9 +326,7 @@ int32_t TStars::SelectObjectForSearch(kit::TWindowHandle owner) {
   if (const std::optional<std::size_t> found = FindStar(*file_, *query)) {
     return static_cast<int32_t>(*found + 1);
   }
-  velplatform::ShowMessageBox(
-      owner, {Cp1251("Такая звезда в каталоге отсутствует"), Cp1251("Ошибка"),
-              velplatform::TMessageButtons::kOk, velplatform::TMessageIcon::kError});
+  velplatform::ShowError(owner, Cp1251("Такая звезда в каталоге отсутствует"));
   return -1;
 }
 

@@ -12,17 +12,6 @@ using velplatform::TControlKind;
 using velplatform::TDialogControls;
 using velplatform::TMessageBoxRequest;
 
-namespace {
-
-void ShowError(velplatform::TWindowHandle owner, std::string_view utf8Text) {
-  velplatform::ShowMessageBox(
-      owner,
-      TMessageBoxRequest{velplatform::Cp1251(utf8Text), velplatform::Cp1251("Ошибка"),
-                         velplatform::TMessageButtons::kOk, velplatform::TMessageIcon::kError});
-}
-
-}  // namespace
-
 velplatform::TDialogLayout TFindCityText::Layout() {
   velplatform::TDialogLayout layout;
   layout.caption = velplatform::Cp1251("Строка для поиска");
@@ -122,7 +111,7 @@ void TViewCityList::Find(TDialogControls& controls) {
   if (text.empty()) return;
   const int32_t found = cities_.FindName(text);
   if (found < 0) {
-    ShowError(owner_, "Город не найден");
+    velplatform::ShowError(owner_, velplatform::Cp1251("Город не найден"));
     return;
   }
   controls.Select(kCityList, found);
@@ -169,15 +158,20 @@ std::optional<TCityData> ShowViewCityList(velplatform::TWindowHandle owner,
   TCityList cities;
   const TCityList::TLoad load = cities.Load(cityFile);
   if (load == TCityList::TLoad::kUnreadable) {
-    ShowError(owner, "Не удалось прочитать список городов \"city.dat\".");
+    velplatform::ShowError(
+        owner, velplatform::Cp1251("Не удалось прочитать список городов \"city.dat\"."));
   }
   TViewCityList form(owner, cities, longitudeDeg, latitudeDeg);
   const bool ok = velplatform::RunDialog(owner, TViewCityList::Layout(), form);
   // A file that could not be read is never replaced by what is left of it.
   if (cities.Changed() && load == TCityList::TLoad::kUnreadable) {
-    ShowError(owner, "Изменения списка городов не сохранены: файл \"city.dat\" не был прочитан.");
+    velplatform::ShowError(
+        owner, velplatform::Cp1251(
+                   "Изменения списка городов не сохранены: файл \"city.dat\" не был прочитан."));
   } else if (cities.Changed() && !cities.Save(cityFile)) {
-    ShowError(owner, "Не удалось записать список городов \"city.dat\"; файл оставлен прежним.");
+    velplatform::ShowError(
+        owner, velplatform::Cp1251(
+                   "Не удалось записать список городов \"city.dat\"; файл оставлен прежним."));
   }
   return ok ? form.Chosen() : std::nullopt;
 }

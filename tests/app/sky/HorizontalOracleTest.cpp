@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "OracleTable.h"
 #include "Projection.h"
 #include "SkyTestSupport.h"
 #include "velastro.h"
@@ -29,35 +27,17 @@ struct TOracleRow {
 };
 
 std::vector<TOracleRow> ReadOracle() {
-  std::ifstream file(std::string(VELARION_FIXTURES) + "/oracles/horizontal_oracle.csv");
+  const veltest::TOracleTable table("horizontal_oracle.csv");
   std::vector<TOracleRow> rows;
-  std::string line;
-  bool headerSeen = false;
-  while (std::getline(file, line)) {
-    if (line.empty() || line[0] == '#') {
-      continue;
-    }
-    if (!headerSeen) {
-      headerSeen = true;
-      continue;
-    }
-    std::istringstream fields(line);
-    std::vector<std::string> cells;
-    for (std::string cell; std::getline(fields, cell, ',');) {
-      cells.push_back(cell);
-    }
-    if (cells.size() != 9) {
-      ADD_FAILURE() << "malformed oracle line: " << line;
-      continue;
-    }
-    rows.push_back({cells[0],
-                    cells[3],
-                    std::stod(cells[1]),
-                    std::stod(cells[2]),
-                    std::stod(cells[4]),
-                    std::stod(cells[5]),
-                    std::stod(cells[6]),
-                    {std::stod(cells[7]), std::stod(cells[8])}});
+  for (std::size_t i = 0; i < table.Size(); ++i) {
+    rows.push_back({table.Text(i, "star"),
+                    table.Text(i, "place"),
+                    table.Number(i, "ra_deg"),
+                    table.Number(i, "dec_deg"),
+                    table.Number(i, "lat_deg"),
+                    table.Number(i, "lon_east_deg"),
+                    table.Number(i, "mjd_ut1"),
+                    {table.Number(i, "alt_deg"), table.Number(i, "az_deg")}});
   }
   return rows;
 }

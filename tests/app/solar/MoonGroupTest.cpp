@@ -24,17 +24,6 @@ using velplatform::Cp1251;
 using veltest::SeparationArcsec;
 using veltest::TOracleTable;
 
-void SetMap(const velarion::kit::TViewParameters& view, bool quick) {
-  velarion::sky::TProjectionSetup setup;
-  setup.centreX = setup.centreY = setup.radius = 1000;
-  setup.latitudeDeg = view.latitude;
-  setup.siderealHours = view.siderealHours;
-  setup.mjdUt = view.mjdUt;
-  setup.quick = quick;
-  velarion::sky::SetProjection(setup);
-  SetEpoch(0.0, velarion::sky::kEpochMeanOfDate);
-}
-
 class MoonGroup : public testing::Test {
  protected:
   void SetUp() override {
@@ -43,13 +32,7 @@ class MoonGroup : public testing::Test {
   }
   void TearDown() override { velarion::sky::FreeProjectionTables(); }
   TMoon& Moon() { return static_cast<TMoon&>(*moon); }
-  void UseView(const velarion::kit::TViewParameters& view) {
-    moon->View = view;
-    moon->View.centreX = moon->View.centreY = moon->View.radius = 1000;
-    moon->ViewMode = 0;
-    moon->ViewRect = {0, 2000, 0, 2000};
-    SetMap(moon->View, true);
-  }
+  void UseView(const velarion::kit::TViewParameters& view) { veltest::ShowOnMap(*moon, view, 0); }
   // The moment of greatest eclipse, 2022-11-08 10:59 TD, seen from Los Angeles.
   velarion::kit::TViewParameters EclipseView(double mjdDynamical) {
     velarion::kit::TViewParameters view = veltest::ViewOfRow(table, 0);

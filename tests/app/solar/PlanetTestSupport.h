@@ -45,24 +45,10 @@ class TPlanetsFixture : public testing::Test {
   // The map's centre is at (centre, centre); by default the disc fills the picture.
   void UseView(velarion::kit::TViewParameters view, int32_t radius = 1000, bool quick = false,
                int32_t centre = 0) {
-    if (centre == 0) centre = radius;
-    view.centreX = view.centreY = centre;
-    view.radius = radius;
     view.objectsVisible16 = 1;
     view.objectsVisible5To14 = 0x3FF;
-    group->View = view;
-    group->ViewMode = quick ? 0 : 1;
-    group->ViewRect = {0, 2 * centre, 0, 2 * centre};
+    ShowOnMap(*group, view, quick ? 0 : 1, radius, centre == 0 ? radius : centre);
     group->RaDecWindow = {0.0, 360.0, -90.0, 90.0};
-    velarion::sky::TProjectionSetup setup;
-    setup.centreX = setup.centreY = centre;
-    setup.radius = radius;
-    setup.latitudeDeg = view.latitude;
-    setup.siderealHours = view.siderealHours;
-    setup.mjdUt = view.mjdUt;
-    setup.quick = quick;
-    velarion::sky::SetProjection(setup);
-    SetEpoch(0.0, velarion::sky::kEpochMeanOfDate);
   }
 
   // A view at the moment whose observer has the body at the zenith (to the arcminute).
@@ -74,9 +60,7 @@ class TPlanetsFixture : public testing::Test {
     view.latitude = decDeg;
     view.longitudeEast = std::remainder(raDeg - 15.0 * LMST(mjdUt, 0.0), 360.0);
     view.siderealHours = LMST(view.mjdUt, -view.longitudeEast);
-    for (int i = 0; i < velarion::kit::kColourTableEntries; ++i) {
-      view.colours[i] = 0x00010101u * static_cast<uint32_t>(i + 1);
-    }
+    SetDistinctColours(view);
     return view;
   }
 

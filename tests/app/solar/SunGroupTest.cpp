@@ -38,18 +38,7 @@ class SunGroup : public testing::Test {
   TSun& Sun() { return static_cast<TSun&>(*sun); }
   // The view of an oracle row, with the projection of a 2000 x 2000 map.
   void UseRow(std::size_t row, uint8_t viewMode = 0) {
-    sun->View = veltest::ViewOfRow(table, row);
-    sun->View.centreX = sun->View.centreY = sun->View.radius = 1000;
-    sun->ViewMode = viewMode;
-    sun->ViewRect = {0, 2000, 0, 2000};
-    velarion::sky::TProjectionSetup setup;
-    setup.centreX = setup.centreY = setup.radius = 1000;
-    setup.latitudeDeg = sun->View.latitude;
-    setup.siderealHours = sun->View.siderealHours;
-    setup.mjdUt = sun->View.mjdUt;
-    setup.quick = viewMode == 0;
-    velarion::sky::SetProjection(setup);
-    SetEpoch(0.0, velarion::sky::kEpochMeanOfDate);
+    veltest::ShowOnMap(*sun, veltest::ViewOfRow(table, row), viewMode);
   }
   // A row in which the Sun stands higher than 10 degrees.
   std::size_t DaytimeRow() {

@@ -1,6 +1,7 @@
 // Exported pictures of known skies: the bright stars stand where ERFA puts them, in the
 // quick view and in the detailed view at some 10" per pixel
 // (tests/fixtures/oracles/star_pixels*_oracle.csv, tools/oracles/make_star_pixels_oracle.py).
+#include "OracleTable.h"
 #include "PictureExport.h"
 
 #include <QColor>
@@ -29,15 +30,10 @@ struct TExpectedStar {
 };
 
 std::vector<TExpectedStar> ReadOracle() {
-  std::ifstream in(std::string(VELARION_FIXTURES) + "/oracles/star_pixels_oracle.csv");
+  const veltest::TOracleTable table("star_pixels_oracle.csv");
   std::vector<TExpectedStar> stars;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#' || line.starts_with("hr,")) continue;
-    std::vector<std::string> cells;
-    std::stringstream row(line);
-    for (std::string cell; std::getline(row, cell, ',');) cells.push_back(cell);
-    stars.push_back({cells.at(1), std::stod(cells.at(5)), std::stod(cells.at(6))});
+  for (std::size_t i = 0; i < table.Size(); ++i) {
+    stars.push_back({table.Text(i, "name"), table.Number(i, "x"), table.Number(i, "y")});
   }
   return stars;
 }
@@ -66,36 +62,51 @@ class TStarsOnlyFolder {
   fs::path path_;
 };
 
-// The centre of the painted blob nearest to (x, y): its pixels that differ from the sky.
-std::optional<QPointF> BlobCentre(const QImage& picture, int x, int y) {
+// The painted pixel (one that differs from the sky of the top-left corner) nearest to
+// (x, y), within 4 pixels each way.
+std::optional<QPoint> PaintedPixelNear(const QImage& picture, int x, int y) {
   const QRgb sky = picture.pixel(0, 0);
-  std::optional<QPoint> seed;
-  for (int r = 0; r <= 4 && !seed; ++r) {
-    for (int dy = -r; dy <= r && !seed; ++dy) {
-      for (int dx = -r; dx <= r && !seed; ++dx) {
+  for (int r = 0; r <= 4; ++r) {
+    for (int dy = -r; dy <= r; ++dy) {
+      for (int dx = -r; dx <= r; ++dx) {
         if (picture.valid(x + dx, y + dy) && picture.pixel(x + dx, y + dy) != sky)
-          seed = QPoint(x + dx, y + dy);
+          return QPoint(x + dx, y + dy);
       }
     }
   }
-  if (!seed) return std::nullopt;
-  std::vector<QPoint> stack{*seed};
+  return std::nullopt;
+}
+
+// Visits the painted pixels joined to `seed` side by side, until `visit` answers false.
+template <class TVisit>
+void VisitBlob(const QImage& picture, QPoint seed, TVisit visit) {
+  const QRgb sky = picture.pixel(0, 0);
   std::vector<bool> seen(static_cast<std::size_t>(picture.width() * picture.height()));
-  double sumX = 0, sumY = 0;
-  int count = 0;
-  while (!stack.empty() && count < 2000) {
+  std::vector<QPoint> stack{seed};
+  while (!stack.empty()) {
     const QPoint p = stack.back();
     stack.pop_back();
     if (!picture.valid(p)) continue;
     const auto index = static_cast<std::size_t>(p.y() * picture.width() + p.x());
     if (seen[index] || picture.pixel(p) == sky) continue;
     seen[index] = true;
-    sumX += p.x();
-    sumY += p.y();
-    ++count;
+    if (!visit(p)) return;
     for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
       stack.push_back(p + d);
   }
+}
+
+// The centre of the painted blob nearest to (x, y): its pixels that differ from the sky.
+std::optional<QPointF> BlobCentre(const QImage& picture, int x, int y) {
+  const std::optional<QPoint> seed = PaintedPixelNear(picture, x, y);
+  if (!seed) return std::nullopt;
+  double sumX = 0, sumY = 0;
+  int count = 0;
+  VisitBlob(picture, *seed, [&](QPoint p) {
+    sumX += p.x();
+    sumY += p.y();
+    return ++count < 2000;
+  });
   return QPointF(sumX / count, sumY / count);
 }
 
@@ -133,22 +144,19 @@ struct TDetailedStar {
 };
 
 std::vector<TDetailedStar> ReadDetailedOracle() {
-  std::ifstream in(std::string(VELARION_FIXTURES) + "/oracles/star_pixels_detailed_oracle.csv");
+  const veltest::TOracleTable table("star_pixels_detailed_oracle.csv");
   std::vector<TDetailedStar> stars;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#' || line.starts_with("view,")) continue;
-    std::vector<std::string> cells;
-    std::stringstream row(line);
-    for (std::string cell; std::getline(row, cell, ',');) cells.push_back(cell);
-    TDetailedStar star{
-        cells.at(0), {}, {}, cells.at(5), std::stod(cells.at(10)), std::stod(cells.at(11))};
+  for (std::size_t i = 0; i < table.Size(); ++i) {
+    TDetailedStar star{table.Text(i, "view"), {}, {}, table.Text(i, "hr"), table.Number(i, "x"),
+                       table.Number(i, "y")};
     velarion::sky::TLocalDateTime& t = star.time;
-    EXPECT_EQ(std::sscanf(cells.at(1).c_str(), "%d-%d-%d %d:%d", &t.year, &t.month, &t.day, &t.hour,
-                          &t.minute),
-              5)
-        << line;
-    star.place = {std::stod(cells.at(3)), std::stod(cells.at(4)), std::stod(cells.at(2))};
+    const std::string& time = table.Text(i, "local_time");
+    EXPECT_EQ(
+        std::sscanf(time.c_str(), "%d-%d-%d %d:%d", &t.year, &t.month, &t.day, &t.hour, &t.minute),
+        5)
+        << time;
+    star.place = {table.Number(i, "latitude"), table.Number(i, "longitude"),
+                  table.Number(i, "zone")};
     stars.push_back(std::move(star));
   }
   return stars;
@@ -159,30 +167,16 @@ std::vector<TDetailedStar> ReadDetailedOracle() {
 // nothing is painted there or the blob is larger than one symbol.
 std::optional<QPoint> SymbolPixel(const QImage& picture, int x, int y) {
   constexpr int kLargestSymbol = 24;
-  const QRgb sky = picture.pixel(0, 0);
-  std::optional<QPoint> seed;
-  for (int r = 0; r <= 4 && !seed; ++r) {
-    for (int dy = -r; dy <= r && !seed; ++dy) {
-      for (int dx = -r; dx <= r && !seed; ++dx) {
-        if (picture.valid(x + dx, y + dy) && picture.pixel(x + dx, y + dy) != sky)
-          seed = QPoint(x + dx, y + dy);
-      }
-    }
-  }
+  const std::optional<QPoint> seed = PaintedPixelNear(picture, x, y);
   if (!seed) return std::nullopt;
-  std::set<std::pair<int, int>> seen;
-  std::vector<QPoint> stack{*seed};
   QRect box(*seed, *seed);
-  while (!stack.empty()) {
-    const QPoint p = stack.back();
-    stack.pop_back();
-    if (!picture.valid(p) || picture.pixel(p) == sky || !seen.insert({p.x(), p.y()}).second)
-      continue;
+  bool tooLarge = false;
+  VisitBlob(picture, *seed, [&](QPoint p) {
     box = box.united(QRect(p, p));
-    if (box.width() > kLargestSymbol || box.height() > kLargestSymbol) return std::nullopt;
-    for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
-      stack.push_back(p + d);
-  }
+    tooLarge = box.width() > kLargestSymbol || box.height() > kLargestSymbol;
+    return !tooLarge;
+  });
+  if (tooLarge) return std::nullopt;
   return QPoint(box.left() + box.width() / 2, box.top() + box.height() / 2);
 }
 
