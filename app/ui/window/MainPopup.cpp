@@ -71,7 +71,7 @@ void TVelarionMainForm::ShowSkyPopupMenu(QPoint at) {
   }
   const std::string all = velplatform::Cp1251("Все выделенные объекты");
   for (const auto& [submenu, request] :
-       {std::pair<QMenu*, TMainRequest>{information, TShowSelectionRequest{false}},
+       {std::pair<QMenu*, TMainRequest>{information, TShowSelectionRequest{false, std::nullopt}},
         {path, TPathsRequest{true, {}}},
         {current, TEphemerisRequest{2, {}}}}) {
     if (submenu->actions().isEmpty()) continue;
