@@ -718,6 +718,7 @@ void InstallRussianStandardTexts() {
 
 void InstallQtDialogRunners() {
   InstallRussianStandardTexts();
+  InstallQtProgressRunner();
   SetDialogRunner([](TWindowHandle owner, const TDialogLayout& layout, TDialogLogic& logic) {
     TQtDialog dialog(OwnerWidget(owner), layout, logic);
     return dialog.exec() == QDialog::Accepted;

@@ -102,6 +102,9 @@ class TQtDialog final : public QDialog, public TDialogControls {
 // buttons and dialogs; the owner handle, when not 0, is the QWidget* of the owning window.
 void InstallQtDialogRunners();
 
+// Installs the progress window of long work (QtProgress.cpp); InstallQtDialogRunners calls it.
+void InstallQtProgressRunner();
+
 // Where a pop-up of `size` shows beside `anchor` on a screen whose free part is `screen`:
 // above the anchor when there is room, else below it, within the screen.
 QPoint PopupPosition(const TScreenRect& anchor, QSize size, const QRect& screen);
