@@ -23,9 +23,21 @@ constexpr double kWindowWidening = 2.0 / 3.0;
 constexpr int32_t kMarkMagnitudeDetailed = 500;
 constexpr int32_t kMarkMagnitudeQuick = 400;
 constexpr int32_t kMinMarkPx = 7;
-// A mark this close to the path's ends (centuries, 3 microseconds) is on the path: the
+// A mark this close to the path's ends (centuries, 3 milliseconds) is on the path: the
 // calendar round trip of a start at a whole hour must not lose its first mark.
 constexpr double kMarkSlack = 1e-12;
+
+// An unfilled ellipse of `size` (width, height) centred on `at`, and the label when given.
+void DrawMark(velplatform::TDrawDevice& device, velplatform::TPoint at, velplatform::TPoint size,
+              const std::string& label) {
+  const int32_t left = at.x - size.x / 2;
+  const int32_t top = at.y - size.y / 2;
+  device.Ellipse({left, top, left + size.x, top + size.y});
+  if (label.empty()) return;
+  const std::string text =
+      std::string{sky::kMarkupNormal, sky::kMarkupSmallOn} + label + sky::kMarkupSmallOff;
+  DrawString(text.c_str(), at.x + size.x - size.x / 2 + 2, at.y - size.y, true);
+}
 
 }  // namespace
 
@@ -60,12 +72,6 @@ bool TObjectPath::Compute(double t0, double t1, const TPathPositionSource& sourc
   return true;
 }
 
-std::optional<TSkyPlace> TObjectPath::PlaceAt(double tCenturies) const {
-  const TPathSegment* segment = SegmentAt(segments_, tCenturies);
-  if (segment == nullptr) return std::nullopt;
-  return PlaceOnSegment(*segment, tCenturies);
-}
-
 void TObjectPath::WidenSmallWindow() {
   kit::TRaDecWindow& w = RaDecWindow;
   const double height = w.decMax - w.decMin;
@@ -77,7 +83,7 @@ void TObjectPath::WidenSmallWindow() {
   if (width < kSmallWindowDeg) {
     w.raMin -= width * kWindowWidening;
     w.raMax += width * kWindowWidening;
-    if (w.raMin < 0.0) {  // kept as a window that runs past 360, the form the test knows
+    if (w.raMin < 0.0) {  // a window that runs past 360, the form IsRaDecInView reads
       w.raMin += 360.0;
       w.raMax += 360.0;
     }
@@ -119,6 +125,7 @@ void TObjectPath::DrawMarks(velplatform::TDrawDevice& device, uint32_t colour) {
   GetSymbolSize(
       SymbolSizeForMagnitude(ViewMode == 1 ? kMarkMagnitudeDetailed : kMarkMagnitudeQuick), &width,
       &height);
+  // Odd, so that a mark has a middle pixel on the path.
   width = std::max(width, kMinMarkPx) | 1;
   height = std::max(height, kMinMarkPx) | 1;
   device.SetBrush(colour, velplatform::TBrushStyle::kNull);
@@ -136,14 +143,8 @@ void TObjectPath::DrawMarks(velplatform::TDrawDevice& device, uint32_t colour) {
     const TPathSegment* segment = SegmentAt(segments_, t, kMarkSlack);
     const auto at = segment != nullptr ? PointOnMap(PlaceOnSegment(*segment, t)) : std::nullopt;
     if (!at) continue;
-    const int32_t left = at->x - width / 2;
-    const int32_t top = at->y - height / 2;
-    device.Ellipse({left, top, left + width, top + height});
-    if (marks_.labelInterval > 0 && k % marks_.labelInterval == 0) {
-      const std::string label = std::string{sky::kMarkupNormal, sky::kMarkupSmallOn} +
-                                MarkLabel(mark, marks_.unit) + sky::kMarkupSmallOff;
-      DrawString(label.c_str(), at->x + width - width / 2 + 2, at->y - height, true);
-    }
+    const bool labelled = marks_.labelInterval > 0 && k % marks_.labelInterval == 0;
+    DrawMark(device, *at, {width, height}, labelled ? MarkLabel(mark, marks_.unit) : "");
   }
   SetDrawColor(kit::kTextColour, previousText);
 }

@@ -55,8 +55,6 @@ class TObjectPath : public kit::TObjectGroup {
   groups::TSkyObjectGroup& SourceGroup() const { return source_; }
   int32_t SourceObject() const { return sourceObject_; }
   std::span<const TPathSegment> Segments() const { return segments_; }
-  // The fitted place at t, none outside the path and in its gaps.
-  std::optional<TSkyPlace> PlaceAt(double tCenturies) const;
 
  private:
   void WidenSmallWindow();

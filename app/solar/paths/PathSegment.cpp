@@ -36,4 +36,10 @@ const TPathSegment* SegmentAt(std::span<const TPathSegment> segments, double t, 
   return &*found;
 }
 
+std::optional<TSkyPlace> PlaceOnPath(std::span<const TPathSegment> segments, double t) {
+  const TPathSegment* segment = SegmentAt(segments, t);
+  if (segment == nullptr) return std::nullopt;
+  return PlaceOnSegment(*segment, t);
+}
+
 }  // namespace velarion::paths

@@ -33,6 +33,9 @@ TSkyPlace PlaceOnSegment(const TPathSegment& segment, double t);
 // or outside the chain. `segments` is ordered by time.
 const TPathSegment* SegmentAt(std::span<const TPathSegment> segments, double t, double slack = 0.0);
 
+// The fitted place at t on the chain, none in a gap or outside it.
+std::optional<TSkyPlace> PlaceOnPath(std::span<const TPathSegment> segments, double t);
+
 }  // namespace velarion::paths
 
 #endif

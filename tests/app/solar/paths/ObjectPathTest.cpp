@@ -56,6 +56,15 @@ std::unique_ptr<velarion::groups::TStdGroup> NamedSource(const char* nameUtf8,
 constexpr double kDayT = 1.0 / velcommon::kDaysPerCentury;
 const double kStartT = GetT(MJD(1, 1, 2000, 0.0));  // the view's moment; time zone 0
 
+// The longest step between neighbouring points of a polyline, pixels.
+double LongestStep(const std::vector<TPoint>& run) {
+  double longest = 0.0;
+  for (std::size_t i = 1; i < run.size(); ++i) {
+    longest = std::max(longest, std::hypot(run[i].x - run[i - 1].x, run[i].y - run[i - 1].y));
+  }
+  return longest;
+}
+
 struct TDrawn {
   std::vector<std::vector<TPoint>> runs;
   std::vector<TPoint> markCentres;
@@ -197,12 +206,9 @@ TEST_F(ObjectPathOnTheSky, AGapInThePlacesIsAGapInTheDrawing) {
   EXPECT_TRUE(drawn.texts.empty());
   ASSERT_GE(drawn.runs.size(), 2u);
   for (const std::vector<TPoint>& run : drawn.runs) {
-    for (std::size_t i = 0; i < run.size(); ++i) {
-      EXPECT_LT(DistanceToTrack(run[i], partly, 100.0), 2.0) << run[i].x << "," << run[i].y;
-      if (i > 0) {  // nothing drawn across the gap
-        EXPECT_LT(std::hypot(run[i].x - run[i - 1].x, run[i].y - run[i - 1].y), 8.0);
-      }
-    }
+    EXPECT_LT(LongestStep(run), 8.0);  // nothing drawn across the gap
+    for (const TPoint& p : run)
+      EXPECT_LT(DistanceToTrack(p, partly, 100.0), 2.0) << p.x << "," << p.y;
   }
 }
 
@@ -220,17 +226,32 @@ TEST_F(ObjectPathOnTheSky, ThePathBreaksWhereItSetsAndWhereItRises) {
   ASSERT_GE(drawn.runs.size(), 2u);
   double farthest = 0.0;
   for (const std::vector<TPoint>& run : drawn.runs) {
-    for (std::size_t i = 0; i < run.size(); ++i) {
-      const double fromCentre = std::hypot(run[i].x - image.CentreX(), run[i].y - image.CentreY());
+    EXPECT_LT(LongestStep(run), 8.0);  // no chord below the horizon
+    for (const TPoint& p : run) {
+      const double fromCentre = std::hypot(p.x - image.CentreX(), p.y - image.CentreY());
       EXPECT_LE(fromCentre, image.Radius() + 1.0);
       farthest = std::max(farthest, fromCentre);
-      if (i > 0) {
-        EXPECT_LT(std::hypot(run[i].x - run[i - 1].x, run[i].y - run[i - 1].y), 8.0);
-      }
     }
   }
   // Followed down to the rim.
   EXPECT_GT(farthest, image.Radius() - 6.0);
+}
+
+TEST_F(ObjectPathOnTheSky, AtHighZoomThePathIsFollowedAcrossTheSmallView) {
+  image.SetZoom(50000);  // the detailed view, centred on the zenith, a fraction of a degree
+  const TPathPositionSource moving = AlongTheZenithParallel(zenith);
+  ASSERT_TRUE(path->Compute(kStartT, kStartT + 100.0 * kDayT, moving, {}));
+  const TDrawn drawn = Paint();
+  ASSERT_FALSE(drawn.runs.empty());
+  bool crossesTheMiddle = false;
+  for (const std::vector<TPoint>& run : drawn.runs) {
+    for (const TPoint& p : run) {
+      crossesTheMiddle |=
+          std::abs(p.x - image.CentreX()) < 3 && std::abs(p.y - image.CentreY()) < 50;
+    }
+  }
+  EXPECT_TRUE(crossesTheMiddle);
+  for (const std::vector<TPoint>& run : drawn.runs) EXPECT_LT(LongestStep(run), 8.0);
 }
 
 TEST_F(ObjectPathOnTheSky, APathThatStartsWhereItEndsDrawsNothing) {

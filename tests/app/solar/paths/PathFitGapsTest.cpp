@@ -99,13 +99,9 @@ TEST(PathFit, APassExactlyOverThePoleEnds) {
   ASSERT_FALSE(fit.segments.empty());
   EXPECT_EQ(fit.segments.front().span.tStart, -3.0 * kDay);
   EXPECT_EQ(fit.segments.back().span.tEnd, 3.0 * kDay);
-  const double worst = veltest::WorstErrorArcsec(
-      [&fit](double t) -> std::optional<TSkyPlace> {
-        const TPathSegment* s = SegmentAt(fit.segments, t);
-        if (s == nullptr) return std::nullopt;
-        return PlaceOnSegment(*s, t);
-      },
-      OverThePole, -3.0 * kDay, 3.0 * kDay);
+  const double worst =
+      veltest::WorstErrorArcsec([&fit](double t) { return PlaceOnPath(fit.segments, t); },
+                                OverThePole, -3.0 * kDay, 3.0 * kDay);
   EXPECT_LT(worst, 2.0);
 }
 

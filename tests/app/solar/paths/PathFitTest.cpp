@@ -14,12 +14,6 @@ namespace {
 using namespace velarion::paths;
 using velarion::solar::TBody;
 
-std::optional<TSkyPlace> PlaceOfFit(const TPathFit& fit, double t) {
-  const TPathSegment* segment = SegmentAt(fit.segments, t);
-  if (segment == nullptr) return std::nullopt;
-  return PlaceOnSegment(*segment, t);
-}
-
 double T(int day, int month, int year) { return GetT(MJD(day, month, year, 0.0)); }
 
 struct TFitCase {
@@ -44,8 +38,8 @@ TEST_P(PathFitAccuracy, StaysWithinTwoArcsecondsOfThePositionFunction) {
   for (std::size_t i = 1; i < fit.segments.size(); ++i) {
     EXPECT_EQ(fit.segments[i].span.tStart, fit.segments[i - 1].span.tEnd) << i;
   }
-  const double worst = veltest::WorstErrorArcsec([&fit](double t) { return PlaceOfFit(fit, t); },
-                                                 c.source, c.t0, c.t1);
+  const double worst = veltest::WorstErrorArcsec(
+      [&fit](double t) { return PlaceOnPath(fit.segments, t); }, c.source, c.t0, c.t1);
   EXPECT_LT(worst, 2.0);
 }
 
