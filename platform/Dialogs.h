@@ -65,6 +65,7 @@ struct TControlLayout {
   std::string text;
   int32_t page = 0;
   std::string hint{};  // shown while the mouse rests on the control; empty: none
+  bool tabsHidden{};   // a page control whose pages only the logic turns (a wizard)
 };
 
 struct TDialogLayout {

@@ -30,6 +30,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -283,6 +284,7 @@ QWidget* TQtDialog::MakeControl(const TControlLayout& control, QWidget* parent,
     case TControlKind::kPageControl: {
       auto* pages = new TPageControl(parent);
       for (const QString& name : text.split(u'\n')) pages->addTab(new QWidget, name);
+      if (control.tabsHidden) pages->tabBar()->hide();
       if (pages_ == nullptr) pages_ = pages;
       return pages;
     }

@@ -17,13 +17,13 @@ using velplatform::Cp1251;
 constexpr int32_t kMaxMultiplier = 9999;
 constexpr double kSpanTolerance = 3e-10;
 
-std::optional<TPathParameterError> CheckMoment(const TPathMomentFields& moment,
+std::optional<TPathParameterError> CheckMoment(const TTypedMoment& moment,
                                                const std::string& caption) {
-  const int32_t year = AstronomicalYear(moment.typedYear, moment.beforeChrist);
+  const int32_t year = moment.AstronomicalYear();
   if (moment.typedYear <= 0 || year < kMinAstronomicalYear || year > kMaxAstronomicalYear) {
     return TPathParameterError{caption, Cp1251("Неверный номер года")};
   }
-  if (moment.hour < 0.0 || moment.hour >= 24.0) {
+  if (moment.hours < 0.0 || moment.hours >= 24.0) {
     return TPathParameterError{caption, Cp1251("Время должно быть от 0 до 24 ч.")};
   }
   const int32_t lastDay = DaysInMonth(moment.month, year);
@@ -34,9 +34,8 @@ std::optional<TPathParameterError> CheckMoment(const TPathMomentFields& moment,
   return std::nullopt;
 }
 
-double TOfMoment(const TPathMomentFields& moment, double timeZoneHours) {
-  const int32_t year = AstronomicalYear(moment.typedYear, moment.beforeChrist);
-  return GetT(MJD(moment.day, moment.month, year, moment.hour) - timeZoneHours / 24.0);
+double TOfMoment(const TTypedMoment& moment, double timeZoneHours) {
+  return GetT(LocalMjd(moment) - timeZoneHours / 24.0);
 }
 
 TPathParameterError Error(std::string message) { return {Cp1251("Ошибка"), std::move(message)}; }

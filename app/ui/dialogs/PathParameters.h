@@ -5,6 +5,7 @@
 #define VELARION_APP_UI_DIALOGS_PATHPARAMETERS_H
 
 #include "ChebyshevFit.h"
+#include "MomentFields.h"
 #include "ObjectPath.h"
 
 #include <cstdint>
@@ -14,18 +15,9 @@
 
 namespace velarion::ui {
 
-// One end of a path as typed: the year as shown with its era, the local hour (decimal).
-struct TPathMomentFields {
-  int32_t day = 1;
-  int32_t month = 1;
-  int32_t typedYear = 2000;
-  bool beforeChrist = false;
-  double hour = 0.0;
-};
-
 struct TPathParameterFields {
-  TPathMomentFields start;
-  TPathMomentFields end;
+  TTypedMoment start;
+  TTypedMoment end;
   paths::TPathMarks marks;  // unit kNone: the marks are off
 };
 

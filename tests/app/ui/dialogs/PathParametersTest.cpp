@@ -14,14 +14,14 @@ using velarion::paths::TMarkUnit;
 using velarion::paths::TTimeSpan;
 using velplatform::Cp1251;
 
-TPathParameterFields Fields(TPathMomentFields start, TPathMomentFields end,
+TPathParameterFields Fields(TTypedMoment start, TTypedMoment end,
                             velarion::paths::TPathMarks marks = {}) {
   return {start, end, marks};
 }
 
-constexpr TPathMomentFields kJan2000{1, 1, 2000, false, 0.0};
-constexpr TPathMomentFields kJan2050{1, 1, 2050, false, 0.0};
-constexpr TPathMomentFields kJan2020{1, 1, 2020, false, 0.0};
+constexpr TTypedMoment kJan2000{1, 1, 2000, false, 0.0};
+constexpr TTypedMoment kJan2050{1, 1, 2050, false, 0.0};
+constexpr TTypedMoment kJan2020{1, 1, 2020, false, 0.0};
 
 struct TRefusal {
   const char* name;
@@ -97,9 +97,9 @@ TEST(PathParameters, AcceptedSpansAreTheLocalMomentsLessTheZone) {
     const auto result = CheckPathParameters(a.fields, 3.0);
     ASSERT_TRUE(std::holds_alternative<TTimeSpan>(result)) << a.name;
     const TTimeSpan span = std::get<TTimeSpan>(result);
-    const TPathMomentFields& s = a.fields.start;
+    const TTypedMoment& s = a.fields.start;
     const int32_t year = s.beforeChrist ? 1 - s.typedYear : s.typedYear;
-    EXPECT_DOUBLE_EQ(span.tStart, GetT(MJD(s.day, s.month, year, s.hour) - 3.0 / 24.0)) << a.name;
+    EXPECT_DOUBLE_EQ(span.tStart, GetT(MJD(s.day, s.month, year, s.hours) - 3.0 / 24.0)) << a.name;
   }
 }
 
