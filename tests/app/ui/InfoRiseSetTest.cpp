@@ -3,15 +3,13 @@
 // (tests/fixtures/oracles/info_rise_set.csv, tools/oracles/make_info_riseset_oracle.py).
 #include "InfoCommand.h"
 
+#include "CommandFolder.h"
 #include "OracleTable.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -20,33 +18,15 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using veltest::TOracleTable;
 
 constexpr double kMinutesPerDay = 1440.0;
 // A minute, and half a minute more for the printed times, which are rounded to minutes.
 constexpr double kToleranceMinutes = 1.5;
 
-// A program folder with the catalogues and settings that show the stars, the Sun, the Moon
-// and the planets to Saturn (the defaults stop at Jupiter); removed at the end. The solar
-// system's series file lives beside its library.
-class TInfoFolder {
- public:
-  TInfoFolder()
-      : path_(fs::temp_directory_path() / ("velarion-info-" + std::to_string(::getpid()))) {
-    fs::create_directories(path_);
-    for (const char* file :
-         {"stars.dat", "STARNAME.DAT", "CONSTELL.DAT", "CLINES.DAT", "Bounds.dat", "DEEPSKY.DAT"}) {
-      fs::copy_file(fs::path(VELARION_DATA_DIR) / file, path_ / file);
-    }
-    std::ofstream(path_ / "Velarion.ini") << "[Sky]\nObjectsVis=1,0,0,0,1,1,1,1,1,1,1,0,0,0,0,1\n";
-  }
-  ~TInfoFolder() { fs::remove_all(path_); }
-  std::string Folder() const { return path_.string() + "/"; }
-
- private:
-  fs::path path_;
-};
+// The stars, the Sun, the Moon and the planets to Saturn (the defaults stop at Jupiter).
+constexpr std::string_view kShowTheSolarSystem =
+    "[Sky]\nObjectsVis=1,0,0,0,1,1,1,1,1,1,1,0,0,0,0,1\n";
 
 // The rise and set lines of the printed information, in the oracle's terms.
 struct TPrintedDay {
@@ -134,7 +114,7 @@ velarion::ui::TExportOptions OptionsOfRow(const TOracleTable& table, std::size_t
 TEST(InfoRiseSet, RiseCulminationAndSetAgreeWithDe405WithinAMinute) {
   const TOracleTable table("info_rise_set.csv");
   ASSERT_GE(table.Size(), 400u);
-  const TInfoFolder folder;
+  const veltest::TCommandFolder folder("velarion-info", kShowTheSolarSystem);
   TLargestDifferences largest;
   for (std::size_t row = 0; row < table.Size(); ++row) {
     const velarion::ui::TExportOptions options = OptionsOfRow(table, row);
