@@ -38,6 +38,15 @@ bool ParseSize(std::string_view text, TExportOptions& options) {
   return true;
 }
 
+// A real calendar day: the date survives the trip to MJD and back.
+bool IsCalendarDay(const sky::TLocalDateTime& t) {
+  if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31) return false;
+  int32_t day = 0, month = 0, year = 0;
+  double hour = 0.0;
+  CalDat(MJD(t.day, t.month, t.year, 12.0), &day, &month, &year, &hour);
+  return day == t.day && month == t.month && year == t.year;
+}
+
 std::optional<TExportPlace> ParsePlace(std::string_view text) {
   const std::vector<std::string_view> parts = SplitAt(text, ',');
   if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
@@ -58,15 +67,6 @@ constexpr std::array<std::string_view, 6> kOptionNames = {"--export", "--info", 
 
 bool IsExportOption(std::string_view argument) {
   return std::find(kOptionNames.begin(), kOptionNames.end(), argument) != kOptionNames.end();
-}
-
-// A real calendar day: the date survives the trip to MJD and back.
-bool IsCalendarDay(const sky::TLocalDateTime& t) {
-  if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31) return false;
-  int32_t day = 0, month = 0, year = 0;
-  double hour = 0.0;
-  CalDat(MJD(t.day, t.month, t.year, 12.0), &day, &month, &year, &hour);
-  return day == t.day && month == t.month && year == t.year;
 }
 
 }  // namespace

@@ -24,8 +24,8 @@ struct TPlaceOfDate {
 
 class TGroupViewMover {
  public:
-  // Recalculates every group for the view as it now is: the window repaints, a command
-  // prepares its picture.
+  // Recalculates every group for the view as it now is, before it returns: the window
+  // prepares its view, a command its picture.
   using TRecalculateView = std::function<void()>;
 
   TGroupViewMover(sky::TSkyImage& image, TRecalculateView recalculateView);

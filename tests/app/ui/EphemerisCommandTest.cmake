@@ -1,6 +1,7 @@
 # Runs `velarion --ephemeris` as a user would with no display: the tables it prints, the
 # exit status and the one line of message for a wrong command line, a wrong period and a
 # table too long to make, and the settings left as they were.
+include(${CMAKE_CURRENT_LIST_DIR}/CommandTestSupport.cmake)
 set(place --location "55.75,37.62,3")
 
 function(run)
@@ -11,12 +12,6 @@ function(run)
   set(errors "${errors}" PARENT_SCOPE)
 endfunction()
 
-function(expect_in text what)
-  string(FIND "${text}" "${what}" found)
-  if(found EQUAL -1)
-    message(FATAL_ERROR "expected \"${what}\" in:\n${text}")
-  endif()
-endfunction()
 
 function(expect_refused why)
   run(${ARGN})
@@ -27,11 +22,7 @@ function(expect_refused why)
   set(errors "${errors}" PARENT_SCOPE)
 endfunction()
 
-set(settings_existed FALSE)
-if(EXISTS ${FOLDER}/Velarion.ini)
-  file(READ ${FOLDER}/Velarion.ini settings_before)
-  set(settings_existed TRUE)
-endif()
+remember_settings()
 
 run(--ephemeris "Марс" --from 2025-03-01 --to 2025-03-03 --columns date,mjd,equ,hor,size ${place})
 if(NOT status EQUAL 0)
@@ -69,11 +60,4 @@ expect_refused("two objects over a period" --ephemeris "Марс,Луна" --fro
 expect_refused("too many rows" --ephemeris "Марс" --from 2025-01-01 --to 2025-12-31 --step 1m)
 expect_in("${errors}" "100000")
 
-if(settings_existed)
-  file(READ ${FOLDER}/Velarion.ini settings_after)
-  if(NOT settings_after STREQUAL settings_before)
-    message(FATAL_ERROR "--ephemeris changed the settings")
-  endif()
-elseif(EXISTS ${FOLDER}/Velarion.ini)
-  message(FATAL_ERROR "--ephemeris wrote the settings")
-endif()
+expect_settings_unchanged(--ephemeris)

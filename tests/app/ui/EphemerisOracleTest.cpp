@@ -5,6 +5,7 @@
 #include "EphemerisCommand.h"
 
 #include "CommandFolder.h"
+#include "OracleObjects.h"
 #include "OracleTable.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,6 @@ constexpr double kDecToleranceArcsec = 1.0 + 0.1;
 constexpr double kHorizontalToleranceDeg = 1.0 / 60.0;
 // A minute, and half a minute more for the printed times, rounded to minutes.
 constexpr double kTimeToleranceMinutes = 1.5;
-constexpr double kMinutesPerDay = 1440.0;
 constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
 constexpr char kColumns[] = "date,equ,hor,riseset,culm";
 
@@ -80,28 +80,9 @@ std::optional<double> Minutes(std::string_view text) {
   return hours * 60.0 + minutes;
 }
 
-double MinutesApart(double a, double b) { return std::fabs(std::remainder(a - b, kMinutesPerDay)); }
-
-// The largest difference of each kind of quantity and object, reported at the end.
-class TLargest {
- public:
-  void Add(const std::string& object, const std::string& quantity, double difference) {
-    const std::string kind = (object.starts_with("HR ") ? "stars" : object) + " " + quantity;
-    largest_[kind] = std::max(largest_[kind], difference);
-  }
-  std::string Text() const {
-    std::ostringstream text;
-    for (const auto& [kind, value] : largest_) text << kind << ' ' << value << "; ";
-    return text.str();
-  }
-
- private:
-  std::map<std::string, double> largest_;
-};
-
 class TRowCheck {
  public:
-  TRowCheck(const TOracleTable& table, std::size_t row, TLargest& largest)
+  TRowCheck(const TOracleTable& table, std::size_t row, veltest::TLargestDifferences& largest)
       : table_(table), row_(row), largest_(largest), object_(table.Text(row, "object")) {}
 
   void Place(const std::string& cell) {
@@ -166,7 +147,7 @@ class TRowCheck {
     if (expected.empty()) return;  // too shallow a crossing to time within a minute
     ASSERT_EQ(printed.has_value(), expected != "none") << Where() << what << " " << cell;
     if (!printed) return;
-    const double apart = MinutesApart(*printed, std::stod(expected) * 60.0);
+    const double apart = veltest::MinutesApart(*printed, std::stod(expected) * 60.0);
     largest_.Add(object_, std::string(what) + " min", apart);
     EXPECT_LE(apart, kTimeToleranceMinutes) << Where() << what << " " << cell;
   }
@@ -178,24 +159,18 @@ class TRowCheck {
 
   const TOracleTable& table_;
   std::size_t row_;
-  TLargest& largest_;
+  veltest::TLargestDifferences& largest_;
   std::string object_;
 };
 
 void CheckRow(const TOracleTable& table, std::size_t row, const std::vector<std::string>& cells,
-              TLargest& largest) {
+              veltest::TLargestDifferences& largest) {
   ASSERT_EQ(cells.size(), 5u);
   TRowCheck check(table, row, largest);
   check.Place(cells[1]);
   check.Horizontal(cells[2]);
   check.RiseAndSet(cells[3]);
   check.Culmination(cells[4]);
-}
-
-std::string ProgramName(const std::string& object) {
-  if (object == "Moon") return "Луна";
-  if (object == "Mars") return "Марс";
-  return object;
 }
 
 // The oracle's rows of one place, by object, in their order.
@@ -226,7 +201,7 @@ TEST(EphemerisOracle, TablesAgreeWithDe405) {
   const TOracleTable table("ephemeris_tables.csv");
   ASSERT_GE(table.Size(), 200u);
   const veltest::TCommandFolder folder("velarion-ephemeris", kSettings);
-  TLargest largest;
+  veltest::TLargestDifferences largest;
   for (const std::string& location : Locations(table)) {
     std::string stars;
     std::vector<std::size_t> starRows;
@@ -238,7 +213,7 @@ TEST(EphemerisOracle, TablesAgreeWithDe405) {
       }
       const std::string from = table.Text(rows.front(), "date") + " 22:00";
       const std::string to = table.Text(rows.back(), "date") + " 22:00";
-      const std::string name = ProgramName(object);
+      const std::string name = veltest::ProgramObjectName(object);
       const auto printed =
           DataRows(Print({"--ephemeris", name, "--from", from, "--to", to, "--step", "1d",
                           "--columns", kColumns, "--precision", "3", "--location", location},
