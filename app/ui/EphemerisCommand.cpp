@@ -6,6 +6,7 @@
 #include "HeadlessView.h"
 #include "ObjectByName.h"
 #include "PictureExport.h"
+#include "velastro.h"
 
 #include <variant>
 #include <vector>
@@ -17,11 +18,10 @@ namespace {
 constexpr double kMinutesPerHour = 60.0;
 constexpr double kSecondsPerHour = 3600.0;
 
-// The period page's entry of a moment; years before 1 are written in their era.
+// The period page's entry of a moment.
 ephemeris::TDateEntry EntryOf(const sky::TLocalDateTime& t) {
-  const bool beforeChrist = t.year <= 0;
-  return {t.day, t.month, beforeChrist ? 1 - t.year : t.year, beforeChrist,
-          t.hour + t.minute / kMinutesPerHour + t.second / kSecondsPerHour};
+  return ephemeris::DateEntryOf(MJD(
+      t.day, t.month, t.year, t.hour + t.minute / kMinutesPerHour + t.second / kSecondsPerHour));
 }
 
 void WriteError(const ephemeris::TEntryError& error, std::ostream& log) {

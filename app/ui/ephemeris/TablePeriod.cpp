@@ -46,6 +46,24 @@ double LocalMjdOf(const TDateEntry& date) {
   return MJD(date.day, date.month, AstronomicalYear(date), date.hours);
 }
 
+TDateEntry DateEntryOf(double localMjd) {
+  double midnight = std::floor(localMjd);
+  double hours = std::nearbyint((localMjd - midnight) * kHoursPerDay * 1e6) / 1e6;
+  // 23:59:59.9999999 shows as the next day's 0 h, never as 24 h.
+  if (hours >= kHoursPerDay) {
+    midnight += 1.0;
+    hours = 0.0;
+  }
+  TDateEntry date;
+  int32_t year = 0;
+  double unused = 0.0;
+  CalDat(midnight, &date.day, &date.month, &year, &unused);
+  date.beforeChrist = year <= 0;
+  date.year = date.beforeChrist ? 1 - year : year;
+  date.hours = hours;
+  return date;
+}
+
 std::variant<TPeriod, TEntryError> ValidatePeriod(const TDateEntry& start, const TDateEntry& end,
                                                   const TStepEntry& step) {
   if (auto fault = DateFault(start)) {

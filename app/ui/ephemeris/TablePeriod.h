@@ -47,6 +47,10 @@ std::variant<TPeriod, TEntryError> ValidatePeriod(const TDateEntry& start, const
 // The local moment (MJD) of a date that ValidatePeriod accepts.
 double LocalMjdOf(const TDateEntry& date);
 
+// The entry that shows a local moment: its year in its era, the hours rounded to 6 decimals
+// (what the period page shows when it opens).
+TDateEntry DateEntryOf(double localMjd);
+
 // A longer table is refused: it would take hours and fill the console beyond use.
 inline constexpr int64_t kMaxTableRows = 100000;
 

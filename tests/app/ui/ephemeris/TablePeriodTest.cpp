@@ -105,6 +105,19 @@ TEST(TablePeriod, TheMomentIsTheLocalDateOfTheEraAndStepIsDaysAndHours) {
   EXPECT_DOUBLE_EQ(p.stepDays, 0.5);
 }
 
+TEST(TablePeriod, TheEntryOfAMomentWritesTheYearInItsEra) {
+  const TDateEntry bc = DateEntryOf(MJD(15, 3, -43, 10.5));
+  EXPECT_EQ((std::vector{bc.day, bc.month, bc.year}), (std::vector{15, 3, 44}));
+  EXPECT_TRUE(bc.beforeChrist);
+  EXPECT_DOUBLE_EQ(bc.hours, 10.5);
+  EXPECT_DOUBLE_EQ(LocalMjdOf(bc), MJD(15, 3, -43, 10.5));
+  // A hair before midnight of 31 December 1 BC is the midnight of 1 January AD 1.
+  const TDateEntry ad = DateEntryOf(MJD(1, 1, 1, 0.0) - 1e-12);
+  EXPECT_EQ((std::vector{ad.day, ad.month, ad.year}), (std::vector{1, 1, 1}));
+  EXPECT_FALSE(ad.beforeChrist);
+  EXPECT_EQ(ad.hours, 0.0);
+}
+
 TEST(TablePeriod, RowsRunFromStartToEndWithAMicrodayAllowed) {
   const double start = MJD(1, 1, 2000, 0.0);
   EXPECT_EQ(RowCount({start, start + 2.0, 1.0}), 3);
