@@ -1,5 +1,6 @@
-// The program's entry: the picture export when asked for, else the window; a command line
-// it does not understand is refused before either.
+// The program's entry: the picture export or a printed report when asked for, else the
+// window; a command line it does not understand is refused before either.
+#include "EphemerisCommand.h"
 #include "InfoCommand.h"
 #include "MainUnit.h"
 #include "PictureExport.h"
@@ -22,6 +23,10 @@ bool IsSet(const char* variable) {
 
 int Export(const velarion::ui::TExportOptions& options) {
   try {
+    if (options.ephemeris) {
+      return velarion::ui::RunEphemeris(options, velplatform::ProgramFolder(), std::cout,
+                                        std::cerr);
+    }
     if (!options.infoName.empty()) {
       return velarion::ui::RunObjectInfo(options, velplatform::ProgramFolder(), std::cout,
                                          std::cerr);

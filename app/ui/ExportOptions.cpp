@@ -14,16 +14,6 @@ namespace {
 
 using TResult = std::variant<TExportOptions, std::string>;
 
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-  std::vector<std::string_view> parts;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find(separator, start);
-    parts.push_back(text.substr(start, end - start));
-    if (end == std::string_view::npos) return parts;
-    start = end + 1;
-  }
-}
-
 std::optional<int32_t> WholeNumber(std::string_view text, int64_t low, int64_t high) {
   if (text.empty() || text.front() == '+' || text.front() == ' ') return std::nullopt;
   const std::optional<int64_t> n = velplatform::ParseInteger(text);
@@ -38,7 +28,7 @@ std::optional<double> Number(std::string_view text, double low, double high) {
 }
 
 bool ParseSize(std::string_view text, TExportOptions& options) {
-  const std::vector<std::string_view> parts = Split(text, 'x');
+  const std::vector<std::string_view> parts = SplitAt(text, 'x');
   if (parts.size() != 2) return false;
   const auto w = WholeNumber(parts[0], 1, kMaxExportSide);
   const auto h = WholeNumber(parts[1], 1, kMaxExportSide);
@@ -57,29 +47,8 @@ bool IsCalendarDay(const sky::TLocalDateTime& t) {
   return day == t.day && month == t.month && year == t.year;
 }
 
-std::optional<sky::TLocalDateTime> ParseTime(std::string_view text) {
-  const std::vector<std::string_view> dateAndTime = Split(text, ' ');
-  if (dateAndTime.size() != 2) return std::nullopt;
-  std::string_view date = dateAndTime[0];
-  const bool negativeYear = !date.empty() && date.front() == '-';
-  if (negativeYear) date.remove_prefix(1);
-  const std::vector<std::string_view> ymd = Split(date, '-');
-  const std::vector<std::string_view> hms = Split(dateAndTime[1], ':');
-  if (ymd.size() != 3 || hms.size() < 2 || hms.size() > 3) return std::nullopt;
-  const auto year = WholeNumber(ymd[0], 0, 9999);
-  const auto month = WholeNumber(ymd[1], 1, 12);
-  const auto day = WholeNumber(ymd[2], 1, 31);
-  const auto hour = WholeNumber(hms[0], 0, 23);
-  const auto minute = WholeNumber(hms[1], 0, 59);
-  const auto second = hms.size() == 3 ? WholeNumber(hms[2], 0, 59) : std::optional<int32_t>(0);
-  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
-  const sky::TLocalDateTime t{*day, *month, negativeYear ? -*year : *year, *hour, *minute, *second};
-  if (t.year < -9998 || !IsCalendarDay(t)) return std::nullopt;
-  return t;
-}
-
 std::optional<TExportPlace> ParsePlace(std::string_view text) {
-  const std::vector<std::string_view> parts = Split(text, ',');
+  const std::vector<std::string_view> parts = SplitAt(text, ',');
   if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
   const auto latitude = Number(parts[0], -90.0, 90.0);
   const auto longitude = Number(parts[1], -180.0, 180.0);
@@ -102,14 +71,58 @@ bool IsExportOption(std::string_view argument) {
 
 }  // namespace
 
+std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(separator, start);
+    parts.push_back(text.substr(start, end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+std::optional<sky::TLocalDateTime> ParseLocalDateTime(std::string_view text) {
+  const std::vector<std::string_view> dateAndTime = SplitAt(text, ' ');
+  if (dateAndTime.size() != 2) return std::nullopt;
+  std::string_view date = dateAndTime[0];
+  const bool negativeYear = !date.empty() && date.front() == '-';
+  if (negativeYear) date.remove_prefix(1);
+  const std::vector<std::string_view> ymd = SplitAt(date, '-');
+  const std::vector<std::string_view> hms = SplitAt(dateAndTime[1], ':');
+  if (ymd.size() != 3 || hms.size() < 2 || hms.size() > 3) return std::nullopt;
+  const auto year = WholeNumber(ymd[0], 0, 9999);
+  const auto month = WholeNumber(ymd[1], 1, 12);
+  const auto day = WholeNumber(ymd[2], 1, 31);
+  const auto hour = WholeNumber(hms[0], 0, 23);
+  const auto minute = WholeNumber(hms[1], 0, 59);
+  const auto second = hms.size() == 3 ? WholeNumber(hms[2], 0, 59) : std::optional<int32_t>(0);
+  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
+  const sky::TLocalDateTime t{*day, *month, negativeYear ? -*year : *year, *hour, *minute, *second};
+  if (t.year < -9998 || !IsCalendarDay(t)) return std::nullopt;
+  return t;
+}
+
 TResult ParseExportOptions(std::span<const std::string_view> arguments) {
   TExportOptions options;
+  TEphemerisOptions ephemeris = DefaultEphemerisOptions();
+  bool ephemerisOption = false;
   int commands = 0;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view option = arguments[i];
-    if (!IsExportOption(option)) return std::string("unknown option ").append(option);
+    if (!IsExportOption(option) && !IsEphemerisOption(option)) {
+      return std::string("unknown option ").append(option);
+    }
     if (i + 1 >= arguments.size()) return std::string("missing value after ").append(option);
     const std::string_view value = arguments[++i];
+    if (IsEphemerisOption(option)) {
+      if (auto message = TakeEphemerisOption(option, value, ephemeris)) return *message;
+      if (option == "--ephemeris") {
+        ++commands;
+      } else {
+        ephemerisOption = true;
+      }
+      continue;
+    }
     if (option == "--export") {
       if (value.empty()) return std::string("--export needs a file name");
       options.file = value;
@@ -123,7 +136,7 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
         return "--size wants WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxExportSide);
       }
     } else if (option == "--time") {
-      options.time = ParseTime(value);
+      options.time = ParseLocalDateTime(value);
       if (!options.time) return std::string("--time wants \"YYYY-MM-DD HH:MM[:SS]\", a real date");
     } else if (option == "--location") {
       options.place = ParsePlace(value);
@@ -138,8 +151,17 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
       }
     }
   }
-  if (commands == 0) return std::string("--export FILE or --info NAME is missing");
-  if (commands > 1) return std::string("one of --export and --info at a time");
+  if (commands == 0)
+    return std::string("--export FILE, --info NAME or --ephemeris NAME is missing");
+  if (commands > 1) return std::string("one of --export, --info and --ephemeris at a time");
+  if (ephemeris.names.empty()) {
+    if (ephemerisOption)
+      return std::string("--from, --to, --step, --columns and --precision go with --ephemeris");
+    return options;
+  }
+  if (options.time) return std::string("--ephemeris takes its moment from --from, not --time");
+  if (auto message = EphemerisOptionsConflict(ephemeris)) return *message;
+  options.ephemeris = std::move(ephemeris);
   return options;
 }
 

@@ -2,11 +2,15 @@
 //   velarion --export FILE [--size WxH] [--time "YYYY-MM-DD HH:MM[:SS]"]
 //            [--location LAT,LON[,ZONE]] [--zoom PERCENT]
 //   velarion --info NAME [--time "YYYY-MM-DD HH:MM[:SS]"] [--location LAT,LON[,ZONE]]
+//   velarion --ephemeris NAME[,NAME…] [--from T] [--to T] [--step N{m,h,d}]
+//            [--columns LIST] [--precision 0..3] [--location LAT,LON[,ZONE]]
+//            (EphemerisOptions.h)
 // The time is local time of the place's zone; years are astronomical (0 is 1 BC, a leading
 // "-" before it), on the program's calendar (Julian before 15 October 1582).
 #ifndef VELARION_APP_UI_EXPORTOPTIONS_H
 #define VELARION_APP_UI_EXPORTOPTIONS_H
 
+#include "EphemerisOptions.h"
 #include "SkyImage.h"
 
 #include <cstdint>
@@ -15,6 +19,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace velarion::ui {
 
@@ -33,10 +38,17 @@ struct TExportOptions {
   std::string infoName;  // UTF-8, the object to describe (--info)
   int32_t width = kDefaultExportWidth;
   int32_t height = kDefaultExportHeight;
-  std::optional<sky::TLocalDateTime> time;  // none: now
-  std::optional<TExportPlace> place;        // none: the configured place
-  std::optional<int32_t> zoom;              // none: 100
+  std::optional<sky::TLocalDateTime> time;     // none: now
+  std::optional<TExportPlace> place;           // none: the configured place
+  std::optional<int32_t> zoom;                 // none: 100
+  std::optional<TEphemerisOptions> ephemeris;  // the tables to print (--ephemeris)
 };
+
+// The parts of a text between the separators (one part when there is none).
+std::vector<std::string_view> SplitAt(std::string_view text, char separator);
+
+// "YYYY-MM-DD HH:MM[:SS]", a real date of the program's calendar; none otherwise.
+std::optional<sky::TLocalDateTime> ParseLocalDateTime(std::string_view text);
 
 // The options, or the one-line message that says what is wrong.
 std::variant<TExportOptions, std::string> ParseExportOptions(

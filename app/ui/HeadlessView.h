@@ -8,7 +8,9 @@
 #include "GroupLoader.h"
 #include "SkySession.h"
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace velarion::ui {
 
@@ -19,6 +21,13 @@ class TSettingsLeftAlone {
   ~TSettingsLeftAlone();
   TSettingsLeftAlone(const TSettingsLeftAlone&) = delete;
   TSettingsLeftAlone& operator=(const TSettingsLeftAlone&) = delete;
+};
+
+// A command shows no loading log.
+class TSilentLoadLog final : public groups::TLoadLog {
+ public:
+  void BeginLine(std::string_view) override {}
+  void AppendSegment(std::string_view, uint32_t) override {}
 };
 
 class THeadlessView {

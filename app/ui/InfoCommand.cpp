@@ -16,12 +16,6 @@ namespace velarion::ui {
 
 namespace {
 
-class TSilentLog final : public groups::TLoadLog {
- public:
-  void BeginLine(std::string_view) override {}
-  void AppendSegment(std::string_view, uint32_t) override {}
-};
-
 // The lines a command's window would copy: the rise/set window's, read from its logic as
 // its copy button gives them. Other windows copy nothing here.
 std::vector<std::string> CommandLines(const solar::TInfoCommand& command) {
@@ -44,7 +38,7 @@ std::vector<std::string> CommandLines(const solar::TInfoCommand& command) {
 
 int RunObjectInfo(const TExportOptions& options, const std::string& programFolder,
                   std::ostream& out, std::ostream& log) {
-  TSilentLog silent;
+  TSilentLoadLog silent;
   THeadlessView view(options, programFolder, silent);
   // The groups compute their objects for this view, as for the window's picture.
   const auto picture = velplatform::CreateImageDevice(options.width, options.height);

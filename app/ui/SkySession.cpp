@@ -45,19 +45,14 @@ TSkySession::TSkySession(std::string programFolder, sky::TScreenMetrics screen,
   image_.SetGroupLists(&groups_, &paths_);
   groups::SetMainGroupList(&groups_);
   sky::SetHostSkyImage(&image_);
-  solar::SetRiseSetViewSource([this] { return RiseSetObserver(); });
+  solar::SetRiseSetViewSource([this] { return RiseSetObserverOf(image_); });
 }
 
-solar::TRiseSetObserver TSkySession::RiseSetObserver() const {
-  return {image_.Latitude(),
-          image_.Longitude(),
-          image_.Mjd(),
-          image_.TimeZone(),
-          image_.SiderealTime(),
-          image_.Refraction(),
-          image_.Pressure(),
-          image_.Temperature(),
-          image_.AzimuthFromSouth() ? uint8_t{1} : uint8_t{0}};
+solar::TRiseSetObserver RiseSetObserverOf(const sky::TSkyImage& image) {
+  return {
+      image.Latitude(), image.Longitude(),    image.Mjd(),
+      image.TimeZone(), image.SiderealTime(), image.Refraction(),
+      image.Pressure(), image.Temperature(),  image.AzimuthFromSouth() ? uint8_t{1} : uint8_t{0}};
 }
 
 TSkySession::~TSkySession() {

@@ -19,6 +19,9 @@
 
 namespace velarion::ui {
 
+// The place, moment and atmosphere of the view as rise and set are computed for them.
+solar::TRiseSetObserver RiseSetObserverOf(const sky::TSkyImage& image);
+
 class TSkySession {
  public:
   // Registers the symbol font "astrof.ttf" of the program folder, reads "colors.dat" and
@@ -52,9 +55,6 @@ class TSkySession {
   bool SaveSettings();
 
  private:
-  // The place and moment the rise and set exports work for: the sky image's.
-  solar::TRiseSetObserver RiseSetObserver() const;
-
   velplatform::TGuiSession gui_;
   std::string programFolder_;
   std::string settingsFolder_;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -79,6 +80,60 @@ TEST(ExportOptions, BadCommandLinesGiveAMessage) {
     const std::string& message = std::get<std::string>(parsed);
     EXPECT_FALSE(message.empty());
     EXPECT_EQ(message.find('\n'), std::string::npos);
+  }
+}
+
+TEST(ExportOptions, AnEphemerisOverAPeriod) {
+  const auto parsed =
+      Parse({"--ephemeris", "Луна", "--from", "-0099-03-01", "--to", "-0099-03-02T06:30", "--step",
+             "90m", "--columns", "mjd,equ,dist", "--precision", "2"});
+  ASSERT_TRUE(std::holds_alternative<TExportOptions>(parsed)) << std::get<std::string>(parsed);
+  const TEphemerisOptions& e = *std::get<TExportOptions>(parsed).ephemeris;
+  EXPECT_EQ(e.names, std::vector<std::string>{"Луна"});
+  ASSERT_TRUE(e.PeriodTable() && e.from);
+  EXPECT_EQ((std::vector{e.from->year, e.from->hour, e.to->day, e.to->hour, e.to->minute}),
+            (std::vector{-99, 0, 2, 6, 30}));
+  EXPECT_EQ(e.step.days, 0);
+  EXPECT_DOUBLE_EQ(e.step.hours, 1.5);
+  using velarion::ephemeris::TEphemColumn;
+  EXPECT_TRUE(e.columns.Shows(TEphemColumn::kModifiedJulianDate));
+  EXPECT_TRUE(e.columns.Shows(TEphemColumn::kDistance));
+  EXPECT_FALSE(e.columns.Shows(TEphemColumn::kDate));
+  EXPECT_FALSE(e.columns.hourAngle);
+  EXPECT_EQ(e.columns.equatorialPrecision, 2);
+}
+
+TEST(ExportOptions, AnEphemerisOfSeveralObjectsNowWithTheDefaults) {
+  const auto parsed = Parse({"--ephemeris", "Марс,α CMa,M 31", "--columns", "ha,hor"});
+  const TEphemerisOptions& e = *std::get<TExportOptions>(parsed).ephemeris;
+  EXPECT_EQ(e.names.size(), 3u);
+  EXPECT_FALSE(e.PeriodTable() || e.from);
+  EXPECT_TRUE(e.columns.hourAngle);
+  EXPECT_EQ(e.step.days, 1);
+  const auto defaults = Parse({"--ephemeris", "Марс"});
+  EXPECT_TRUE(std::get<TExportOptions>(defaults).ephemeris->columns.Shows(
+      velarion::ephemeris::TEphemColumn::kHorizontal));
+}
+
+TEST(ExportOptions, BadEphemerisCommandLinesGiveAMessage) {
+  const std::vector<std::vector<std::string_view>> bad = {
+      {"--ephemeris", "Марс,"},                             // an empty name
+      {"--ephemeris", "Марс", "--step", "0d"},              // no step
+      {"--ephemeris", "Марс", "--step", "3w"},              // no such unit
+      {"--ephemeris", "Марс", "--columns", "equ,ha"},       // right ascension or hour angle
+      {"--ephemeris", "Марс", "--columns", "date,colour"},  // no such column
+      {"--ephemeris", "Марс", "--precision", "4"},
+      {"--ephemeris", "Марс", "--from", "2025-02-30"},  // not a day of the calendar
+      {"--ephemeris", "Марс,Луна", "--from", "2025-03-01", "--to", "2025-03-02"},
+      {"--ephemeris", "Марс", "--to", "2025-03-02"},          // an end without a start
+      {"--ephemeris", "Марс", "--time", "2025-03-01 12:00"},  // the moment is --from
+      {"--export", "a.png", "--columns", "date"},             // not an ephemeris
+      {"--ephemeris", "Марс", "--info", "Луна"},              // two commands at once
+  };
+  for (const auto& arguments : bad) {
+    const auto parsed = Parse(arguments);
+    ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << arguments.back();
+    EXPECT_EQ(std::get<std::string>(parsed).find('\n'), std::string::npos);
   }
 }
 

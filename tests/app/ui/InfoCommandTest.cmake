@@ -1,5 +1,6 @@
 # Runs `velarion --info` as a user would with no display: the lines it prints for objects
 # found by their several names, and the exit status for a name nothing answers to.
+include(${CMAKE_CURRENT_LIST_DIR}/CommandTestSupport.cmake)
 set(moment --time "2026-12-11 22:00" --location "55.75,37.62,3")
 
 function(info_of name)
@@ -11,18 +12,8 @@ function(info_of name)
   set(info "${lines}" PARENT_SCOPE)
 endfunction()
 
-function(expect_in text what)
-  string(FIND "${text}" "${what}" found)
-  if(found EQUAL -1)
-    message(FATAL_ERROR "expected \"${what}\" in:\n${text}")
-  endif()
-endfunction()
 
-set(settings_existed FALSE)
-if(EXISTS ${FOLDER}/Velarion.ini)
-  file(READ ${FOLDER}/Velarion.ini settings_before)
-  set(settings_existed TRUE)
-endif()
+remember_settings()
 
 info_of("Марс")
 expect_in("${info}" "»Марс")
@@ -52,11 +43,4 @@ if(NOT status EQUAL 2 OR NOT lines STREQUAL "" OR line STREQUAL "" OR line MATCH
   message(FATAL_ERROR "an unknown name: status ${status}, out \"${lines}\", errors \"${errors}\"")
 endif()
 
-if(settings_existed)
-  file(READ ${FOLDER}/Velarion.ini settings_after)
-  if(NOT settings_after STREQUAL settings_before)
-    message(FATAL_ERROR "--info changed the settings")
-  endif()
-elseif(EXISTS ${FOLDER}/Velarion.ini)
-  message(FATAL_ERROR "--info wrote the settings")
-endif()
+expect_settings_unchanged(--info)

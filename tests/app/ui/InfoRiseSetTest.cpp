@@ -3,16 +3,14 @@
 // (tests/fixtures/oracles/info_rise_set.csv, tools/oracles/make_info_riseset_oracle.py).
 #include "InfoCommand.h"
 
+#include "CommandFolder.h"
+#include "OracleObjects.h"
 #include "OracleTable.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -20,33 +18,14 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using veltest::TOracleTable;
 
-constexpr double kMinutesPerDay = 1440.0;
 // A minute, and half a minute more for the printed times, which are rounded to minutes.
 constexpr double kToleranceMinutes = 1.5;
 
-// A program folder with the catalogues and settings that show the stars, the Sun, the Moon
-// and the planets to Saturn (the defaults stop at Jupiter); removed at the end. The solar
-// system's series file lives beside its library.
-class TInfoFolder {
- public:
-  TInfoFolder()
-      : path_(fs::temp_directory_path() / ("velarion-info-" + std::to_string(::getpid()))) {
-    fs::create_directories(path_);
-    for (const char* file :
-         {"stars.dat", "STARNAME.DAT", "CONSTELL.DAT", "CLINES.DAT", "Bounds.dat", "DEEPSKY.DAT"}) {
-      fs::copy_file(fs::path(VELARION_DATA_DIR) / file, path_ / file);
-    }
-    std::ofstream(path_ / "Velarion.ini") << "[Sky]\nObjectsVis=1,0,0,0,1,1,1,1,1,1,1,0,0,0,0,1\n";
-  }
-  ~TInfoFolder() { fs::remove_all(path_); }
-  std::string Folder() const { return path_.string() + "/"; }
-
- private:
-  fs::path path_;
-};
+// The stars, the Sun, the Moon and the planets to Saturn (the defaults stop at Jupiter).
+constexpr std::string_view kShowTheSolarSystem =
+    "[Sky]\nObjectsVis=1,0,0,0,1,1,1,1,1,1,1,0,0,0,0,1\n";
 
 // The rise and set lines of the printed information, in the oracle's terms.
 struct TPrintedDay {
@@ -87,39 +66,9 @@ std::optional<double> OracleMinutes(const std::string& cell) {
   return std::stod(cell) * 60.0;
 }
 
-// Minutes between two times of day, across midnight: 23h 59.8m is printed as 0h 0m.
-double MinutesApart(double a, double b) { return std::fabs(std::remainder(a - b, kMinutesPerDay)); }
-
-// The largest difference so far, per kind of object, for the report at the end.
-class TLargestDifferences {
- public:
-  void Add(const std::string& object, double minutes) {
-    const std::string kind = object.starts_with("HR ") ? "stars" : object;
-    largest_[kind] = std::max(largest_[kind], minutes);
-  }
-  std::string Text() const {
-    std::ostringstream text;
-    for (const auto& [kind, minutes] : largest_) text << kind << ' ' << minutes << " min; ";
-    return text.str();
-  }
-
- private:
-  std::map<std::string, double> largest_;
-};
-
-// The program's names of the objects the oracle calls by their English names; stars go by
-// their HR numbers.
-std::string InfoName(const std::string& object) {
-  static const std::map<std::string, std::string> kNames{
-      {"Sun", "Солнце"}, {"Moon", "Луна"},      {"Mercury", "Меркурий"}, {"Venus", "Венера"},
-      {"Mars", "Марс"},  {"Jupiter", "Юпитер"}, {"Saturn", "Сатурн"}};
-  const auto found = kNames.find(object);
-  return found == kNames.end() ? object : found->second;
-}
-
 velarion::ui::TExportOptions OptionsOfRow(const TOracleTable& table, std::size_t row) {
   velarion::ui::TExportOptions options;
-  options.infoName = InfoName(table.Text(row, "object"));
+  options.infoName = veltest::ProgramObjectName(table.Text(row, "object"));
   velarion::sky::TLocalDateTime noon;
   EXPECT_EQ(
       std::sscanf(table.Text(row, "date").c_str(), "%d-%d-%d", &noon.year, &noon.month, &noon.day),
@@ -134,8 +83,8 @@ velarion::ui::TExportOptions OptionsOfRow(const TOracleTable& table, std::size_t
 TEST(InfoRiseSet, RiseCulminationAndSetAgreeWithDe405WithinAMinute) {
   const TOracleTable table("info_rise_set.csv");
   ASSERT_GE(table.Size(), 400u);
-  const TInfoFolder folder;
-  TLargestDifferences largest;
+  const veltest::TCommandFolder folder("velarion-info", kShowTheSolarSystem);
+  veltest::TLargestDifferences largest;
   for (std::size_t row = 0; row < table.Size(); ++row) {
     const velarion::ui::TExportOptions options = OptionsOfRow(table, row);
     const std::string where = table.Text(row, "object") + " " + table.Text(row, "date") + " at " +
@@ -153,8 +102,8 @@ TEST(InfoRiseSet, RiseCulminationAndSetAgreeWithDe405WithinAMinute) {
           << where << ", " << column << " " << cell << ":\n"
           << out.str();
       if (!expected) return;
-      const double apart = MinutesApart(*shown, *expected);
-      largest.Add(table.Text(row, "object"), apart);
+      const double apart = veltest::MinutesApart(*shown, *expected);
+      largest.Add(table.Text(row, "object"), "min", apart);
       EXPECT_LE(apart, kToleranceMinutes)
           << where << ", " << column << " " << *expected << " min:\n"
           << out.str();

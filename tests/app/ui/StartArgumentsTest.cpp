@@ -39,7 +39,7 @@ TEST(StartArguments, EachCommandLineGivesItsStart) {
       {{"--export=sky.png", "--size", "80x60"}, "refused: unknown option --export=sky.png"},
       {{"--help"}, "refused: unknown option --help"},
       {{"--"}, "refused: unknown option --"},
-      {{"--size", "80x60"}, "refused: --export FILE or --info NAME is missing"},
+      {{"--size", "80x60"}, "refused: --export FILE, --info NAME or --ephemeris NAME is missing"},
       {{"--export", "sky.png", "view.vls"}, "refused: unknown option view.vls"},
       {{"view.vls", "--export", "sky.png"}, "refused: one state file at most, but also --export"},
       {{"a.vls", "b.vls"}, "refused: one state file at most, but also b.vls"},
