@@ -19,9 +19,9 @@ constexpr double kMinutesPerHour = 60.0;
 constexpr double kSecondsPerHour = 3600.0;
 
 // The period page's entry of a moment.
-ephemeris::TDateEntry EntryOf(const sky::TLocalDateTime& t) {
-  return ephemeris::DateEntryOf(MJD(
-      t.day, t.month, t.year, t.hour + t.minute / kMinutesPerHour + t.second / kSecondsPerHour));
+TDateEntry EntryOf(const sky::TLocalDateTime& t) {
+  return DateEntryOf(MJD(t.day, t.month, t.year,
+                         t.hour + t.minute / kMinutesPerHour + t.second / kSecondsPerHour));
 }
 
 void WriteError(const ephemeris::TEntryError& error, std::ostream& log) {

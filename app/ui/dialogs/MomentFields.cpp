@@ -36,10 +36,6 @@ std::vector<velplatform::TControlLayout> MomentFieldControls(TMomentFieldIds ids
   return controls;
 }
 
-int32_t TTypedMoment::AstronomicalYear() const {
-  return ui::AstronomicalYear(typedYear, beforeChrist);
-}
-
 void ShowMoment(TDialogControls& controls, TMomentFieldIds ids, double localMjd, int32_t decimals) {
   int32_t day = 0, month = 0, year = 0;
   double hour = 0.0;
@@ -57,26 +53,13 @@ void ShowMoment(TDialogControls& controls, TMomentFieldIds ids, double localMjd,
   SetFieldNumber(controls, ids.Hours(), hour, decimals);
 }
 
-TTypedMoment ReadMoment(const TDialogControls& controls, TMomentFieldIds ids) {
-  TTypedMoment moment;
+TDateEntry ReadMoment(const TDialogControls& controls, TMomentFieldIds ids) {
+  TDateEntry moment;
   moment.day = FieldInteger(controls, ids.day);
   moment.month = controls.Selected(ids.Month()) + 1;
-  moment.typedYear = FieldInteger(controls, ids.Year());
+  moment.year = FieldInteger(controls, ids.Year());
   moment.beforeChrist = controls.Selected(ids.Era()) == kBeforeChristItem;
   moment.hours = FieldNumber(controls, ids.Hours());
-  return moment;
-}
-
-double LocalMjd(const TTypedMoment& moment) {
-  return MJD(moment.day, moment.month, moment.AstronomicalYear(), moment.hours);
-}
-
-TTypedMoment TypedMomentOf(double localMjd) {
-  TTypedMoment moment;
-  int32_t year = 0;
-  CalDat(localMjd, &moment.day, &moment.month, &year, &moment.hours);
-  moment.beforeChrist = BeforeChrist(year);
-  moment.typedYear = EraYear(year);
   return moment;
 }
 

@@ -24,8 +24,8 @@ constexpr const char* kLabelNames[] = {
     "не подписывать метки", "подписывать все метки", "подписывать каждую вторую метку",
     "подписывать одну из пяти меток", "подписывать одну из десяти меток"};
 
-bool SameMoment(const TTypedMoment& a, const TTypedMoment& b) {
-  return a.day == b.day && a.month == b.month && a.typedYear == b.typedYear &&
+bool SameMoment(const TDateEntry& a, const TDateEntry& b) {
+  return a.day == b.day && a.month == b.month && a.year == b.year &&
          a.beforeChrist == b.beforeChrist && a.hours == b.hours;
 }
 
@@ -40,11 +40,10 @@ int32_t LabelItem(int32_t interval) {
                                         : static_cast<int32_t>(found - kLabelIntervals.begin());
 }
 
-
 }  // namespace
 
 TPathEntry NewPathEntry(const TMenuObject& object, double localMjd) {
-  const TTypedMoment now = TypedMomentOf(localMjd);
+  const TDateEntry now = DateEntryOf(localMjd);
   TPathEntry entry{object, {now, now, {}}, false};
   entry.fields.marks.multiplier = 1;
   entry.fields.marks.labelInterval = 1;
@@ -121,8 +120,8 @@ void TObjectPathsForm::ShowEntry(TDialogControls& controls) {
   }
   if (entry != nullptr) {
     const TPathParameterFields& fields = entry->fields;
-    ShowMoment(controls, kStart, LocalMjd(fields.start), kHourDecimals);
-    ShowMoment(controls, kEnd, LocalMjd(fields.end), kHourDecimals);
+    ShowMoment(controls, kStart, LocalMjdOf(fields.start), kHourDecimals);
+    ShowMoment(controls, kEnd, LocalMjdOf(fields.end), kHourDecimals);
     const bool marked = fields.marks.unit != paths::TMarkUnit::kNone;
     controls.SetChecked(kMarks, marked);
     controls.SetText(kMultiplier, std::to_string(fields.marks.multiplier));

@@ -17,10 +17,10 @@ using velplatform::Cp1251;
 constexpr int32_t kMaxMultiplier = 9999;
 constexpr double kSpanTolerance = 3e-10;
 
-std::optional<TPathParameterError> CheckMoment(const TTypedMoment& moment,
+std::optional<TPathParameterError> CheckMoment(const TDateEntry& moment,
                                                const std::string& caption) {
   const int32_t year = moment.AstronomicalYear();
-  if (moment.typedYear <= 0 || year < kMinAstronomicalYear || year > kMaxAstronomicalYear) {
+  if (moment.year <= 0 || year < kMinAstronomicalYear || year > kMaxAstronomicalYear) {
     return TPathParameterError{caption, Cp1251("Неверный номер года")};
   }
   if (moment.hours < 0.0 || moment.hours >= 24.0) {
@@ -34,8 +34,8 @@ std::optional<TPathParameterError> CheckMoment(const TTypedMoment& moment,
   return std::nullopt;
 }
 
-double TOfMoment(const TTypedMoment& moment, double timeZoneHours) {
-  return GetT(LocalMjd(moment) - timeZoneHours / 24.0);
+double TOfMoment(const TDateEntry& moment, double timeZoneHours) {
+  return GetT(LocalMjdOf(moment) - timeZoneHours / 24.0);
 }
 
 TPathParameterError Error(std::string message) { return {Cp1251("Ошибка"), std::move(message)}; }

@@ -16,8 +16,8 @@
 namespace velarion::ui {
 
 struct TPathParameterFields {
-  TTypedMoment start;
-  TTypedMoment end;
+  TDateEntry start;
+  TDateEntry end;
   paths::TPathMarks marks;  // unit kNone: the marks are off
 };
 

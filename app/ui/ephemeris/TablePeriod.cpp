@@ -1,5 +1,6 @@
 #include "TablePeriod.h"
 
+#include "CalendarDays.h"
 #include "Cp1251.h"
 #include "velastro.h"
 
@@ -15,20 +16,9 @@ constexpr double kEndAllowanceDays = 1e-6;
 constexpr double kMidnightAllowance = 1e-6;
 constexpr double kHoursPerDay = 24.0;
 
-int32_t AstronomicalYear(const TDateEntry& date) {
-  return date.beforeChrist ? 1 - date.year : date.year;
-}
-
-int32_t DaysInMonth(int32_t month, int32_t astronomicalYear) {
-  int32_t day = 0, m = 0, y = 0;
-  double hour = 0.0;
-  CalDat(MJD(1, month + 1, astronomicalYear, 0.0) - 1.0, &day, &m, &y, &hour);
-  return day;
-}
-
-std::optional<std::string> DateFault(const TDateEntry& date) {
+std::optional<std::string> DateFault(const ui::TDateEntry& date) {
   if (date.year <= 0) return Cp1251("Неверный номер года");
-  const int32_t lastDay = DaysInMonth(date.month, AstronomicalYear(date));
+  const int32_t lastDay = ui::DaysInMonth(date.month, date.AstronomicalYear());
   if (date.day < 1 || date.day > lastDay) {
     return Cp1251("День должен быть от 1 до ") + std::to_string(lastDay);
   }
@@ -42,29 +32,8 @@ double DayFraction(double x) { return x - std::floor(x); }
 
 }  // namespace
 
-double LocalMjdOf(const TDateEntry& date) {
-  return MJD(date.day, date.month, AstronomicalYear(date), date.hours);
-}
-
-TDateEntry DateEntryOf(double localMjd) {
-  double midnight = std::floor(localMjd);
-  double hours = std::nearbyint((localMjd - midnight) * kHoursPerDay * 1e6) / 1e6;
-  // 23:59:59.9999999 shows as the next day's 0 h, never as 24 h.
-  if (hours >= kHoursPerDay) {
-    midnight += 1.0;
-    hours = 0.0;
-  }
-  TDateEntry date;
-  int32_t year = 0;
-  double unused = 0.0;
-  CalDat(midnight, &date.day, &date.month, &year, &unused);
-  date.beforeChrist = year <= 0;
-  date.year = date.beforeChrist ? 1 - year : year;
-  date.hours = hours;
-  return date;
-}
-
-std::variant<TPeriod, TEntryError> ValidatePeriod(const TDateEntry& start, const TDateEntry& end,
+std::variant<TPeriod, TEntryError> ValidatePeriod(const ui::TDateEntry& start,
+                                                  const ui::TDateEntry& end,
                                                   const TStepEntry& step) {
   if (auto fault = DateFault(start)) {
     return TEntryError{*fault, Cp1251("Ошибка в дате начала таблицы")};

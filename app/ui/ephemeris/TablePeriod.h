@@ -3,6 +3,7 @@
 #ifndef VELARION_APP_UI_EPHEMERIS_TABLEPERIOD_H
 #define VELARION_APP_UI_EPHEMERIS_TABLEPERIOD_H
 
+#include "DateEntry.h"
 #include "EphemerisColumns.h"
 
 #include <cstdint>
@@ -11,15 +12,6 @@
 #include <variant>
 
 namespace velarion::ephemeris {
-
-// A date as typed: the year counted in its era, the time in decimal hours, local time.
-struct TDateEntry {
-  int32_t day = 1;
-  int32_t month = 1;  // 1 … 12
-  int32_t year = 2000;
-  bool beforeChrist = false;
-  double hours = 0.0;
-};
 
 struct TStepEntry {
   int32_t days = 1;
@@ -41,15 +33,9 @@ struct TEntryError {
 };
 
 // The start is checked first, then the end, then their order and the step.
-std::variant<TPeriod, TEntryError> ValidatePeriod(const TDateEntry& start, const TDateEntry& end,
+std::variant<TPeriod, TEntryError> ValidatePeriod(const ui::TDateEntry& start,
+                                                  const ui::TDateEntry& end,
                                                   const TStepEntry& step);
-
-// The local moment (MJD) of a date that ValidatePeriod accepts.
-double LocalMjdOf(const TDateEntry& date);
-
-// The entry that shows a local moment: its year in its era, the hours rounded to 6 decimals
-// (what the period page shows when it opens).
-TDateEntry DateEntryOf(double localMjd);
 
 // A longer table is refused: it would take hours and fill the console beyond use.
 inline constexpr int64_t kMaxTableRows = 100000;

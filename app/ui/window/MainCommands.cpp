@@ -48,6 +48,8 @@ constexpr TCommandRow kCommands[] = {
   {kOperations, "Найти &точку...", {}, TSubmenu{kGotoPoint}},
   {kGotoPoint, "по &экват. координатам", {}, &F::GotoEquatorialPoint},
   {kGotoPoint, "по &горизонт. координатам", {}, &F::GotoHorizontalPoint},
+  {kOperations, "&Эфемериды", {}, &F::EphemeridesMIClick},
+  {kOperations, "Траектории объектов", {}, &F::ObjPathMIClick},
   {kOperations, "&Информация о ...", {}, TSubmenu{kInfoAbout}},
   {kInfoAbout, "&Солнце", {}, TObjectInfo{"SUN", 1}},
   {kInfoAbout, "&Луне", {}, TObjectInfo{"MOON", 1}},

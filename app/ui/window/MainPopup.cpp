@@ -36,13 +36,17 @@ bool TVelarionMainForm::SelectOnly(const TObjectReference& object) {
   return true;
 }
 
+TMarkupFonts TVelarionMainForm::MenuFonts() const {
+  const QFont font = QMenu().font();
+  return {velplatform::Utf16ToCp1251(font.family().toStdU16String()), session_->Image().GreekFont(),
+          QFontInfo(font).pixelSize() * 4 / 3};
+}
+
 void TVelarionMainForm::ShowSkyPopupMenu(QPoint at) {
   const std::vector<TMenuObject> objects = MenuObjects(
       Image().Selection(), [this](const sky::TSelectedObject& s) { return CommonRecordOf(s); });
   QMenu menu(this);
-  const QFont font = menu.font();
-  const TMarkupFonts fonts{velplatform::Utf16ToCp1251(font.family().toStdU16String()),
-                           Image().GreekFont(), QFontInfo(font).pixelSize() * 4 / 3};
+  const TMarkupFonts fonts = MenuFonts();
   QMenu* information = menu.addMenu(Ru("Информация..."));
   menu.addSeparator();
   QMenu* search = menu.addMenu(searchMenu_->title());

@@ -90,8 +90,8 @@ void HandleRequest(const TMainRequest& request, TRequestTarget& target) {
                    target.ResetConsoleShowRequest();
                  },
                  [&](const TMessageRequest& r) { target.ShowMessage(r.text, r.repaintStatusBar); },
-                 [&](const TPathsRequest&) {},
-                 [&](const TEphemerisRequest&) {},
+                 [&](const TPathsRequest& r) { target.OpenObjectPaths(r); },
+                 [&](const TEphemerisRequest& r) { target.OpenEphemerides(r); },
                  [&](const TAutoRotationOnRequest&) { target.SetAutoRotation(true); },
                  [&](const TRepaintRequest&) {
                    target.Repaint();

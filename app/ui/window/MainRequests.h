@@ -45,7 +45,7 @@ struct TObjectReference {
 };
 struct TShowSelectionRequest {
   bool repaint = false;
-  std::optional<TObjectReference> only;  // becomes the only selected object first
+  std::optional<TObjectReference> only{};  // becomes the only selected object first
 };
 // U + 3: zoom about an image point.
 struct TZoomRequest {
@@ -146,10 +146,12 @@ class TRequestTarget {
   virtual void InfoWindowClosed() = 0;
   // The object becomes the only one selected; false when it is gone.
   virtual bool SelectOnly(const TObjectReference& object) = 0;
+  // The object paths and ephemeris windows, opened for an object or the selection.
+  virtual void OpenObjectPaths(const TPathsRequest& request) = 0;
+  virtual void OpenEphemerides(const TEphemerisRequest& request) = 0;
 };
 
-// What each request changes. The paths and ephemeris windows are not part of the program
-// yet: requests for them change nothing.
+// What each request changes.
 void HandleRequest(const TMainRequest& request, TRequestTarget& target);
 
 }  // namespace velarion::ui

@@ -9,16 +9,21 @@
 #define VELARION_APP_UI_WINDOW_MAINUNIT_H
 
 #include "AutoRotation.h"
+#include "EphemerisTables.h"
+#include "EphemerisWizard.h"
 #include "EquatorialPrecession.h"
 #include "InfoForm.h"
 #include "MainCommands.h"
 #include "MainRequests.h"
+#include "MarkupPainter.h"
 #include "ObjectCommonRecord.h"
+#include "ObjectPathsForm.h"
 #include "ParSet.h"
 #include "SelectionBlink.h"
 #include "SkyArea.h"
 #include "SkyGeometry.h"
 #include "SkyInput.h"
+#include "SkyPopupMenu.h"
 #include "SkySession.h"
 #include "SkyTools.h"
 #include "StateFileInbox.h"
@@ -29,6 +34,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -146,13 +152,23 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void UpdateInfoWindow(bool create, bool show, bool scrollToTop, bool focus) override;
   void InfoWindowClosed() override;
   bool SelectOnly(const TObjectReference& object) override;
+  void OpenObjectPaths(const TPathsRequest& request) override;
+  void OpenEphemerides(const TEphemerisRequest& request) override;
 
   // ---- Information ----
   // The sky's right-click menu at a point of the screen.
   void ShowSkyPopupMenu(QPoint at);
   std::optional<kit::TCommonObject> CommonRecordOf(const sky::TSelectedObject& object);
-  void OTHERInfoClick();     // the information window for the selection (Ctrl+I)
-  void CommonInformClick();  // the general information
+  void OTHERInfoClick();      // the information window for the selection (Ctrl+I)
+  void CommonInformClick();   // the general information
+  void EphemeridesMIClick();  // the ephemeris tables
+  void ObjPathMIClick();      // the object paths
+  // The selected objects the program knows something of (those `accept` takes, all when
+  // it is empty), the last selected first.
+  std::vector<TMenuObject> SelectedMenuObjects(const TSelectedObjectsChoice::TFilter& accept = {});
+  // The selected-objects menu at `at` (screen pixels): what the user chose of them.
+  std::vector<TMenuObject> ChooseSelectedObjects(QPoint at,
+                                                 const TSelectedObjectsChoice::TFilter& accept);
   // Selects the object and opens the information window for it.
   void ShowObjectInfo(std::string_view groupCode, int32_t number);
   TInfoForm* InfoWindow() const { return infoForm_; }
@@ -168,6 +184,8 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend class TWindowEphemerisHost;
+  friend class TWindowPathsHost;
   // A command's menu item or tool button, as built from its row of the table.
   struct TCommandItem {
     const TCommandRow* row;
@@ -243,6 +261,21 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void SkyScrolled() override;
   void PaintRotationPreview(QPainter& painter, double rotationDeg);
   void PaintOverlay(QPainter& painter);
+  // The fonts of the menus that show objects as on the map.
+  TMarkupFonts MenuFonts() const;
+  // Ephemeris tables (MainEphemeris.cpp): a table written into the console under a
+  // progress window; false when it was not written whole.
+  using TTableWriter = std::function<ephemeris::TTableOutcome(ephemeris::TEphemerisTables&)>;
+  bool WriteEphemerisTable(const TTableWriter& write);
+  // Every group recalculated for the view as it now is (the tables and paths move it).
+  void RecalculateView();
+  void ShowEphemerisWizard(TEphemerisPage page, int32_t periodObject);
+  // Object paths (MainPaths.cpp): the path group of an object, made on first use in the
+  // second group list; a fit under a progress window, false when it was cancelled.
+  paths::TObjectPath* PathOf(const sky::TSelectedObject& object) const;
+  bool ComputeObjectPath(const TPathEntry& entry, const paths::TTimeSpan& span);
+  void RemoveObjectPath(const TPathEntry& entry);
+  void ShowObjectPaths();
   // The object hint.
   void CreateHint();
   void HintPointerMoved(const QMouseEvent& event);
@@ -270,6 +303,7 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   std::vector<TCommandItem> commandItems_;
   QPointer<TInfoForm> infoForm_;  // a child of the window
   TCommonRecordSource commonRecords_;
+  std::vector<TPathEntry> pathEntries_;  // the paths window's list, kept while the program runs
   TSkyHintWindow* hint_ = nullptr;
   QTimer* hintTimer_ = nullptr;
   QSlider* starSlider_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "Configuration.h"
 #include "Dialogs.h"
+#include "SkyPopupMenu.h"
 
 #include <cstdint>
 #include <functional>
@@ -50,6 +51,9 @@ class TVelarionConsole {
   // The font of the control; a size outside 6 … 48 keeps the current size.
   void SetFont(const TConsoleFont& font);
   TConsoleFont Font() const;
+
+  // The ephemeris window's table objects, kept here so that they outlive the window.
+  std::vector<TMenuObject> TableObjects;
 
   bool AutoShowConsole = true;
   bool AutoSaveConsole = true;

@@ -74,7 +74,7 @@ TEST(ObjectPathsForm, AddsTheChosenObjectsAndAppliesOnlyWhatChanged) {
     EXPECT_TRUE(c.Enabled(F::kApply));
     c.Press(f, F::kApply);
     ASSERT_EQ(host.computed.size(), 1u);
-    EXPECT_EQ(host.computed[0].fields.end.typedYear, 2001);
+    EXPECT_EQ(host.computed[0].fields.end.year, 2001);
     EXPECT_DOUBLE_EQ(host.spans[0].tStart, GetT(51544.75 - 3.0 / 24.0));
     EXPECT_FALSE(c.Enabled(F::kApply));  // the fields are the path's
     c.Click(f, F::kMarks, true);

@@ -14,14 +14,14 @@ using velarion::paths::TMarkUnit;
 using velarion::paths::TTimeSpan;
 using velplatform::Cp1251;
 
-TPathParameterFields Fields(TTypedMoment start, TTypedMoment end,
+TPathParameterFields Fields(TDateEntry start, TDateEntry end,
                             velarion::paths::TPathMarks marks = {}) {
   return {start, end, marks};
 }
 
-constexpr TTypedMoment kJan2000{1, 1, 2000, false, 0.0};
-constexpr TTypedMoment kJan2050{1, 1, 2050, false, 0.0};
-constexpr TTypedMoment kJan2020{1, 1, 2020, false, 0.0};
+constexpr TDateEntry kJan2000{1, 1, 2000, false, 0.0};
+constexpr TDateEntry kJan2050{1, 1, 2050, false, 0.0};
+constexpr TDateEntry kJan2020{1, 1, 2020, false, 0.0};
 
 struct TRefusal {
   const char* name;
@@ -97,8 +97,8 @@ TEST(PathParameters, AcceptedSpansAreTheLocalMomentsLessTheZone) {
     const auto result = CheckPathParameters(a.fields, 3.0);
     ASSERT_TRUE(std::holds_alternative<TTimeSpan>(result)) << a.name;
     const TTimeSpan span = std::get<TTimeSpan>(result);
-    const TTypedMoment& s = a.fields.start;
-    const int32_t year = s.beforeChrist ? 1 - s.typedYear : s.typedYear;
+    const TDateEntry& s = a.fields.start;
+    const int32_t year = s.beforeChrist ? 1 - s.year : s.year;
     EXPECT_DOUBLE_EQ(span.tStart, GetT(MJD(s.day, s.month, year, s.hours) - 3.0 / 24.0)) << a.name;
   }
 }

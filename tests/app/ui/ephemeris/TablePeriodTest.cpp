@@ -13,6 +13,8 @@
 namespace velarion::ephemeris {
 namespace {
 
+using ui::DateEntryOf;
+using ui::TDateEntry;
 using velplatform::Cp1251;
 
 struct TCase {

@@ -49,6 +49,12 @@ class TRecordingTarget final : public TRequestTarget {
     calls.push_back("select " + object.groupCode + " " + std::to_string(object.number));
     return object.groupCode == existingGroup;
   }
+  void OpenObjectPaths(const TPathsRequest& r) override {
+    calls.push_back("paths " + (r.forSelection ? std::string("selection") : r.object.groupCode));
+  }
+  void OpenEphemerides(const TEphemerisRequest& r) override {
+    calls.push_back("ephemerides " + std::to_string(r.kind) + " " + r.object.groupCode);
+  }
 };
 
 std::vector<std::string> Handled(const TMainRequest& request) {
@@ -114,6 +120,9 @@ TEST(MainRequests, OtherRequests) {
   EXPECT_EQ(Handled(TAutoRotationOnRequest{}), (TCalls{"auto on"}));
   EXPECT_EQ(Handled(TRepaintRequest{}), (TCalls{"repaint", "refresh information"}));
   EXPECT_EQ(Handled(TTrackingRequest{false}), (TCalls{"track off"}));
+  EXPECT_EQ(Handled(TPathsRequest{true, {}}), (TCalls{"paths selection"}));
+  EXPECT_EQ(Handled(TPathsRequest{false, {"PLAN", 4}}), (TCalls{"paths PLAN"}));
+  EXPECT_EQ(Handled(TEphemerisRequest{1, {"MOON", 1}}), (TCalls{"ephemerides 1 MOON"}));
 }
 
 TEST(MainRequests, RequestsCarryCopiesNotReferences) {

@@ -1,8 +1,8 @@
 // The date fields' calendar: the program's own (Julian before 1582-10-15, Gregorian from
 // then on, astronomical years), as MJD and CalDat count it, so that every date the dialog
 // lets through is one the rest of the program reads back unchanged.
-#ifndef VELARION_APP_UI_DIALOGS_CALENDARDAYS_H
-#define VELARION_APP_UI_DIALOGS_CALENDARDAYS_H
+#ifndef VELARION_APP_UI_CALENDARDAYS_H
+#define VELARION_APP_UI_CALENDARDAYS_H
 
 #include <cstdint>
 
