@@ -50,8 +50,16 @@ bool IsPeriodColumn(TEphemColumn kind) {
          kind == TEphemColumn::kModifiedJulianDate;
 }
 
+// The controls after those of `to`, on page `page` (0: the dialog itself).
+void Append(std::vector<velplatform::TControlLayout>& to,
+            std::vector<velplatform::TControlLayout> controls, int32_t page = 0) {
+  for (auto& control : controls) {
+    control.page = page;
+    to.push_back(std::move(control));
+  }
+}
+
 std::vector<velplatform::TControlLayout> ColumnPage() {
-  constexpr int32_t page = static_cast<int32_t>(TEphemerisPage::kColumns);
   std::vector<velplatform::TControlLayout> controls;
   int32_t y = 4;
   for (const TColumnBox& box : kColumnBoxes) {
@@ -72,25 +80,20 @@ std::vector<velplatform::TControlLayout> ColumnPage() {
     }
     y += kPage;
   }
-  for (velplatform::TControlLayout& control : controls) control.page = page;
   return controls;
 }
 
 std::vector<velplatform::TControlLayout> KindPage() {
-  constexpr int32_t page = static_cast<int32_t>(TEphemerisPage::kKind);
-  std::vector<velplatform::TControlLayout> controls = {
+  return {
       Control(TEphemerisWizard::kGroupKind, TControlKind::kRadioButton, {12, 20, 260, 10},
               "Эфемериды группы объектов на текущий момент"),
       Control(TEphemerisWizard::kPeriodKind, TControlKind::kRadioButton, {12, 36, 260, 10},
               "Эфемериды одного объекта на период времени"),
   };
-  for (velplatform::TControlLayout& control : controls) control.page = page;
-  return controls;
 }
 
 std::vector<velplatform::TControlLayout> GroupPage() {
-  constexpr int32_t page = static_cast<int32_t>(TEphemerisPage::kGroup);
-  std::vector<velplatform::TControlLayout> controls = {
+  return {
       Control(0, TControlKind::kLabel, {6, 4, 200, 8}, "Объекты таблицы:"),
       Control(TEphemerisWizard::kTableObjects, TControlKind::kList, {6, 14, 180, 160}),
       Control(TEphemerisWizard::kAddSelected, TControlKind::kButton, {192, 14, 94, 14},
@@ -100,12 +103,9 @@ std::vector<velplatform::TControlLayout> GroupPage() {
       Control(TEphemerisWizard::kClear, TControlKind::kButton, {192, 50, 94, 14},
               "Очистить список"),
   };
-  for (velplatform::TControlLayout& control : controls) control.page = page;
-  return controls;
 }
 
 std::vector<velplatform::TControlLayout> PeriodPage() {
-  constexpr int32_t page = static_cast<int32_t>(TEphemerisPage::kPeriod);
   std::vector<velplatform::TControlLayout> controls = {
       Control(0, TControlKind::kLabel, {6, 4, 200, 8}, "Выделенные объекты:"),
       Control(TEphemerisWizard::kSelectedObjects, TControlKind::kList, {6, 14, 280, 70}),
@@ -115,21 +115,11 @@ std::vector<velplatform::TControlLayout> PeriodPage() {
       Control(TEphemerisWizard::kStepHours, TControlKind::kEdit, {132, 158, 44, 12}),
       Control(TEphemerisWizard::kStepHoursButton, TControlKind::kButton, {178, 158, 12, 12}, "ч"),
   };
-  for (velplatform::TControlLayout& control : controls) control.page = page;
-  for (auto& control : MomentFieldControls(TEphemerisWizard::kStart, 6, 90, page,
-                                           "Начало таблицы (местное время):")) {
-    controls.push_back(std::move(control));
-  }
-  for (auto& control : MomentFieldControls(TEphemerisWizard::kEnd, 6, 122, page,
-                                           "Окончание таблицы (местное время):")) {
-    controls.push_back(std::move(control));
-  }
+  Append(controls,
+         MomentFieldControls(TEphemerisWizard::kStart, 6, 90, "Начало таблицы (местное время):"));
+  Append(controls,
+         MomentFieldControls(TEphemerisWizard::kEnd, 6, 122, "Окончание таблицы (местное время):"));
   return controls;
-}
-
-void Append(std::vector<velplatform::TControlLayout>& to,
-            std::vector<velplatform::TControlLayout> controls) {
-  for (auto& control : controls) to.push_back(std::move(control));
 }
 
 }  // namespace
@@ -152,10 +142,10 @@ velplatform::TDialogLayout TEphemerisWizard::Layout() {
                                               "Таблица\nОбъекты\nПериод\nСтолбцы");
   pages.tabsHidden = true;
   layout.controls.push_back(std::move(pages));
-  Append(layout.controls, KindPage());
-  Append(layout.controls, GroupPage());
-  Append(layout.controls, PeriodPage());
-  Append(layout.controls, ColumnPage());
+  Append(layout.controls, KindPage(), static_cast<int32_t>(TEphemerisPage::kKind));
+  Append(layout.controls, GroupPage(), static_cast<int32_t>(TEphemerisPage::kGroup));
+  Append(layout.controls, PeriodPage(), static_cast<int32_t>(TEphemerisPage::kPeriod));
+  Append(layout.controls, ColumnPage(), static_cast<int32_t>(TEphemerisPage::kColumns));
   Append(layout.controls,
          {
              Control(kBack, TControlKind::kButton, {56, 202, 56, 14}, "< Назад"),

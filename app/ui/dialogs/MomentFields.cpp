@@ -21,9 +21,8 @@ constexpr int32_t kBeforeChristItem = 1;
 }  // namespace
 
 std::vector<velplatform::TControlLayout> MomentFieldControls(TMomentFieldIds ids, int32_t x,
-                                                             int32_t y, int32_t page,
-                                                             const char* caption) {
-  std::vector<velplatform::TControlLayout> controls = {
+                                                             int32_t y, const char* caption) {
+  return {
       Control(0, TControlKind::kLabel, {x, y, 200, 8}, caption),
       Control(ids.day, TControlKind::kEdit, {x, y + 10, 16, 12}),
       Control(ids.Month(), TControlKind::kComboBox, {x + 20, y + 10, 50, 12}),
@@ -32,8 +31,6 @@ std::vector<velplatform::TControlLayout> MomentFieldControls(TMomentFieldIds ids
       Control(ids.Hours(), TControlKind::kEdit, {x + 146, y + 10, 44, 12}),
       Control(ids.HoursButton(), TControlKind::kButton, {x + 192, y + 10, 12, 12}, "ч"),
   };
-  for (velplatform::TControlLayout& control : controls) control.page = page;
-  return controls;
 }
 
 void ShowMoment(TDialogControls& controls, TMomentFieldIds ids, double localMjd, int32_t decimals) {

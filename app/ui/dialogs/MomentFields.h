@@ -22,10 +22,9 @@ struct TMomentFieldIds {
   constexpr int32_t HoursButton() const { return day + 5; }
 };
 
-// The controls in a row from (x, y) on `page`, preceded by `caption` (UTF-8) above them.
+// The controls in a row from (x, y), with `caption` (UTF-8) above them.
 std::vector<velplatform::TControlLayout> MomentFieldControls(TMomentFieldIds ids, int32_t x,
-                                                             int32_t y, int32_t page,
-                                                             const char* caption);
+                                                             int32_t y, const char* caption);
 
 // Fills the month and era lists and shows the local moment (an MJD), hours to `decimals`.
 void ShowMoment(velplatform::TDialogControls& controls, TMomentFieldIds ids, double localMjd,

@@ -76,10 +76,10 @@ velplatform::TDialogLayout TObjectPathsForm::Layout() {
       Control(kApply, TControlKind::kButton, {170, 192, 60, 16}, "Применить"),
       Control(2, TControlKind::kCancelButton, {236, 192, 60, 16}, "Выход"),
   };
-  for (auto& control : MomentFieldControls(kStart, 4, 92, 0, "Начало:")) {
+  for (auto& control : MomentFieldControls(kStart, 4, 92, "Начало:")) {
     layout.controls.push_back(std::move(control));
   }
-  for (auto& control : MomentFieldControls(kEnd, 4, 118, 0, "Окончание:")) {
+  for (auto& control : MomentFieldControls(kEnd, 4, 118, "Окончание:")) {
     layout.controls.push_back(std::move(control));
   }
   return layout;

@@ -7,6 +7,7 @@
 #include "BoundaryRecords.h"
 #include "ObjectCommonRecord.h"
 #include "SkyImage.h"
+#include "SkyPlace.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,13 +15,8 @@
 
 namespace velarion::ephemeris {
 
-// An object's place of date (degrees) and the equinox it is referred to (T, Julian
-// centuries from J2000.0).
-struct TPlaceOfDate {
-  double raDeg = 0.0;
-  double decDeg = 0.0;
-  double equinoxT = 0.0;
-};
+// An object's place of date and the equinox it is referred to, as the paths take it too.
+using TPlaceOfDate = paths::TPlaceOfEquinox;
 
 class TGroupViewMover {
  public:
