@@ -112,8 +112,8 @@ std::vector<velplatform::TControlLayout> PeriodPage() {
       Control(0, TControlKind::kLabel, {6, 160, 60, 8}, "Шаг таблицы:"),
       Control(TEphemerisWizard::kStepDays, TControlKind::kEdit, {66, 158, 30, 12}),
       Control(0, TControlKind::kLabel, {100, 160, 30, 8}, "дней"),
-      Control(TEphemerisWizard::kStepHours, TControlKind::kEdit, {132, 158, 44, 12}),
-      Control(TEphemerisWizard::kStepHoursButton, TControlKind::kButton, {178, 158, 12, 12}, "ч"),
+      Control(TEphemerisWizard::kStepHours, TControlKind::kEdit, {132, 158, 52, 12}),
+      Control(TEphemerisWizard::kStepHoursButton, TControlKind::kButton, {186, 158, 12, 12}, "ч"),
   };
   Append(controls,
          MomentFieldControls(TEphemerisWizard::kStart, 6, 90, "Начало таблицы (местное время):"));

@@ -28,8 +28,8 @@ std::vector<velplatform::TControlLayout> MomentFieldControls(TMomentFieldIds ids
       Control(ids.Month(), TControlKind::kComboBox, {x + 20, y + 10, 50, 12}),
       Control(ids.Year(), TControlKind::kEdit, {x + 74, y + 10, 24, 12}),
       Control(ids.Era(), TControlKind::kComboBox, {x + 102, y + 10, 40, 12}),
-      Control(ids.Hours(), TControlKind::kEdit, {x + 146, y + 10, 44, 12}),
-      Control(ids.HoursButton(), TControlKind::kButton, {x + 192, y + 10, 12, 12}, "ч"),
+      Control(ids.Hours(), TControlKind::kEdit, {x + 146, y + 10, 52, 12}),
+      Control(ids.HoursButton(), TControlKind::kButton, {x + 200, y + 10, 12, 12}, "ч"),
   };
 }
 

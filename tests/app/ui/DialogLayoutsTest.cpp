@@ -14,10 +14,12 @@
 #include "DeepFindForm.h"
 #include "EditCity.h"
 #include "EditDms.h"
+#include "EphemerisWizard.h"
 #include "EquatorialGrid.h"
 #include "FindForm.h"
 #include "GridSetupForm.h"
 #include "GroupModesDialog.h"
+#include "ObjectPathsForm.h"
 #include "ParSet.h"
 #include "PlanetOptionsDialog.h"
 #include "QtDialogs.h"
@@ -110,6 +112,42 @@ void OpenGroupModes() {
   ui::ChooseGroupModes(0, element);
 }
 
+// The ephemeris and path windows with one object listed, as they show for a planet.
+class TLayoutHosts final : public ui::TEphemerisHost, public ui::TPathsHost {
+ public:
+  std::vector<ui::TMenuObject> SelectedObjects() override { return {Mars()}; }
+  std::vector<ui::TMenuObject> ChooseSelected() override { return {}; }
+  double ViewLocalMjd() const override { return 60310.5; }
+  double TimeZoneHours() const override { return 3.0; }
+  bool WriteGroupTable(const std::vector<ui::TMenuObject>&,
+                       const ephemeris::TColumnChoice&) override {
+    return true;
+  }
+  bool WritePeriodTable(const ui::TMenuObject&, const ephemeris::TPeriod&,
+                        const ephemeris::TColumnChoice&) override {
+    return true;
+  }
+  bool ComputePath(const ui::TPathEntry&, const paths::TTimeSpan&) override { return true; }
+  void RemovePath(const ui::TPathEntry&) override {}
+  bool PathsFirst() const override { return false; }
+  void SetPathsFirst(bool) override {}
+  static ui::TMenuObject Mars() { return {{nullptr, 4}, Cp1251("Марс"), true}; }
+};
+
+void OpenEphemerides() {
+  TLayoutHosts host;
+  std::vector<ui::TMenuObject> listed{TLayoutHosts::Mars()};
+  ui::TEphemerisWizard wizard(host, listed, ui::TEphemerisPage::kKind);
+  velplatform::RunDialog(0, ui::TEphemerisWizard::Layout(), wizard);
+}
+
+void OpenObjectPaths() {
+  TLayoutHosts host;
+  std::vector<ui::TPathEntry> entries{ui::NewPathEntry(TLayoutHosts::Mars(), 60310.5)};
+  ui::TObjectPathsForm form(host, entries);
+  velplatform::RunDialog(0, ui::TObjectPathsForm::Layout(), form);
+}
+
 void OpenDeepSkySearch() {
   auto file = catalogues::TDeepSkyFile::FromPath(VELARION_DATA_DIR "/DEEPSKY.DAT");
   ASSERT_TRUE(file);
@@ -198,6 +236,8 @@ std::vector<TDialogCase> Dialogs() {
          form.Run(0);
        }},
       {"DeepSkySearch", OpenDeepSkySearch},
+      {"Ephemerides", OpenEphemerides},
+      {"ObjectPaths", OpenObjectPaths},
   };
 }
 
@@ -287,7 +327,8 @@ void ExpectRoomForText(const QWidget& widget) {
   } else if (qobject_cast<const QLineEdit*>(&widget) != nullptr ||
              qobject_cast<const QSlider*>(&widget) != nullptr) {
     EXPECT_GE(widget.height(), widget.sizeHint().height()) << Describe(widget);
-  } else if (const auto* pages = qobject_cast<const QTabWidget*>(&widget)) {
+  } else if (const auto* pages = qobject_cast<const QTabWidget*>(&widget);
+             pages != nullptr && !pages->tabBar()->isHidden()) {
     // Every tab in one row, none behind scroll arrows.
     EXPECT_GE(pages->tabBar()->width(), pages->tabBar()->sizeHint().width()) << Describe(widget);
   }
