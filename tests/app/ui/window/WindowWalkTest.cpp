@@ -352,5 +352,66 @@ TEST_F(WindowWalkTest, TheInformationWindowShowsWhatInfoPrints) {
   }
 }
 
+// The ephemeris window opened for the Moon from the sky menu's request writes a table of
+// four days into the console under its progress window and gives the view its moment back.
+TEST_F(WindowWalkTest, TheMoonsTableOverFourDaysGoesIntoTheConsole) {
+  clock_ = {[] { return MJD(11, 12, 2026, 14.0); }, [] { return 0.0; }};
+  TVelarionMainForm& window = StartWithData();
+  ASSERT_TRUE(window.SelectOnly({"MOON", 1}));
+  const double moment = window.Image().Mjd();
+  WhenModalShows([](QWidget& shown) {
+    auto& wizard = dynamic_cast<velplatform::TQtDialog&>(shown);
+    auto* endDay = qobject_cast<QLineEdit*>(wizard.Control(TEphemerisWizard::kEnd.day));
+    ASSERT_NE(endDay, nullptr);
+    ASSERT_TRUE(endDay->isVisible());  // the period page, the Moon chosen
+    endDay->setText(QString::number(endDay->text().toInt() + 3));
+    Tick(wizard, "Дальше >");
+    Tick(wizard, "Вычислить");
+    QTest::keyClick(&wizard, Qt::Key_Escape);
+  });
+  HandleRequest(TEphemerisRequest{0, {"MOON", 1}}, window);
+  const std::vector<std::string> lines = window.Console().Lines();
+  ASSERT_GE(lines.size(), 6u);
+  EXPECT_EQ(velplatform::Cp1251ToUtf8(lines[1]), "Луна");
+  int rows = 0;
+  for (const std::string& line : lines) rows += line.find(".12.2026") != std::string::npos;
+  EXPECT_EQ(rows, 4);
+  EXPECT_DOUBLE_EQ(window.Image().Mjd(), moment);
+}
+
+// A path of the Moon over a week, made in the paths window, is a group of the second list
+// that draws; deleting it takes the group away.
+TEST_F(WindowWalkTest, AMoonPathIsMadeDrawnAndDeleted) {
+  clock_ = {[] { return MJD(11, 12, 2026, 14.0); }, [] { return 0.0; }};
+  TVelarionMainForm& window = StartWithData();
+  ASSERT_TRUE(window.SelectOnly({"MOON", 1}));
+  WhenModalShows([](QWidget& shown) {
+    auto& form = dynamic_cast<velplatform::TQtDialog&>(shown);
+    auto* endDay = qobject_cast<QLineEdit*>(form.Control(TObjectPathsForm::kEnd.day));
+    ASSERT_NE(endDay, nullptr);
+    endDay->setText(QString::number(endDay->text().toInt() + 7));
+    Tick(form, "Применить");
+    QTest::keyClick(&form, Qt::Key_Escape);
+  });
+  HandleRequest(TPathsRequest{false, {"MOON", 1}}, window);
+  ASSERT_EQ(window.Session().Paths().Count(), 1);
+  groups::TSkyObjectGroup* path = window.Session().Paths().Element(0).Group();
+  EXPECT_EQ(path->Code, "OBJP");
+  window.Repaint();
+  groups::TObjectRect drawn{};
+  EXPECT_TRUE(path->GetObjectRect(1, drawn));
+
+  WhenModalShows([](QWidget& shown) {
+    velplatform::SetMessageBoxRunner(
+        [](velplatform::TWindowHandle, const velplatform::TMessageBoxRequest&) {
+          return velplatform::TMessageAnswer::kYes;
+        });
+    Tick(shown, "Удалить");
+    QTest::keyClick(&shown, Qt::Key_Escape);
+  });
+  window.ObjPathMIClick();
+  EXPECT_EQ(window.Session().Paths().Count(), 0);
+}
+
 }  // namespace
 }  // namespace velarion::ui
