@@ -66,6 +66,8 @@ constexpr TCommandRow kCommands[] = {
   {kOperations, "&Общая информация", {}, &F::CommonInformClick},
 
   {kMenuBar, "П&араметры", {}, TSubmenu{kParameters}},
+  {kParameters, "К&аталоги и группы объектов", Qt::Key_F9, &F::N21Click,
+   {26, "Каталоги и группы объектов", "☰"}},
   {kParameters, "&Дата и время", Qt::CTRL | Qt::Key_D, &F::SpeedButton4Click,
    {12, "Установить время", "Вр"}},
   {kParameters, "&Шаг вращения", Qt::CTRL | Qt::Key_R, &F::SetRAngleBtnClick,

@@ -1,9 +1,10 @@
 // The main window's commands that open the setup dialogs, and what it does with their
 // answers: the view time, the zoom, the time step, auto rotation, the view rotation, grids,
-// colour schemes, the parameters, pointing at given coordinates.
+// colour schemes, the parameters, pointing at given coordinates, the group list.
 #include "MainUnit.h"
 
 #include "AboutForm.h"
+#include "CatalogForm.h"
 #include "ColorSchemesSelect.h"
 #include "ConsoleParamForm.h"
 #include "GridSetupForm.h"
@@ -203,6 +204,17 @@ void TVelarionMainForm::GotoHorizontalPoint() {
   if (const auto point = ShowSetHorPoint(Handle(), start)) {
     const TPixel pixel = HorizontalToPixel(DiscView(), point->azimuthDeg, point->altitudeDeg);
     CentreOnPicturePoint({pixel.x, pixel.y}, false);
+    Redraw(false);
+  }
+  AfterModalDialog();
+}
+
+void TVelarionMainForm::N21Click() {
+  TCatalogForm form(this, session_->Groups(), Image().DetailedView(), [this] {
+    requests_.Post(TRefreshRequest{true, ""});
+  });
+  if (form.exec() == QDialog::Accepted) {
+    Image().MarkViewChanged();
     Redraw(false);
   }
   AfterModalDialog();

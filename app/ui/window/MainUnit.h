@@ -162,6 +162,7 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void OTHERInfoClick();      // the information window for the selection (Ctrl+I)
   void CommonInformClick();   // the general information
   void EphemeridesMIClick();  // the ephemeris tables
+  void N21Click();            // the group list window (F9)
   void ObjPathMIClick();      // the object paths
   // The selected objects the program knows something of (those `accept` takes, all when
   // it is empty), the last selected first.

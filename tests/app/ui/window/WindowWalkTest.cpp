@@ -2,6 +2,7 @@
 // paths that once crashed once a modal dialog had taken the user away from the sky.
 #include "WindowFixture.h"
 
+#include "CatalogForm.h"
 #include "ObjectByName.h"
 #include "ProgramFolder.h"
 #include "ProjectionExports.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QWidgetAction>
 #include <map>
 
@@ -411,6 +413,39 @@ TEST_F(WindowWalkTest, AMoonPathIsMadeDrawnAndDeleted) {
   });
   window.ObjPathMIClick();
   EXPECT_EQ(window.Session().Paths().Count(), 0);
+}
+
+// F9: a group moved up in the group list window is drawn one place earlier after
+// "В&ерно"; after "О&тмена" the order is as it was. (Once a modal window has closed, the
+// window the tests run off screen is no longer active and takes no shortcut.)
+TEST_F(WindowWalkTest, TheGroupListWindowReordersOnlyWhenConfirmed) {
+  TVelarionMainForm& window = StartWithData();
+  const auto order = [&window] {
+    std::vector<std::string> codes;
+    for (int32_t i = 0; i < window.Session().Groups().Count(); ++i) {
+      codes.push_back(window.Session().Groups().Element(i).Group()->Code);
+    }
+    return codes;
+  };
+  const std::vector<std::string> before = order();
+  const auto moveSecondUp = [](const char* button) {
+    return [button](QWidget& shown) {
+      auto& form = dynamic_cast<TCatalogForm&>(shown);
+      QTreeWidget& table = form.Table();
+      table.setCurrentItem(table.topLevelItem(1));
+      QTest::keyClick(&table, Qt::Key_Up, Qt::ShiftModifier);
+      EXPECT_EQ(table.indexOfTopLevelItem(table.currentItem()), 0);
+      Tick(form, button);
+    };
+  };
+  WhenModalShows(moveSecondUp("О&тмена"));
+  QTest::keyClick(window.SkyArea().viewport(), Qt::Key_F9);
+  EXPECT_EQ(order(), before);
+  WhenModalShows(moveSecondUp("В&ерно"));
+  window.N21Click();
+  std::vector<std::string> expected = before;
+  std::swap(expected[0], expected[1]);
+  EXPECT_EQ(order(), expected);
 }
 
 }  // namespace
