@@ -93,6 +93,13 @@ void TImageDevice::SetDpi(double dpiX, double dpiY) {
   image_.setDotsPerMeterY(DotsPerMetre(dpiY));
 }
 
+TPixelView TImageDevice::Pixels() const {
+  // RGB32 rows are whole 32-bit words, so the rows follow one another without padding.
+  const auto count = static_cast<std::size_t>(image_.width()) * image_.height();
+  return {image_.width(), image_.height(),
+          std::span(reinterpret_cast<const uint32_t*>(image_.constBits()), count)};
+}
+
 bool TImageDevice::SavePng(const std::string& path) const {
   return image_.save(QFile::decodeName(path.c_str()), "PNG");
 }

@@ -17,6 +17,7 @@
 
 #include "DrawDevice.h"
 #include "GuiSession.h"
+#include "PixelView.h"
 #include "Raster.h"
 
 #include <QFont>
@@ -47,6 +48,8 @@ class TImageDevice final : public TDrawDevice {
   // Also written into saved pictures.
   void SetDpi(double dpiX, double dpiY);
   const QImage& Image() const { return image_; }
+  // The picture's pixels in place (painting is finished for them first).
+  TPixelView Pixels() const;
   // False when the file cannot be written.
   bool SavePng(const std::string& path) const;
 

@@ -61,9 +61,26 @@ std::optional<TExportPlace> ParsePlace(std::string_view text) {
   return place;
 }
 
-// Every option of the commands; each takes one value.
-constexpr std::array<std::string_view, 6> kOptionNames = {"--export", "--info",     "--size",
-                                                          "--time",   "--location", "--zoom"};
+// Every option of the commands; each but the switches takes one value.
+constexpr std::array<std::string_view, 8> kOptionNames = {
+    "--export", "--info", "--size", "--time", "--location", "--zoom", "--depth", "--legend"};
+constexpr std::string_view kLegendSwitch = "--legend";
+
+// The kind by the file's extension and a depth that kind takes.
+std::optional<std::string> PictureChoiceProblem(TExportOptions& options) {
+  const std::optional<TPictureKind> kind = PictureKindOfFile(options.file);
+  if (!kind) {
+    return options.file + ": give a name ending in .png, .bmp, .gif, .svg, .pdf, .wmf or .emf";
+  }
+  options.kind = *kind;
+  if (options.depth && !KindTakesDepth(*kind, *options.depth)) {
+    std::string depths;
+    for (const TDepthChoice& choice : PictureKindRow(*kind).depths)
+      depths += (depths.empty() ? "" : ", ") + std::to_string(choice.bits);
+    return std::string(PictureKindRow(*kind).extension) + " pictures take --depth " + depths;
+  }
+  return std::nullopt;
+}
 
 bool IsExportOption(std::string_view argument) {
   return std::find(kOptionNames.begin(), kOptionNames.end(), argument) != kOptionNames.end();
@@ -112,6 +129,10 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
     if (!IsExportOption(option) && !IsEphemerisOption(option)) {
       return std::string("unknown option ").append(option);
     }
+    if (option == kLegendSwitch) {
+      options.legend = true;
+      continue;
+    }
     if (i + 1 >= arguments.size()) return std::string("missing value after ").append(option);
     const std::string_view value = arguments[++i];
     if (IsEphemerisOption(option)) {
@@ -143,6 +164,9 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
       if (!options.place) {
         return std::string("--location wants LAT,LON[,ZONE]: -90..90, -180..180, -12..14");
       }
+    } else if (option == "--depth") {
+      options.depth = WholeNumber(value, 1, 24);
+      if (!options.depth) return std::string("--depth wants 1, 8 or 24");
     } else if (option == "--zoom") {
       options.zoom = WholeNumber(value, sky::TSkyImage::kMinZoom, sky::TSkyImage::kMaxZoom);
       if (!options.zoom) {
@@ -157,6 +181,12 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
   if (ephemeris.names.empty()) {
     if (ephemerisOption)
       return std::string("--from, --to, --step, --columns and --precision go with --ephemeris");
+    if (options.file.empty()) {
+      if (options.depth || options.legend)
+        return std::string("--depth and --legend go with --export");
+      return options;
+    }
+    if (auto problem = PictureChoiceProblem(options)) return *problem;
     return options;
   }
   if (options.time) return std::string("--ephemeris takes its moment from --from, not --time");

@@ -1,6 +1,7 @@
 // The command line of the commands that need no window:
 //   velarion --export FILE [--size WxH] [--time "YYYY-MM-DD HH:MM[:SS]"]
-//            [--location LAT,LON[,ZONE]] [--zoom PERCENT]
+//            [--location LAT,LON[,ZONE]] [--zoom PERCENT] [--depth 1|8|24] [--legend]
+//            (the kind of picture by FILE's extension: PictureKinds.h)
 //   velarion --info NAME [--time "YYYY-MM-DD HH:MM[:SS]"] [--location LAT,LON[,ZONE]]
 //   velarion --ephemeris NAME[,NAME…] [--from T] [--to T] [--step N{m,h,d}]
 //            [--columns LIST] [--precision 0..3] [--location LAT,LON[,ZONE]]
@@ -11,6 +12,7 @@
 #define VELARION_APP_UI_EXPORTOPTIONS_H
 
 #include "EphemerisOptions.h"
+#include "PictureKinds.h"
 #include "SkyImage.h"
 
 #include <cstdint>
@@ -25,7 +27,7 @@ namespace velarion::ui {
 
 inline constexpr int32_t kDefaultExportWidth = 1600;
 inline constexpr int32_t kDefaultExportHeight = 1200;
-inline constexpr int32_t kMaxExportSide = 16384;
+inline constexpr int32_t kMaxExportSide = kMaxPictureSide;
 
 struct TExportPlace {
   double latitude = 0.0;
@@ -38,9 +40,12 @@ struct TExportOptions {
   std::string infoName;  // UTF-8, the object to describe (--info)
   int32_t width = kDefaultExportWidth;
   int32_t height = kDefaultExportHeight;
-  std::optional<sky::TLocalDateTime> time;     // none: now
-  std::optional<TExportPlace> place;           // none: the configured place
-  std::optional<int32_t> zoom;                 // none: 100
+  std::optional<sky::TLocalDateTime> time;  // none: now
+  std::optional<TExportPlace> place;        // none: the configured place
+  std::optional<int32_t> zoom;              // none: 100
+  TPictureKind kind = TPictureKind::kPng;   // by the file's extension
+  std::optional<int32_t> depth;             // bits per pixel; none: the kind's default
+  bool legend = false;
   std::optional<TEphemerisOptions> ephemeris;  // the tables to print (--ephemeris)
 };
 

@@ -1,8 +1,8 @@
 #include "PictureExport.h"
 
 #include "Cp1251.h"
-#include "Devices.h"
 #include "HeadlessView.h"
+#include "SavePicture.h"
 
 #include <unistd.h>
 #include <filesystem>
@@ -37,12 +37,6 @@ class TStreamLoadLog final : public groups::TLoadLog {
   bool open_ = false;
 };
 
-bool NamesPng(const std::string& file) {
-  std::string extension = std::filesystem::path(file).extension().string();
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return extension == ".png";
-}
-
 // Asked before anything is loaded, so that a wrong name costs no time.
 bool CanWrite(const std::string& file) {
   namespace fs = std::filesystem;
@@ -58,10 +52,6 @@ bool CanWrite(const std::string& file) {
 
 int RunPictureExport(const TExportOptions& options, const std::string& programFolder,
                      std::ostream& log) {
-  if (!NamesPng(options.file)) {
-    log << options.file << ": pictures are written as PNG, give a name ending in .png\n";
-    return kExportFailed;
-  }
   if (!CanWrite(options.file)) {
     log << options.file << ": cannot write a file there\n";
     return kExportFailed;
@@ -72,11 +62,11 @@ int RunPictureExport(const TExportOptions& options, const std::string& programFo
     view.emplace(options, programFolder, loadLog);
   }
   sky::TSkyImage& image = view->Image();
-  const std::unique_ptr<velplatform::TDrawDevice> picture =
-      velplatform::CreateImageDevice(options.width, options.height);
-  image.PaintSky(*picture, true);
-  if (!velplatform::SaveDeviceAsPng(*picture, options.file)) {
-    log << options.file << ": cannot write the picture there\n";
+  const TPictureRequest request{
+      options.file,  options.kind,   options.depth.value_or(DefaultDepth(options.kind)),
+      options.width, options.height, options.legend};
+  if (const auto problem = SavePicture(image, request)) {
+    log << velplatform::Cp1251ToUtf8(*problem) << '\n';
     return kExportFailed;
   }
   return kExportSucceeded;

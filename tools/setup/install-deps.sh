@@ -7,7 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache python3 clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   liberfa-dev
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgif-dev
+  imagemagick poppler-utils libwmf-bin
   fontconfig fonts-dejavu-core
   "$@"
 )

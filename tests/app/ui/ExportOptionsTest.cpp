@@ -71,6 +71,17 @@ TEST(ExportOptions, BadCommandLinesGiveAMessage) {
       {"--export", "a.png", "--zoom", "abc"},
       {"--export", "a.png", "--colour", "red"},
       {"--export", "a.png", "--zoom"},
+      {"--export", "a.png", "--size", "0x600"},
+      {"--export", "a.png", "--size", "10000x600"},  // a side holds 1 … 9999
+      {"--export", "a.jpg"},                         // a kind it does not write
+      {"--export", "a"},
+      {"--export", "png"},
+      {"--export", "a.gif", "--depth", "24"},  // GIF holds 1 or 8 bits
+      {"--export", "a.png", "--depth", "8"},
+      {"--export", "a.wmf", "--depth", "8"},
+      {"--export", "a.bmp", "--depth", "4"},
+      {"--export", "a.bmp", "--depth", "0x18"},
+      {"--info", "Марс", "--legend"},
       {"--info", ""},                           // no name
       {"--info", "Марс", "--export", "a.png"},  // two commands at once
   };
@@ -80,6 +91,34 @@ TEST(ExportOptions, BadCommandLinesGiveAMessage) {
     const std::string& message = std::get<std::string>(parsed);
     EXPECT_FALSE(message.empty());
     EXPECT_EQ(message.find('\n'), std::string::npos);
+  }
+}
+
+TEST(ExportOptions, ThePictureKindByTheExtensionWithTheDepthsItTakes) {
+  using velarion::ui::TPictureKind;
+  struct TCase {
+    std::vector<std::string_view> arguments;
+    TPictureKind kind;
+    std::optional<int32_t> depth;
+    bool legend;
+  };
+  const std::vector<TCase> cases = {
+      {{"--export", "sky.PNG"}, TPictureKind::kPng, std::nullopt, false},
+      {{"--export", "a.b/sky.bmp", "--depth", "1", "--legend"}, TPictureKind::kBmp, 1, true},
+      {{"--legend", "--export", "sky.bmp", "--depth", "24"}, TPictureKind::kBmp, 24, true},
+      {{"--export", "sky.gif", "--depth", "8"}, TPictureKind::kGif, 8, false},
+      {{"--export", "sky.svg"}, TPictureKind::kSvg, std::nullopt, false},
+      {{"--export", "sky.pdf", "--depth", "1"}, TPictureKind::kPdf, 1, false},
+      {{"--export", "sky.wmf", "--depth", "24"}, TPictureKind::kWmf, 24, false},
+      {{"--export", "sky.Emf"}, TPictureKind::kEmf, std::nullopt, false},
+  };
+  for (const TCase& c : cases) {
+    const auto parsed = Parse(c.arguments);
+    ASSERT_TRUE(std::holds_alternative<TExportOptions>(parsed)) << std::get<std::string>(parsed);
+    const TExportOptions& options = std::get<TExportOptions>(parsed);
+    EXPECT_EQ(options.kind, c.kind) << c.arguments[1];
+    EXPECT_EQ(options.depth, c.depth) << c.arguments[1];
+    EXPECT_EQ(options.legend, c.legend) << c.arguments[1];
   }
 }
 

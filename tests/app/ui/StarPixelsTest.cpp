@@ -3,6 +3,7 @@
 // (tests/fixtures/oracles/star_pixels*_oracle.csv, tools/oracles/make_star_pixels_oracle.py).
 #include "OracleTable.h"
 #include "PictureExport.h"
+#include "StarsOnlyFolder.h"
 
 #include <QColor>
 #include <QImage>
@@ -22,6 +23,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using veltest::TStarsOnlyFolder;
 
 struct TExpectedStar {
   std::string name;
@@ -37,30 +39,6 @@ std::vector<TExpectedStar> ReadOracle() {
   }
   return stars;
 }
-
-// A program folder with the star catalogue and a configuration that shows the stars alone,
-// unlabelled, on a black sky; removed at the end.
-class TStarsOnlyFolder {
- public:
-  TStarsOnlyFolder()
-      : path_(fs::temp_directory_path() / ("velarion-stars-" + std::to_string(::getpid()))) {
-    fs::create_directories(path_);
-    for (const char* file : {"stars.dat", "astrof.ttf"}) {
-      fs::copy_file(fs::path(VELARION_DATA_DIR) / file, path_ / file);
-    }
-    std::ofstream ini(path_ / "Velarion.ini");
-    // The detailed view shows the whole catalogue.
-    ini << "[Sky]\nObjectsVis=1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\nMaxStarV=460\nMaxLabelV=-200\n"
-           "DMaxStarV=700\nDMaxLabelV=-200\n"
-           "ChangeSpaceColor=0\n[Location]\nTimeZone=3\nLatitude=55.75\nLongitude=37.62\n"
-           "[Grid]\nAzGrid=0\nEqGrid=0\n";
-  }
-  ~TStarsOnlyFolder() { fs::remove_all(path_); }
-  std::string Folder() const { return path_.string() + "/"; }
-
- private:
-  fs::path path_;
-};
 
 // The painted pixel (one that differs from the sky of the top-left corner) nearest to
 // (x, y), within 4 pixels each way.
