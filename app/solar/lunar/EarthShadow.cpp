@@ -1,5 +1,6 @@
 #include "EarthShadow.h"
 
+#include "AngleUtils.h"
 #include "Units.h"
 
 #include <algorithm>
@@ -44,8 +45,7 @@ double ShadowPositionAngleDeg(const TSunMoonPlace& p) {
                                           -std::sin(ds) * std::cos(dm) -
                                               std::cos(ds) * std::sin(dm) * std::cos(dRa)) *
                                    kRadToDeg;
-  const double r = std::fmod(angle, 360.0);
-  return r < 0.0 ? r + 360.0 : r;
+  return sky::Reduce360(angle);
 }
 
 }  // namespace velarion::lunar

@@ -1,5 +1,6 @@
 #include "MoonPhase.h"
 
+#include "AngleUtils.h"
 #include "BodyPosition.h"
 #include "velastro.h"
 
@@ -15,19 +16,14 @@ constexpr int kMaxSteps = 40;
 constexpr double kSlowestRate = 8.0;
 constexpr double kFastestRate = 18.0;
 
-double Normalized(double deg) {
-  const double r = std::fmod(deg, 360.0);
-  return r < 0.0 ? r + 360.0 : r;
-}
-
 }  // namespace
 
 double PhaseOffsetDeg(TMainPhase phase, double mjdTt) {
   const double t = GetT(mjdTt);
   const solar::TBodyPosition sun = solar::ComputeBodyPosition(solar::kSun, true, true, t);
   const solar::TBodyPosition moon = solar::ComputeBodyPosition(solar::kMoon, true, true, t);
-  double d =
-      Normalized(moon.longitudeDeg) - Normalized(sun.longitudeDeg + 90.0 * static_cast<int>(phase));
+  double d = sky::Reduce360(moon.longitudeDeg) -
+             sky::Reduce360(sun.longitudeDeg + 90.0 * static_cast<int>(phase));
   if (d > 180.0) d -= 360.0;
   if (d <= -180.0) d += 360.0;
   return d;
