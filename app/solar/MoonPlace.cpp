@@ -15,9 +15,9 @@ namespace {
 using velcommon::kDegToRad;
 using velcommon::kEarthRadiusAu;
 using velcommon::kKmPerEarthRadius;
+using velcommon::kMoonRadiusEarthRadii;
 using velcommon::kRadToDeg;
 using velcommon::kSolarRadiusAu;
-constexpr double kMoonRadiusEarthRadii = 0.2725076;
 constexpr double kMeanMoonDistanceAu = 0.0025695;
 constexpr double kHorizonRefractionDeg = 34.0 / 60.0;
 constexpr double kDaysPerAgeDegree = velcommon::kDaysPerSynodicMonthRounded / 360.0;

@@ -23,7 +23,6 @@ constexpr std::size_t kScratchSize = 1024;
 // Bytes the groups read as requests (high precision, the full star record) are set.
 constexpr std::byte kRequestAll{1};
 constexpr std::size_t kMaxNameLength = 127;
-constexpr double kMoonRadiusInEarthRadii = 0.2725076;
 constexpr double kMasPerDegree = 3600000.0;
 
 // The name up to its last "(", spaces at its end removed.
@@ -53,7 +52,7 @@ void ConvertMoon(std::span<const std::byte> r, kit::TCommonObject& o) {
   o.raOfDate = GetField<double>(r, m::kTopoRa);
   o.decOfDate = GetField<double>(r, m::kTopoDec);
   const double earthRadii = GetField<double>(r, m::kDistance);
-  o.sizeDeg = static_cast<float>(DiscDegrees(kMoonRadiusInEarthRadii, earthRadii));
+  o.sizeDeg = static_cast<float>(DiscDegrees(velcommon::kMoonRadiusEarthRadii, earthRadii));
   o.phase = static_cast<float>(
       (1.0 - std::cos(GetField<double>(r, m::kAgeAngle) * velcommon::kDegToRad)) / 2.0);
   o.distanceAu =

@@ -64,6 +64,10 @@ static_assert(kAuPerKm == 6.684587153547039e-09);
 inline constexpr double kEarthRadiusAu = 4.2634605e-5;
 // The Sun's radius (its semi-diameter and the Earth's shadow).
 inline constexpr double kSolarRadiusAu = 0.0046524064;
+// The Moon's radius (its semi-diameter, the lunar eclipses).
+inline constexpr double kMoonRadiusEarthRadii = 0.2725076;
+// Earth radii in an AU of 149 597 870 km: the Sun's distance beside the Moon's.
+inline constexpr double kEarthRadiiPerAu = kKmPerAuIau1976 / kKmPerEarthRadius;
 // The equatorial radii of the planets with satellites (71 492, 60 268 and
 // 25 559 km, in AU of 149 597 870 km); Jupiter's is also the unit of the Galilean
 // satellites' orbits.
