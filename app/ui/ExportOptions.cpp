@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <vector>
 
@@ -62,8 +63,9 @@ std::optional<TExportPlace> ParsePlace(std::string_view text) {
 }
 
 // Every option of the commands; each but the switches takes one value.
-constexpr std::array<std::string_view, 8> kOptionNames = {
-    "--export", "--info", "--size", "--time", "--location", "--zoom", "--depth", "--legend"};
+constexpr std::array<std::string_view, 9> kOptionNames = {
+    "--export", "--info", "--size", "--time", "--location", "--zoom", "--depth", "--legend",
+    "--state"};
 constexpr std::string_view kLegendSwitch = "--legend";
 
 // The kind by the file's extension and a depth that kind takes.
@@ -84,6 +86,16 @@ std::optional<std::string> PictureChoiceProblem(TExportOptions& options) {
 
 bool IsExportOption(std::string_view argument) {
   return std::find(kOptionNames.begin(), kOptionNames.end(), argument) != kOptionNames.end();
+}
+
+// A state file named without --state, as a file manager passes it.
+bool NamesStateFile(std::string_view argument) {
+  constexpr std::string_view kExtension = ".vls";
+  if (argument.size() <= kExtension.size() || argument.starts_with("--")) return false;
+  const std::string_view extension = argument.substr(argument.size() - kExtension.size());
+  return std::equal(extension.begin(), extension.end(), kExtension.begin(), [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) == b;
+  });
 }
 
 }  // namespace
@@ -126,6 +138,11 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
   int commands = 0;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view option = arguments[i];
+    if (NamesStateFile(option)) {
+      if (!options.stateFile.empty()) return std::string("one state file at most");
+      options.stateFile = option;
+      continue;
+    }
     if (!IsExportOption(option) && !IsEphemerisOption(option)) {
       return std::string("unknown option ").append(option);
     }
@@ -148,6 +165,10 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
       if (value.empty()) return std::string("--export needs a file name");
       options.file = value;
       ++commands;
+    } else if (option == "--state") {
+      if (value.empty()) return std::string("--state needs a state file");
+      if (!options.stateFile.empty()) return std::string("one state file at most");
+      options.stateFile = value;
     } else if (option == "--info") {
       if (value.empty()) return std::string("--info needs the name of an object");
       options.infoName = value;
@@ -178,6 +199,8 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
   if (commands == 0)
     return std::string("--export FILE, --info NAME or --ephemeris NAME is missing");
   if (commands > 1) return std::string("one of --export, --info and --ephemeris at a time");
+  if (!options.stateFile.empty() && options.file.empty())
+    return std::string("a state file goes with --export");
   if (ephemeris.names.empty()) {
     if (ephemerisOption)
       return std::string("--from, --to, --step, --columns and --precision go with --ephemeris");

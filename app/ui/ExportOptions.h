@@ -1,11 +1,14 @@
 // The command line of the commands that need no window:
 //   velarion --export FILE [--size WxH] [--time "YYYY-MM-DD HH:MM[:SS]"]
 //            [--location LAT,LON[,ZONE]] [--zoom PERCENT] [--depth 1|8|24] [--legend]
+//            [--state VIEW.vls | VIEW.vls]
 //            (the kind of picture by FILE's extension: PictureKinds.h)
 //   velarion --info NAME [--time "YYYY-MM-DD HH:MM[:SS]"] [--location LAT,LON[,ZONE]]
 //   velarion --ephemeris NAME[,NAME…] [--from T] [--to T] [--step N{m,h,d}]
 //            [--columns LIST] [--precision 0..3] [--location LAT,LON[,ZONE]]
 //            (EphemerisOptions.h)
+// A state file (given with --state, or as an argument ending in ".vls") is applied to the
+// configured view first; --time, --location and --zoom then override what it set.
 // The time is local time of the place's zone; years are astronomical (0 is 1 BC, a leading
 // "-" before it), on the program's calendar (Julian before 15 October 1582).
 #ifndef VELARION_APP_UI_EXPORTOPTIONS_H
@@ -47,6 +50,7 @@ struct TExportOptions {
   std::optional<int32_t> depth;             // bits per pixel; none: the kind's default
   bool legend = false;
   std::optional<TEphemerisOptions> ephemeris;  // the tables to print (--ephemeris)
+  std::string stateFile;                       // the view to apply first; empty: none
 };
 
 // The parts of a text between the separators (one part when there is none).

@@ -1,15 +1,38 @@
 #include "HeadlessView.h"
 
 #include "IniAccess.h"
+#include "StateOfView.h"
 
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 
 namespace velarion::ui {
 
 namespace {
 
-void ApplyView(const TExportOptions& options, sky::TSkyImage& image) {
+// The state's point of view: in the detailed view the disc is moved so that the point lies
+// in the middle of the picture (the quick view keeps the whole disc centred).
+void CentreOnStatePoint(const TExportOptions& options, const TStateSkyPoint& point,
+                        sky::TSkyImage& image) {
+  if (!image.DetailedView()) return;
+  const auto offset = [&](double fraction, double scale) {
+    return static_cast<int32_t>(std::lround(image.Radius() * fraction * scale));
+  };
+  image.SetViewRect(options.width, options.height, offset(point.x, 1.0) - options.width / 2,
+                    offset(point.y, image.YScale()) - options.height / 2, false, false);
+  image.UpdateLayout(image.Zoom());
+}
+
+void ApplyView(const TExportOptions& options, const std::optional<TStateFile>& state,
+               TSkySession& session) {
+  sky::TSkyImage& image = session.Image();
+  std::optional<TStateSkyPoint> statePoint;
+  if (state) {
+    statePoint =
+        ApplyState(*state, {image, session.Configuration().sky.autoRotation, session.Groups()})
+            .skyPoint;
+  }
   if (options.place) {
     image.SetLatitude(options.place->latitude);
     image.SetLongitude(options.place->longitude);
@@ -20,10 +43,12 @@ void ApplyView(const TExportOptions& options, sky::TSkyImage& image) {
   }
   if (options.time) {
     image.SetLocalTime(*options.time);
-  } else {
+  } else if (!state || !state->mjdUt) {
     image.SetTimeNow();
   }
-  image.SetPictureView(options.width, options.height, options.zoom.value_or(100));
+  const int32_t stateZoom = statePoint ? statePoint->zoom : 100;
+  image.SetPictureView(options.width, options.height, options.zoom.value_or(stateZoom));
+  if (statePoint && !options.zoom) CentreOnStatePoint(options, *statePoint, image);
 }
 
 // No window is shown, so no display is needed even when there is one; set before the
@@ -40,11 +65,11 @@ TSettingsLeftAlone::TSettingsLeftAlone() { sky::SetSettingsWritable(false); }
 TSettingsLeftAlone::~TSettingsLeftAlone() { sky::SetSettingsWritable(true); }
 
 THeadlessView::THeadlessView(const TExportOptions& options, const std::string& programFolder,
-                             groups::TLoadLog& log)
+                             groups::TLoadLog& log, const std::optional<TStateFile>& state)
     : session_(programFolder, OffScreen(options), sky::SystemClock()) {
   const std::atomic<bool> terminated{false};
   session_.ShowInOfferedModes(session_.LoadGroups(log, false, terminated));
-  ApplyView(options, session_.Image());
+  ApplyView(options, state, session_);
 }
 
 }  // namespace velarion::ui

@@ -7,8 +7,10 @@
 #include "ExportOptions.h"
 #include "GroupLoader.h"
 #include "SkySession.h"
+#include "StateFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,8 +35,9 @@ class TSilentLoadLog final : public groups::TLoadLog {
 class THeadlessView {
  public:
   // The groups' loading is told to `log`; the view is `height` pixels high at zoom 100.
+  // A state is applied before the options, which override what it sets.
   THeadlessView(const TExportOptions& options, const std::string& programFolder,
-                groups::TLoadLog& log);
+                groups::TLoadLog& log, const std::optional<TStateFile>& state = std::nullopt);
   TSkySession& Session() { return session_; }
   sky::TSkyImage& Image() { return session_.Image(); }
 

@@ -3,6 +3,7 @@
 #include "Cp1251.h"
 #include "HeadlessView.h"
 #include "SavePicture.h"
+#include "StateFileStore.h"
 
 #include <unistd.h>
 #include <filesystem>
@@ -56,10 +57,19 @@ int RunPictureExport(const TExportOptions& options, const std::string& programFo
     log << options.file << ": cannot write a file there\n";
     return kExportFailed;
   }
+  std::optional<TStateFile> state;
+  if (!options.stateFile.empty()) {
+    auto read = ReadStateFile(options.stateFile);
+    if (const auto* message = std::get_if<std::string>(&read)) {
+      log << velplatform::Cp1251ToUtf8(*message) << '\n';
+      return kExportFailed;
+    }
+    state = std::get<TStateFile>(std::move(read));
+  }
   std::optional<THeadlessView> view;
   {
     TStreamLoadLog loadLog(log);
-    view.emplace(options, programFolder, loadLog);
+    view.emplace(options, programFolder, loadLog, state);
   }
   sky::TSkyImage& image = view->Image();
   const TPictureRequest request{

@@ -1,6 +1,6 @@
 // The picture export without a window: the configuration and every group loaded as for
-// the window, one view rendered off-screen at the requested size, written as the picture
-// kind the file's extension names.
+// the window, a state file applied when one is named, one view rendered off-screen at the
+// requested size, written as the picture kind the file's extension names.
 // Nothing is written back to the settings.
 #ifndef VELARION_APP_UI_PICTUREEXPORT_H
 #define VELARION_APP_UI_PICTUREEXPORT_H

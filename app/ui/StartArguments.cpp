@@ -1,5 +1,6 @@
 #include "StartArguments.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -18,7 +19,10 @@ TStartDecision DecideStart(std::span<const std::string_view> arguments,
                            std::string_view currentFolder) {
   if (arguments.empty()) return TWindowStart{};
   const std::string_view first = arguments.front();
-  if (first.starts_with("--")) {
+  // A command may follow a state file named first: "velarion VIEW.vls --export SKY.png".
+  const bool command = std::any_of(arguments.begin(), arguments.end(),
+                                   [](std::string_view a) { return a.starts_with("--"); });
+  if (command) {
     auto parsed = ParseExportOptions(arguments);
     if (auto* message = std::get_if<std::string>(&parsed)) return TStartRefusal{*message};
     return std::get<TExportOptions>(std::move(parsed));

@@ -3,7 +3,8 @@
 //   velarion                   the window
 //   velarion STATE-FILE        the window, loading the state file (or handing it to the
 //                              copy already running from the same folder on the same display)
-//   velarion --export FILE …   a picture, no window (ExportOptions.h)
+//   velarion --export FILE …   a picture, no window (ExportOptions.h), a state file among
+//                              the arguments included
 // Anything else is refused with one line of message, so that a mistyped option never ends
 // up as a file name handed to a running window.
 #ifndef VELARION_APP_UI_STARTARGUMENTS_H

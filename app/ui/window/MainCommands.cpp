@@ -34,6 +34,7 @@ constexpr TCommandRow kCommands[] = {
    {2, "Вращать назад", "◀"}},
   {kView, "Т&екущее время", Qt::CTRL | Qt::Key_N, &F::RotateNowClick,
    {4, "Текущее время", "●"}},
+  {kView, "&Восстановить состояние", Qt::Key_F3, &F::RestoreStateClick},
   {kView},
   {kView, "Режим автовра&щения", Qt::CTRL | Qt::Key_G, &F::AutorotationMenuItemClick,
    {15, "Автовращение изображения", "Авто"}, kCheckable},

@@ -311,7 +311,7 @@ void TVelarionMainForm::StartUp() {
   started_ = true;
   starting_ = false;
   UpdateCommandStates();
-  ReceiveStateFile(options_.stateFile);
+  ReceiveStateFile(StartStateFile());
   Image().MarkViewChanged();
   Redraw(false);
   HandleRequests();
@@ -730,22 +730,6 @@ void TVelarionMainForm::Repaint() { Redraw(false); }
 void TVelarionMainForm::ShowMessage(const std::string& text, bool repaintStatusBar) {
   panels_[4]->setText(Q(text));
   if (repaintStatusBar) statusBar()->repaint();
-}
-
-void TVelarionMainForm::ReceiveStateFile(const std::string& name) {
-  stateFiles_.Receive(name);
-  FlushStateFiles();
-}
-
-void TVelarionMainForm::FlushStateFiles() {
-  if (!started_) return;
-  for (const std::string& name :
-       stateFiles_.TakeReady(QApplication::activeModalWidget() != nullptr)) {
-    // Loading state files comes later; until then the name is reported.
-    const std::string line = Concat({Cp1251("Файл состояния: "), velplatform::Utf8ToCp1251(name)});
-    console_->AddLines(std::vector<std::string>{line});
-    std::cerr << "velarion: state file " << name << '\n';
-  }
 }
 
 bool TVelarionMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -27,6 +27,7 @@
 #include "SkySession.h"
 #include "SkyTools.h"
 #include "StateFileInbox.h"
+#include "StateOfView.h"
 #include "VelarionConsole.h"
 
 #include <QMainWindow>
@@ -105,6 +106,7 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void RotateFClick();
   void RotateBClick();
   void RotateNowClick();
+  void RestoreStateClick();  // a state file chosen in the state folder
   void AutorotationMenuItemClick();
   void TrackMenuItemClick();
   void N7Click();   // exit
@@ -227,6 +229,10 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void BlinkTick();
   void HandleRequests();
   void FlushStateFiles();
+  // State files (MainState.cpp).
+  std::string StartStateFile() const;
+  void LoadState(const std::string& path);
+  void FollowState(const TStateFollowUp& followUp);
   QPoint ScrollPosition() const;
   void ScrollTo(QPoint position);
   void CentreOnPicturePoint(QPoint point, bool onlyWhenFarOff);

@@ -84,6 +84,10 @@ TEST(ExportOptions, BadCommandLinesGiveAMessage) {
       {"--info", "Марс", "--legend"},
       {"--info", ""},                           // no name
       {"--info", "Марс", "--export", "a.png"},  // two commands at once
+      {"--export", "a.png", "--state", ""},
+      {"--export", "a.png", "--state", "a.vls", "b.vls"},  // two state files
+      {"--export", "a.png", ".vls"},                       // an extension, no name
+      {"--info", "Марс", "--state", "a.vls"},              // a view is for pictures
   };
   for (const auto& arguments : bad) {
     const auto parsed = Parse(arguments);

@@ -1,6 +1,8 @@
 // Exported pictures of known skies: the bright stars stand where ERFA puts them, in the
 // quick view and in the detailed view at some 10" per pixel
-// (tests/fixtures/oracles/star_pixels*_oracle.csv, tools/oracles/make_star_pixels_oracle.py).
+// (tests/fixtures/oracles/star_pixels*_oracle.csv, tools/oracles/make_star_pixels_oracle.py),
+// and in views restored from hand-written state files, turned, mirrored and off centre
+// (tests/fixtures/oracles/state_view_oracle.csv, tools/oracles/make_state_view_oracle.py).
 #include "OracleTable.h"
 #include "PictureExport.h"
 #include "StarsOnlyFolder.h"
@@ -197,6 +199,73 @@ TEST(StarPixels, DetailedViewStarsStandWithinAPixelOfTheirApparentPlaces) {
     first = end;
   }
   EXPECT_EQ(views.size(), 6U);
+}
+
+// ---- Views restored from state files -----------------------------------------------------
+
+struct TStateViewStar {
+  std::string view;
+  std::string stateText;
+  std::string hr;
+  double x;
+  double y;
+};
+
+// The view's state file as a user would write it: place, moment, point of view, and the
+// stars alone shown (no grids).
+std::string StateFileText(const veltest::TOracleTable& table, std::size_t row) {
+  const auto column = [&](const char* name) { return table.Text(row, name); };
+  return "Velarion state file\n"
+         "Location=" +
+         column("longitude") + "," + column("latitude") + "," + column("zone") +
+         "\n"
+         "Time=" +
+         column("mjd_ut") +
+         "\n"
+         "SkyPoint=" +
+         column("zoom") + "," + column("rotation") + "," + column("mirror") + "," +
+         column("point_x") + "," + column("point_y") +
+         "\n"
+         "GroupVis=1,0,0,0,0,0,0,0,1\n"
+         "BSC5P=1,1\n";
+}
+
+TEST(StarPixels, AViewRestoredFromAStateFileShowsItsPlaceMomentAndPointOfView) {
+  const veltest::TOracleTable table("state_view_oracle.csv");
+  std::vector<TStateViewStar> stars;
+  for (std::size_t i = 0; i < table.Size(); ++i) {
+    stars.push_back({table.Text(i, "view"), StateFileText(table, i), table.Text(i, "hr"),
+                     table.Number(i, "x"), table.Number(i, "y")});
+  }
+  ASSERT_GE(stars.size(), 100U);
+  const TStarsOnlyFolder folder;
+  std::set<std::string> views;
+  for (std::size_t first = 0; first < stars.size();) {
+    std::size_t end = first;
+    while (end < stars.size() && stars[end].view == stars[first].view) ++end;
+    const TStateViewStar& view = stars[first];
+    views.insert(view.view);
+    velarion::ui::TExportOptions options;
+    options.file = folder.Folder() + view.view + ".png";
+    options.stateFile = folder.Folder() + view.view + ".vls";
+    std::ofstream(options.stateFile) << view.stateText;
+    std::ostringstream log;
+    ASSERT_EQ(velarion::ui::RunPictureExport(options, folder.Folder(), log), 0) << log.str();
+    const QImage picture(QString::fromStdString(options.file));
+    ASSERT_EQ(picture.size(), QSize(1600, 1200));
+    for (std::size_t i = first; i < end; ++i) {
+      const TStateViewStar& star = stars[i];
+      const std::string where = view.view + " HR " + star.hr;
+      const auto centre = BlobCentre(picture, static_cast<int>(std::lround(star.x)),
+                                     static_cast<int>(std::lround(star.y)));
+      ASSERT_TRUE(centre) << where << " not drawn near " << star.x << ", " << star.y;
+      EXPECT_LE(std::hypot(centre->x() - star.x, centre->y() - star.y), 2.0)
+          << where << " at " << centre->x() << ", " << centre->y() << " expected " << star.x << ", "
+          << star.y;
+    }
+    first = end;
+  }
+  EXPECT_EQ(views.size(), 2U);
 }
 
 }  // namespace

@@ -12,11 +12,14 @@ using namespace velarion::ui;
 
 struct TStartCase {
   std::vector<std::string_view> arguments;
-  std::string expected;  // "export FILE", "window [FILE]" or "refused: MESSAGE START"
+  std::string expected;  // "export FILE [from STATE]", "window [FILE]" or "refused: MESSAGE"
 };
 
 std::string Describe(const TStartDecision& start) {
-  if (const auto* options = std::get_if<TExportOptions>(&start)) return "export " + options->file;
+  if (const auto* options = std::get_if<TExportOptions>(&start)) {
+    const std::string state = options->stateFile.empty() ? "" : " from " + options->stateFile;
+    return "export " + options->file + state;
+  }
   if (const auto* window = std::get_if<TWindowStart>(&start)) {
     return window->stateFile.empty() ? "window" : "window " + window->stateFile;
   }
@@ -40,8 +43,11 @@ TEST(StartArguments, EachCommandLineGivesItsStart) {
       {{"--help"}, "refused: unknown option --help"},
       {{"--"}, "refused: unknown option --"},
       {{"--size", "80x60"}, "refused: --export FILE, --info NAME or --ephemeris NAME is missing"},
-      {{"--export", "sky.png", "view.vls"}, "refused: unknown option view.vls"},
-      {{"view.vls", "--export", "sky.png"}, "refused: one state file at most, but also --export"},
+      // A state file anywhere among the arguments of an export is its view.
+      {{"--export", "sky.png", "view.vls"}, "export sky.png from view.vls"},
+      {{"view.VLS", "--export", "sky.png"}, "export sky.png from view.VLS"},
+      {{"--export", "sky.png", "--state", "my view"}, "export sky.png from my view"},
+      {{"--export", "sky.png", "view.png"}, "refused: unknown option view.png"},
       {{"a.vls", "b.vls"}, "refused: one state file at most, but also b.vls"},
       {{"/install"}, "refused: /install: the installer is not part of this build yet"},
       {{"/uninstall"}, "refused: /uninstall: the installer is not part of this build yet"},

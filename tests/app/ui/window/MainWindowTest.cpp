@@ -88,6 +88,7 @@ TEST_F(MainWindowTest, MenusAndToolButtonsOfferEveryCommandWithItsTextsAndKeys) 
       "П&росмотр/В&ращать вперед Ctrl+F",
       "П&росмотр/Вр&ащать назад Ctrl+B",
       "П&росмотр/Т&екущее время Ctrl+N",
+      "П&росмотр/&Восстановить состояние F3",
       "П&росмотр/-",
       "П&росмотр/Режим автовра&щения Ctrl+G (switch)",
       "П&росмотр/Ре&жим отслеживания объектов Ctrl+L (switch)",
@@ -390,25 +391,59 @@ TEST_F(MainWindowTest, SpeedTestRendersExactly288FramesOverOneDay) {
   EXPECT_EQ(messages_.back().rfind("Тест скорости: Итого: ", 0), 0u) << messages_.back();
 }
 
-TEST_F(MainWindowTest, StateFileHandedOverDuringAModalDialogIsHandledWhenItCloses) {
+TEST_F(MainWindowTest, StateFileHandedOverDuringAModalDialogIsLoadedWhenItCloses) {
   TVelarionMainForm& window = Start();
-  const auto mentions = [&window](const std::string& name) {
-    for (const std::string& line : window.Console().Lines()) {
-      if (line.find(name) != std::string::npos) return true;
-    }
-    return false;
-  };
+  const std::string evening = folder_ + "/evening.vls";
+  const std::string morning = folder_ + "/morning.vls";
+  std::ofstream(evening) << "Velarion state file\nTime=61000.75\n";
+  std::ofstream(morning) << "Velarion state file\r\nTime=61001.25\r\n";
+  const std::size_t messagesAtStart = messages_.size();  // groups without their data
   QDialog dialog(&window);
   dialog.setModal(true);
   dialog.show();
   ASSERT_NE(QApplication::activeModalWidget(), nullptr);
-  window.ReceiveStateFile("/home/u/evening.vls");
+  window.ReceiveStateFile(evening);
   QApplication::processEvents();
-  EXPECT_FALSE(mentions("/home/u/evening.vls"));
+  EXPECT_NE(window.Image().Mjd(), 61000.75);
   dialog.close();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return mentions("/home/u/evening.vls"); }));
-  window.ReceiveStateFile("/home/u/morning.vls");
-  EXPECT_TRUE(mentions("/home/u/morning.vls"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Image().Mjd() == 61000.75; }));
+  window.ReceiveStateFile(morning);
+  EXPECT_EQ(window.Image().Mjd(), 61001.25);
+  EXPECT_EQ(messages_.size(), messagesAtStart);
+}
+
+TEST_F(MainWindowTest, AStateFileThatCannotBeReadIsReportedAndChangesNothing) {
+  TVelarionMainForm& window = Start();
+  const std::string damaged = folder_ + "/damaged.vls";
+  std::ofstream(damaged) << "Velarion state file\nTime=61000.75\nSkyPoint=300,10,0\n";
+  const double mjd = window.Image().Mjd();
+  const std::size_t messagesAtStart = messages_.size();  // groups without their data
+  window.ReceiveStateFile(damaged);
+  EXPECT_EQ(window.Image().Mjd(), mjd);
+  ASSERT_EQ(messages_.size(), messagesAtStart + 1);
+  EXPECT_NE(messages_.back().find("Ошибка: Неверный файл состояния " + damaged + ", строка 3"),
+            std::string::npos)
+      << messages_.back();
+}
+
+// "default.vls" of the program folder sets the view at start: place, moment, point of view.
+TEST_F(MainWindowTest, DefaultStateFileIsRestoredAtStart) {
+  std::ofstream(folder_ + "/default.vls")
+      << "Velarion state file\nLocation=-21.940000,64.150000,0.0\nTime=61425.958333333\n"
+         "SkyPoint=1000,300.000000,1,0.050000,-0.100000\n";
+  TVelarionMainForm& window = Start();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Image().Zoom() == 1000; }));
+  QTest::qWait(50);  // nothing moves it afterwards
+  EXPECT_EQ(window.Image().Mjd(), 61425.958333333);
+  EXPECT_EQ(window.Image().Latitude(), 64.15);
+  EXPECT_EQ(window.Image().ViewRotation(), 300.0);
+  EXPECT_TRUE(window.Image().Mirror());
+  // The point of view in the middle of the sky area.
+  const QSize area = window.SkyArea().viewport()->size();
+  const QPoint middle = window.PicturePoint({area.width() / 2, area.height() / 2});
+  const velarion::sky::TSkyImage& image = window.Image();
+  EXPECT_NEAR(middle.x(), image.CentreX() + 0.05 * image.Radius(), 1.0);
+  EXPECT_NEAR(middle.y(), image.CentreY() - 0.1 * image.Radius() * image.YScale(), 1.0);
 }
 
 // The zoom dialog from its shortcut: the zoom typed there becomes the view's.

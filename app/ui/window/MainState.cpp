@@ -1,0 +1,87 @@
+// The main window's state files: restoring one chosen by the user, named on the command
+// line, handed over by a second start or left as "default.vls" for the start.
+#include "MainUnit.h"
+#include "WindowTexts.h"
+
+#include "StateFileStore.h"
+#include "StateFolder.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+namespace velarion::ui {
+
+namespace {
+
+// The pixel of the picture that a state's point of view names, in the layout as it is.
+QPoint PicturePointOf(const TStateSkyPoint& point, const sky::TSkyImage& image) {
+  return {
+      static_cast<int>(std::lround(image.Radius() * point.x + image.CentreX())),
+      static_cast<int>(std::lround(image.Radius() * point.y * image.YScale() + image.CentreY()))};
+}
+
+}  // namespace
+
+void TVelarionMainForm::RestoreStateClick() {
+  const std::string folder = StateFolder(session_->SettingsFolder());
+  const QString file = QFileDialog::getOpenFileName(this, Ru("Восстановить состояние"),
+                                                    QString::fromStdString(folder),
+                                                    Ru("Файл состояния Velarion (*.vls)"));
+  if (!file.isEmpty()) LoadState(file.toStdString());
+  AfterModalDialog();
+}
+
+// "default.vls" when no state file was named at start and one is there.
+std::string TVelarionMainForm::StartStateFile() const {
+  if (!options_.stateFile.empty()) return options_.stateFile;
+  const std::string standard = DefaultStateFile(session_->SettingsFolder());
+  std::error_code error;
+  return std::filesystem::is_regular_file(standard, error) ? standard : std::string();
+}
+
+void TVelarionMainForm::LoadState(const std::string& path) {
+  auto loaded = LoadStateFile(
+      path, {Image(), session_->Configuration().sky.autoRotation, session_->Groups()});
+  if (const auto* message = std::get_if<std::string>(&loaded)) {
+    velplatform::ShowError(Handle(), *message);
+    return;
+  }
+  FollowState(std::get<TStateFollowUp>(loaded));
+}
+
+void TVelarionMainForm::FollowState(const TStateFollowUp& followUp) {
+  if (followUp.skyPoint) {
+    SetZoomAround(followUp.skyPoint->zoom, false, true, true, 0, 0);
+    // The sky area takes its size for the new view first: the arrow pad comes or goes,
+    // the tool bar's layout changes, then the window's.
+    for (int pass = 0; pass < 3; ++pass) {
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+    CentreOnPicturePoint(PicturePointOf(*followUp.skyPoint, Image()), false);
+  }
+  if (followUp.anythingApplied) requests_.Post(TRefreshRequest{true, {}});
+  requests_.Post(TToolBarRequest{});
+  if (followUp.autoRotationStopMjdUt) autoRotation_.SetStop(*followUp.autoRotationStopMjdUt);
+  if (followUp.startAutoRotation) requests_.Post(TAutoRotationOnRequest{});
+  if (followUp.showSelection) requests_.Post(TRepaintRequest{});
+  if (followUp.tracking) requests_.Post(TTrackingRequest{*followUp.tracking});
+}
+
+void TVelarionMainForm::ReceiveStateFile(const std::string& name) {
+  stateFiles_.Receive(name);
+  FlushStateFiles();
+}
+
+void TVelarionMainForm::FlushStateFiles() {
+  if (!started_) return;
+  for (const std::string& name :
+       stateFiles_.TakeReady(QApplication::activeModalWidget() != nullptr)) {
+    LoadState(name);
+  }
+}
+
+}  // namespace velarion::ui
