@@ -9,6 +9,7 @@ packages=(
   liberfa-dev
   qt6-base-dev qt6-translations-l10n
   fontconfig fonts-dejavu-core
+  desktop-file-utils shared-mime-info
   "$@"
 )
 

@@ -12,13 +12,19 @@ using namespace velarion::ui;
 
 struct TStartCase {
   std::vector<std::string_view> arguments;
-  std::string expected;  // "export FILE", "window [FILE]" or "refused: MESSAGE START"
+  // "export FILE", "window [FILE]", "install [FOLDER]", "uninstall [all]" or
+  // "refused: MESSAGE"
+  std::string expected;
 };
 
 std::string Describe(const TStartDecision& start) {
   if (const auto* options = std::get_if<TExportOptions>(&start)) return "export " + options->file;
   if (const auto* window = std::get_if<TWindowStart>(&start)) {
     return window->stateFile.empty() ? "window" : "window " + window->stateFile;
+  }
+  if (const auto* install = std::get_if<velarion::install::TInstallCommand>(&start)) {
+    if (install->uninstall) return install->alsoUserFiles ? "uninstall all" : "uninstall";
+    return install->folder.empty() ? "install" : "install " + install->folder.string();
   }
   return "refused: " + std::get<TStartRefusal>(start).message;
 }
@@ -43,8 +49,16 @@ TEST(StartArguments, EachCommandLineGivesItsStart) {
       {{"--export", "sky.png", "view.vls"}, "refused: unknown option view.vls"},
       {{"view.vls", "--export", "sky.png"}, "refused: one state file at most, but also --export"},
       {{"a.vls", "b.vls"}, "refused: one state file at most, but also b.vls"},
-      {{"/install"}, "refused: /install: the installer is not part of this build yet"},
-      {{"/uninstall"}, "refused: /uninstall: the installer is not part of this build yet"},
+      {{"/install", "--quiet"}, "install"},
+      {{"/install", "--quiet", "../opt/vel"}, "install /home/u/opt/vel"},
+      {{"/install", "/opt/my vel", "--quiet"}, "install /opt/my vel"},
+      {{"/install", "--quiet", "a", "b"}, "refused: /install: unexpected b"},
+      {{"/install", "--all", "--quiet"}, "refused: /install: unexpected --all"},
+      {{"/uninstall", "--quiet"}, "uninstall"},
+      {{"/uninstall", "--all", "--quiet"}, "uninstall all"},
+      {{"/uninstall", "--quiet", "/opt/vel"}, "refused: /uninstall: unexpected /opt/vel"},
+      {{"/install"},
+       "refused: /install: the installer window is not part of this build yet; use --quiet"},
   };
   for (const TStartCase& c : cases) {
     std::string line;
