@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 #include <variant>
@@ -53,7 +54,8 @@ int main(int argc, char** argv) {
     return Export(*options);
   }
   if (const auto* install = std::get_if<velarion::install::TInstallCommand>(&start)) {
-    return velarion::install::RunInstallCommand(*install, velplatform::ProgramFolder(),
+    const std::filesystem::path programFolder(velplatform::ProgramFolder());
+    return velarion::install::RunInstallCommand(*install, programFolder.parent_path(),
                                                 velarion::install::ProcessEnvironment(), std::cout,
                                                 std::cerr);
   }

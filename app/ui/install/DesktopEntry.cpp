@@ -68,7 +68,7 @@ std::string DesktopEntryText(const std::filesystem::path& program,
   std::string text =
       "[Desktop Entry]\n"
       "Type=Application\n"
-      "Version=1.5\n"
+      "Version=1.4\n"
       "Name=Velarion 5.72\n"
       "GenericName=Planetarium\n"
       "Comment=Desktop planetarium: the sky for any place and moment\n"
