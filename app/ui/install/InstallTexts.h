@@ -14,8 +14,6 @@ inline std::string RegistrationFailed() {
   return velplatform::Cp1251("Ошибка при регистрации программы");
 }
 inline std::string UnknownFailure() { return velplatform::Cp1251("Неизвестная ошибка"); }
-inline std::string Installed() { return velplatform::Cp1251("Установка успешно завершена"); }
-inline std::string Removed() { return velplatform::Cp1251("Удаление завершено"); }
 
 }  // namespace velarion::install::texts
 

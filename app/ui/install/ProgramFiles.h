@@ -14,7 +14,6 @@ inline constexpr std::string_view kProgramName = "velarion";
 inline constexpr std::string_view kCityList = "city.dat";
 inline constexpr std::string_view kColourSchemes = "colors.dat";
 inline constexpr std::string_view kSettings = "Velarion.ini";
-inline constexpr std::string_view kNewsText = "whatsnew.txt";
 inline constexpr std::array<std::string_view, 2> kSubfolders = {"Plugins", "VLSFiles"};
 
 // Star files of earlier versions, deleted by an installation.
