@@ -1,7 +1,8 @@
-// The program's entry: the picture export or a printed report when asked for, else the
-// window; a command line it does not understand is refused before either.
+// The program's entry: the picture export, a printed report or the installer when asked
+// for, else the window; a command line it does not understand is refused before either.
 #include "EphemerisCommand.h"
 #include "InfoCommand.h"
+#include "InstallCommand.h"
 #include "MainUnit.h"
 #include "PictureExport.h"
 #include "ProgramFolder.h"
@@ -9,6 +10,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 #include <variant>
@@ -50,6 +52,12 @@ int main(int argc, char** argv) {
   }
   if (const auto* options = std::get_if<velarion::ui::TExportOptions>(&start)) {
     return Export(*options);
+  }
+  if (const auto* install = std::get_if<velarion::install::TInstallCommand>(&start)) {
+    const std::filesystem::path programFolder(velplatform::ProgramFolder());
+    return velarion::install::RunInstallCommand(*install, programFolder.parent_path(),
+                                                velarion::install::ProcessEnvironment(), std::cout,
+                                                std::cerr);
   }
   if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM")) {
     std::cerr << "velarion: no display to open the window on; render a picture instead with\n"

@@ -28,7 +28,9 @@ TStartDecision DecideStart(std::span<const std::string_view> arguments,
     return std::get<TExportOptions>(std::move(parsed));
   }
   if (IsInstallerCommand(first)) {
-    return TStartRefusal{std::string(first) + ": the installer is not part of this build yet"};
+    auto parsed = install::ParseInstallCommand(arguments, currentFolder);
+    if (auto* message = std::get_if<std::string>(&parsed)) return TStartRefusal{*message};
+    return std::get<install::TInstallCommand>(std::move(parsed));
   }
   if (arguments.size() > 1) {
     return TStartRefusal{"one state file at most, but also " + std::string(arguments[1])};

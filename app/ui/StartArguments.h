@@ -5,12 +5,15 @@
 //                              copy already running from the same folder on the same display)
 //   velarion --export FILE …   a picture, no window (ExportOptions.h), a state file among
 //                              the arguments included
+//   velarion /install …        installing or removing the program (InstallCommand.h)
+//   velarion /uninstall …
 // Anything else is refused with one line of message, so that a mistyped option never ends
 // up as a file name handed to a running window.
 #ifndef VELARION_APP_UI_STARTARGUMENTS_H
 #define VELARION_APP_UI_STARTARGUMENTS_H
 
 #include "ExportOptions.h"
+#include "InstallCommand.h"
 
 #include <span>
 #include <string>
@@ -30,7 +33,8 @@ struct TStartRefusal {
   std::string message;  // one line, without the program's name
 };
 
-using TStartDecision = std::variant<TExportOptions, TWindowStart, TStartRefusal>;
+using TStartDecision =
+    std::variant<TExportOptions, TWindowStart, TStartRefusal, install::TInstallCommand>;
 
 // `arguments` without the program's own name; a relative state-file name is taken from
 // `currentFolder`.

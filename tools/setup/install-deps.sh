@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgif-dev
   imagemagick poppler-utils libwmf-bin
   fontconfig fonts-dejavu-core
+  desktop-file-utils shared-mime-info
   "$@"
 )
 

@@ -12,7 +12,9 @@ using namespace velarion::ui;
 
 struct TStartCase {
   std::vector<std::string_view> arguments;
-  std::string expected;  // "export FILE [from STATE]", "window [FILE]" or "refused: MESSAGE"
+  // "export FILE [from STATE]", "window [FILE]", "install [FOLDER]", "uninstall [all]" or
+  // "refused: MESSAGE"
+  std::string expected;
 };
 
 std::string Describe(const TStartDecision& start) {
@@ -22,6 +24,10 @@ std::string Describe(const TStartDecision& start) {
   }
   if (const auto* window = std::get_if<TWindowStart>(&start)) {
     return window->stateFile.empty() ? "window" : "window " + window->stateFile;
+  }
+  if (const auto* install = std::get_if<velarion::install::TInstallCommand>(&start)) {
+    if (install->uninstall) return install->alsoUserFiles ? "uninstall all" : "uninstall";
+    return install->folder.empty() ? "install" : "install " + install->folder.string();
   }
   return "refused: " + std::get<TStartRefusal>(start).message;
 }
@@ -49,8 +55,16 @@ TEST(StartArguments, EachCommandLineGivesItsStart) {
       {{"--export", "sky.png", "--state", "my view"}, "export sky.png from my view"},
       {{"--export", "sky.png", "view.png"}, "refused: unknown option view.png"},
       {{"a.vls", "b.vls"}, "refused: one state file at most, but also b.vls"},
-      {{"/install"}, "refused: /install: the installer is not part of this build yet"},
-      {{"/uninstall"}, "refused: /uninstall: the installer is not part of this build yet"},
+      {{"/install", "--quiet"}, "install"},
+      {{"/install", "--quiet", "../opt/vel"}, "install /home/u/opt/vel"},
+      {{"/install", "/opt/my vel", "--quiet"}, "install /opt/my vel"},
+      {{"/install", "--quiet", "a", "b"}, "refused: /install: unexpected b"},
+      {{"/install", "--all", "--quiet"}, "refused: /install: unexpected --all"},
+      {{"/uninstall", "--quiet"}, "uninstall"},
+      {{"/uninstall", "--all", "--quiet"}, "uninstall all"},
+      {{"/uninstall", "--quiet", "/opt/vel"}, "refused: /uninstall: unexpected /opt/vel"},
+      {{"/install"},
+       "refused: /install: the installer window is not part of this build yet; use --quiet"},
   };
   for (const TStartCase& c : cases) {
     std::string line;
