@@ -63,9 +63,9 @@ std::optional<TExportPlace> ParsePlace(std::string_view text) {
 }
 
 // Every option of the commands; each but the switches takes one value.
-constexpr std::array<std::string_view, 9> kOptionNames = {
-    "--export", "--info", "--size", "--time", "--location", "--zoom", "--depth", "--legend",
-    "--state"};
+constexpr std::array<std::string_view, 9> kOptionNames = {"--export", "--info",     "--size",
+                                                          "--time",   "--location", "--zoom",
+                                                          "--depth",  "--legend",   "--state"};
 constexpr std::string_view kLegendSwitch = "--legend";
 
 // The kind by the file's extension and a depth that kind takes.

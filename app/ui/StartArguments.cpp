@@ -19,6 +19,11 @@ TStartDecision DecideStart(std::span<const std::string_view> arguments,
                            std::string_view currentFolder) {
   if (arguments.empty()) return TWindowStart{};
   const std::string_view first = arguments.front();
+  if (IsInstallerCommand(first)) {
+    auto parsed = install::ParseInstallCommand(arguments, currentFolder);
+    if (auto* message = std::get_if<std::string>(&parsed)) return TStartRefusal{*message};
+    return std::get<install::TInstallCommand>(std::move(parsed));
+  }
   // A command may follow a state file named first: "velarion VIEW.vls --export SKY.png".
   const bool command = std::any_of(arguments.begin(), arguments.end(),
                                    [](std::string_view a) { return a.starts_with("--"); });
@@ -26,11 +31,6 @@ TStartDecision DecideStart(std::span<const std::string_view> arguments,
     auto parsed = ParseExportOptions(arguments);
     if (auto* message = std::get_if<std::string>(&parsed)) return TStartRefusal{*message};
     return std::get<TExportOptions>(std::move(parsed));
-  }
-  if (IsInstallerCommand(first)) {
-    auto parsed = install::ParseInstallCommand(arguments, currentFolder);
-    if (auto* message = std::get_if<std::string>(&parsed)) return TStartRefusal{*message};
-    return std::get<install::TInstallCommand>(std::move(parsed));
   }
   if (arguments.size() > 1) {
     return TStartRefusal{"one state file at most, but also " + std::string(arguments[1])};
