@@ -1,8 +1,10 @@
-// The program's entry: the picture export, a printed report or the installer when asked
-// for, else the window; a command line it does not understand is refused before either.
+// The program's entry: the picture export, a printed report or the installer (its window
+// or, quiet, its report) when asked for, else the window; a command line it does not
+// understand is refused before either.
 #include "EphemerisCommand.h"
 #include "InfoCommand.h"
 #include "InstallCommand.h"
+#include "InstallerStart.h"
 #include "MainUnit.h"
 #include "PictureExport.h"
 #include "ProgramFolder.h"
@@ -21,6 +23,22 @@ namespace {
 bool IsSet(const char* variable) {
   const char* value = std::getenv(variable);
   return value != nullptr && *value != '\0';
+}
+
+bool HasDisplay() {
+  return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM");
+}
+
+int Install(const velarion::install::TInstallCommand& command, char** argv) {
+  if (!command.quiet) {
+    if (HasDisplay()) return velarion::ui::RunInstallerWindow(argv, command);
+    std::cerr << "velarion: no display to open the installer on; add --quiet to work without\n";
+    return velarion::ui::kStartRefused;
+  }
+  const std::filesystem::path programFolder(velplatform::ProgramFolder());
+  return velarion::install::RunInstallCommand(command, programFolder.parent_path(),
+                                              velarion::install::ProcessEnvironment(), std::cout,
+                                              std::cerr);
 }
 
 int Export(const velarion::ui::TExportOptions& options) {
@@ -53,13 +71,10 @@ int main(int argc, char** argv) {
   if (const auto* options = std::get_if<velarion::ui::TExportOptions>(&start)) {
     return Export(*options);
   }
-  if (const auto* install = std::get_if<velarion::install::TInstallCommand>(&start)) {
-    const std::filesystem::path programFolder(velplatform::ProgramFolder());
-    return velarion::install::RunInstallCommand(*install, programFolder.parent_path(),
-                                                velarion::install::ProcessEnvironment(), std::cout,
-                                                std::cerr);
+  if (const auto* command = std::get_if<velarion::install::TInstallCommand>(&start)) {
+    return Install(*command, argv);
   }
-  if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM")) {
+  if (!HasDisplay()) {
     std::cerr << "velarion: no display to open the window on; render a picture instead with\n"
                  "  velarion --export FILE.png [--size WxH] [--time \"YYYY-MM-DD HH:MM[:SS]\"] "
                  "[--location LAT,LON[,ZONE]] [--zoom PERCENT]\n";

@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "Cp1251.h"
 #include "DialogGeometry.h"
+#include "FolderChooser.h"
 #include "Fonts.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -736,6 +738,13 @@ void InstallQtDialogRunners() {
     QString lines = ToQt(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // the desktop's line ends
     QApplication::clipboard()->setText(lines);
+  });
+  SetFolderChooserRunner([](TWindowHandle owner, std::string_view title,
+                            std::string_view initial) -> std::optional<std::string> {
+    const QString chosen = QFileDialog::getExistingDirectory(
+        OwnerWidget(owner), ToQt(title), QString::fromUtf8(initial.data(), initial.size()));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
   });
   SetColourRunner([](TWindowHandle owner, uint32_t initial) -> std::optional<uint32_t> {
     const QColor chosen = QColorDialog::getColor(

@@ -39,10 +39,6 @@ std::variant<TInstallCommand, std::string> ParseInstallCommand(
       return std::string(arguments.front()) + ": unexpected " + std::string(argument);
     }
   }
-  if (!command.quiet) {
-    return std::string(arguments.front()) +
-           ": the installer window is not part of this build yet; use --quiet";
-  }
   return command;
 }
 

@@ -1,11 +1,13 @@
-// The installer from the command line, for scripts and packagers:
-//   velarion /install --quiet [FOLDER]      install into FOLDER (default: the earlier
+// The installer from the command line:
+//   velarion /install [--quiet] [FOLDER]    install into FOLDER (default: the earlier
 //                                           installation, else $XDG_DATA_HOME/velarion)
-//   velarion /uninstall --quiet [--all]     remove the installation; --all removes the
+//   velarion /uninstall [--quiet] [--all]   remove the installation; --all removes the
 //                                           user's settings, city list, colour schemes and
 //                                           state files too
-// What was done goes to standard output, one line each. Exit status 0 when done, 1 when
-// the work failed (nothing is left half done), 2 for a command line refused.
+// Without --quiet the installer window (FOLDER preset) or the removal question shows; with
+// it, for scripts and packagers, what was done goes to standard output, one line each.
+// Exit status 0 when done, 1 when the work failed (nothing is left half done), 2 for a
+// command line refused.
 #ifndef VELARION_APP_UI_INSTALL_INSTALLCOMMAND_H
 #define VELARION_APP_UI_INSTALL_INSTALLCOMMAND_H
 

@@ -46,7 +46,9 @@ foreach(bad "--size;10" "--zoom;20" "--time;2026-02-30 10:00" "--location;100,0"
 endforeach()
 # A command line the program does not understand is refused at once with one line, before
 # it looks for a display or a running copy to hand a file to.
-foreach(refused "--export=${OUT}/typo.png" "--help" "/install" "a.vls;b.vls")
+# The installer's window, like the main window, needs a display.
+foreach(refused "--export=${OUT}/typo.png" "--help" "/install;--all" "a.vls;b.vls" "/install"
+        "/uninstall")
   expect_status(2 ${refused})
   string(STRIP "${last_errors}" line)
   if(NOT line MATCHES "^velarion: " OR line MATCHES "\n")

@@ -12,8 +12,8 @@ using namespace velarion::ui;
 
 struct TStartCase {
   std::vector<std::string_view> arguments;
-  // "export FILE [from STATE]", "window [FILE]", "install [FOLDER]", "uninstall [all]" or
-  // "refused: MESSAGE"
+  // "export FILE [from STATE]", "window [FILE]", "install [window] [FOLDER]",
+  // "uninstall [window] [all]" or "refused: MESSAGE"
   std::string expected;
 };
 
@@ -26,8 +26,10 @@ std::string Describe(const TStartDecision& start) {
     return window->stateFile.empty() ? "window" : "window " + window->stateFile;
   }
   if (const auto* install = std::get_if<velarion::install::TInstallCommand>(&start)) {
-    if (install->uninstall) return install->alsoUserFiles ? "uninstall all" : "uninstall";
-    return install->folder.empty() ? "install" : "install " + install->folder.string();
+    const std::string command = std::string(install->uninstall ? "uninstall" : "install") +
+                                (install->quiet ? "" : " window");
+    if (install->uninstall) return install->alsoUserFiles ? command + " all" : command;
+    return install->folder.empty() ? command : command + " " + install->folder.string();
   }
   return "refused: " + std::get<TStartRefusal>(start).message;
 }
@@ -63,8 +65,13 @@ TEST(StartArguments, EachCommandLineGivesItsStart) {
       {{"/uninstall", "--quiet"}, "uninstall"},
       {{"/uninstall", "--all", "--quiet"}, "uninstall all"},
       {{"/uninstall", "--quiet", "/opt/vel"}, "refused: /uninstall: unexpected /opt/vel"},
-      {{"/install"},
-       "refused: /install: the installer window is not part of this build yet; use --quiet"},
+      // Without --quiet the same commands show the installer window or the removal question.
+      {{"/install"}, "install window"},
+      {{"/install", "my vel"}, "install window /home/u/maps/my vel"},
+      {{"/install", "--all"}, "refused: /install: unexpected --all"},
+      {{"/uninstall"}, "uninstall window"},
+      {{"/uninstall", "--all"}, "uninstall window all"},
+      {{"/uninstall", "/opt/vel"}, "refused: /uninstall: unexpected /opt/vel"},
   };
   for (const TStartCase& c : cases) {
     std::string line;
