@@ -19,6 +19,7 @@
 #include "FindForm.h"
 #include "GridSetupForm.h"
 #include "GroupModesDialog.h"
+#include "InstallForm.h"
 #include "ObjectPathsForm.h"
 #include "ParSet.h"
 #include "PlanetOptionsDialog.h"
@@ -155,6 +156,12 @@ void OpenDeepSkySearch() {
   velplatform::RunDialog(0, catalogues::TDeepFindForm::Layout(), form);
 }
 
+void OpenInstaller() {
+  ui::TInstallForm form({"/opt/velarion", "/home/user/.local/share/velarion",
+                         install::TXdgPlaces{"/home/user/.local/share"}});
+  velplatform::RunDialog(0, ui::TInstallForm::Layout(), form);
+}
+
 std::vector<TDialogCase> Dialogs() {
   return {
       {"About", [] { ui::ShowAboutForm(0); }},
@@ -238,6 +245,7 @@ std::vector<TDialogCase> Dialogs() {
       {"DeepSkySearch", OpenDeepSkySearch},
       {"Ephemerides", OpenEphemerides},
       {"ObjectPaths", OpenObjectPaths},
+      {"Installer", OpenInstaller},
   };
 }
 
