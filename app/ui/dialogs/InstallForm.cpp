@@ -21,6 +21,23 @@ using velplatform::TDialogControls;
 constexpr std::string_view kCaption = "Установка Velarion 5.72";
 constexpr std::string_view kNewsFile = "whatsnew.txt";
 
+// The installation under the progress window; none when the user cancelled it.
+std::optional<install::TInstallReport> InstallWithProgress(const install::TInstallRequest& request,
+                                                           const install::TXdgPlaces& places) {
+  install::TInstallReport report;
+  bool cancelled = false;
+  velplatform::RunWithProgress(0, velplatform::Cp1251(kCaption),
+                               [&](const velplatform::TProgressReport& progress) {
+                                 report = install::Install(request, places, [&](int32_t percent) {
+                                   cancelled = !progress(percent);
+                                   return !cancelled;
+                                 });
+                                 return !cancelled;
+                               });
+  if (cancelled) return std::nullopt;
+  return report;
+}
+
 }  // namespace
 
 TInstallForm::TInstallForm(TInstallFormSetup setup)
@@ -90,20 +107,11 @@ bool TInstallForm::Start(TDialogControls& controls) {
   const install::TInstallRequest request{
       setup_.sourceFolder, fs::absolute(folder_).lexically_normal(), controls.Checked(kMenuEntry),
       controls.Checked(kRegisterStateFiles)};
-  install::TInstallReport report;
-  bool cancelled = false;
-  velplatform::RunWithProgress(
-      0, velplatform::Cp1251(kCaption), [&](const velplatform::TProgressReport& progress) {
-        report = install::Install(request, setup_.places, [&](int32_t percent) {
-          cancelled = !progress(percent);
-          return !cancelled;
-        });
-        return !cancelled;
-      });
-  if (cancelled) return false;  // taken back whole; the user may choose again
-  if (report.failure) {
+  const auto report = InstallWithProgress(request, setup_.places);
+  if (!report) return false;  // taken back whole; the user may choose again
+  if (report->failure) {
     outcome_ = TInstallOutcome::kFailed;
-    ShowInstallFailure(*report.failure);
+    ShowInstallFailure(*report->failure);
     return true;
   }
   outcome_ = TInstallOutcome::kInstalled;

@@ -6,6 +6,7 @@
 #include "FolderChooser.h"
 #include "InstallForm.h"
 #include "Installer.h"
+#include "Progress.h"
 #include "UninstallQuestion.h"
 
 #include <gtest/gtest.h>
@@ -215,6 +216,22 @@ TEST_F(InstallFormTest, AFailingInstallShowsTheInstallersMessageAndLeavesNothing
   EXPECT_NE(box.text.find("stars.dat"), std::string::npos) << Utf8(box.text);
   EXPECT_FALSE(fs::exists(DefaultFolder()));
   EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(InstallFormTest, CancellingTheProgressKeepsTheWindowAndLeavesNothing) {
+  velplatform::SetProgressRunner(
+      [](velplatform::TWindowHandle, std::string_view, const velplatform::TProgressWork& work) {
+        return work([](int32_t percent) { return percent < 50; });
+      });
+  veltest::TFakeDialogs dialogs({[](TFakeControls& c, TDialogLogic& l) {
+    EXPECT_FALSE(PressStart(c, l));
+    return false;
+  }});
+  EXPECT_EQ(RunWindow(), 0);
+  velplatform::SetProgressRunner(nullptr);
+  EXPECT_TRUE(dialogs.Messages().empty());
+  EXPECT_FALSE(fs::exists(DefaultFolder()));
+  EXPECT_FALSE(fs::exists(root_ / "share/applications/velarion.desktop"));
 }
 
 TEST_F(InstallFormTest, ExitAndAnEmptyFolderInstallNothing) {
