@@ -19,11 +19,11 @@ struct TStartCase {
 
 std::string Describe(const TStartDecision& start) {
   if (const auto* options = std::get_if<TExportOptions>(&start)) {
-    const std::string state = options->stateFile.empty() ? "" : " from " + options->stateFile;
     if (options->lunarReport == TLunarReport::kPhases) return "phases";
     if (options->lunarReport == TLunarReport::kEclipses) {
       return "eclipse, next " + std::to_string(options->followingEclipses.value_or(0));
     }
+    const std::string state = options->stateFile.empty() ? "" : " from " + options->stateFile;
     return "export " + options->file + state;
   }
   if (const auto* window = std::get_if<TWindowStart>(&start)) {
