@@ -1,11 +1,13 @@
 // The program's entry: the picture export, a printed report or the installer (its window
 // or, quiet, its report) when asked for, else the window; a command line it does not
 // understand is refused before either.
+#include "EclipseCommand.h"
 #include "EphemerisCommand.h"
 #include "InfoCommand.h"
 #include "InstallCommand.h"
 #include "InstallerStart.h"
 #include "MainUnit.h"
+#include "PhasesCommand.h"
 #include "PictureExport.h"
 #include "ProgramFolder.h"
 #include "StartArguments.h"
@@ -46,6 +48,12 @@ int Export(const velarion::ui::TExportOptions& options) {
     if (options.ephemeris) {
       return velarion::ui::RunEphemeris(options, velplatform::ProgramFolder(), std::cout,
                                         std::cerr);
+    }
+    if (options.lunarReport == velarion::ui::TLunarReport::kPhases) {
+      return velarion::ui::RunPhases(options, velplatform::ProgramFolder(), std::cout, std::cerr);
+    }
+    if (options.lunarReport == velarion::ui::TLunarReport::kEclipses) {
+      return velarion::ui::RunEclipse(options, velplatform::ProgramFolder(), std::cout, std::cerr);
     }
     if (!options.infoName.empty()) {
       return velarion::ui::RunObjectInfo(options, velplatform::ProgramFolder(), std::cout,

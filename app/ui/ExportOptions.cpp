@@ -63,10 +63,12 @@ std::optional<TExportPlace> ParsePlace(std::string_view text) {
 }
 
 // Every option of the commands; each but the switches takes one value.
-constexpr std::array<std::string_view, 9> kOptionNames = {"--export", "--info",     "--size",
-                                                          "--time",   "--location", "--zoom",
-                                                          "--depth",  "--legend",   "--state"};
+constexpr std::array<std::string_view, 12> kOptionNames = {
+    "--export", "--info",   "--size",  "--time",   "--location", "--zoom",
+    "--depth",  "--legend", "--state", "--phases", "--eclipse",  "--next"};
 constexpr std::string_view kLegendSwitch = "--legend";
+constexpr std::string_view kPhasesSwitch = "--phases";
+constexpr std::string_view kEclipseSwitch = "--eclipse";
 
 // The kind by the file's extension and a depth that kind takes.
 std::optional<std::string> PictureChoiceProblem(TExportOptions& options) {
@@ -150,6 +152,12 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
       options.legend = true;
       continue;
     }
+    if (option == kPhasesSwitch || option == kEclipseSwitch) {
+      options.lunarReport =
+          option == kPhasesSwitch ? TLunarReport::kPhases : TLunarReport::kEclipses;
+      ++commands;
+      continue;
+    }
     if (i + 1 >= arguments.size()) return std::string("missing value after ").append(option);
     const std::string_view value = arguments[++i];
     if (IsEphemerisOption(option)) {
@@ -185,6 +193,11 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
       if (!options.place) {
         return std::string("--location wants LAT,LON[,ZONE]: -90..90, -180..180, -12..14");
       }
+    } else if (option == "--next") {
+      options.followingEclipses = WholeNumber(value, 1, kMaxFollowingEclipses);
+      if (!options.followingEclipses) {
+        return "--next wants a whole number from 1 to " + std::to_string(kMaxFollowingEclipses);
+      }
     } else if (option == "--depth") {
       options.depth = WholeNumber(value, 1, 24);
       if (!options.depth) return std::string("--depth wants 1, 8 or 24");
@@ -196,11 +209,17 @@ TResult ParseExportOptions(std::span<const std::string_view> arguments) {
       }
     }
   }
-  if (commands == 0)
-    return std::string("--export FILE, --info NAME or --ephemeris NAME is missing");
-  if (commands > 1) return std::string("one of --export, --info and --ephemeris at a time");
+  if (commands == 0) {
+    return std::string(
+        "--export FILE, --info NAME, --ephemeris NAME, --phases or --eclipse is missing");
+  }
+  if (commands > 1) {
+    return std::string("one of --export, --info, --ephemeris, --phases and --eclipse at a time");
+  }
   if (!options.stateFile.empty() && options.file.empty())
     return std::string("a state file goes with --export");
+  if (options.followingEclipses && options.lunarReport != TLunarReport::kEclipses)
+    return std::string("--next goes with --eclipse");
   if (ephemeris.names.empty()) {
     if (ephemerisOption)
       return std::string("--from, --to, --step, --columns and --precision go with --ephemeris");

@@ -7,6 +7,10 @@
 //   velarion --ephemeris NAME[,NAME…] [--from T] [--to T] [--step N{m,h,d}]
 //            [--columns LIST] [--precision 0..3] [--location LAT,LON[,ZONE]]
 //            (EphemerisOptions.h)
+//   velarion --phases [--time "YYYY-MM-DD HH:MM[:SS]"] [--location LAT,LON[,ZONE]]
+//   velarion --eclipse [--next N] [--time "YYYY-MM-DD HH:MM[:SS]"] [--location LAT,LON[,ZONE]]
+//            (the main phases of the lunation of the moment; the lunar eclipse nearest the
+//            moment and the N (1 .. 100) that follow it)
 // A state file (given with --state, or as an argument ending in ".vls") is applied to the
 // configured view first; --time, --location and --zoom then override what it set.
 // The time is local time of the place's zone; years are astronomical (0 is 1 BC, a leading
@@ -31,6 +35,10 @@ namespace velarion::ui {
 inline constexpr int32_t kDefaultExportWidth = 1600;
 inline constexpr int32_t kDefaultExportHeight = 1200;
 inline constexpr int32_t kMaxExportSide = kMaxPictureSide;
+inline constexpr int32_t kMaxFollowingEclipses = 100;
+
+// The Moon's reports a command prints.
+enum class TLunarReport { kNone, kPhases, kEclipses };
 
 struct TExportPlace {
   double latitude = 0.0;
@@ -49,8 +57,10 @@ struct TExportOptions {
   TPictureKind kind = TPictureKind::kPng;   // by the file's extension
   std::optional<int32_t> depth;             // bits per pixel; none: the kind's default
   bool legend = false;
-  std::optional<TEphemerisOptions> ephemeris;  // the tables to print (--ephemeris)
-  std::string stateFile;                       // the view to apply first; empty: none
+  std::optional<TEphemerisOptions> ephemeris;      // the tables to print (--ephemeris)
+  std::string stateFile;                           // the view to apply first; empty: none
+  TLunarReport lunarReport = TLunarReport::kNone;  // --phases or --eclipse
+  std::optional<int32_t> followingEclipses;        // --next: eclipses after the nearest one
 };
 
 // The parts of a text between the separators (one part when there is none).

@@ -5,6 +5,10 @@
 //                              copy already running from the same folder on the same display)
 //   velarion --export FILE …   a picture, no window (ExportOptions.h), a state file among
 //                              the arguments included
+//   velarion --info NAME …     a report printed on standard output, no window
+//   velarion --ephemeris …     (ExportOptions.h)
+//   velarion --phases …
+//   velarion --eclipse …
 //   velarion /install …        installing or removing the program (InstallCommand.h)
 //   velarion /uninstall …
 // Anything else is refused with one line of message, so that a mistyped option never ends

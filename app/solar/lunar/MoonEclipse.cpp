@@ -7,6 +7,7 @@
 #include "velastro.h"
 
 #include <cmath>
+#include <limits>
 
 namespace velarion::lunar {
 
@@ -85,6 +86,16 @@ bool TypeHasContact(TEclipseType type, TContact contact) {
 
 bool TMoonEclipse::Find(double startMjdTt, TSearchDirection direction) {
   eclipse_ = Search(startMjdTt, direction);
+  return eclipse_.has_value();
+}
+
+bool TMoonEclipse::FindNearest(double mjdTt) {
+  std::optional<TLunarEclipse> after = Search(mjdTt, TSearchDirection::kForward);
+  std::optional<TLunarEclipse> before = Search(mjdTt, TSearchDirection::kBackward);
+  const auto distance = [mjdTt](const std::optional<TLunarEclipse>& e) {
+    return e ? std::fabs(e->greatestMjdTt - mjdTt) : std::numeric_limits<double>::infinity();
+  };
+  eclipse_ = distance(before) < distance(after) ? std::move(before) : std::move(after);
   return eclipse_.has_value();
 }
 

@@ -48,6 +48,9 @@ class TMoonEclipse {
   // The first eclipse from the full moon nearest `startMjdTt` in `direction`, within
   // 36 lunations; false (and no eclipse) when none is found.
   bool Find(double startMjdTt, TSearchDirection direction);
+  // The eclipse whose greatest moment is nearest `mjdTt`, before or after it; false (and no
+  // eclipse) when neither search finds one.
+  bool FindNearest(double mjdTt);
   // The eclipse after or before the current one; false, keeping the current one, when
   // there is none or no search succeeded yet.
   bool Step(TSearchDirection direction);

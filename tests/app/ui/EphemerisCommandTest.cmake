@@ -4,24 +4,6 @@
 include(${CMAKE_CURRENT_LIST_DIR}/CommandTestSupport.cmake)
 set(place --location "55.75,37.62,3")
 
-function(run)
-  execute_process(COMMAND ${PROGRAM} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE lines
-                  ERROR_VARIABLE errors)
-  set(status "${status}" PARENT_SCOPE)
-  set(lines "${lines}" PARENT_SCOPE)
-  set(errors "${errors}" PARENT_SCOPE)
-endfunction()
-
-
-function(expect_refused why)
-  run(${ARGN})
-  string(STRIP "${errors}" line)
-  if(NOT status EQUAL 2 OR NOT lines STREQUAL "" OR line STREQUAL "" OR line MATCHES "\n")
-    message(FATAL_ERROR "${why}: status ${status}, out \"${lines}\", errors \"${errors}\"")
-  endif()
-  set(errors "${errors}" PARENT_SCOPE)
-endfunction()
-
 remember_settings()
 
 run(--ephemeris "Марс" --from 2025-03-01 --to 2025-03-03 --columns date,mjd,equ,hor,size ${place})

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,31 @@ TEST(ExportOptions, TheInformationOfANamedObject) {
   EXPECT_EQ(o.place->timeZone, 3.0);
 }
 
+TEST(ExportOptions, TheMoonsReportsAreSwitchesWithTheirMomentAndPlace) {
+  struct TCase {
+    std::vector<std::string_view> arguments;
+    TLunarReport report;
+    std::optional<int32_t> following;
+  };
+  const std::vector<TCase> cases = {
+      {{"--phases"}, TLunarReport::kPhases, std::nullopt},
+      {{"--time", "2026-12-11 22:00", "--phases", "--location", "55.75,37.62,3"},
+       TLunarReport::kPhases,
+       std::nullopt},
+      {{"--eclipse"}, TLunarReport::kEclipses, std::nullopt},
+      {{"--eclipse", "--next", "1"}, TLunarReport::kEclipses, 1},
+      {{"--next", "100", "--eclipse", "--time", "1962-02-10 00:00"}, TLunarReport::kEclipses, 100},
+  };
+  for (const TCase& c : cases) {
+    const auto parsed = Parse(c.arguments);
+    ASSERT_TRUE(std::holds_alternative<TExportOptions>(parsed)) << std::get<std::string>(parsed);
+    const TExportOptions& o = std::get<TExportOptions>(parsed);
+    EXPECT_EQ(o.lunarReport, c.report) << c.arguments.front();
+    EXPECT_EQ(o.followingEclipses, c.following) << c.arguments.front();
+    EXPECT_TRUE(o.file.empty() && o.infoName.empty() && !o.ephemeris);
+  }
+}
+
 TEST(ExportOptions, BadCommandLinesGiveAMessage) {
   const std::vector<std::vector<std::string_view>> bad = {
       {"--export"},           // no file
@@ -88,6 +114,22 @@ TEST(ExportOptions, BadCommandLinesGiveAMessage) {
       {"--export", "a.png", "--state", "a.vls", "b.vls"},  // two state files
       {"--export", "a.png", ".vls"},                       // an extension, no name
       {"--info", "Марс", "--state", "a.vls"},              // a view is for pictures
+      {"--phases", "--eclipse"},                           // two commands at once
+      {"--phases", "--info", "Марс"},
+      {"--eclipse", "--export", "a.png"},
+      {"--phases", "--ephemeris", "Марс"},
+      {"--phases", "--next", "2"},  // --next is the eclipses'
+      {"--info", "Марс", "--next", "2"},
+      {"--next", "2"},  // no command
+      {"--eclipse", "--next", "0"},
+      {"--eclipse", "--next", "101"},
+      {"--eclipse", "--next", "-1"},
+      {"--eclipse", "--next", "2.5"},
+      {"--eclipse", "--next"},
+      {"--eclipse", "--legend"},
+      {"--phases", "--depth", "8"},
+      {"--phases", "a.vls"},
+      {"--eclipse", "--from", "2025-03-01"},
   };
   for (const auto& arguments : bad) {
     const auto parsed = Parse(arguments);

@@ -12,13 +12,17 @@ using namespace velarion::ui;
 
 struct TStartCase {
   std::vector<std::string_view> arguments;
-  // "export FILE [from STATE]", "window [FILE]", "install [window] [FOLDER]",
-  // "uninstall [window] [all]" or "refused: MESSAGE"
+  // "export FILE [from STATE]", "phases", "eclipse, next N", "window [FILE]",
+  // "install [window] [FOLDER]", "uninstall [window] [all]" or "refused: MESSAGE"
   std::string expected;
 };
 
 std::string Describe(const TStartDecision& start) {
   if (const auto* options = std::get_if<TExportOptions>(&start)) {
+    if (options->lunarReport == TLunarReport::kPhases) return "phases";
+    if (options->lunarReport == TLunarReport::kEclipses) {
+      return "eclipse, next " + std::to_string(options->followingEclipses.value_or(0));
+    }
     const std::string state = options->stateFile.empty() ? "" : " from " + options->stateFile;
     return "export " + options->file + state;
   }
@@ -50,7 +54,18 @@ TEST(StartArguments, EachCommandLineGivesItsStart) {
       {{"--export=sky.png", "--size", "80x60"}, "refused: unknown option --export=sky.png"},
       {{"--help"}, "refused: unknown option --help"},
       {{"--"}, "refused: unknown option --"},
-      {{"--size", "80x60"}, "refused: --export FILE, --info NAME or --ephemeris NAME is missing"},
+      {{"--size", "80x60"},
+       "refused: --export FILE, --info NAME, --ephemeris NAME, --phases or --eclipse is missing"},
+      {{"--phases", "--time", "2026-12-11 22:00"}, "phases"},
+      {{"--eclipse"}, "eclipse, next 0"},
+      {{"--eclipse", "--next", "3", "--location", "55.75,37.62,3"}, "eclipse, next 3"},
+      {{"--phases", "--eclipse"},
+       "refused: one of --export, --info, --ephemeris, --phases and --eclipse at a time"},
+      {{"--phases", "--export", "sky.png"},
+       "refused: one of --export, --info, --ephemeris, --phases and --eclipse at a time"},
+      {{"--phases", "--next", "3"}, "refused: --next goes with --eclipse"},
+      {{"--eclipse", "--next", "0"}, "refused: --next wants a whole number from 1 to 100"},
+      {{"view.vls", "--eclipse"}, "refused: a state file goes with --export"},
       // A state file anywhere among the arguments of an export is its view.
       {{"--export", "sky.png", "view.vls"}, "export sky.png from view.vls"},
       {{"view.VLS", "--export", "sky.png"}, "export sky.png from view.VLS"},

@@ -95,6 +95,22 @@ TEST(LunarEclipse, NextAndPreviousStepBetweenEclipsesOfConsecutiveLunations) {
   EXPECT_GE(pairs, 2);
 }
 
+TEST(LunarEclipse, TheNearestEclipseMayLieBeforeTheMoment) {
+  // 20 days after an eclipse the next full moon is nearer, yet the next eclipse is months
+  // away (unless it is the second of a pair, which the loop leaves out); 10 days before one
+  // it lies ahead.
+  const TOracleTable table("lunar_eclipses.csv");
+  for (std::size_t row = 0; row + 1 < table.Size(); row += 7) {
+    const double greatest = table.Number(row, "greatest");
+    if (table.Number(row + 1, "greatest") - greatest < 31.0) continue;
+    for (const double offset : {20.0, -10.0}) {
+      TMoonEclipse search(TDeltaTRule::Standard());
+      ASSERT_TRUE(search.FindNearest(greatest + offset)) << row;
+      EXPECT_NEAR(search.Eclipse()->greatestMjdTt, greatest, kTwoMinutes) << row << " " << offset;
+    }
+  }
+}
+
 TEST(LunarEclipse, NextSkipsTheFullMoonsOfAnEclipseFreeHalfYear) {
   // 2022 November 8 (total), then 2023 May 5 (penumbral), six lunations later.
   TMoonEclipse search(TDeltaTRule::Fixed(69.2 / 86400.0));
