@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "Cp1251.h"
 #include "DialogGeometry.h"
+#include "FileChooser.h"
 #include "Fonts.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -736,6 +738,18 @@ void InstallQtDialogRunners() {
     QString lines = ToQt(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // the desktop's line ends
     QApplication::clipboard()->setText(lines);
+  });
+  // The overwrite question is the calling dialog's, asked when its OK is pressed.
+  SetSaveFileRunner([](TWindowHandle owner,
+                       const TSaveFileRequest& request) -> std::optional<std::string> {
+    const QString pattern = QStringLiteral("*.") + QString::fromStdString(request.defaultExtension);
+    QFileDialog dialog(OwnerWidget(owner), QString(), QString::fromStdString(request.file),
+                       ToQt(request.filterCaption) + QStringLiteral(" (") + pattern + ')');
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
   });
   SetColourRunner([](TWindowHandle owner, uint32_t initial) -> std::optional<uint32_t> {
     const QColor chosen = QColorDialog::getColor(
