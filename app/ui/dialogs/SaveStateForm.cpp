@@ -3,6 +3,7 @@
 #include "Cp1251.h"
 #include "DialogFields.h"
 #include "FileChooser.h"
+#include "FileNameField.h"
 #include "MomentCheck.h"
 #include "OverwriteQuestion.h"
 
@@ -66,7 +67,7 @@ velplatform::TDialogLayout TSaveStateForm::Layout() {
 }
 
 void TSaveStateForm::Init(TDialogControls& controls) {
-  SetFileName(controls, setup_.proposedFile);
+  SetFileNameField(controls, kFile, setup_.proposedFile);
   for (std::size_t i = 0; i < setup_.parts.size(); ++i) {
     controls.SetChecked(kFirstPart + static_cast<int32_t>(i), setup_.parts[i]);
   }
@@ -84,8 +85,9 @@ void TSaveStateForm::Changed(TDialogControls& controls, int32_t id) {
 
 bool TSaveStateForm::Command(TDialogControls& controls, int32_t id) {
   if (id == kBrowse) {
-    if (auto chosen = velplatform::ChooseFileToSave(owner_, StateFileRequest(FileName(controls)))) {
-      SetFileName(controls, *chosen);
+    if (auto chosen = velplatform::ChooseFileToSave(
+            owner_, StateFileRequest(FileNameField(controls, kFile)))) {
+      SetFileNameField(controls, kFile, *chosen);
     }
   } else if (id == kStopMoment.HoursButton()) {
     EditHoursField(owner_, controls, kStopMoment.Hours(), kHourDecimals);
@@ -108,10 +110,10 @@ void TSaveStateForm::EnableAutoRotationFields(TDialogControls& controls) const {
 void TSaveStateForm::ShowRestoreAtStart(TDialogControls& controls) {
   const bool atStart = controls.Checked(kRestoreAtStart);
   if (atStart) {
-    nameBeforeDefault_ = FileName(controls);
-    SetFileName(controls, setup_.defaultFile);
+    nameBeforeDefault_ = FileNameField(controls, kFile);
+    SetFileNameField(controls, kFile, setup_.defaultFile);
   } else {
-    SetFileName(controls, nameBeforeDefault_);
+    SetFileNameField(controls, kFile, nameBeforeDefault_);
   }
   controls.SetEnabled(kFile, !atStart);
   controls.SetEnabled(kBrowse, !atStart);
@@ -120,14 +122,6 @@ void TSaveStateForm::ShowRestoreAtStart(TDialogControls& controls) {
 bool TSaveStateForm::StopsAutomatically(const TDialogControls& controls) const {
   return controls.Checked(PartBox(TStatePart::kAutoRotation)) && controls.Checked(kAutoStart) &&
          controls.Checked(kAutoStop);
-}
-
-std::string TSaveStateForm::FileName(const TDialogControls& controls) const {
-  return velplatform::Cp1251ToUtf8(controls.Text(kFile));
-}
-
-void TSaveStateForm::SetFileName(TDialogControls& controls, const std::string& file) const {
-  controls.SetText(kFile, velplatform::Utf8ToCp1251(file));
 }
 
 bool TSaveStateForm::IsDefaultFile(const std::string& file) const {
@@ -152,7 +146,7 @@ bool TSaveStateForm::Accept(TDialogControls& controls) {
   }
   choice.autoRotationStart =
       controls.Checked(PartBox(TStatePart::kAutoRotation)) && controls.Checked(kAutoStart);
-  choice.file = FileName(controls);
+  choice.file = FileNameField(controls, kFile);
   choice_ = std::move(choice);
   return Save(controls);
 }

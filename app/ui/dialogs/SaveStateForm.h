@@ -63,8 +63,6 @@ class TSaveStateForm final : public velplatform::TDialogLogic {
   void EnableAutoRotationFields(velplatform::TDialogControls& controls) const;
   void ShowRestoreAtStart(velplatform::TDialogControls& controls);
   bool StopsAutomatically(const velplatform::TDialogControls& controls) const;
-  std::string FileName(const velplatform::TDialogControls& controls) const;
-  void SetFileName(velplatform::TDialogControls& controls, const std::string& file) const;
   bool IsDefaultFile(const std::string& file) const;
   bool Save(velplatform::TDialogControls& controls);
 
