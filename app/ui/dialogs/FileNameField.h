@@ -5,6 +5,7 @@
 #include "Cp1251.h"
 #include "Dialogs.h"
 
+#include <filesystem>
 #include <string>
 
 namespace velarion::ui {
@@ -16,6 +17,13 @@ inline std::string FileNameField(const velplatform::TDialogControls& controls, i
 inline void SetFileNameField(velplatform::TDialogControls& controls, int32_t id,
                              const std::string& file) {
   controls.SetText(id, velplatform::Utf8ToCp1251(file));
+}
+
+// The folder of a saved file, ending with "/", to propose the next name in; `otherwise` for a
+// name typed without one.
+inline std::string FolderOf(const std::string& file, const std::string& otherwise) {
+  const std::string folder = std::filesystem::path(file).parent_path().string();
+  return folder.empty() ? otherwise : folder + "/";
 }
 
 }  // namespace velarion::ui

@@ -56,8 +56,9 @@ velplatform::TDialogLayout TSaveStateForm::Layout() {
                                     "Автоматический запуск режима автовращения"));
   layout.controls.push_back(Control(kAutoStop, TControlKind::kCheckBox, {16, 111, 212, 10},
                                     "Автоматическая остановка автовращения:"));
+  // The auto-stop box is the fields' caption: their own caption label is left out.
   for (auto& control : MomentFieldControls(kStopMoment, 16, 114, "")) {
-    layout.controls.push_back(std::move(control));
+    if (control.id != 0) layout.controls.push_back(std::move(control));
   }
   layout.controls.push_back(Control(kRestoreAtStart, TControlKind::kCheckBox, {4, 152, 224, 10},
                                     "Восстанавливать при старте программы"));

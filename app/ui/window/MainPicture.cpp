@@ -2,9 +2,8 @@
 // chosen size, kind and depth.
 #include "MainUnit.h"
 
+#include "FileNameField.h"
 #include "SavePictureForm.h"
-
-#include <filesystem>
 
 namespace velarion::ui {
 
@@ -14,7 +13,7 @@ void TVelarionMainForm::FileSaveWorkClick() {
   TSavePictureForm form(Handle(), {pictureFolder_, pictureCounter_, size.width(), size.height()});
   if (velplatform::RunDialog(Handle(), TSavePictureForm::Layout(), form)) {
     const TPictureRequest& request = form.Choice();
-    pictureFolder_ = std::filesystem::path(request.file).parent_path().string() + "/";
+    pictureFolder_ = FolderOf(request.file, pictureFolder_);
     if (const auto problem = SaveViewAsPicture(request)) {
       velplatform::ShowError(Handle(), *problem);
     } else {

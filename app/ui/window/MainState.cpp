@@ -3,6 +3,7 @@
 #include "MainUnit.h"
 #include "WindowTexts.h"
 
+#include "FileNameField.h"
 #include "SaveStateForm.h"
 #include "StateFileStore.h"
 #include "StateFolder.h"
@@ -43,7 +44,7 @@ void TVelarionMainForm::SaveStateClick() {
     const TSaveStateChoice& choice = form.Choice();
     remembered = choice.parts;
     if (choice.file == setup.proposedFile) ++stateCounter_;
-    stateFolder_ = std::filesystem::path(choice.file).parent_path().string() + "/";
+    stateFolder_ = FolderOf(choice.file, StateFolderNow());
   }
   AfterModalDialog();
 }

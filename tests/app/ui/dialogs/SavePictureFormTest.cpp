@@ -4,6 +4,7 @@
 
 #include "Cp1251.h"
 #include "FakeDialogs.h"
+#include "FileNameField.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -155,6 +156,11 @@ TEST(SavePictureForm, TheChooserIsAskedForTheKindsExtension) {
             Cp1251("(*.gif) CompuServe Graphics Interchange"));
   EXPECT_EQ(dialogs.SaveFileRequests()[0].defaultExtension, "gif");
   EXPECT_EQ(shown.controls.Text(Form::kFile), "/chosen/sky.gif");
+}
+
+TEST(SavePictureForm, TheNextNameIsProposedInTheFolderOfTheLastSaved) {
+  EXPECT_EQ(FolderOf("/home/user/sky.png", "/before/"), "/home/user/");
+  EXPECT_EQ(FolderOf("sky.png", "/before/"), "/before/") << "not the root for a bare name";
 }
 
 }  // namespace
