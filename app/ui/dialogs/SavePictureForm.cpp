@@ -6,6 +6,7 @@
 #include "FileNameField.h"
 #include "OverwriteQuestion.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velarion::ui {
