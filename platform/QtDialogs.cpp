@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "Cp1251.h"
 #include "DialogGeometry.h"
+#include "FileChooser.h"
 #include "FolderChooser.h"
 #include "Fonts.h"
 
@@ -745,6 +746,18 @@ void InstallQtDialogRunners() {
         OwnerWidget(owner), ToQt(title), QString::fromUtf8(initial.data(), initial.size()));
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toStdString();
+  });
+  // The overwrite question is the calling dialog's, asked when its OK is pressed.
+  SetSaveFileRunner([](TWindowHandle owner,
+                       const TSaveFileRequest& request) -> std::optional<std::string> {
+    const QString pattern = QStringLiteral("*.") + QString::fromStdString(request.defaultExtension);
+    QFileDialog dialog(OwnerWidget(owner), QString(), QString::fromStdString(request.file),
+                       ToQt(request.filterCaption) + QStringLiteral(" (") + pattern + ')');
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
   });
   SetColourRunner([](TWindowHandle owner, uint32_t initial) -> std::optional<uint32_t> {
     const QColor chosen = QColorDialog::getColor(

@@ -97,10 +97,10 @@ class TQtDialog final : public QDialog, public TDialogControls {
   quint64 lastRoutedTime_ = 0;
 };
 
-// Installs the dialog, message-box, colour-chooser, folder-chooser, beep and clipboard
-// runners that use the desktop (a QApplication must run), with the toolkit's own Russian
-// texts for its standard buttons and dialogs; the owner handle, when not 0, is the QWidget*
-// of the owning window.
+// Installs the dialog, message-box, file-chooser, folder-chooser, colour-chooser, beep and
+// clipboard runners that use the desktop (a QApplication must run), with the toolkit's own
+// Russian texts for its standard buttons and dialogs; the owner handle, when not 0, is the
+// QWidget* of the owning window.
 void InstallQtDialogRunners();
 
 // Installs the progress window of long work (QtProgress.cpp); InstallQtDialogRunners calls it.

@@ -4,25 +4,11 @@
 #include "StateOfView.h"
 
 #include <atomic>
-#include <cmath>
 #include <cstdlib>
 
 namespace velarion::ui {
 
 namespace {
-
-// The state's point of view: in the detailed view the disc is moved so that the point lies
-// in the middle of the picture (the quick view keeps the whole disc centred).
-void CentreOnStatePoint(const TExportOptions& options, const TStateSkyPoint& point,
-                        sky::TSkyImage& image) {
-  if (!image.DetailedView()) return;
-  const auto offset = [&](double fraction, double scale) {
-    return static_cast<int32_t>(std::lround(image.Radius() * fraction * scale));
-  };
-  image.SetViewRect(options.width, options.height, offset(point.x, 1.0) - options.width / 2,
-                    offset(point.y, image.YScale()) - options.height / 2, false, false);
-  image.UpdateLayout(image.Zoom());
-}
 
 void ApplyView(const TExportOptions& options, const std::optional<TStateFile>& state,
                TSkySession& session) {
@@ -46,9 +32,11 @@ void ApplyView(const TExportOptions& options, const std::optional<TStateFile>& s
   } else if (!state || !state->mjdUt) {
     image.SetTimeNow();
   }
-  const int32_t stateZoom = statePoint ? statePoint->zoom : 100;
-  image.SetPictureView(options.width, options.height, options.zoom.value_or(stateZoom));
-  if (statePoint && !options.zoom) CentreOnStatePoint(options, *statePoint, image);
+  if (statePoint && !options.zoom) {
+    LayOutPictureAt(image, options.width, options.height, *statePoint);
+  } else {
+    image.SetPictureView(options.width, options.height, options.zoom.value_or(100));
+  }
 }
 
 // No window is shown, so no display is needed even when there is one; set before the

@@ -13,6 +13,7 @@
 #define VELARION_TESTS_SUPPORT_FAKEDIALOGS_H
 
 #include "Dialogs.h"
+#include "FileChooser.h"
 
 #include <algorithm>
 #include <functional>
@@ -210,7 +211,21 @@ class TFakeDialogs {
     velplatform::SetDialogRunner(nullptr);
     velplatform::SetMessageBoxRunner(nullptr);
     velplatform::SetColourRunner(nullptr);
+    velplatform::SetSaveFileRunner(nullptr);
     velplatform::SetBeepRunner(nullptr);
+  }
+
+  // The save-file chooser answers with `file` (none: the user cancels) and records what it
+  // was asked.
+  void AnswerSaveFile(std::optional<std::string> file) {
+    velplatform::SetSaveFileRunner(
+        [this, file](velplatform::TWindowHandle, const velplatform::TSaveFileRequest& request) {
+          saveFileRequests_.push_back(request);
+          return file;
+        });
+  }
+  const std::vector<velplatform::TSaveFileRequest>& SaveFileRequests() const {
+    return saveFileRequests_;
   }
 
   // The colour chooser answers with `colour` (none: the user cancels) and records the
@@ -236,6 +251,7 @@ class TFakeDialogs {
   std::vector<velplatform::TDialogLayout> shown_;
   std::vector<velplatform::TMessageBoxRequest> messages_;
   std::vector<uint32_t> colourPresets_;
+  std::vector<velplatform::TSaveFileRequest> saveFileRequests_;
   int beeps_ = 0;
 };
 

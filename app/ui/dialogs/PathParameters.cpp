@@ -1,7 +1,7 @@
 #include "PathParameters.h"
 
-#include "CalendarDays.h"
 #include "Cp1251.h"
+#include "MomentCheck.h"
 #include "PathMarks.h"
 #include "Units.h"
 #include "velastro.h"
@@ -19,18 +19,7 @@ constexpr double kSpanTolerance = 3e-10;
 
 std::optional<TPathParameterError> CheckMoment(const TDateEntry& moment,
                                                const std::string& caption) {
-  const int32_t year = moment.AstronomicalYear();
-  if (moment.year <= 0 || year < kMinAstronomicalYear || year > kMaxAstronomicalYear) {
-    return TPathParameterError{caption, Cp1251("Неверный номер года")};
-  }
-  if (moment.hours < 0.0 || moment.hours >= 24.0) {
-    return TPathParameterError{caption, Cp1251("Время должно быть от 0 до 24 ч.")};
-  }
-  const int32_t lastDay = DaysInMonth(moment.month, year);
-  if (moment.day < 1 || moment.day > lastDay) {
-    return TPathParameterError{caption,
-                               Cp1251("День должен быть от 1 до ") + std::to_string(lastDay)};
-  }
+  if (auto problem = MomentProblem(moment)) return TPathParameterError{caption, *problem};
   return std::nullopt;
 }
 

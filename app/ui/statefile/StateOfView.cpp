@@ -1,5 +1,6 @@
 #include "StateOfView.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velarion::ui {
@@ -87,6 +88,24 @@ void ApplyLocation(const TStateLocation& location, sky::TSkyImage& image) {
 
 }  // namespace
 
+TStateSkyPoint SkyPointAt(const sky::TSkyImage& image, double x, double y) {
+  const double radius = std::max(image.Radius(), 1);
+  return {image.Zoom(), image.ViewRotation(), image.Mirror(), (x - image.CentreX()) / radius,
+          (y - image.CentreY()) / radius / image.YScale()};
+}
+
+void LayOutPictureAt(sky::TSkyImage& image, int32_t width, int32_t height,
+                     const TStateSkyPoint& point) {
+  image.SetPictureView(width, height, point.zoom);
+  if (!image.DetailedView()) return;
+  const auto offset = [&](double fraction, double scale) {
+    return static_cast<int32_t>(std::lround(image.Radius() * fraction * scale));
+  };
+  image.SetViewRect(width, height, offset(point.x, 1.0) - width / 2,
+                    offset(point.y, image.YScale()) - height / 2, false, false);
+  image.UpdateLayout(image.Zoom());
+}
+
 TStateFile CaptureState(const TStateView& view, const TStateCapture& capture) {
   const sky::TSkyImage& image = view.image;
   TStateFile state;
@@ -95,12 +114,8 @@ TStateFile CaptureState(const TStateView& view, const TStateCapture& capture) {
     state.location = TStateLocation{image.Longitude(), image.Latitude(), image.TimeZone()};
   }
   if (has(TStatePart::kTime)) state.mjdUt = image.Mjd();
-  if (has(TStatePart::kSkyPoint)) {
-    const double radius = std::max(image.Radius(), 1);
-    state.skyPoint = TStateSkyPoint{image.Zoom(), image.ViewRotation(), image.Mirror(),
-                                    (capture.middleX - image.CentreX()) / radius,
-                                    (capture.middleY - image.CentreY()) / radius / image.YScale()};
-  }
+  if (has(TStatePart::kSkyPoint))
+    state.skyPoint = SkyPointAt(image, capture.middleX, capture.middleY);
   if (has(TStatePart::kGroupVisibility)) state.groupVisibility = CaptureGroupVisibility(view);
   if (has(TStatePart::kImageParams)) {
     state.imageParams = TStateImageParams{StarDisplayOf(image, false), StarDisplayOf(image, true)};

@@ -41,6 +41,14 @@ struct TStateFollowUp {
 
 TStateFile CaptureState(const TStateView& view, const TStateCapture& capture);
 
+// The point of view with the picture pixel (x, y) in the middle, as the image is laid out.
+TStateSkyPoint SkyPointAt(const sky::TSkyImage& image, double x, double y);
+
+// Lays the image out for a picture of width × height at the point's zoom: the quick view
+// keeps the whole disc centred, the detailed view puts the point in the middle.
+void LayOutPictureAt(sky::TSkyImage& image, int32_t width, int32_t height,
+                     const TStateSkyPoint& point);
+
 // Sets what the state holds. Groups named by no group of the list are passed over, as are
 // selected objects whose index is not one of their group's objects.
 TStateFollowUp ApplyState(const TStateFile& state, const TStateView& view);

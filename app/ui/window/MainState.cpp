@@ -3,6 +3,8 @@
 #include "MainUnit.h"
 #include "WindowTexts.h"
 
+#include "FileNameField.h"
+#include "SaveStateForm.h"
 #include "StateFileStore.h"
 #include "StateFolder.h"
 
@@ -26,8 +28,39 @@ QPoint PicturePointOf(const TStateSkyPoint& point, const sky::TSkyImage& image) 
 
 }  // namespace
 
+std::string TVelarionMainForm::StateFolderNow() const {
+  return stateFolder_.empty() ? StateFolder(session_->SettingsFolder()) : stateFolder_;
+}
+
+void TVelarionMainForm::SaveStateClick() {
+  std::array<bool, 7>& remembered = session_->Configuration().sky.saveStateFlags;
+  const sky::TSkyImage& image = Image();
+  const TSaveStateSetup setup{ProposedStateFile(StateFolderNow(), stateCounter_),
+                              DefaultStateFile(session_->SettingsFolder()), remembered,
+                              image.Mjd() + image.TimeZone() / 24.0, image.TimeZone()};
+  TSaveStateForm form(Handle(), setup,
+                      [this](const TSaveStateChoice& choice) { return WriteState(choice); });
+  if (velplatform::RunDialog(Handle(), TSaveStateForm::Layout(), form)) {
+    const TSaveStateChoice& choice = form.Choice();
+    remembered = choice.parts;
+    if (choice.file == setup.proposedFile) ++stateCounter_;
+    stateFolder_ = FolderOf(choice.file, StateFolderNow());
+  }
+  AfterModalDialog();
+}
+
+bool TVelarionMainForm::WriteState(const TSaveStateChoice& choice) {
+  const QSize size = skyArea_->viewport()->size();
+  const QPoint middle = PicturePoint({size.width() / 2, size.height() / 2});
+  const TStateCapture capture{
+      choice.parts, static_cast<double>(middle.x()), static_cast<double>(middle.y()),
+      tracking_,    choice.autoRotationStart,        choice.autoRotationStopMjdUt};
+  const TStateView view{Image(), session_->Configuration().sky.autoRotation, session_->Groups()};
+  return WriteStateFile(choice.file, CaptureState(view, capture));
+}
+
 void TVelarionMainForm::RestoreStateClick() {
-  const std::string folder = StateFolder(session_->SettingsFolder());
+  const std::string folder = StateFolderNow();
   const QString file = QFileDialog::getOpenFileName(this, Ru("Восстановить состояние"),
                                                     QString::fromStdString(folder),
                                                     Ru("Файл состояния Velarion (*.vls)"));

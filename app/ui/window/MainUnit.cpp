@@ -9,6 +9,7 @@
 #include "LoadCat.h"
 #include "ObjectSearch.h"
 #include "OutputConsole.h"
+#include "OverwriteQuestion.h"
 #include "ProgramFolder.h"
 #include "ProjectionExports.h"
 #include "QtDialogs.h"
@@ -39,7 +40,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <filesystem>
 #include <iostream>
 
 namespace velarion::ui {
@@ -869,13 +869,7 @@ void TVelarionMainForm::ConsoleSaveClick() {
       QFileDialog::DontConfirmOverwrite);
   if (file.isEmpty()) return;
   const std::string path = file.toStdString();
-  if (std::filesystem::exists(path) &&
-      velplatform::ShowMessageBox(
-          Handle(), {Cp1251("Файл с таким именем уже существует. Перезаписать его?"),
-                     Cp1251("Предупреждение"), velplatform::TMessageButtons::kYesNo,
-                     velplatform::TMessageIcon::kWarning}) != velplatform::TMessageAnswer::kYes) {
-    return;
-  }
+  if (!MayWriteFile(Handle(), path)) return;
   console_->SaveToFile(path);
 }
 

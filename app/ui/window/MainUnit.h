@@ -19,6 +19,8 @@
 #include "ObjectCommonRecord.h"
 #include "ObjectPathsForm.h"
 #include "ParSet.h"
+#include "SavePicture.h"
+#include "SaveStateForm.h"
 #include "SelectionBlink.h"
 #include "SkyArea.h"
 #include "SkyGeometry.h"
@@ -106,7 +108,9 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   void RotateFClick();
   void RotateBClick();
   void RotateNowClick();
+  void SaveStateClick();     // the chosen parts of the view into a state file
   void RestoreStateClick();  // a state file chosen in the state folder
+  void FileSaveWorkClick();  // the sky as a picture file
   void AutorotationMenuItemClick();
   void TrackMenuItemClick();
   void N7Click();   // exit
@@ -233,6 +237,12 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   std::string StartStateFile() const;
   void LoadState(const std::string& path);
   void FollowState(const TStateFollowUp& followUp);
+  bool WriteState(const TSaveStateChoice& choice);
+  // The state folder: the last one saved into, at first the settings' own.
+  std::string StateFolderNow() const;
+  // Pictures (MainPicture.cpp): the view drawn at the picture's size, the window's layout
+  // given back afterwards; the writer's message when the file was not written.
+  std::optional<std::string> SaveViewAsPicture(const TPictureRequest& request);
   QPoint ScrollPosition() const;
   void ScrollTo(QPoint position);
   void CentreOnPicturePoint(QPoint point, bool onlyWhenFarOff);
@@ -327,6 +337,12 @@ class TVelarionMainForm final : public QMainWindow, public TRequestTarget, priva
   TAutoRotationState autoRotation_;
   TSelectionBlink blink_;
   TStateFileInbox stateFiles_;
+  // Where the next state file is proposed (empty until one is saved) and its number.
+  std::string stateFolder_;
+  int32_t stateCounter_ = 0;
+  // The same for pictures; only saved pictures are counted.
+  std::string pictureFolder_;
+  int32_t pictureCounter_ = 0;
   TSkyInput input_;
   bool started_ = false;
   bool starting_ = false;

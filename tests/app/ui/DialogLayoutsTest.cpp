@@ -25,6 +25,8 @@
 #include "PlanetOptionsDialog.h"
 #include "QtDialogs.h"
 #include "RiseSetDialog.h"
+#include "SavePictureForm.h"
+#include "SaveStateForm.h"
 #include "SetAutoRParams.h"
 #include "SetAzimuthAngle.h"
 #include "SetDateTimeForm.h"
@@ -104,6 +106,21 @@ void OpenColourSchemes() {
   sky::TSkyImage image;
   image.SetColorSchemes(schemes.screen[0], schemes.printer[0]);
   ui::ShowColorSchemesSelect(0, schemes, image);
+}
+
+void OpenSaveState() {
+  const ui::TSaveStateSetup setup{"/home/user/.velarion/state0.vls",
+                                  "/home/user/.velarion/default.vls",
+                                  {false, true, true, false, false, false, true},
+                                  60310.5,
+                                  3.0};
+  ui::TSaveStateForm form(0, setup, [](const ui::TSaveStateChoice&) { return true; });
+  velplatform::RunDialog(0, ui::TSaveStateForm::Layout(), form);
+}
+
+void OpenSavePicture() {
+  ui::TSavePictureForm form(0, {"/home/user/.velarion/", 0, 1280, 720});
+  velplatform::RunDialog(0, ui::TSavePictureForm::Layout(), form);
 }
 
 void OpenGroupModes() {
@@ -246,6 +263,8 @@ std::vector<TDialogCase> Dialogs() {
       {"Ephemerides", OpenEphemerides},
       {"ObjectPaths", OpenObjectPaths},
       {"Installer", OpenInstaller},
+      {"SaveState", OpenSaveState},
+      {"SavePicture", OpenSavePicture},
   };
 }
 

@@ -8,11 +8,16 @@
 #include "ProjectionExports.h"
 #include "QtDialogUser.h"
 #include "RiseSetDialog.h"
+#include "SavePictureForm.h"
+#include "SaveStateForm.h"
 #include "SkyHintWindow.h"
+#include "StateFileStore.h"
 #include "velastro.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,6 +27,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWidgetAction>
+#include <array>
 #include <map>
 
 namespace velarion::ui {
@@ -446,6 +452,89 @@ TEST_F(WindowWalkTest, TheGroupListWindowReordersOnlyWhenConfirmed) {
   std::vector<std::string> expected = before;
   std::swap(expected[0], expected[1]);
   EXPECT_EQ(order(), expected);
+}
+
+// F2 writes the parts the user ticked into the proposed file of the state folder; the file
+// reads back as the view was, and the next proposal counts on.
+TEST_F(WindowWalkTest, F2SavesTheTickedPartsUnderTheProposedName) {
+  TVelarionMainForm& window = StartWithData();
+  window.Image().SetLatitude(48.5);
+  window.Image().SetLongitude(-71.25);
+  WhenModalShows([](QWidget& shown) {
+    auto& form = dynamic_cast<velplatform::TQtDialog&>(shown);
+    const int32_t place = TSaveStateForm::PartBox(TStatePart::kLocation);
+    qobject_cast<QAbstractButton*>(form.Control(place))->setChecked(true);
+    qobject_cast<QAbstractButton*>(form.Control(1))->click();  // "&Верно"
+  });
+  QTest::keyClick(&window, Qt::Key_F2);
+  const std::string folder = window.Session().SettingsFolder();
+  auto read = ReadStateFile(folder + "state0.vls");
+  ASSERT_TRUE(std::holds_alternative<TStateFile>(read))
+      << velplatform::Cp1251ToUtf8(std::get<std::string>(read));
+  const TStateFile& state = std::get<TStateFile>(read);
+  ASSERT_TRUE(state.location);
+  EXPECT_NEAR(state.location->latitudeDeg, 48.5, 1e-6);
+  EXPECT_NEAR(state.location->longitudeDeg, -71.25, 1e-6);
+  ASSERT_TRUE(state.mjdUt);
+  EXPECT_NEAR(*state.mjdUt, window.Image().Mjd(), 1e-8);
+  ASSERT_TRUE(state.skyPoint);
+  EXPECT_EQ(state.skyPoint->zoom, window.Image().Zoom());
+  EXPECT_FALSE(state.groupVisibility);
+  EXPECT_FALSE(state.autoRotation);
+  const TStateParts remembered{true, true, true, false, false, false, false};
+  EXPECT_EQ(window.Session().Configuration().sky.saveStateFlags, remembered);
+
+  auto proposed = std::make_shared<QString>();
+  WhenModalShows([proposed](QWidget& shown) {
+    auto& form = dynamic_cast<velplatform::TQtDialog&>(shown);
+    *proposed = qobject_cast<QLineEdit*>(form.Control(TSaveStateForm::kFile))->text();
+    QTest::keyClick(&form, Qt::Key_Escape);
+  });
+  window.activateWindow();  // the closed dialog had the focus
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, Qt::Key_F2);
+  EXPECT_EQ(proposed->toStdString(), folder + "state1.vls");
+}
+
+// Ctrl+S saves the sky as a PNG of the size typed; a picture that cannot be written is
+// reported with the writer's message and not counted.
+TEST_F(WindowWalkTest, CtrlSSavesThePictureAndCountsOnlySavedOnes) {
+  TVelarionMainForm& window = StartWithData();
+  const auto saveAs = [this, &window](const std::string& file) {
+    auto proposed = std::make_shared<std::string>();
+    WhenModalShows([proposed, file](QWidget& shown) {
+      auto& form = dynamic_cast<velplatform::TQtDialog&>(shown);
+      auto* kind = qobject_cast<QComboBox*>(form.Control(TSavePictureForm::kKind));
+      kind->setCurrentIndex(kind->findText(QStringLiteral("(*.png) Portable Network Graphics")));
+      auto* name = qobject_cast<QLineEdit*>(form.Control(TSavePictureForm::kFile));
+      *proposed = name->text().toStdString();
+      if (!file.empty()) name->setText(QString::fromStdString(file));
+      qobject_cast<QLineEdit*>(form.Control(TSavePictureForm::kWidth))->setText("320");
+      qobject_cast<QLineEdit*>(form.Control(TSavePictureForm::kHeight))->setText("200");
+      qobject_cast<QAbstractButton*>(form.Control(1))->click();  // "&Верно"
+    });
+    window.activateWindow();  // a closed dialog had the focus
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    return *proposed;
+  };
+  const std::string folder = window.Session().SettingsFolder();
+  const sky::TSkyImage& image = window.Image();
+  const std::array<int32_t, 3> layout{image.Radius(), image.CentreX(), image.CentreY()};
+  EXPECT_EQ(saveAs(""), folder + "image0.png");
+  EXPECT_EQ((std::array<int32_t, 3>{image.Radius(), image.CentreX(), image.CentreY()}), layout)
+      << "the window's layout given back";
+  QImage picture;
+  ASSERT_TRUE(picture.load(QString::fromStdString(folder + "image0.png")));
+  EXPECT_EQ(picture.size(), QSize(320, 200));
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
+
+  EXPECT_EQ(saveAs(folder + "missing/sky.png"), folder + "image1.png");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_TRUE(messages_[0].starts_with("Ошибка: ")) << messages_[0];
+  EXPECT_FALSE(std::filesystem::exists(folder + "missing/sky.png"));
+
+  EXPECT_EQ(saveAs(""), folder + "missing/image1.png") << "the failed picture was not counted";
 }
 
 }  // namespace
