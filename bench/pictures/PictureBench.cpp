@@ -1,15 +1,13 @@
 // Saving the sky as a 4000 × 3000 picture of each kind and depth: the drawing, the encoding
 // and the write through a temporary file, with every group the program loads, at a fixed
 // moment and place. The build folder is the program folder (ProgramFolder.h).
+#include "LoadedSession.h"
 #include "PictureKinds.h"
-#include "ProgramFolder.h"
 #include "SavePicture.h"
-#include "SkySession.h"
 
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
-#include <atomic>
 #include <filesystem>
 #include <string>
 
@@ -17,25 +15,12 @@ namespace {
 
 constexpr int32_t kWidth = 4000;
 constexpr int32_t kHeight = 3000;
-const velarion::sky::TLocalDateTime kMoment{10, 12, 2026, 22, 0, 0};
-
-class TNullLog final : public velarion::groups::TLoadLog {
- public:
-  void BeginLine(std::string_view) override {}
-  void AppendSegment(std::string_view, uint32_t) override {}
-};
 
 void SaveKind(benchmark::State& state) {
   const auto& row = velarion::ui::PictureKinds()[static_cast<std::size_t>(state.range(0))];
   const auto depth = static_cast<int32_t>(state.range(1));
-  velarion::ui::TSkySession session(velplatform::ProgramFolder(), {96.0, 96.0, kHeight - 3, 16},
-                                    velarion::sky::SystemClock());
-  TNullLog log;
-  const std::atomic<bool> terminated{false};
-  session.ShowInOfferedModes(session.LoadGroups(log, false, terminated));
-  velarion::sky::TSkyImage& image = session.Image();
-  image.SetLocalTime(kMoment);
-  image.SetPictureView(kWidth, kHeight, 100);
+  const auto session = velbench::LoadedSession(kWidth, kHeight, 100);
+  velarion::sky::TSkyImage& image = session->Image();
   const std::string file =
       (std::filesystem::temp_directory_path() / ("velarion-bench-" + std::to_string(::getpid())))
           .string() +

@@ -3,14 +3,12 @@
 // moment and place; and one whole `velarion --export` run. The build folder is the program
 // folder: its plug-ins are loaded, and its "Velarion.ini" when there is one (a fresh build
 // has none, so the configuration is the default).
-#include "ProgramFolder.h"
-#include "SkySession.h"
-
 #include "Devices.h"
+#include "LoadedSession.h"
+#include "ProgramFolder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <sstream>
 
@@ -18,31 +16,18 @@ namespace {
 
 constexpr int32_t kWidth = 1920;
 constexpr int32_t kHeight = 1080;
-const velarion::sky::TLocalDateTime kMoment{10, 12, 2026, 22, 0, 0};
-
-class TNullLog final : public velarion::groups::TLoadLog {
- public:
-  void BeginLine(std::string_view) override {}
-  void AppendSegment(std::string_view, uint32_t) override {}
-};
 
 void Redraw(benchmark::State& state) {
   const auto zoom = static_cast<int32_t>(state.range(0));
-  velarion::ui::TSkySession session(velplatform::ProgramFolder(), {96.0, 96.0, kHeight - 3, 16},
-                                    velarion::sky::SystemClock());
-  TNullLog log;
-  const std::atomic<bool> terminated{false};
-  session.ShowInOfferedModes(session.LoadGroups(log, false, terminated));
-  velarion::sky::TSkyImage& image = session.Image();
-  image.SetLocalTime(kMoment);
-  image.SetPictureView(kWidth, kHeight, zoom);
+  const auto session = velbench::LoadedSession(kWidth, kHeight, zoom);
+  velarion::sky::TSkyImage& image = session->Image();
   const auto device = velplatform::CreateImageDevice(kWidth, kHeight);
   for (auto _ : state) {
     image.MarkViewChanged();
     image.PaintSky(*device, true);
     benchmark::ClobberMemory();
   }
-  state.counters["groups"] = session.Groups().Count();
+  state.counters["groups"] = session->Groups().Count();
 }
 BENCHMARK(Redraw)
     ->Arg(100)
