@@ -6,6 +6,7 @@
 #include "ByteFields.h"
 #include "Cp1251.h"
 
+#include <unistd.h>
 #include <array>
 #include <cstddef>
 #include <filesystem>
@@ -59,11 +60,12 @@ inline std::vector<TDeepSkyEntry> SearchWindowEntries() {
 }
 
 // A fresh folder (ending with "/") holding "deepsky.dat" in lower case, as a folder copied
-// from another system may have it.
+// from another system may have it; one per process, as ctest runs test cases side by side.
 inline std::string WriteDeepSkyFolder(const std::string& testName,
                                       const std::vector<TDeepSkyEntry>& entries) {
   const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("velarion-deepsky-" + testName);
+      std::filesystem::temp_directory_path() /
+      ("velarion-deepsky-" + testName + "-" + std::to_string(::getpid()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   std::ofstream out(folder / "deepsky.dat", std::ios::binary);
